@@ -45,7 +45,7 @@ public:
         if (read_ && sameName(name, u"AtEndOfStream")) return Value::boolean(!peek());
         if (read_ && sameName(name, u"ReadAll")) {
             std::u16string all;
-            while (auto line = next()) all += *line + u"\r\n";
+            while (auto line = next()) all += *line + u"\n";
             return Value::string(std::move(all));
         }
         raise(err::NoSuchMember);

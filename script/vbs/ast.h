@@ -49,6 +49,8 @@ enum class NameScope : std::uint8_t {
     Field,       // a field of Me (a Dim/Public/Private inside the class)
     ClassMember, // a method or property of Me, called without "Me."
     Global,      // a slot of the engine's global table
+    GlobalOrLocal, // inside a procedure, a name only the top level has used so far:
+                 // the global once it exists, the procedure's own variable until then
     Builtin,     // a builtin function
     Constant,    // a builtin constant, already evaluated
     Err,         // the Err object
@@ -82,6 +84,7 @@ struct NameExpr : Expr {
     ArgList args;
     NameScope scope = NameScope::Unresolved;
     int slot = -1;
+    int localSlot = -1;  // GlobalOrLocal: the procedure's slot
     const Builtin* builtin = nullptr;
     Value constant;
 };

@@ -109,6 +109,14 @@ private:
     Value index(const Value& target, const ArgList& args, Frame& frame);
     std::vector<Value> evalArgs(const ArgList& args, Frame& frame);
     Value* variableSlot(const NameExpr& n, Frame& frame);  // null when not a plain variable
+    // For GlobalOrLocal names: whether the global exists by now.
+    NameScope liveScope(const NameExpr& n) const {
+        if (n.scope != NameScope::GlobalOrLocal) return n.scope;
+        return globals_[n.slot].kind == GlobalEntry::Kind::Unset ? NameScope::Local : NameScope::Global;
+    }
+    static int liveSlot(const NameExpr& n, NameScope scope) {
+        return n.scope == NameScope::GlobalOrLocal && scope == NameScope::Local ? n.localSlot : n.slot;
+    }
     Value meValue(Frame& frame) const;
     Value objectOf(const MemberExpr& m, Frame& frame);
     Value callBuiltin(const Builtin& b, const ArgList& args, Frame& frame);
@@ -152,6 +160,8 @@ private:
     double lastRandom_ = 0;
     std::uint32_t rndState_ = 0x50000;
 };
+
+bool isLiteral(const Expr& e);
 
 inline constexpr int kMaxCallDepth = 3000;
 inline constexpr std::size_t kMaxStackBytes = std::size_t(2) << 20;

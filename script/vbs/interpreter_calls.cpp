@@ -94,7 +94,10 @@ Value Interpreter::invokeMember(ScriptObject& self, std::u16string_view name, Ar
         if (cls.defaultMember.empty()) raise(err::NoSuchMember);
         folded = cls.defaultMember;
     }
-    if (const Procedure* p = readableMember(cls, folded, fromInside)) return callWithValues(*p, &self, args);
+    if (const Procedure* p = readableMember(cls, folded, fromInside)) {
+        if (p->params.empty() && !args.empty()) return indexValue(callWithValues(*p, &self, {}), args);
+        return callWithValues(*p, &self, args);
+    }
     int field = cls.fieldIndex(folded);
     if (field >= 0 && (cls.fields[std::size_t(field)].isPublic || fromInside))
         return indexValue(self.fields()[std::size_t(field)], args);
@@ -168,7 +171,7 @@ void Interpreter::assignTo(const Expr& target, Value value, bool isSet, Frame& f
             assignMember(*frame.me, n.folded, args, value, isSet, true);
             return;
         }
-        if (n.scope == NameScope::Global) {
+        if (liveScope(n) == NameScope::Global) {
             GlobalEntry& entry = globals_[n.slot];
             if (entry.kind == GlobalEntry::Kind::HostObject) {
                 // A named host object is not a variable: a plain assignment writes its

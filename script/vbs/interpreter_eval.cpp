@@ -45,13 +45,21 @@ Value Interpreter::meValue(Frame& frame) const {
     return Value::object(std::move(self));
 }
 
+// A constant in the source: 10, "10", -1 (the parser makes -1 a negated literal).
+bool isLiteral(const Expr& e) {
+    if (e.kind == ExprKind::Literal) return true;
+    if (e.kind == ExprKind::Unary) return isLiteral(*static_cast<const UnaryExpr&>(e).operand);
+    if (e.kind == ExprKind::Paren) return isLiteral(*static_cast<const ParenExpr&>(e).inner);
+    return false;
+}
+
 Value Interpreter::evalBinary(const BinaryExpr& b, Frame& frame) {
     Value left = eval(*b.left, frame);
     Value right = eval(*b.right, frame);
     auto comparison = [&] {
         CompareHints hints;
-        hints.leftIsLiteral = b.left->kind == ExprKind::Literal;
-        hints.rightIsLiteral = b.right->kind == ExprKind::Literal;
+        hints.leftIsLiteral = isLiteral(*b.left);
+        hints.rightIsLiteral = isLiteral(*b.right);
         return compare(left, right, locale_, hints);
     };
     switch (b.op) {
@@ -123,9 +131,11 @@ Value Interpreter::index(const Value& target, const ArgList& args, Frame& frame)
 }
 
 Value* Interpreter::variableSlot(const NameExpr& n, Frame& frame) {
-    switch (n.scope) {
+    const NameScope scope = liveScope(n);
+    const int slot = liveSlot(n, scope);
+    switch (scope) {
     case NameScope::Local:
-        return std::size_t(n.slot) < frame.slots.size() ? frame.slots[std::size_t(n.slot)] : nullptr;
+        return std::size_t(slot) < frame.slots.size() ? frame.slots[std::size_t(slot)] : nullptr;
     case NameScope::Field:
         return frame.me ? &frame.me->fields()[std::size_t(n.slot)] : nullptr;
     case NameScope::Global: {
@@ -144,10 +154,12 @@ Value* Interpreter::variableSlot(const NameExpr& n, Frame& frame) {
 }
 
 Value Interpreter::evalName(const NameExpr& n, Frame& frame) {
-    switch (n.scope) {
+    const NameScope scope = liveScope(n);
+    switch (scope) {
     case NameScope::Local: {
-        if (std::size_t(n.slot) >= frame.slots.size()) raise(err::VariableUndefined);
-        const Value& v = *frame.slots[std::size_t(n.slot)];
+        const int slot = liveSlot(n, scope);
+        if (std::size_t(slot) >= frame.slots.size()) raise(err::VariableUndefined);
+        const Value& v = *frame.slots[std::size_t(slot)];
         if (!n.args.parens && n.args.items.empty()) return v;
         return index(v, n.args, frame);
     }
@@ -168,8 +180,9 @@ Value Interpreter::evalName(const NameExpr& n, Frame& frame) {
         case GlobalEntry::Kind::Procedure:
             return callProcedure(*entry.procedure, nullptr, n.args, frame);
         case GlobalEntry::Kind::Unset:
+            // Calling a name that is no procedure, f() or f(1), is a type mismatch.
+            if (n.args.parens) raise(err::TypeMismatch);
             if (optionExplicit_) raise(err::VariableUndefined);
-            if (n.args.parens && !n.args.items.empty()) raise(err::TypeMismatch);
             return Value();
         default: {
             if (!n.args.parens && n.args.items.empty()) return entry.value;
@@ -183,6 +196,7 @@ Value Interpreter::evalName(const NameExpr& n, Frame& frame) {
     case NameScope::Err:
         if (n.args.parens && !n.args.items.empty()) raise(err::WrongArgumentCount);
         return Value::object(err_);
+    case NameScope::GlobalOrLocal:
     case NameScope::Unresolved: break;
     }
     raise(err::VariableUndefined);
@@ -219,8 +233,14 @@ Value Interpreter::evalMember(const MemberExpr& m, Frame& frame) {
     if (auto* script = dynamic_cast<ScriptObject*>(object.rawObject().get())) {
         // Methods of script classes take ByRef arguments: pass the variables themselves.
         const bool inside = script == frame.me;
-        if (const Procedure* p = readableMember(script->cls(), foldName(m.name), inside))
+        if (const Procedure* p = readableMember(script->cls(), foldName(m.name), inside)) {
+            // obj.Items(0) on a property without parameters indexes what it returns.
+            if (p->params.empty() && !m.args.items.empty()) {
+                const ArgList none;
+                return index(callProcedure(*p, script, none, frame), m.args, frame);
+            }
             return callProcedure(*p, script, m.args, frame);
+        }
         std::vector<Value> args = evalArgs(m.args, frame);
         return invokeMember(*script, m.name, args, inside);
     }

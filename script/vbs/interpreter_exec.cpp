@@ -48,9 +48,14 @@ Flow Interpreter::exec(const Stmt& s, Frame& frame) {
         if (call.kind == ExprKind::Name) {
             const auto& n = static_cast<const NameExpr&>(call);
             // A statement that names a variable holding an object calls its default member.
-            if (n.scope == NameScope::Global && globals_[n.slot].kind == GlobalEntry::Kind::Procedure) {
-                callProcedure(*globals_[n.slot].procedure, nullptr, n.args, frame);
-                return Flow::Normal;
+            if (liveScope(n) == NameScope::Global) {
+                const GlobalEntry& entry = globals_[n.slot];
+                if (entry.kind == GlobalEntry::Kind::Procedure) {
+                    callProcedure(*entry.procedure, nullptr, n.args, frame);
+                    return Flow::Normal;
+                }
+                // A statement naming no procedure: an undefined Sub.
+                if (entry.kind == GlobalEntry::Kind::Unset) raise(err::TypeMismatch);
             }
         }
         eval(call, frame);
@@ -154,8 +159,11 @@ Flow Interpreter::execIf(const IfStmt& s, Frame& frame) {
 
 Flow Interpreter::execSelect(const SelectStmt& s, Frame& frame) {
     Value subject = eval(*s.subject, frame);
-    auto test = [&](BinaryOp op, const Value& v) {
-        Ordering o = compare(subject, v, locale_);
+    auto test = [&](BinaryOp op, const Value& v, const Expr& source) {
+        CompareHints hints;
+        hints.leftIsLiteral = isLiteral(*s.subject);
+        hints.rightIsLiteral = isLiteral(source);
+        Ordering o = compare(subject, v, locale_, hints);
         switch (op) {
         case BinaryOp::Equal: return o == Ordering::Equal;
         case BinaryOp::NotEqual: return o == Ordering::Less || o == Ordering::Greater;
@@ -172,9 +180,9 @@ Flow Interpreter::execSelect(const SelectStmt& s, Frame& frame) {
             if (t.kind == CaseTest::Range) {
                 Value low = eval(*t.first, frame);
                 Value high = eval(*t.second, frame);
-                match = test(BinaryOp::GreaterEqual, low) && test(BinaryOp::LessEqual, high);
+                match = test(BinaryOp::GreaterEqual, low, *t.first) && test(BinaryOp::LessEqual, high, *t.second);
             } else {
-                match = test(t.kind == CaseTest::Comparison ? t.comparison : BinaryOp::Equal, eval(*t.first, frame));
+                match = test(t.kind == CaseTest::Comparison ? t.comparison : BinaryOp::Equal, eval(*t.first, frame), *t.first);
             }
             if (match) return execBlock(s.blocks[i], frame);
         }
@@ -335,7 +343,7 @@ void Interpreter::execReDim(const ReDimStmt& s, Frame& frame) {
 void Interpreter::execConst(const ConstStmt& s, Frame& frame) {
     for (const auto& [name, value] : s.items) {
         Value v = eval(*value, frame);
-        if (name->scope == NameScope::Global) {
+        if (liveScope(*name) == NameScope::Global) {
             GlobalEntry& entry = globals_[name->slot];
             entry.value = std::move(v);
             entry.kind = GlobalEntry::Kind::Constant;

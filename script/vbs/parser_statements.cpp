@@ -172,7 +172,7 @@ StmtPtr Parser::statement(bool insideProcedure) {
 }
 
 void Parser::endOf(Keyword what, int error) {
-    if (!acceptKeyword(Keyword::End)) fail(error);
+    if (!acceptKeyword(Keyword::End)) fail(err::ExpectedEnd);
     expectKeyword(what, error);
 }
 

@@ -46,6 +46,7 @@ private:
         e.description = std::u16string(errorDescription(number));
         e.line = at.line;
         e.column = at.column;
+        e.source = u"Microsoft VBScript compilation error";
         throw ScriptException(std::move(e));
     }
 
@@ -70,9 +71,6 @@ void Resolver::collectDeclarations(const Block& b) {
         switch (s->kind) {
         case StmtKind::Dim:
             for (const auto& item : static_cast<const DimStmt&>(*s).items) addLocal(item.name->folded);
-            break;
-        case StmtKind::ReDim:
-            for (const auto& item : static_cast<const ReDimStmt&>(*s).items) addLocal(item.name->folded);
             break;
         case StmtKind::Const:
             for (const auto& item : static_cast<const ConstStmt&>(*s).items) addLocal(item.first->folded);
@@ -163,9 +161,15 @@ void Resolver::name(NameExpr& n, bool assigned) {
         return;
     }
     // 4. A name seen for the first time.
-    if (scope_.procedure && slot < 0) {
-        n.scope = NameScope::Local;
-        n.slot = addLocal(f);
+    if (scope_.procedure) {
+        if (slot < 0) {
+            n.scope = NameScope::Local;
+            n.slot = addLocal(f);
+        } else {
+            n.scope = NameScope::GlobalOrLocal;
+            n.slot = slot;
+            n.localSlot = addLocal(f);
+        }
         (void)assigned;
         return;
     }
