@@ -1,0 +1,29 @@
+#include "working_files.h"
+
+#include "files/text_codec.h"
+#include "line_engine.h"
+
+#include <QFile>
+
+namespace tabulo {
+
+void WorkingFiles::writeEvaluation(QStringView evaluatedText) const
+{
+    // The normalised lines go to "Temp2.cal", which then takes the name
+    // "Temp.cal": the same end state as writing the text out first and
+    // normalising it from there.
+    QFile next(temp2Cal());
+    if (!next.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    const QByteArray bytes = encodeText(LineEngine::normalise(evaluatedText));
+    const bool written = next.write(bytes) == bytes.size();
+    next.close();
+    if (!written) {
+        QFile::remove(temp2Cal());
+        return;
+    }
+    QFile::remove(tempCal());
+    QFile::rename(temp2Cal(), tempCal());
+}
+
+} // namespace tabulo

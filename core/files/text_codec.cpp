@@ -1,0 +1,92 @@
+#include "text_codec.h"
+
+#include "engine/note_lines.h"
+
+#include <QStringDecoder>
+
+namespace tabulo {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F; the five bytes that
+// it leaves unassigned keep their Latin-1 (control character) meaning.
+constexpr char16_t windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto b = static_cast<unsigned char>(byte);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(windows1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+} // namespace
+
+QString decodeText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return decodeWindows1252(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+QByteArray encodeText(QStringView text)
+{
+    return text.toUtf8();
+}
+
+QString toCrLf(QStringView editorText)
+{
+    QString out;
+    out.reserve(editorText.size() + editorText.size() / 16);
+    for (QChar c : editorText) {
+        if (c == u'\n')
+            out += u'\r';
+        out += c;
+    }
+    return out;
+}
+
+QString fromCrLf(QStringView noteText)
+{
+    QString out;
+    out.reserve(noteText.size());
+    bool first = true;
+    forEachLine(noteText, [&](QStringView line) {
+        if (!first)
+            out += u'\n';
+        out += line;
+        first = false;
+    });
+    // A trailing line end still ends a line in the editor's form.
+    if (!noteText.isEmpty() && (noteText.back() == u'\n' || noteText.back() == u'\r'))
+        out += u'\n';
+    return out;
+}
+
+QString joinLinesWithCrLf(QStringView text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    bool first = true;
+    forEachLine(text, [&](QStringView line) {
+        if (!first)
+            out += QStringLiteral("\r\n");
+        out += line;
+        first = false;
+    });
+    return out;
+}
+
+} // namespace tabulo

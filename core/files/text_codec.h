@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+namespace tabulo {
+
+// Files are written as UTF-8. When read, a file that is not valid UTF-8 was
+// most likely made on Windows, so it is read as Windows-1252: every byte
+// becomes a character and nothing is lost.
+QString decodeText(const QByteArray &bytes);
+QByteArray encodeText(QStringView text);
+
+// The note as the editor widget holds it uses "\n"; the note as files,
+// scripts and character counts see it uses CR LF.
+QString toCrLf(QStringView editorText);
+QString fromCrLf(QStringView noteText);
+
+// The lines of a text (ended by CR LF, a lone CR or a lone LF) joined again
+// with CR LF; a final line end is dropped, so a saved note reads back as it
+// was.
+QString joinLinesWithCrLf(QStringView text);
+
+} // namespace tabulo

@@ -1,0 +1,66 @@
+#include "text_file.h"
+
+#include "text_codec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace tabulo {
+
+FileResult writeFileAtomically(const QString &path, QStringView contents)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(file.errorString());
+    const QByteArray bytes = encodeText(contents);
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileResult::failure(reason);
+    }
+    if (!file.commit())
+        return FileResult::failure(file.errorString());
+    return FileResult::success();
+}
+
+std::optional<QString> readTextFile(const QString &path, QString *error, qint64 maxBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    if (file.size() > maxBytes) {
+        if (error)
+            *error = QStringLiteral("The file is too large (%1 MB).").arg(file.size() / (1024 * 1024));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return decodeText(bytes);
+}
+
+std::optional<QString> readNoteFile(const QString &path, QString *error)
+{
+    auto text = readTextFile(path, error);
+    if (!text)
+        return std::nullopt;
+    return joinLinesWithCrLf(*text);
+}
+
+FileResult saveNoteFile(const QString &path, QStringView noteText)
+{
+    // Every line end becomes CR LF, the last one included, so an empty last
+    // line survives the round trip.
+    QString contents = toCrLf(fromCrLf(noteText));
+    contents += QStringLiteral("\r\n");
+    return writeFileAtomically(path, contents);
+}
+
+} // namespace tabulo

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace tabulo {
+
+struct FileResult
+{
+    bool ok = false;
+    QString error; // the reason, for a message naming the file, when !ok
+
+    static FileResult success() { return {true, {}}; }
+    static FileResult failure(QString reason) { return {false, std::move(reason)}; }
+};
+
+// Replaces the file with `contents` in one step: either the whole new text is
+// there afterwards or the old file is untouched. Where the folder forbids
+// creating the temporary file but the file itself is writable, it is written
+// in place.
+FileResult writeFileAtomically(const QString &path, QStringView contents);
+
+// The whole file decoded (UTF-8, else Windows-1252); nothing when it cannot
+// be read. Files above `maxBytes` are refused rather than exhausting memory.
+std::optional<QString> readTextFile(const QString &path, QString *error = nullptr,
+                                    qint64 maxBytes = qint64(512) * 1024 * 1024);
+
+// A note file: its lines joined with CR LF, one final line end dropped.
+std::optional<QString> readNoteFile(const QString &path, QString *error = nullptr);
+
+// Saves a note (CR LF form) as its text followed by CR LF.
+FileResult saveNoteFile(const QString &path, QStringView noteText);
+
+} // namespace tabulo

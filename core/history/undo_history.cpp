@@ -1,0 +1,72 @@
+#include "undo_history.h"
+
+namespace tabulo {
+
+TextVersions::Id UndoHistory::slot(int index) const
+{
+    if (index < 0 || size_t(index) >= m_slots.size())
+        return TextVersions::None;
+    return m_slots[size_t(index)];
+}
+
+void UndoHistory::store(int index, const QString &text)
+{
+    if (index < 0 || index > LastIndex)
+        return;
+    if (size_t(index) >= m_slots.size())
+        m_slots.resize(size_t(index) + 1, TextVersions::None);
+    m_slots[size_t(index)] = m_versions.add(text);
+}
+
+QString UndoHistory::entry(int index)
+{
+    const auto id = slot(index);
+    return id == TextVersions::None ? QString() : m_versions.text(id);
+}
+
+bool UndoHistory::entryIsEmpty(int index) const
+{
+    const auto id = slot(index);
+    return id == TextVersions::None || m_versions.length(id) == 0;
+}
+
+void UndoHistory::clear()
+{
+    m_slots.clear();
+    m_versions.clear();
+}
+
+void UndoHistory::record(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    // The 16-bit increment fails at the ceiling and the position stays.
+    if (m_position < PositionCeiling)
+        ++m_position;
+    store(m_position, text);
+}
+
+void UndoHistory::reset(const QString &base)
+{
+    m_position = 0;
+    clear();
+    store(0, base);
+}
+
+std::optional<QString> UndoHistory::undo()
+{
+    if (m_position <= 0)
+        return std::nullopt;
+    --m_position;
+    return entry(m_position);
+}
+
+std::optional<QString> UndoHistory::redo()
+{
+    if (m_position >= LastIndex || entryIsEmpty(m_position + 1))
+        return std::nullopt;
+    ++m_position;
+    return entry(m_position);
+}
+
+} // namespace tabulo

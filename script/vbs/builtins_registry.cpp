@@ -1,0 +1,18 @@
+#include <vector>
+
+#include "builtins.h"
+#include "lib/libraries.h"
+
+namespace tabulo::vbs {
+
+std::span<const Library> allLibraries() {
+    // Built once and never changed: a table, not shared mutable state.
+    static const std::vector<Library> libraries = [] {
+        std::vector<Library> all;
+        for (const Library& l : libLibraries()) all.push_back(l);
+        return all;
+    }();
+    return libraries;
+}
+
+}  // namespace tabulo::vbs

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <optional>
+
+namespace tabulo {
+
+// The window placement file ("TabuloStart.ini"): one record Top, Left,
+// Width, Height (outer position and size in twips) and WindowState
+// (0 normal, 1 minimised, 2 maximised).
+struct WindowPlacement
+{
+    std::optional<double> top, left, width, height;
+    std::optional<int> state; // only 0, 1 or 2 are taken
+
+    // Reads every record of the file's text; a later record overrides an
+    // earlier one field by field, and a field that is not a number leaves
+    // that value unset.
+    static WindowPlacement parse(QStringView fileText);
+    static QString format(double top, double left, double width, double height, int state);
+};
+
+// Twips are 1/1440 inch; a pixel is 1440 / dpi of them (15 at 96 dpi).
+struct Twips
+{
+    double perPixel = 15.0;
+    static Twips forDpi(double logicalDpi) { return {logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0}; }
+    int toPixels(double twips) const { return int(twips / perPixel + (twips >= 0 ? 0.5 : -0.5)); }
+    double fromPixels(int pixels) const { return pixels * perPixel; }
+};
+
+// Moves and shrinks a window rectangle so that all of it lies in the
+// available screen area: settings files with absurd numbers must never put
+// the window where it cannot be seen.
+QRect fitOnScreen(QRect wanted, const QRect &available, QSize minimum = {200, 120});
+
+} // namespace tabulo
