@@ -70,9 +70,9 @@ struct MatchLimits {
     // Roughly one step per instruction executed or subject unit scanned; the
     // default is well under a second.
     std::uint64_t maxSteps = 20'000'000;
-    // Saved backtracking states (16 bytes each): the default caps a search at
-    // 64 MiB of backtracking memory.
-    std::size_t maxBacktrackEntries = 4u << 20;
+    // Saved backtracking states (24 bytes each): the default caps a search at
+    // 48 MiB of backtracking memory, enough for a loop over a million units.
+    std::size_t maxBacktrackEntries = 2u << 20;
 };
 
 // A group's (start, length) in the subject.
@@ -99,7 +99,7 @@ struct AllMatches {
 };
 
 struct ReplaceResult {
-    std::u16string text;         // the subject when limitExceeded
+    std::u16string text;         // when limitExceeded: the subject, or empty if memory ran out
     bool limitExceeded = false;
 };
 
