@@ -8,7 +8,7 @@
 // and lazy (trailing ?) forms. Patterns and subjects are UTF-16; every
 // position and length is in UTF-16 units.
 //
-// Use:
+// Use (#include "vbs/regex/regex.h"):
 //   auto compiled = Regex::compile(u"(\\w+)@(\\w+)", {.ignoreCase = true});
 //   if (auto* error = std::get_if<CompileError>(&compiled)) -> raise error->code
 //   const Regex& re = std::get<Regex>(compiled);
