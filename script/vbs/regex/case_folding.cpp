@@ -18,7 +18,7 @@ constexpr AlternatingBlock kAlternatingBlocks[] = {
 };
 
 char16_t canonicalGreek(char16_t unit) {
-    if (unit >= 0x03B1 && unit <= 0x03C9)
+    if (unit >= 0x03B1 && unit <= 0x03CB)  // α-ω, ϊ, ϋ
         return unit == 0x03C2 ? char16_t(0x03A3) : char16_t(unit - 0x20);  // ς folds like σ
     switch (unit) {
     case 0x03AC: return 0x0386;

@@ -23,6 +23,7 @@ void runIgnoreCaseTests(TestReport& report) {
         {"final sigma folds with sigma", u"\u03C3", u"\u03C2", "\\u03C2@0", kIgnoreCase},
         {"capital sigma in a class matches final sigma", u"[\u03A3]", u"\u03C2", "\\u03C2@0", kIgnoreCase},
         {"accented Greek vowels fold", u"\u03AC", u"\u0386", "\\u0386@0", kIgnoreCase},
+        {"Greek vowels with dialytika fold", u"\u03CA\u03CB", u"\u03AA\u03AB", "\\u03AA\\u03AB@0", kIgnoreCase},
         {"Cyrillic letters fold", u"\u043F\u0440\u0438", u"\u041F\u0420\u0418", "\\u041F\\u0420\\u0418@0",
          kIgnoreCase},
         {"Cyrillic io folds", u"\u0451", u"\u0401", "\\u0401@0", kIgnoreCase},
