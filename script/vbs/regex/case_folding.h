@@ -20,4 +20,12 @@ inline constexpr char16_t kLastFoldedUnit = 0x052F;
 
 char16_t canonicalCase(char16_t unit);
 
+// The other units with the same canonical form as `unit` (two at most: σ
+// has Σ and ς).
+struct CasePartners {
+    char16_t units[2] = {};
+    int count = 0;
+};
+CasePartners casePartners(char16_t unit);
+
 }  // namespace tabulo::vbs::regex

@@ -1,6 +1,8 @@
 // IgnoreCase: which letters fold and which deliberately do not.
 #include "match_table.h"
 
+#include "vbs/regex/case_folding.h"
+
 namespace tabulo::vbs::regex::test {
 
 void runIgnoreCaseTests(TestReport& report) {
@@ -35,6 +37,21 @@ void runIgnoreCaseTests(TestReport& report) {
         {"a literal prefix is found in any case", u"needle", u"haystack NEEDLE", "NEEDLE@9", kIgnoreCase},
     };
     runMatchTable(report, "ignore case", rows);
+
+    // Classes are folded by looking up each unit's partners, so the partners
+    // must be exactly the units with the same canonical form.
+    std::string missing;
+    for (char16_t unit = 0; unit <= kLastFoldedUnit; ++unit) {
+        const CasePartners partners = casePartners(unit);
+        for (char16_t other = 0; other <= kLastFoldedUnit; ++other) {
+            const bool listed = (partners.count > 0 && partners.units[0] == other) ||
+                                (partners.count > 1 && partners.units[1] == other);
+            const bool shouldBe = other != unit && canonicalCase(other) == canonicalCase(unit);
+            if (listed != shouldBe && missing.size() < 80)
+                missing += printable(std::u16string(1, unit)) + "~" + printable(std::u16string(1, other)) + " ";
+        }
+    }
+    report.check("ignore case", "case partners are the units of the same canonical form", "", missing);
 }
 
 }  // namespace tabulo::vbs::regex::test
