@@ -18,6 +18,8 @@ std::span<const Library> libLibraries() {
         dateConstructionLibrary(),
         dateArithmeticLibrary(),
         formatLibrary(),
+        dictionaryLibrary(),
+        regExpLibrary(),
         Library{},
     };
     return {libraries, std::size(libraries) - 1};

@@ -22,5 +22,7 @@ Library dateLibrary();              // date_functions.cpp
 Library dateConstructionLibrary();  // date_construction.cpp
 Library dateArithmeticLibrary();    // date_arithmetic.cpp
 Library formatLibrary();            // number_formatting.cpp
+Library dictionaryLibrary();        // dictionary.cpp
+Library regExpLibrary();            // regexp.cpp
 
 }  // namespace tabulo::vbs
