@@ -138,6 +138,7 @@ private:
     void colourTotal(TotalBox *box, const QString &positive, const QString &negative);
     void syncHiddenEditor();
     void showSelectionLength();
+    void showRecordedState(const std::optional<QString> &restored);
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);
