@@ -31,6 +31,6 @@ constexpr Builtin kFunctions[] = {
 
 }  // namespace
 
-Library arrayLibrary() { return {kFunctions}; }
+Library coreArrayLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

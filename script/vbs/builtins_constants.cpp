@@ -45,6 +45,6 @@ const BuiltinConstant kConstants[] = {
 
 }  // namespace
 
-Library constantLibrary() { return {{}, kConstants}; }
+Library coreConstantLibrary() { return {{}, kConstants}; }
 
 }  // namespace tabulo::vbs

@@ -28,6 +28,6 @@ constexpr Builtin kFunctions[] = {
 
 }  // namespace
 
-Library conversionLibrary() { return {kFunctions}; }
+Library coreConversionLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

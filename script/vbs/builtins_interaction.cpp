@@ -1,4 +1,4 @@
-// MsgBox, InputBox, CreateObject, Eval, Execute, ExecuteGlobal, GetRef, Rnd and the
+// MsgBox, InputBox, CreateObject, Eval, Execute, ExecuteGlobal, GetRef and the
 // ScriptEngine functions: the builtins that reach the host or the interpreter.
 #include <chrono>
 
@@ -67,17 +67,6 @@ Value GetRef(CallContext& call) {
     return Value::object(std::make_shared<ProcedureReference>(interpreter, *procedure));
 }
 
-// Rnd [number]: negative repeats the sequence of that seed, zero repeats the last
-// number, positive or absent gives the next one.
-Value Rnd(CallContext& call) {
-    Runtime& runtime = call.runtime();
-    if (!call.has(0)) return Value::single(float(runtime.nextRandom()));
-    double n = call.number(0);
-    if (n == 0) return Value::single(float(runtime.lastRandom()));
-    if (n < 0) runtime.seedRandom(n);
-    return Value::single(float(runtime.nextRandom()));
-}
-
 Value ScriptEngine(CallContext&) { return Value::string(u"VBScript"); }
 Value ScriptEngineMajorVersion(CallContext&) { return Value::longValue(5); }
 Value ScriptEngineMinorVersion(CallContext&) { return Value::longValue(8); }
@@ -92,7 +81,6 @@ constexpr Builtin kFunctions[] = {
     {u"Execute", Execute, 1, 1},
     {u"ExecuteGlobal", ExecuteGlobal, 1, 1},
     {u"GetRef", GetRef, 1, 1},
-    {u"Rnd", Rnd, 0, 1},
     {u"ScriptEngine", ScriptEngine, 0, 0},
     {u"ScriptEngineMajorVersion", ScriptEngineMajorVersion, 0, 0},
     {u"ScriptEngineMinorVersion", ScriptEngineMinorVersion, 0, 0},
@@ -101,6 +89,6 @@ constexpr Builtin kFunctions[] = {
 
 }  // namespace
 
-Library interactionLibrary() { return {kFunctions}; }
+Library coreInteractionLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

@@ -69,6 +69,6 @@ constexpr Builtin kFunctions[] = {
 
 }  // namespace
 
-Library typeInfoLibrary() { return {kFunctions}; }
+Library coreTypeInfoLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

@@ -1,14 +1,14 @@
 #pragma once
 // The builtins the language core needs itself: conversions, type information,
-// arrays, Eval/Execute, CreateObject, MsgBox/InputBox, Rnd, and the constants.
+// arrays, Eval/Execute, CreateObject, MsgBox/InputBox, and the constants.
 #include "builtins.h"
 
 namespace tabulo::vbs {
 
-Library conversionLibrary();
-Library typeInfoLibrary();
-Library arrayLibrary();
-Library interactionLibrary();
-Library constantLibrary();
+Library coreConversionLibrary();
+Library coreTypeInfoLibrary();
+Library coreArrayLibrary();
+Library coreInteractionLibrary();
+Library coreConstantLibrary();
 
 }  // namespace tabulo::vbs
