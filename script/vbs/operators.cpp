@@ -190,6 +190,8 @@ Value power(const Value& a, const Value& b, const Locale& locale) {
 
 Value concatenate(const Value& a, const Value& b, const Locale& locale) {
     if (a.isNull() && b.isNull()) return Value::null();
+    if (a.isString() && b.isString() && a.rawString().size() + b.rawString().size() > kMaxStringLength)
+        raise(err::OutOfMemory);
     std::u16string left = a.isNull() ? std::u16string() : toString(a, locale);
     std::u16string_view rightView;
     std::u16string right;
