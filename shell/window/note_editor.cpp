@@ -27,6 +27,12 @@ bool NoteEditor::setEditorText(const QString &text)
     return true;
 }
 
+void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit mouseReleased();
+}
+
 void NoteEditor::moveCaretToEnd()
 {
     QTextCursor cursor = textCursor();

@@ -27,6 +27,13 @@ public:
 
     void setFontPointSize(qreal points);
     qreal fontPointSize() const { return font().pointSizeF(); }
+
+signals:
+    // The mouse button went up: a selection made with the mouse is complete.
+    void mouseReleased();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
 } // namespace tabulo
