@@ -4,6 +4,8 @@
 #include "record_format.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace tabulo {
 
@@ -15,8 +17,11 @@ WindowPlacement WindowPlacement::parse(QStringView fileText)
         std::optional<double> *targets[] = {&placement.top, &placement.left, &placement.width,
                                             &placement.height};
         for (int i = 0; i < 4 && i < fields.size(); ++i) {
-            if (auto value = RecordFormat::toNumber(fields[i]))
-                *targets[i] = float(*value); // stored as single precision
+            // Stored as single precision; a number beyond its range is an
+            // overflow, which leaves the value unset like any other bad field.
+            const auto value = RecordFormat::toNumber(fields[i]);
+            if (value && std::abs(*value) <= std::numeric_limits<float>::max())
+                *targets[i] = float(*value);
         }
         if (fields.size() >= 5) {
             const auto state = RecordFormat::toNumber(fields[4]);
@@ -30,6 +35,17 @@ WindowPlacement WindowPlacement::parse(QStringView fileText)
 QString WindowPlacement::format(double top, double left, double width, double height, int state)
 {
     return RecordFormat::formatRecord({top, left, width, height, double(state)});
+}
+
+int Twips::toPixels(double twips) const
+{
+    // Converting a double outside the int range is undefined; the limit also
+    // keeps the window rectangle's own arithmetic (x + width) from overflowing.
+    constexpr double limit = 1 << 24;
+    const double pixels = twips / perPixel;
+    if (std::isnan(pixels))
+        return 0;
+    return int(std::lround(std::clamp(pixels, -limit, limit)));
 }
 
 QRect fitOnScreen(QRect wanted, const QRect &available, QSize minimum)

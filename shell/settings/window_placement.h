@@ -27,7 +27,9 @@ struct Twips
 {
     double perPixel = 15.0;
     static Twips forDpi(double logicalDpi) { return {logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0}; }
-    int toPixels(double twips) const { return int(twips / perPixel + (twips >= 0 ? 0.5 : -0.5)); }
+    // Rounded to the nearest pixel and kept within +-2^24 pixels (0 for NaN):
+    // a hand-edited file may hold any number, and no screen comes near that.
+    int toPixels(double twips) const;
     double fromPixels(int pixels) const { return pixels * perPixel; }
 };
 
