@@ -1,0 +1,65 @@
+// Tabulo_Bt and Tabulo_Top: the same program, built with the totals band at
+// the bottom or with the first total in a band at the top.
+
+#include "form1.h"
+#include "services/desktop.h"
+#include "services/prompts.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <cstdlib>
+
+#ifndef TABULO_TOTAL_AT_TOP
+#define TABULO_TOTAL_AT_TOP 0
+#endif
+
+namespace {
+
+bool displayAvailable()
+{
+    const char *platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform)
+        return true; // offscreen, vnc, ...: the caller knows what it asked for
+    return (std::getenv("DISPLAY") && *std::getenv("DISPLAY"))
+        || (std::getenv("WAYLAND_DISPLAY") && *std::getenv("WAYLAND_DISPLAY"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+                     "Tabulo is a desktop program and needs a display, but none is set (DISPLAY is empty).\n"
+                     "Start it inside a virtual display instead, for example:  xvfb-run -a %s\n",
+                     argv[0]);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tabulo"));
+
+    tabulo::DialogPrompts prompts;
+    tabulo::SystemDesktop desktop;
+    tabulo::ProgramContext context;
+    context.programFolder = QCoreApplication::applicationDirPath();
+    context.variant = TABULO_TOTAL_AT_TOP ? tabulo::LayoutVariant::TotalAtTop
+                                          : tabulo::LayoutVariant::TotalsAtBottom;
+    context.arguments = app.arguments().mid(1);
+    context.locale = QLocale::system();
+    context.prompts = &prompts;
+    context.desktop = &desktop;
+
+    tabulo::Form1 window(context);
+    // The window starts centred on the screen; a stored placement moves it
+    // once it is up.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+    window.show();
+    return app.exec();
+}

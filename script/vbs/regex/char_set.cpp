@@ -1,0 +1,126 @@
+#include "char_set.h"
+
+#include "case_folding.h"
+#include "pattern_tree.h"
+
+#include <algorithm>
+
+namespace tabulo::vbs::regex {
+
+void CharSet::addRange(char16_t first, char16_t last) {
+    ranges_.push_back({first, last});
+}
+
+void CharSet::addSet(const CharSet& other) {
+    ranges_.insert(ranges_.end(), other.ranges_.begin(), other.ranges_.end());
+}
+
+void CharSet::finish() {
+    std::sort(ranges_.begin(), ranges_.end(),
+              [](const Range& a, const Range& b) { return a.first < b.first; });
+    std::vector<Range> merged;
+    for (const Range& range : ranges_) {
+        if (!merged.empty() && std::size_t(range.first) <= std::size_t(merged.back().last) + 1)
+            merged.back().last = std::max(merged.back().last, range.last);
+        else
+            merged.push_back(range);
+    }
+    ranges_ = std::move(merged);
+    latinTable_.reset();
+    for (const Range& range : ranges_) {
+        for (std::size_t unit = range.first; unit <= range.last && unit < kTableSize; ++unit)
+            latinTable_[unit] = true;
+    }
+}
+
+void CharSet::invert() {
+    finish();
+    std::vector<Range> inverse;
+    std::size_t next = 0;  // first unit not yet covered
+    for (const Range& range : ranges_) {
+        if (range.first > next)
+            inverse.push_back({char16_t(next), char16_t(range.first - 1)});
+        next = std::size_t(range.last) + 1;
+    }
+    if (next <= 0xFFFF)
+        inverse.push_back({char16_t(next), char16_t(0xFFFF)});
+    ranges_ = std::move(inverse);
+    finish();
+}
+
+void CharSet::closeUnderCaseFolding() {
+    finish();
+    // Only units up to kLastFoldedUnit have a case partner, and their
+    // canonical forms lie there too, so one pass over that block finds every
+    // canonical form present and a second adds the units that share one.
+    std::vector<bool> canonicalPresent(std::size_t(kLastFoldedUnit) + 1, false);
+    for (std::size_t unit = 0; unit <= kLastFoldedUnit; ++unit) {
+        if (contains(char16_t(unit)))
+            canonicalPresent[canonicalCase(char16_t(unit))] = true;
+    }
+    for (std::size_t unit = 0; unit <= kLastFoldedUnit; ++unit) {
+        if (canonicalPresent[canonicalCase(char16_t(unit))] && !contains(char16_t(unit)))
+            add(char16_t(unit));
+    }
+    finish();
+}
+
+bool CharSet::containsBeyondTable(char16_t unit) const {
+    auto after = std::upper_bound(ranges_.begin(), ranges_.end(), unit,
+                                  [](char16_t value, const Range& range) { return value < range.first; });
+    return after != ranges_.begin() && unit <= std::prev(after)->last;
+}
+
+CharSet CharSet::digits() {
+    CharSet set;
+    set.addRange(u'0', u'9');
+    set.finish();
+    return set;
+}
+
+CharSet CharSet::wordUnits() {
+    CharSet set;
+    set.addRange(u'0', u'9');
+    set.addRange(u'A', u'Z');
+    set.add(u'_');
+    set.addRange(u'a', u'z');
+    set.finish();
+    return set;
+}
+
+CharSet CharSet::whiteSpace() {
+    // The documented set: space, \f, \n, \r, \t, \v.
+    CharSet set;
+    set.addRange(u'\t', u'\r');
+    set.add(u' ');
+    set.finish();
+    return set;
+}
+
+CharSet CharSet::lineBreaks() {
+    CharSet set;
+    set.add(u'\n');
+    set.add(u'\r');
+    set.finish();
+    return set;
+}
+
+CharSet CharSet::allButNewline() {
+    CharSet set;
+    set.add(u'\n');
+    set.invert();
+    return set;
+}
+
+CharSet unitsMatchedBy(const PatternNode& setNode, bool ignoreCase) {
+    CharSet set = setNode.set;
+    if (ignoreCase)
+        set.closeUnderCaseFolding();
+    if (setNode.negated)
+        set.invert();
+    else
+        set.finish();
+    return set;
+}
+
+}  // namespace tabulo::vbs::regex

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace tabulo {
+
+// Every message box and input box of the program goes through this service,
+// so tests can answer them with a scripted double and never hang on a modal
+// box.
+class Prompts
+{
+public:
+    enum class Answer { Yes, No, Cancel };
+
+    virtual ~Prompts() = default;
+
+    // A question with Yes, No and Cancel; closing the box counts as Cancel.
+    virtual Answer askYesNoCancel(QWidget *parent, const QString &text) = 0;
+    virtual void showInformation(QWidget *parent, const QString &text) = 0;
+    // A failure the user must know about (a file that could not be saved).
+    virtual void showError(QWidget *parent, const QString &text) = 0;
+    // An input box; nothing when cancelled.
+    virtual std::optional<QString> askText(QWidget *parent, const QString &prompt,
+                                           const QString &title, const QString &proposed) = 0;
+    // A file name to save a note under; nothing when cancelled.
+    virtual std::optional<QString> askSavePath(QWidget *parent, const QString &folder) = 0;
+};
+
+// The real boxes.
+class DialogPrompts final : public Prompts
+{
+public:
+    Answer askYesNoCancel(QWidget *parent, const QString &text) override;
+    void showInformation(QWidget *parent, const QString &text) override;
+    void showError(QWidget *parent, const QString &text) override;
+    std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
+                                   const QString &proposed) override;
+    std::optional<QString> askSavePath(QWidget *parent, const QString &folder) override;
+};
+
+} // namespace tabulo

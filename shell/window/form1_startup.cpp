@@ -1,0 +1,177 @@
+#include "form1.h"
+
+#include "files/text_file.h"
+#include "note_editor.h"
+#include "services/prompts.h"
+#include "settings_line_file.h"
+#include "toolbar.h"
+#include "total_box.h"
+#include "window_placement.h"
+
+#include <QAction>
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+#include <QScreen>
+#include <QTime>
+
+namespace tabulo {
+
+namespace {
+
+// The note named on the command line: the arguments as one text with every
+// double quote removed, so a path with blanks arrives whole even unquoted.
+QString commandLinePath(const QStringList &arguments)
+{
+    return arguments.join(QLatin1Char(' ')).remove(QLatin1Char('"')).trimmed();
+}
+
+QString currentYear()
+{
+    return QString::number(QDate::currentDate().year());
+}
+
+} // namespace
+
+QString Form1::untitledCaption()
+{
+    return QStringLiteral("Tabulo - notes that add up - \u00A9 the Tabulo developers ") + currentYear();
+}
+
+QString Form1::startHeader()
+{
+    return QStringLiteral("\r\n# Tabulo - notes that add up, by the Tabulo developers\r\n"
+                          "# Ver. 5.00 - \u00A9 %1 the Tabulo developers, all rights reserved\r\n\r\n")
+        .arg(currentYear());
+}
+
+bool Form1::isUntitled() const
+{
+    const QString caption = windowTitle().trimmed();
+    return caption.isEmpty() || caption.startsWith(QLatin1String("Tabulo"));
+}
+
+void Form1::Form_Load()
+{
+    statusPanel(2)->setText(QStringLiteral("Sel: 0"));
+    statusPanel(4)->setText(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")));
+    statusPanel(5)->setText(m_context.locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+    m_caricamento = 0;
+    m_saltaCronologia = 0;
+
+    const bool noteNamed = !commandLinePath(m_context.arguments).isEmpty();
+    if (noteNamed)
+        loadCommandLineNote();
+    resetModi.start();
+    visibleEditor()->moveCaretToEnd();
+    visibleEditor()->setFocus();
+    if (!noteNamed)
+        setWindowTitle(untitledCaption());
+    action(QStringLiteral("O5"))->setChecked(true);
+    Start.start();
+}
+
+void Form1::loadCommandLineNote()
+{
+    const QString path = commandLinePath(m_context.arguments);
+    m_caricamento = 1;
+    QString reason;
+    const auto text = readNoteFile(path, &reason);
+    if (text) {
+        setNoteText(*text);
+        setWindowTitle(path);
+    } else if (!QFileInfo::exists(path)) {
+        // A note that does not exist yet: the first Save creates it.
+        setWindowTitle(path);
+    } else {
+        // A file that exists but cannot be read must never be overwritten by
+        // a Save of the empty note, so the note stays untitled.
+        setWindowTitle(untitledCaption());
+        if (m_context.prompts)
+            m_context.prompts->showError(this, QStringLiteral("The note \"%1\" could not be opened:\n%2")
+                                                   .arg(path, reason));
+    }
+    m_caricamento = 0;
+    // The text went in while evaluation was suspended: evaluate it once now.
+    Text1_Change();
+}
+
+void Form1::Ora_Timer()
+{
+    statusPanel(5)->setText(m_context.locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+void Form1::Start_Timer()
+{
+    Start.stop();
+    LoadBarSetting();
+    LoadScrollSetting();
+    LoadWindowPlacement();
+    if (!commandLinePath(m_context.arguments).isEmpty())
+        return;
+    setNoteText(noteText() + startHeader());
+    visibleEditor()->moveCaretToEnd();
+    visibleEditor()->setFocus();
+}
+
+void Form1::LoadBarSetting()
+{
+    QAction *item = action(QStringLiteral("MostraStrumentiX"));
+    const auto line = SettingsLineFile::read(m_context.dataFile(QStringLiteral("Bar.ini")),
+                                             {QStringLiteral("0"), QStringLiteral("1")});
+    if (line)
+        item->setChecked(*line == QLatin1String("1"));
+    MostraStrumentiX_Click();
+}
+
+void Form1::LoadScrollSetting()
+{
+    action(QStringLiteral("VerticaleOrizzonateX"))->setChecked(true);
+    const auto line = SettingsLineFile::read(m_context.dataFile(QStringLiteral("Scroll.ini")),
+                                             {QStringLiteral("0"), QStringLiteral("1")});
+    if (line == QLatin1String("0")) {
+        showEditor(m_text1, m_editor2);
+        action(QStringLiteral("SoloVerticaleX"))->setChecked(false);
+        action(QStringLiteral("VerticaleOrizzonateX"))->setChecked(true);
+    } else if (line == QLatin1String("1")) {
+        showEditor(m_editor2, m_text1);
+        action(QStringLiteral("VerticaleOrizzonateX"))->setChecked(false);
+        action(QStringLiteral("SoloVerticaleX"))->setChecked(true);
+    }
+    Form_Resize();
+}
+
+void Form1::LoadWindowPlacement()
+{
+    const auto text = readTextFile(m_context.dataFile(QStringLiteral("TabuloStart.ini")), nullptr, 1024 * 1024);
+    applyWindowPlacement(WindowPlacement::parse(text.value_or(QString())));
+}
+
+void Form1::applyWindowPlacement(const WindowPlacement &placement)
+{
+    if (placement.state == 2) {
+        setWindowState(Qt::WindowMaximized);
+        return;
+    }
+    const QRect frame = frameGeometry();
+    const QSize frameExtra = frame.size() - geometry().size();
+    double top = placement.top.value_or(toTwips(frame.y()));
+    double left = placement.left.value_or(toTwips(frame.x()));
+    const double width = placement.width.value_or(toTwips(frame.width()));
+    const double height = placement.height.value_or(toTwips(frame.height()));
+    // A window minimised at quit is recorded far off the screen.
+    if (top < 0)
+        top = 100;
+    if (left < 0)
+        left = 100;
+    QRect wanted(pixels(left), pixels(top), pixels(width), pixels(height));
+    if (const QScreen *shown = screen())
+        wanted = fitOnScreen(wanted, shown->availableGeometry());
+    move(wanted.topLeft());
+    resize(wanted.size() - frameExtra);
+    if (placement.state == 1)
+        setWindowState(Qt::WindowMinimized);
+    Form_Resize();
+}
+
+} // namespace tabulo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace tabulo {
+
+// One of the two note editors (`Text1`, `Editor2`). The widget keeps lines
+// apart with "\n"; callers that need the note as files and scripts see it
+// convert with toCrLf/fromCrLf.
+//
+// Its own undo is off: the note's history is the only undo. Assigning the
+// text it already holds raises no change, which the two editors rely on
+// when they copy each other's text.
+class NoteEditor : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit NoteEditor(QWidget *parent = nullptr);
+
+    QString editorText() const { return toPlainText(); }
+    // Returns false (and changes nothing) when the text is already there.
+    bool setEditorText(const QString &text);
+
+    void moveCaretToEnd();
+    // Lines are long and scrolled sideways, or wrapped to the width.
+    void setWrapping(bool wrap);
+
+    void setFontPointSize(qreal points);
+    qreal fontPointSize() const { return font().pointSizeF(); }
+};
+
+} // namespace tabulo
