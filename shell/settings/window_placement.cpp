@@ -37,17 +37,6 @@ QString WindowPlacement::format(double top, double left, double width, double he
     return RecordFormat::formatRecord({top, left, width, height, double(state)});
 }
 
-int Twips::toPixels(double twips) const
-{
-    // Converting a double outside the int range is undefined; the limit also
-    // keeps the window rectangle's own arithmetic (x + width) from overflowing.
-    constexpr double limit = 1 << 24;
-    const double pixels = twips / perPixel;
-    if (std::isnan(pixels))
-        return 0;
-    return int(std::lround(std::clamp(pixels, -limit, limit)));
-}
-
 QRect fitOnScreen(QRect wanted, const QRect &available, QSize minimum)
 {
     if (available.isEmpty())

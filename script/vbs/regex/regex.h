@@ -8,7 +8,21 @@
 // and lazy (trailing ?) forms. Patterns and subjects are UTF-16; every
 // position and length is in UTF-16 units.
 //
-// Use:
+// Details as documented for VBScript, or as JScript does them where the
+// documentation is silent:
+//   - \s is [ \f\n\r\t\v], \w is [A-Za-z0-9_], \b looks at \w;
+//   - with multiline, ^ and $ also match after and before "\n" and "\r";
+//   - \N is a backreference when N is at most the pattern's group count
+//     (groups after the escape count too); otherwise an octal escape of up to
+//     three digits not above \377, and \8 \9 are the digits themselves;
+//   - a backreference to a group that has not matched matches the empty string;
+//   - "{" that does not make a count, a lone "]" or "}" are literal; an
+//     unknown escape such as \q is the letter itself;
+//   - every iteration of a loop starts with the groups inside it unset, and an
+//     iteration that consumes nothing ends the loop once its minimum is met;
+//   - IgnoreCase folds the letters listed in case_folding.h.
+//
+// Use (#include "vbs/regex/regex.h"):
 //   auto compiled = Regex::compile(u"(\\w+)@(\\w+)", {.ignoreCase = true});
 //   if (auto* error = std::get_if<CompileError>(&compiled)) -> raise error->code
 //   const Regex& re = std::get<Regex>(compiled);
