@@ -33,6 +33,7 @@ signals:
     void mouseReleased();
 
 protected:
+    bool event(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
