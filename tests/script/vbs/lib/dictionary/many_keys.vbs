@@ -1,4 +1,3 @@
-' timeout: 20000
 ' A hundred thousand keys: adding, finding and removing stay quick.
 Set d = CreateObject("Scripting.Dictionary")
 For i = 1 To 100000

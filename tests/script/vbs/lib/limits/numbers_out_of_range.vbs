@@ -16,7 +16,7 @@ x = FormatNumber(1, 256)
 WScript.Echo Err.Number
 Err.Clear
 ' Very many decimals are fine where they change nothing.
-' expect: 1.25 1E+308
-WScript.Echo Round(1.25, 100000), Round(1E+308, 5)
+' expect: 1.25 1E+308 1.25
+WScript.Echo Round(1.25, 100000), Round(1E+308, 5), Round(1.25, 2147483647)
 ' expect: 309
 WScript.Echo Len(FormatNumber(1E+308, 0, , , False))
