@@ -90,6 +90,7 @@ public:
     void TotaleSelezione();
     void resetModi_Timer();
     void onQuit_Timer();
+    void OnTrayBar_Timer();
     void Ora_Timer();
     void VerticaleOrizzonateX_Click();
     void SoloVerticaleX_Click();
