@@ -2,7 +2,9 @@
 // working file describes the same evaluation as two passes. Random notes made
 // of the characters that matter to either pass (operators, digits, both
 // separators, spaces, tabs, comment marks, exponent letters, every kind of
-// line end) must give exactly the same running totals both ways.
+// line end) must give exactly the same running totals both ways, and the
+// normalised lines must be exactly those of the step-by-step text rewriting
+// written out below.
 
 #include "engine/line_engine.h"
 
@@ -45,6 +47,41 @@ QString randomNote(QRandomGenerator &random, int lines)
     return note;
 }
 
+// The normalisation as a sequence of plain text replacements, one line at a
+// time, slow and obviously right; the engine does it in a single pass.
+QString literalNormalise(const QString &note)
+{
+    QString unified = note;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QStringList lines = unified.split(u'\n');
+    if (unified.endsWith(u'\n'))
+        lines.removeLast(); // a final line end starts no further line
+    QString out;
+    for (const QString &line : lines) {
+        qsizetype first = 0;
+        qsizetype last = line.size();
+        while (first < last && line[first] == u' ')
+            ++first;
+        while (last > first && line[last - 1] == u' ')
+            --last;
+        const QString trimmed = line.mid(first, last - first);
+        if (trimmed.isEmpty() || trimmed.front() == u'#' || trimmed.front() == u'\'')
+            continue;
+        QString s = trimmed;
+        s.replace(u'#', u'\'');
+        for (QChar op : {u'+', u'-', u'*', u'/'})
+            s.replace(op, QStringLiteral("\r\n") + op);
+        for (QChar op : {u'+', u'-', u'*', u'/'}) {
+            if (trimmed.front() == op)
+                s.replace(QString(op) + u' ', QString(op));
+        }
+        s.replace(QStringLiteral("   "), QStringLiteral(" "));
+        s.replace(QStringLiteral("  "), QStringLiteral(" "));
+        out += s + QStringLiteral("\r\n");
+    }
+    return out;
+}
+
 struct Trace
 {
     Evaluation result;
@@ -68,6 +105,7 @@ class EngineAgreementTest : public QObject
 private slots:
     void bothPassesAgreeOnRandomNotes_data();
     void bothPassesAgreeOnRandomNotes();
+    void normalisedLinesAreTheLiteralRewriting();
 };
 
 void EngineAgreementTest::bothPassesAgreeOnRandomNotes_data()
@@ -106,6 +144,19 @@ void EngineAgreementTest::bothPassesAgreeOnRandomNotes()
     }
     // The generator must actually exercise counting, not only rejections.
     QVERIFY2(countedOverall > 500, qPrintable(QString::number(countedOverall)));
+}
+
+void EngineAgreementTest::normalisedLinesAreTheLiteralRewriting()
+{
+    QRandomGenerator random(777);
+    for (int noteNumber = 0; noteNumber < 400; ++noteNumber) {
+        const QString note = randomNote(random, 40);
+        const QString expected = literalNormalise(note);
+        const QString normalised = tabulo::LineEngine::normalise(note);
+        if (normalised != expected) // name the note, the texts alone are hard to read
+            qWarning("note %d: %s", noteNumber, note.toUtf8().toPercentEncoding(" +-*/,.#'").constData());
+        QCOMPARE(normalised, expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(EngineAgreementTest)
