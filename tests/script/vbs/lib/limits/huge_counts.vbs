@@ -23,3 +23,7 @@ Err.Clear
 ' The largest Long is a fine length and start.
 ' expect: abc||0
 WScript.Echo Left("abc", 2147483647) & "|" & Mid("abc", 2147483647) & "|" & InStr(2147483647, "abc", "c")
+' More parts than an array may hold: counted first, refused with error 7.
+x = Split(String(2 ^ 24, ","), ",")
+' expect: 7
+WScript.Echo Err.Number
