@@ -1,5 +1,6 @@
 #include "note_editor.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -25,6 +26,27 @@ bool NoteEditor::setEditorText(const QString &text)
     // setPlainText turns the undo stack back on for a fresh document.
     setUndoRedoEnabled(false);
     return true;
+}
+
+bool NoteEditor::event(QEvent *event)
+{
+    // The text widget claims the Undo and Redo keys for itself even with its
+    // own undo off; leave them to the window, whose menu undoes through the
+    // note's history.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit mouseReleased();
 }
 
 void NoteEditor::moveCaretToEnd()

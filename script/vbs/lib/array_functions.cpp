@@ -1,4 +1,5 @@
 // Join, Split and Filter: between one-dimensional arrays and strings.
+#include <cstdint>
 #include <vector>
 
 #include "libraries.h"
@@ -50,8 +51,18 @@ Value Split(CallContext& call) {
     bool textCompare = textCompareArgument(call, 3);
     std::vector<Value> parts;
     if (expression.empty() || count == 0) return Value::array(std::move(parts));
+    std::size_t limit = count == -1 ? SIZE_MAX : std::size_t(count);
+    // A text that could hold more parts than an array may have is counted first, so
+    // an oversized result fails before millions of strings are built.
+    if (!delimiter.empty() && expression.size() / delimiter.size() >= kMaxArrayElements) {
+        std::size_t found = 1;
+        for (std::size_t at = findText(expression, delimiter, 0, textCompare); at != npos && found < limit && found <= kMaxArrayElements;
+             at = findText(expression, delimiter, at + delimiter.size(), textCompare))
+            ++found;
+        if (found > kMaxArrayElements) raise(err::OutOfMemory);
+    }
     std::size_t from = 0;
-    while (delimiter.size() && (count == -1 || parts.size() + 1 < std::size_t(count))) {
+    while (delimiter.size() && parts.size() + 1 < limit) {
         std::size_t at = findText(expression, delimiter, from, textCompare);
         if (at == npos) break;
         if (parts.size() >= kMaxArrayElements) raise(err::OutOfMemory);
@@ -86,6 +97,6 @@ constexpr Builtin kFunctions[] = {
 
 }  // namespace
 
-Library arrayLibrary() { return {kFunctions}; }
+Library splitJoinLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

@@ -1,6 +1,7 @@
 #include "library_support.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tabulo::vbs {
 
@@ -44,33 +45,64 @@ bool tristateArgument(const CallContext& call, std::size_t index, bool fallback)
 }
 
 namespace {
-bool unitsEqual(char16_t a, char16_t b, bool textCompare) {
-    return a == b || (textCompare && lowerCaseUnit(a) == lowerCaseUnit(b));
+
+constexpr auto npos = std::u16string_view::npos;
+
+// The failure table of Knuth-Morris-Pratt: for each prefix of the pattern, the length
+// of its longest proper prefix that is also its suffix.
+std::vector<std::size_t> failureTable(std::u16string_view pattern) {
+    std::vector<std::size_t> table(pattern.size(), 0);
+    for (std::size_t i = 1, k = 0; i < pattern.size(); ++i) {
+        while (k > 0 && pattern[i] != pattern[k]) k = table[k - 1];
+        if (pattern[i] == pattern[k]) ++k;
+        table[i] = k;
+    }
+    return table;
 }
+
+// Scans unitAt(0) ... unitAt(count - 1) for `pattern` and returns how many units were
+// read when it was first complete, or npos. Linear in `count` whatever the pattern, so
+// a long needle that nearly matches everywhere cannot stall a script the way a naive
+// search would (InStr of 100,000 "a" and a "b" in a million "a").
+template <typename UnitAt>
+std::size_t scanFor(std::u16string_view pattern, std::size_t count, UnitAt unitAt) {
+    std::vector<std::size_t> table = failureTable(pattern);
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        char16_t c = unitAt(i);
+        while (k > 0 && c != pattern[k]) k = table[k - 1];
+        if (c == pattern[k] && ++k == pattern.size()) return i + 1;
+    }
+    return npos;
+}
+
+char16_t folded(char16_t c, bool textCompare) { return textCompare ? lowerCaseUnit(c) : c; }
+
 }  // namespace
 
 std::size_t findText(std::u16string_view haystack, std::u16string_view needle, std::size_t from,
                      bool textCompare) {
-    if (!textCompare) return haystack.find(needle, from);
-    if (needle.size() > haystack.size()) return std::u16string_view::npos;
-    for (std::size_t i = from; i + needle.size() <= haystack.size(); ++i) {
-        std::size_t k = 0;
-        while (k < needle.size() && unitsEqual(haystack[i + k], needle[k], true)) ++k;
-        if (k == needle.size()) return i;
-    }
-    return std::u16string_view::npos;
+    if (from > haystack.size()) return npos;
+    if (needle.empty()) return from;
+    if (needle.size() > haystack.size() - from) return npos;
+    if (!textCompare && needle.size() == 1) return haystack.find(needle[0], from);
+    std::u16string pattern = textCompare ? lowerCase(needle) : std::u16string(needle);
+    std::size_t read = scanFor(pattern, haystack.size() - from,
+                               [&](std::size_t i) { return folded(haystack[from + i], textCompare); });
+    return read == npos ? npos : from + read - needle.size();
 }
 
 std::size_t findTextBackward(std::u16string_view haystack, std::u16string_view needle, std::size_t end,
                              bool textCompare) {
     end = std::min(end, haystack.size());
-    if (needle.size() > end) return std::u16string_view::npos;
-    for (std::size_t i = end - needle.size() + 1; i-- > 0;) {
-        std::size_t k = 0;
-        while (k < needle.size() && unitsEqual(haystack[i + k], needle[k], textCompare)) ++k;
-        if (k == needle.size()) return i;
-    }
-    return std::u16string_view::npos;
+    if (needle.size() > end) return npos;
+    if (needle.empty()) return end;
+    if (!textCompare && needle.size() == 1) return haystack.substr(0, end).rfind(needle[0]);
+    // The reversed needle, searched from `end` toward the start.
+    std::u16string pattern(needle.rbegin(), needle.rend());
+    if (textCompare) pattern = lowerCase(pattern);
+    std::size_t read = scanFor(pattern, end, [&](std::size_t i) { return folded(haystack[end - 1 - i], textCompare); });
+    return read == npos ? npos : end - read;
 }
 
 int compareText(std::u16string_view a, std::u16string_view b, bool textCompare) {

@@ -20,8 +20,12 @@ std::int64_t roundCurrency(std::int64_t scaled, int digits) {
     return quotient * unit;
 }
 
+// No Double has a significant digit this far after the decimal point (the smallest
+// is about 4.9E-324), so rounding to more places changes nothing.
+constexpr int kMeaningfulDecimals = 340;
+
 double roundDouble(double d, int digits, int significantDigits) {
-    if (!std::isfinite(d)) return d;
+    if (!std::isfinite(d) || digits > kMeaningfulDecimals) return d;
     return decimalValue(roundDecimal(d, digits, HalfRounding::ToEven, significantDigits));
 }
 

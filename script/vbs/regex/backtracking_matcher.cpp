@@ -218,7 +218,7 @@ bool BacktrackingMatcher::setRegister(std::size_t index, std::size_t value) {
 bool BacktrackingMatcher::enterLoopBody(const Instruction& head) {
     if (!setRegister(program_.loopStartRegister(head.a), pos_) || !clearGroups(head.firstGroup, head.groupCount))
         return false;
-    pc_ = pc_ + 1;
+    ++pc_;
     return true;
 }
 

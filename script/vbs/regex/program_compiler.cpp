@@ -81,11 +81,11 @@ private:
     Instruction oneUnitMatcher(const PatternNode& node) {
         if (node.kind == PatternNode::Kind::unit) {
             if (flags_.ignoreCase)
-                return Instruction{Op::unitFolded, false, true, false, Op::unit, canonicalCase(node.unit)};
-            return Instruction{Op::unit, false, true, false, Op::unit, node.unit};
+                return Instruction{.op = Op::unitFolded, .a = canonicalCase(node.unit)};
+            return Instruction{.op = Op::unit, .a = node.unit};
         }
         program_.sets.push_back(unitsMatchedBy(node, flags_.ignoreCase));
-        return Instruction{Op::set, false, true, false, Op::unit, std::uint32_t(program_.sets.size() - 1)};
+        return Instruction{.op = Op::set, .a = std::uint32_t(program_.sets.size() - 1)};
     }
 
     void emitOneUnitMatcher(const PatternNode& node) { emit(oneUnitMatcher(node)); }
