@@ -18,16 +18,7 @@ Value& Value::assignManaged(const Value& other) {
 Value& Value::moveManaged(Value&& other) noexcept {
     if (this != &other) {
         Value old(std::move(*this));  // released after the move, see operator= above
-        type_ = other.type_;
-        missing_ = other.missing_;
-        if (other.type_ == Type::Object) {
-            new (&u_.object) std::shared_ptr<Object>(std::move(other.u_.object));
-            other.u_.object.~shared_ptr();
-        } else {
-            u_.i64 = other.u_.i64;
-        }
-        other.type_ = Type::Empty;
-        other.missing_ = false;
+        takePayload(other);
     }
     return *this;
 }

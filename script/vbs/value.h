@@ -35,16 +35,7 @@ public:
         if (other.managed()) copyFrom(other);
         else u_.i64 = other.u_.i64;
     }
-    Value(Value&& other) noexcept : type_(other.type_), missing_(other.missing_) {
-        if (other.type_ == Type::Object) {
-            new (&u_.object) std::shared_ptr<Object>(std::move(other.u_.object));
-            other.u_.object.~shared_ptr();
-        } else {
-            u_.i64 = other.u_.i64;
-        }
-        other.type_ = Type::Empty;
-        other.missing_ = false;
-    }
+    Value(Value&& other) noexcept : type_(Type::Empty) { takePayload(other); }
     Value& operator=(const Value& other) {
         if (!managed() && !other.managed()) {
             type_ = other.type_;
@@ -131,6 +122,20 @@ public:
 
 private:
     bool managed() const { return type_ == Type::String || type_ == Type::Object || type_ == Type::Array; }
+    // Moves other's payload into this Value, which holds nothing to release; other
+    // becomes Empty.
+    void takePayload(Value& other) noexcept {
+        type_ = other.type_;
+        missing_ = other.missing_;
+        if (other.type_ == Type::Object) {
+            new (&u_.object) std::shared_ptr<Object>(std::move(other.u_.object));
+            other.u_.object.~shared_ptr();
+        } else {
+            u_.i64 = other.u_.i64;
+        }
+        other.type_ = Type::Empty;
+        other.missing_ = false;
+    }
     void release() noexcept;
     void copyFrom(const Value& other);
     Value& assignManaged(const Value& other);
