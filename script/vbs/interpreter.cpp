@@ -140,6 +140,9 @@ Result Interpreter::addCode(std::u16string_view code) {
         return failure(e, parsing);
     } catch (const std::bad_alloc&) {
         return failure(ScriptException(ScriptError{err::OutOfMemory, u"Out of memory", {}, 0, 0}), false);
+    } catch (...) {
+        // A host object that throws something of its own: the call fails, the program goes on.
+        return failure(ScriptException(ScriptError{51, u"Internal error", {}, 0, 0}), false);
     }
 }
 
@@ -152,6 +155,9 @@ Result Interpreter::evalExpression(std::u16string_view expression, Value& out) {
         return failure(e, e.error().isSyntaxError());
     } catch (const std::bad_alloc&) {
         return failure(ScriptException(ScriptError{err::OutOfMemory, u"Out of memory", {}, 0, 0}), false);
+    } catch (...) {
+        // A host object that throws something of its own: the call fails, the program goes on.
+        return failure(ScriptException(ScriptError{51, u"Internal error", {}, 0, 0}), false);
     }
 }
 

@@ -275,7 +275,8 @@ void Interpreter::runTerminate(ScriptObject& self) {
     } catch (const ScriptException&) {
         // An error in Class_Terminate has nowhere to go: the object is already gone
         // from the script's point of view.
-    } catch (const std::bad_alloc&) {
+    } catch (...) {
+        // Nothing may leave a destructor; a host object's own exception included.
     }
 }
 

@@ -1,5 +1,7 @@
 // Host objects as the program's windows give them: a text box whose default member is
 // its text, a list with an indexed property and For Each.
+#include <stdexcept>
+
 #include <gtest/gtest.h>
 
 #include "vbs/convert.h"
@@ -127,6 +129,26 @@ TEST_F(HostFixture, SetOnAHostNameIsRefused) {
     Result r = engine.AddCode(u"Set TotX = Nothing");
     EXPECT_FALSE(r);
     EXPECT_EQ(r.error.number, 501);
+}
+
+}  // namespace
+
+namespace {
+
+// A host object that fails the C++ way instead of raising a script error.
+class Throwing final : public Object {
+public:
+    std::u16string typeName() const override { return u"Throwing"; }
+    Value invoke(std::u16string_view, Args) override { throw std::runtime_error("host failure"); }
+};
+
+TEST(HostFailures, AForeignExceptionFailsTheCallAndTheEngineGoesOn) {
+    Engine engine;
+    engine.AddObject(u"Bad", std::make_shared<Throwing>());
+    Result r = engine.AddCode(u"On Error Resume Next\nx = Bad.Anything");
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error.number, 51);
+    EXPECT_TRUE(engine.AddCode(u"y = 1"));
 }
 
 }  // namespace
