@@ -1,5 +1,6 @@
 #include "note_editor.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -17,9 +18,18 @@ NoteEditor::NoteEditor(QWidget *parent) : QPlainTextEdit(parent)
     setTabChangesFocus(false);
 }
 
+QString NoteEditor::editorText() const
+{
+    // The raw text keeps every character; only the paragraph separators
+    // between the blocks become the "\n" the rest of the program expects.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
 bool NoteEditor::setEditorText(const QString &text)
 {
-    if (toPlainText() == text)
+    if (editorText() == text)
         return false;
     setPlainText(text);
     // setPlainText turns the undo stack back on for a fresh document.
@@ -49,6 +59,21 @@ void NoteEditor::setFontPointSize(qreal points)
     QFont f = font();
     f.setPointSizeF(points);
     setFont(f);
+}
+
+bool NoteEditor::event(QEvent *event)
+{
+    // The text widget claims the standard undo and redo keys for itself even
+    // with its own undo off, so Ctrl+Z would never reach the window's Undo,
+    // the note's history. Leave those keys to the window's shortcuts.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
 }
 
 } // namespace tabulo
