@@ -6,58 +6,60 @@ namespace tabulo {
 
 namespace {
 
-// Replaces each run of `width` spaces by one space in a single left-to-right
-// pass (so six spaces become two, not one).
-QString collapseSpaceRuns(const QString &s, int width)
+// Runs of spaces shrink in two single left-to-right passes: every "   "
+// becomes " ", then every "  " becomes " " (so six spaces end up as two).
+constexpr qsizetype collapsedSpaceRun(qsizetype run)
 {
-    QString out;
-    out.reserve(s.size());
-    qsizetype i = 0;
-    while (i < s.size()) {
-        int run = 0;
-        while (run < width && i + run < s.size() && s[i + run] == u' ')
-            ++run;
-        if (run == width) {
-            out += u' ';
-            i += width;
-        } else {
-            out += s[i];
-            ++i;
-        }
-    }
-    return out;
+    const qsizetype afterTriples = run / 3 + run % 3;
+    return afterTriples / 2 + afterTriples % 2;
 }
 
-// The normalisation of one (untrimmed) note line, appended to `out` as zero
-// or more lines each ended by CR LF.
-void normaliseLine(QStringView line, QString &out)
+// The normalisation of one (untrimmed) note line, written at `out` as zero
+// or more lines each ended by CR LF; returns the end of what it wrote. At
+// most 3 characters are written per character of the line, plus 2.
+//
+// Read as text transformations it is: "#" becomes "'"; every operator starts
+// a line of its own (a line that begins with one thus gets an empty line in
+// front of it); the operator the line began with sheds the one space that
+// follows it; runs of spaces collapse as described above. Doing it in one
+// pass keeps a keystroke in a big note cheap.
+QChar *normaliseLine(QStringView line, QChar *out)
 {
     const QStringView trimmed = trimSpaces(line);
     if (trimmed.isEmpty() || isCommentStart(trimmed.front()))
-        return;
-
-    QString s = trimmed.toString();
-    s.replace(u'#', u'\'');
-
-    // Every operator starts a line of its own; a line that begins with one
-    // thus gets an empty line in front of it.
-    QString split;
-    split.reserve(s.size() + 8);
-    for (QChar c : s) {
-        if (isOperator(c))
-            split += QStringLiteral("\r\n");
-        split += c;
-    }
-
-    // Only the operator the line began with sheds the space after it.
+        return out;
     const QChar lead = trimmed.front();
-    if (isOperator(lead))
-        split.replace(QString(lead) + u' ', QString(lead));
-
-    split = collapseSpaceRuns(split, 3);
-    split = collapseSpaceRuns(split, 2);
-    out += split;
-    out += QStringLiteral("\r\n");
+    const bool leadIsOperator = isOperator(lead);
+    const qsizetype n = trimmed.size();
+    const QChar *in = trimmed.data();
+    qsizetype spaces = 0;
+    auto flushSpaces = [&] {
+        for (qsizetype k = collapsedSpaceRun(spaces); k > 0; --k)
+            *out++ = u' ';
+        spaces = 0;
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = in[i];
+        if (c == u' ') {
+            ++spaces;
+            continue;
+        }
+        if (spaces)
+            flushSpaces();
+        if (isOperator(c)) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+            *out++ = c;
+            if (leadIsOperator && c == lead && i + 1 < n && in[i + 1] == u' ')
+                ++i;
+            continue;
+        }
+        *out++ = c == u'#' ? QChar(u'\'') : c;
+    }
+    flushSpaces();
+    *out++ = u'\r';
+    *out++ = u'\n';
+    return out;
 }
 
 } // namespace
@@ -117,9 +119,19 @@ Evaluation LineEngine::evaluate(QStringView text, const RunningTotal &onCounted)
 QString LineEngine::normalise(QStringView text)
 {
     QString out;
-    out.reserve(text.size() + text.size() / 8);
-    forEachLine(text, [&](QStringView line) { normaliseLine(line, out); });
+    normaliseInto(text, out);
     return out;
+}
+
+void LineEngine::normaliseInto(QStringView text, QString &out)
+{
+    // Sized for the worst case, so the loop needs no checks; a buffer kept
+    // from the previous keystroke is reused without touching new memory.
+    out.resize(text.size() * 3 + 2);
+    QChar *const begin = out.data();
+    QChar *end = begin;
+    forEachLine(text, [&](QStringView line) { end = normaliseLine(line, end); });
+    out.resize(end - begin);
 }
 
 Evaluation LineEngine::accumulate(QStringView normalisedText, const RunningTotal &onCounted) const

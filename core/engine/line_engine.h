@@ -37,6 +37,8 @@ public:
     // The normalised lines of the text, each followed by CR LF: what the
     // working file holds after an evaluation.
     static QString normalise(QStringView text);
+    // The same into a buffer the caller keeps, whose memory is reused.
+    static void normaliseInto(QStringView text, QString &out);
 
     // The second pass on its own: sums already normalised lines. evaluate()
     // gives the same result as accumulate(normalise(text)) without building

@@ -15,8 +15,9 @@ void WorkingFiles::writeEvaluation(QStringView evaluatedText) const
     QFile next(temp2Cal());
     if (!next.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
-    const QByteArray bytes = encodeText(LineEngine::normalise(evaluatedText));
-    const bool written = next.write(bytes) == bytes.size();
+    LineEngine::normaliseInto(evaluatedText, m_normalised);
+    encodeTextInto(m_normalised, m_bytes);
+    const bool written = next.write(m_bytes) == m_bytes.size();
     next.close();
     if (!written) {
         QFile::remove(temp2Cal());

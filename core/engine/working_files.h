@@ -22,6 +22,10 @@ public:
 
 private:
     QString m_dataFolder;
+    // Kept between evaluations: a keystroke in a big note then writes its
+    // files without allocating fresh memory each time.
+    mutable QString m_normalised;
+    mutable QByteArray m_bytes;
 };
 
 } // namespace tabulo

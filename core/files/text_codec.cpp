@@ -46,6 +46,15 @@ QByteArray encodeText(QStringView text)
     return text.toUtf8();
 }
 
+void encodeTextInto(QStringView text, QByteArray &out)
+{
+    // A UTF-16 unit never needs more than three bytes of UTF-8.
+    out.resize(text.size() * 3);
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    char *end = utf8.appendToBuffer(out.data(), text);
+    out.resize(end - out.constData());
+}
+
 QString toCrLf(QStringView editorText)
 {
     QString out;

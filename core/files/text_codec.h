@@ -11,6 +11,8 @@ namespace tabulo {
 // becomes a character and nothing is lost.
 QString decodeText(const QByteArray &bytes);
 QByteArray encodeText(QStringView text);
+// The same into a buffer the caller keeps.
+void encodeTextInto(QStringView text, QByteArray &out);
 
 // The note as the editor widget holds it uses "\n"; the note as files,
 // scripts and character counts see it uses CR LF.

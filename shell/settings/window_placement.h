@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "twips.h"
+
 namespace tabulo {
 
 // The window placement file ("TabuloStart.ini"): one record Top, Left,
@@ -20,15 +22,6 @@ struct WindowPlacement
     // that value unset.
     static WindowPlacement parse(QStringView fileText);
     static QString format(double top, double left, double width, double height, int state);
-};
-
-// Twips are 1/1440 inch; a pixel is 1440 / dpi of them (15 at 96 dpi).
-struct Twips
-{
-    double perPixel = 15.0;
-    static Twips forDpi(double logicalDpi) { return {logicalDpi > 0 ? 1440.0 / logicalDpi : 15.0}; }
-    int toPixels(double twips) const { return int(twips / perPixel + (twips >= 0 ? 0.5 : -0.5)); }
-    double fromPixels(int pixels) const { return pixels * perPixel; }
 };
 
 // Moves and shrinks a window rectangle so that all of it lies in the

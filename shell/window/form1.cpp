@@ -58,7 +58,7 @@ Form1::~Form1()
 
 void Form1::buildControls()
 {
-    const double perPixel = 1440.0 / logicalDpiY();
+    const Twips scale = Twips::forDpi(logicalDpiY());
 
     m_surface = new QWidget(this);
     m_surface->setObjectName(QStringLiteral("Form1Surface"));
@@ -71,7 +71,7 @@ void Form1::buildControls()
     m_editor2->setWrapping(true);
     m_editor2->hide();
 
-    m_toolbar = new Toolbar(perPixel, m_surface);
+    m_toolbar = new Toolbar(scale, m_surface);
     connect(m_toolbar, &Toolbar::toolClicked, this, &Form1::tool_Click);
 
     m_picture1 = makeBand(m_surface, QStringLiteral("Picture1"));
@@ -90,7 +90,7 @@ void Form1::buildControls()
     m_text3->setGeometry(m_context.variant == LayoutVariant::TotalAtTop ? 0 : pixels(5400), 0,
                          pixels(1245), pixels(390));
 
-    m_status = new StatusBar(perPixel, m_surface);
+    m_status = new StatusBar(scale, m_surface);
 
     // The bands stay above the editor where the layout lets them touch.
     m_toolbar->raise();
@@ -118,6 +118,7 @@ void Form1::buildTimers()
     Ora.setInterval(1000);
     connect(&Start, &QTimer::timeout, this, &Form1::Start_Timer);
     connect(&onQuit, &QTimer::timeout, this, &Form1::onQuit_Timer);
+    connect(&OnTrayBar, &QTimer::timeout, this, &Form1::OnTrayBar_Timer);
     connect(&resetModi, &QTimer::timeout, this, &Form1::resetModi_Timer);
     connect(&Ora, &QTimer::timeout, this, &Form1::Ora_Timer);
     Ora.start();

@@ -90,6 +90,7 @@ public:
     void TotaleSelezione();
     void resetModi_Timer();
     void onQuit_Timer();
+    void OnTrayBar_Timer();
     void Ora_Timer();
     void VerticaleOrizzonateX_Click();
     void SoloVerticaleX_Click();
@@ -138,6 +139,7 @@ private:
     void colourTotal(TotalBox *box, const QString &positive, const QString &negative);
     void syncHiddenEditor();
     void showSelectionLength();
+    void showRecordedState(const std::optional<QString> &restored);
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);

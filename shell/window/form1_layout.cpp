@@ -4,6 +4,7 @@
 #include "status_bar.h"
 #include "toolbar.h"
 #include "total_box.h"
+#include "twips.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -26,12 +27,12 @@ constexpr double bandHeight = 315; // Picture1, Picture2
 
 int Form1::pixels(double twips) const
 {
-    return int(twips * logicalDpiY() / 1440.0 + (twips >= 0 ? 0.5 : -0.5));
+    return Twips::forDpi(logicalDpiY()).toPixels(twips);
 }
 
 double Form1::toTwips(int pixelCount) const
 {
-    return pixelCount * 1440.0 / logicalDpiY();
+    return Twips::forDpi(logicalDpiY()).fromPixels(pixelCount);
 }
 
 void Form1::Form_Resize()

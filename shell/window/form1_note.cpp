@@ -170,9 +170,18 @@ void placeCaretAtFirstDifference(NoteEditor *editor, const QString &before, cons
 
 void Form1::AnnullaX_Click()
 {
-    if (m_modi != 1)
-        return;
-    const auto restored = m_history.undo();
+    if (m_modi == 1)
+        showRecordedState(m_history.undo());
+}
+
+void Form1::RipetiX_Click()
+{
+    if (m_modi == 1)
+        showRecordedState(m_history.redo());
+}
+
+void Form1::showRecordedState(const std::optional<QString> &restored)
+{
     if (!restored)
         return;
     NoteEditor *editor = visibleEditor();
@@ -180,21 +189,6 @@ void Form1::AnnullaX_Click()
     m_saltaCronologia = 1;
     // An entry equal to the text on screen raises no change to consume the
     // flag; left set, it would swallow the next real edit.
-    if (!editor->setEditorText(*restored))
-        m_saltaCronologia = 0;
-    placeCaretAtFirstDifference(editor, before, *restored);
-}
-
-void Form1::RipetiX_Click()
-{
-    if (m_modi != 1)
-        return;
-    const auto restored = m_history.redo();
-    if (!restored)
-        return;
-    NoteEditor *editor = visibleEditor();
-    const QString before = editor->editorText();
-    m_saltaCronologia = 1;
     if (!editor->setEditorText(*restored))
         m_saltaCronologia = 0;
     placeCaretAtFirstDifference(editor, before, *restored);

@@ -175,6 +175,14 @@ void Form1::finishQuit()
     QCoreApplication::exit(0);
 }
 
+void Form1::OnTrayBar_Timer()
+{
+    OnTrayBar.stop();
+    // Without a tray icon to come back from, the window is minimised the
+    // ordinary way: it must never become unreachable.
+    showMinimized();
+}
+
 void Form1::ResettaInterfacciaX_Click()
 {
     showNormal();

@@ -1,6 +1,7 @@
 #include "form6.h"
 
 #include "tabulo_icons.h"
+#include "twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -21,8 +22,8 @@ Form6::Form6(const QColor &background, QWidget *parent)
     p.setColor(QPalette::Window, background);
     setPalette(p);
 
-    const double perTwip = logicalDpiY() / 1440.0;
-    auto px = [perTwip](int twips) { return int(twips * perTwip + 0.5); };
+    const Twips scale = Twips::forDpi(logicalDpiY());
+    auto px = [scale](int twips) { return scale.toPixels(twips); };
     setFixedSize(px(5895), px(1815));
 
     const char *const names[] = {"Command1", "Command2", "Command3"};

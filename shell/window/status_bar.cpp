@@ -31,8 +31,7 @@ protected:
 
 } // namespace
 
-StatusBar::StatusBar(double twipsPerPixel, QWidget *parent)
-    : QWidget(parent), m_twipsPerPixel(twipsPerPixel)
+StatusBar::StatusBar(Twips twips, QWidget *parent) : QWidget(parent), m_twips(twips)
 {
     setObjectName(QStringLiteral("Picture4"));
     setAutoFillBackground(true);
@@ -45,8 +44,8 @@ StatusBar::StatusBar(double twipsPerPixel, QWidget *parent)
         auto *label = new QLabel(this);
         label->setObjectName(QStringLiteral("sbStatusBar(%1)").arg(i));
         const int right = i + 1 < panelCount ? lineXTwips[size_t(i)] : panelLeftTwips[size_t(i)] + 1440;
-        label->setGeometry(px(panelLeftTwips[size_t(i)]), px(40) - 2,
-                           px(right - panelLeftTwips[size_t(i)]) - 4, px(heightTwips - 40) + 2);
+        label->setGeometry(m_twips.toPixels(panelLeftTwips[size_t(i)]), m_twips.toPixels(40) - 2,
+                           m_twips.toPixels(right - panelLeftTwips[size_t(i)]) - 4, m_twips.toPixels(heightTwips - 40) + 2);
         QFont small = label->font();
         small.setPointSizeF(8);
         label->setFont(small);
@@ -60,20 +59,15 @@ StatusBar::StatusBar(double twipsPerPixel, QWidget *parent)
         QPalette lp = line->palette();
         lp.setColor(QPalette::Window, QColor(0x80, 0x80, 0x80));
         line->setPalette(lp);
-        line->setGeometry(px(lineXTwips[i]), 0, 1, px(360));
+        line->setGeometry(m_twips.toPixels(lineXTwips[i]), 0, 1, m_twips.toPixels(360));
         m_lines[i] = line;
     }
     m_grip = new PictureSizeGrip(this);
 }
 
-int StatusBar::px(int twips) const
-{
-    return int(twips / m_twipsPerPixel + 0.5);
-}
-
 void StatusBar::placeSizeGrip()
 {
-    m_grip->move(width() - m_grip->width() - px(10), height() - m_grip->height());
+    m_grip->move(width() - m_grip->width() - m_twips.toPixels(10), height() - m_grip->height());
 }
 
 void StatusBar::resizeEvent(QResizeEvent *)

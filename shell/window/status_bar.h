@@ -1,5 +1,7 @@
 #pragma once
 
+#include "twips.h"
+
 #include <QWidget>
 
 #include <array>
@@ -22,7 +24,7 @@ public:
     static constexpr std::array<int, panelCount> panelLeftTwips = {120, 1560, 3000, 4440, 6000, 7440};
     static constexpr std::array<int, 5> lineXTwips = {1440, 2880, 4320, 5880, 7320};
 
-    explicit StatusBar(double twipsPerPixel, QWidget *parent = nullptr);
+    explicit StatusBar(Twips twips, QWidget *parent = nullptr);
 
     QLabel *panel(int index) const { return m_panels[size_t(index)]; }
     QWidget *sizeGrip() const { return m_grip; }
@@ -33,9 +35,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    int px(int twips) const;
 
-    double m_twipsPerPixel;
+    Twips m_twips;
     std::array<QLabel *, panelCount> m_panels{};
     std::array<QFrame *, 5> m_lines{};
     QWidget *m_grip = nullptr;

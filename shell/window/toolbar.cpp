@@ -7,8 +7,7 @@
 
 namespace tabulo {
 
-Toolbar::Toolbar(double twipsPerPixel, QWidget *parent)
-    : QWidget(parent), m_twipsPerPixel(twipsPerPixel)
+Toolbar::Toolbar(Twips twips, QWidget *parent) : QWidget(parent), m_twips(twips)
 {
     setObjectName(QStringLiteral("Picture3"));
     setAutoFillBackground(true);
@@ -20,15 +19,10 @@ Toolbar::Toolbar(double twipsPerPixel, QWidget *parent)
         area->setObjectName(QStringLiteral("tool(%1)").arg(i));
         area->setAttribute(Qt::WA_TranslucentBackground);
         area->setCursor(Qt::PointingHandCursor);
-        area->setGeometry(px(toolLeftTwips[size_t(i)]), 0, px(toolWidthTwips), px(heightTwips));
+        area->setGeometry(m_twips.toPixels(toolLeftTwips[size_t(i)]), 0, m_twips.toPixels(toolWidthTwips), m_twips.toPixels(heightTwips));
         area->installEventFilter(this);
         m_tools[size_t(i)] = area;
     }
-}
-
-int Toolbar::px(int twips) const
-{
-    return int(twips / m_twipsPerPixel + 0.5);
 }
 
 void Toolbar::paintEvent(QPaintEvent *)
@@ -37,8 +31,8 @@ void Toolbar::paintEvent(QPaintEvent *)
     QPainter painter(this);
     QList<int> lefts;
     for (int left : toolLeftTwips)
-        lefts << px(left);
-    icons::paintToolbarStrip(painter, lefts, px(toolWidthTwips), height());
+        lefts << m_twips.toPixels(left);
+    icons::paintToolbarStrip(painter, lefts, m_twips.toPixels(toolWidthTwips), height());
 }
 
 bool Toolbar::eventFilter(QObject *watched, QEvent *event)

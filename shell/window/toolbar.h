@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QLabel>
+#include "twips.h"
+
 #include <QWidget>
 
 #include <array>
@@ -20,7 +22,7 @@ public:
     static constexpr int toolWidthTwips = 285;
     static constexpr int heightTwips = 375;
 
-    explicit Toolbar(double twipsPerPixel, QWidget *parent = nullptr);
+    explicit Toolbar(Twips twips, QWidget *parent = nullptr);
 
     QLabel *tool(int index) const { return m_tools[size_t(index)]; }
 
@@ -32,9 +34,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    int px(int twips) const;
 
-    double m_twipsPerPixel;
+    Twips m_twips;
     std::array<QLabel *, toolCount> m_tools{};
 };
 

@@ -6,6 +6,20 @@ namespace tabulo::vbs {
 // one line here. The order only matters for names defined twice: the first wins.
 std::span<const Library> libLibraries() {
     static const Library libraries[] = {
+        stringLibrary(),
+        stringSearchLibrary(),
+        characterLibrary(),
+        escapeLibrary(),
+        arrayLibrary(),
+        mathLibrary(),
+        numberLibrary(),
+        randomLibrary(),
+        dateLibrary(),
+        dateConstructionLibrary(),
+        dateArithmeticLibrary(),
+        formatLibrary(),
+        dictionaryLibrary(),
+        regExpLibrary(),
         Library{},
     };
     return {libraries, std::size(libraries) - 1};

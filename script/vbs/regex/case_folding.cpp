@@ -18,7 +18,7 @@ constexpr AlternatingBlock kAlternatingBlocks[] = {
 };
 
 char16_t canonicalGreek(char16_t unit) {
-    if (unit >= 0x03B1 && unit <= 0x03C9)
+    if (unit >= 0x03B1 && unit <= 0x03CB)  // α-ω, ϊ, ϋ
         return unit == 0x03C2 ? char16_t(0x03A3) : char16_t(unit - 0x20);  // ς folds like σ
     switch (unit) {
     case 0x03AC: return 0x0386;
@@ -61,6 +61,29 @@ char16_t canonicalCase(char16_t unit) {
         return isOdd == block.upperIsOdd ? unit : char16_t(unit - 1);  // the lower follows its upper
     }
     return unit;
+}
+
+CasePartners casePartners(char16_t unit) {
+    // Where a lower-case letter lies relative to its capital in the folded
+    // blocks, and the few letters whose capital is elsewhere (µ, ÿ, ς).
+    constexpr char16_t kOffsets[] = {0, 1, 0x0F, 0x20, 0x25, 0x26, 0x3F, 0x40, 0x50};
+    constexpr char16_t kStrays[] = {0x00B5, 0x00FF, 0x03C2};
+    CasePartners partners;
+    if (unit > kLastFoldedUnit)
+        return partners;
+    const char16_t canonical = canonicalCase(unit);
+    auto consider = [&](char16_t candidate) {
+        if (candidate != unit && candidate <= kLastFoldedUnit && canonicalCase(candidate) == canonical &&
+            partners.count < 2)
+            partners.units[partners.count++] = candidate;
+    };
+    for (char16_t offset : kOffsets)
+        consider(char16_t(canonical + offset));
+    for (char16_t stray : kStrays) {
+        if (stray != canonical)
+            consider(stray);
+    }
+    return partners;
 }
 
 }  // namespace tabulo::vbs::regex

@@ -50,25 +50,55 @@ void CharSet::invert() {
 
 void CharSet::closeUnderCaseFolding() {
     finish();
-    // Only units up to kLastFoldedUnit have a case partner, and their
-    // canonical forms lie there too, so one pass over that block finds every
-    // canonical form present and a second adds the units that share one.
-    std::vector<bool> canonicalPresent(std::size_t(kLastFoldedUnit) + 1, false);
-    for (std::size_t unit = 0; unit <= kLastFoldedUnit; ++unit) {
-        if (contains(char16_t(unit)))
-            canonicalPresent[canonicalCase(char16_t(unit))] = true;
+    // Only units up to kLastFoldedUnit have case partners. Whichever is
+    // smaller there, the set or what it leaves out, is walked, so that both
+    // [a] and [^a] cost a handful of steps, however many classes a pattern has.
+    std::size_t insideCount = 0;
+    for (const Range& range : ranges_) {
+        if (range.first > kLastFoldedUnit)
+            break;
+        insideCount += std::min<std::size_t>(range.last, kLastFoldedUnit) - range.first + 1;
     }
-    for (std::size_t unit = 0; unit <= kLastFoldedUnit; ++unit) {
-        if (canonicalPresent[canonicalCase(char16_t(unit))] && !contains(char16_t(unit)))
-            add(char16_t(unit));
+    const bool walkInside = insideCount <= std::size_t(kLastFoldedUnit) + 1 - insideCount;
+    std::vector<char16_t> added;
+    auto visit = [&](std::size_t unit) {
+        const CasePartners partners = casePartners(char16_t(unit));
+        for (int i = 0; i < partners.count; ++i) {
+            const bool partnerInside = contains(partners.units[i]);
+            if (walkInside && !partnerInside)
+                added.push_back(partners.units[i]);  // a member's partner joins
+            if (!walkInside && partnerInside) {
+                added.push_back(char16_t(unit));  // a non-member with a member partner joins
+                break;
+            }
+        }
+    };
+    std::size_t gapStart = 0;
+    for (const Range& range : ranges_) {
+        if (range.first > kLastFoldedUnit)
+            break;
+        const std::size_t last = std::min<std::size_t>(range.last, kLastFoldedUnit);
+        for (std::size_t unit = walkInside ? range.first : gapStart; unit < (walkInside ? last + 1 : range.first); ++unit)
+            visit(unit);
+        gapStart = std::size_t(range.last) + 1;
     }
+    for (std::size_t unit = gapStart; !walkInside && unit <= kLastFoldedUnit; ++unit)
+        visit(unit);
+    for (char16_t unit : added)
+        add(unit);
     finish();
 }
 
-bool CharSet::containsBeyondTable(char16_t unit) const {
+const CharSet::Range* CharSet::rangeHolding(char16_t unit) const {
     auto after = std::upper_bound(ranges_.begin(), ranges_.end(), unit,
                                   [](char16_t value, const Range& range) { return value < range.first; });
-    return after != ranges_.begin() && unit <= std::prev(after)->last;
+    if (after == ranges_.begin() || unit > std::prev(after)->last)
+        return nullptr;
+    return &*std::prev(after);
+}
+
+bool CharSet::containsBeyondTable(char16_t unit) const {
+    return rangeHolding(unit) != nullptr;
 }
 
 CharSet CharSet::digits() {

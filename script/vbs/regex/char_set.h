@@ -45,6 +45,7 @@ public:
 private:
     static constexpr std::size_t kTableSize = 256;
     bool containsBeyondTable(char16_t unit) const;
+    const Range* rangeHolding(char16_t unit) const;
 
     std::vector<Range> ranges_;
     std::bitset<kTableSize> latinTable_;

@@ -1,81 +1,12 @@
 #include "regex.h"
 
-#include "backtracking_matcher.h"
 #include "pattern_parser.h"
 #include "program_compiler.h"
+#include "search_driver.h"
 
 #include <new>
 
 namespace tabulo::vbs::regex {
-namespace {
-
-// The next position at or after `pos` where a match could start, or kUnset.
-std::size_t nextCandidate(const Program& program, std::u16string_view subject, std::size_t pos) {
-    const std::size_t length = subject.size();
-    if (program.anchoredAtInputStart)
-        return pos == 0 ? 0 : kUnset;
-    while (pos <= length) {
-        if (!program.literalPrefix.empty()) {
-            pos = subject.find(program.literalPrefix, pos);
-            if (pos == std::u16string_view::npos)
-                return kUnset;
-        } else if (program.firstUnits) {
-            while (pos < length && !program.firstUnits->contains(subject[pos]))
-                ++pos;
-            if (pos == length)
-                return kUnset;  // a match needs at least one unit
-        }
-        const bool atLineStart = pos == 0 || subject[pos - 1] == u'\n' || subject[pos - 1] == u'\r';
-        if (!program.anchoredAtLineStart || atLineStart)
-            return pos;
-        ++pos;
-    }
-    return kUnset;
-}
-
-Match matchFromRegisters(const std::vector<std::size_t>& registers, std::size_t groupCount) {
-    Match match;
-    match.start = registers[0];
-    match.length = registers[1] - registers[0];
-    match.groups.reserve(groupCount);
-    for (std::size_t group = 1; group <= groupCount; ++group) {
-        const std::size_t start = registers[2 * group];
-        const std::size_t end = registers[2 * group + 1];
-        if (start == kUnset || end == kUnset || end < start)
-            match.groups.emplace_back(std::nullopt);
-        else
-            match.groups.emplace_back(Span{start, end - start});
-    }
-    return match;
-}
-
-SearchResult searchWithBudget(const Program& program, std::u16string_view subject, std::size_t start,
-                              const MatchLimits& limits, StepBudget& budget) {
-    SearchResult result;
-    if (start > subject.size())
-        return result;
-    try {
-        BacktrackingMatcher matcher(program, subject, limits, budget);
-        for (std::size_t pos = nextCandidate(program, subject, start); pos != kUnset;
-             pos = pos < subject.size() ? nextCandidate(program, subject, pos + 1) : kUnset) {
-            switch (matcher.matchAt(pos)) {
-            case BacktrackingMatcher::Outcome::matched:
-                result.match = matchFromRegisters(matcher.registers(), program.groupCount);
-                return result;
-            case BacktrackingMatcher::Outcome::limitExceeded: result.limitExceeded = true; return result;
-            case BacktrackingMatcher::Outcome::failed: break;
-            }
-        }
-    } catch (const std::bad_alloc&) {
-        // The backtracking stack is bounded, but its bound may still be more
-        // than the machine can give; that is the same "too complex" answer.
-        result.match.reset();
-        result.limitExceeded = true;
-    }
-    return result;
-}
-
-}  // namespace
 
 Regex::Regex(std::shared_ptr<const Program> program) : program_(std::move(program)) {}
 
@@ -93,7 +24,8 @@ std::variant<Regex, CompileError> Regex::compile(std::u16string_view pattern, Fl
 
 SearchResult Regex::search(std::u16string_view subject, std::size_t start, const MatchLimits& limits) const {
     StepBudget budget(limits.maxSteps);
-    return searchWithBudget(*program_, subject, start, limits, budget);
+    BacktrackingMatcher matcher(*program_, subject, limits, budget);
+    return searchFrom(matcher, *program_, subject, start);
 }
 
 std::size_t Regex::groupCount() const {
@@ -104,8 +36,9 @@ AllMatches findAll(const Regex& regex, std::u16string_view subject, std::size_t 
     AllMatches all;
     StepBudget budget(limits.maxSteps);
     const Program& program = *regex.program_;
+    BacktrackingMatcher matcher(program, subject, limits, budget);
     while (start <= subject.size()) {
-        SearchResult found = searchWithBudget(program, subject, start, limits, budget);
+        SearchResult found = searchFrom(matcher, program, subject, start);
         if (found.limitExceeded) {
             all.limitExceeded = true;
             break;
@@ -120,8 +53,10 @@ AllMatches findAll(const Regex& regex, std::u16string_view subject, std::size_t 
     return all;
 }
 
-ReplaceResult replace(const Regex& regex, std::u16string_view subject, std::u16string_view replacement,
-                      bool global, const MatchLimits& limits) {
+namespace {
+
+ReplaceResult replaceMatches(const Regex& regex, std::u16string_view subject, std::u16string_view replacement,
+                             bool global, const MatchLimits& limits) {
     ReplaceResult result;
     std::vector<Match> matches;
     if (global) {
@@ -146,6 +81,19 @@ ReplaceResult replace(const Regex& regex, std::u16string_view subject, std::u16s
     }
     result.text.append(subject.substr(copiedUpTo));
     return result;
+}
+
+}  // namespace
+
+ReplaceResult replace(const Regex& regex, std::u16string_view subject, std::u16string_view replacement,
+                      bool global, const MatchLimits& limits) {
+    try {
+        return replaceMatches(regex, subject, replacement, global, limits);
+    } catch (const std::bad_alloc&) {
+        // A result too large to hold, e.g. a long replacement for every
+        // empty match of a long subject.
+        return ReplaceResult{std::u16string(), true};
+    }
 }
 
 }  // namespace tabulo::vbs::regex

@@ -8,7 +8,21 @@
 // and lazy (trailing ?) forms. Patterns and subjects are UTF-16; every
 // position and length is in UTF-16 units.
 //
-// Use:
+// Details as documented for VBScript, or as JScript does them where the
+// documentation is silent:
+//   - \s is [ \f\n\r\t\v], \w is [A-Za-z0-9_], \b looks at \w;
+//   - with multiline, ^ and $ also match after and before "\n" and "\r";
+//   - \N is a backreference when N is at most the pattern's group count
+//     (groups after the escape count too); otherwise an octal escape of up to
+//     three digits not above \377, and \8 \9 are the digits themselves;
+//   - a backreference to a group that has not matched matches the empty string;
+//   - "{" that does not make a count, a lone "]" or "}" are literal; an
+//     unknown escape such as \q is the letter itself;
+//   - every iteration of a loop starts with the groups inside it unset, and an
+//     iteration that consumes nothing ends the loop once its minimum is met;
+//   - IgnoreCase folds the letters listed in case_folding.h.
+//
+// Use (#include "vbs/regex/regex.h"):
 //   auto compiled = Regex::compile(u"(\\w+)@(\\w+)", {.ignoreCase = true});
 //   if (auto* error = std::get_if<CompileError>(&compiled)) -> raise error->code
 //   const Regex& re = std::get<Regex>(compiled);
@@ -53,7 +67,10 @@ enum ErrorCode : int {
     kInvalidRange = 5021,          // "Invalid range in character set"
 };
 
-inline constexpr int kMaxNestingDepth = 1000;
+// Parsing and compiling recurse once per nesting level, at about 1.2 KB of
+// stack each; 250 levels stay far below the smallest thread stacks a script
+// may run on (512 KB), and no real pattern comes near it.
+inline constexpr int kMaxNestingDepth = 250;
 
 struct CompileError {
     int code = kSyntaxError;  // one of ErrorCode
@@ -70,9 +87,9 @@ struct MatchLimits {
     // Roughly one step per instruction executed or subject unit scanned; the
     // default is well under a second.
     std::uint64_t maxSteps = 20'000'000;
-    // Saved backtracking states (16 bytes each): the default caps a search at
-    // 64 MiB of backtracking memory.
-    std::size_t maxBacktrackEntries = 4u << 20;
+    // Saved backtracking states (24 bytes each): the default caps a search at
+    // 48 MiB of backtracking memory, enough for a loop over a million units.
+    std::size_t maxBacktrackEntries = 2u << 20;
 };
 
 // A group's (start, length) in the subject.
@@ -99,7 +116,7 @@ struct AllMatches {
 };
 
 struct ReplaceResult {
-    std::u16string text;         // the subject when limitExceeded
+    std::u16string text;         // when limitExceeded: the subject, or empty if memory ran out
     bool limitExceeded = false;
 };
 

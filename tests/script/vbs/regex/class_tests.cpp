@@ -36,6 +36,7 @@ void runClassTests(TestReport& report) {
         {"\\S matches the rest", u"\\S+", u" a\u00A0b ", "a\\u00A0b@1"},
         {"\\d inside a class", u"[x\\d]+", u"ax1x2", "x1x2@1"},
         {"\\D inside a class", u"[\\D]+", u"ab1", "ab@0"},
+        {"[\\s\\S] matches any unit", u"[\\s\\S]+", u"a\nb", "a\\u000Ab@0"},
         {"\\S inside a negated class", u"[^\\S]+", u"ab \tc", " \\u0009@2"},
     };
     runMatchTable(report, "class escapes", escapes);

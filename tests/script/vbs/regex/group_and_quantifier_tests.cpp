@@ -47,6 +47,8 @@ void runGroupAndQuantifierTests(TestReport& report) {
         {"an optional group that would be empty stays unset", u"(a*)?b", u"b", "b@0 | -"},
         {"nested loops terminate", u"(?:(?:a*)*)*b", u"aaab", "aaab@0"},
         {"an empty group", u"()", u"x", "@0 | @0"},
+        {"a lazy group leaves the rest to the next", u"(a+?)(a*)", u"aaa", "aaa@0 | a@0 | aa@1"},
+        {"an empty group repeated a fixed number of times", u"(?:){3}x", u"x", "x@0"},
     };
     runMatchTable(report, "groups", groups);
 }

@@ -1,6 +1,8 @@
 // IgnoreCase: which letters fold and which deliberately do not.
 #include "match_table.h"
 
+#include "vbs/regex/case_folding.h"
+
 namespace tabulo::vbs::regex::test {
 
 void runIgnoreCaseTests(TestReport& report) {
@@ -23,6 +25,7 @@ void runIgnoreCaseTests(TestReport& report) {
         {"final sigma folds with sigma", u"\u03C3", u"\u03C2", "\\u03C2@0", kIgnoreCase},
         {"capital sigma in a class matches final sigma", u"[\u03A3]", u"\u03C2", "\\u03C2@0", kIgnoreCase},
         {"accented Greek vowels fold", u"\u03AC", u"\u0386", "\\u0386@0", kIgnoreCase},
+        {"Greek vowels with dialytika fold", u"\u03CA\u03CB", u"\u03AA\u03AB", "\\u03AA\\u03AB@0", kIgnoreCase},
         {"Cyrillic letters fold", u"\u043F\u0440\u0438", u"\u041F\u0420\u0418", "\\u041F\\u0420\\u0418@0",
          kIgnoreCase},
         {"Cyrillic io folds", u"\u0451", u"\u0401", "\\u0401@0", kIgnoreCase},
@@ -34,6 +37,21 @@ void runIgnoreCaseTests(TestReport& report) {
         {"a literal prefix is found in any case", u"needle", u"haystack NEEDLE", "NEEDLE@9", kIgnoreCase},
     };
     runMatchTable(report, "ignore case", rows);
+
+    // Classes are folded by looking up each unit's partners, so the partners
+    // must be exactly the units with the same canonical form.
+    std::string missing;
+    for (char16_t unit = 0; unit <= kLastFoldedUnit; ++unit) {
+        const CasePartners partners = casePartners(unit);
+        for (char16_t other = 0; other <= kLastFoldedUnit; ++other) {
+            const bool listed = (partners.count > 0 && partners.units[0] == other) ||
+                                (partners.count > 1 && partners.units[1] == other);
+            const bool shouldBe = other != unit && canonicalCase(other) == canonicalCase(unit);
+            if (listed != shouldBe && missing.size() < 80)
+                missing += printable(std::u16string(1, unit)) + "~" + printable(std::u16string(1, other)) + " ";
+        }
+    }
+    report.check("ignore case", "case partners are the units of the same canonical form", "", missing);
 }
 
 }  // namespace tabulo::vbs::regex::test

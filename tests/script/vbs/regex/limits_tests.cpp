@@ -6,6 +6,10 @@
 
 #include <chrono>
 
+#if defined(__unix__)
+#include <pthread.h>
+#endif
+
 namespace tabulo::vbs::regex::test {
 
 namespace {
@@ -28,12 +32,51 @@ void checkNesting(TestReport& report) {
     const std::u16string deepest = repeated(u"(", kMaxNestingDepth) + u"a" + repeated(u")", kMaxNestingDepth);
     report.check("nesting", "the deepest allowed nesting compiles", "ok", describeCompile(Regex::compile(deepest)));
     const std::u16string tooDeep = u"(" + deepest + u")";
-    report.check("nesting", "one level more is a syntax error", "error 5017 at 1000",
+    report.check("nesting", "one level more is a syntax error", "error 5017 at " + std::to_string(kMaxNestingDepth),
                  describeCompile(Regex::compile(tooDeep)));
     const std::u16string deepLookaheads = repeated(u"(?=", kMaxNestingDepth) + repeated(u")", kMaxNestingDepth);
     report.check("nesting", "deeply nested lookaheads match", "@0",
                  describe(compileOrDie(deepLookaheads).search(u"x", 0), u"x"));
 }
+
+#if defined(__unix__)
+// The deepest pattern on a thread with a small stack, as a script's worker
+// thread may have (sanitizers make every frame several times larger).
+void checkDeepestPatternOnSmallStack(TestReport& report) {
+#if defined(__SANITIZE_ADDRESS__)
+    const std::size_t stackSize = 4u << 20;
+#else
+    const std::size_t stackSize = 512u << 10;
+#endif
+    struct Work {
+        bool compiled = false;
+        bool searched = false;
+    } work;
+    auto run = [](void* argument) -> void* {
+        auto* result = static_cast<Work*>(argument);
+        std::u16string pattern;
+        for (int level = 0; level < kMaxNestingDepth / 2; ++level)
+            pattern += u"(?:a|(";
+        pattern += u"b";
+        for (int level = 0; level < kMaxNestingDepth / 2; ++level)
+            pattern += u")*)+";
+        auto compiled = Regex::compile(pattern, kIgnoreCase);
+        result->compiled = std::holds_alternative<Regex>(compiled);
+        if (result->compiled)
+            result->searched = std::get<Regex>(compiled).search(u"aab", 0).limitExceeded;
+        return nullptr;
+    };
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, stackSize);
+    pthread_t thread;
+    if (pthread_create(&thread, &attributes, run, &work) == 0)
+        pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+    report.check("nesting", "the deepest pattern compiles on a small stack", work.compiled);
+    report.check("nesting", "and its search gives up cleanly", work.searched);
+}
+#endif
 
 void checkStepBudget(TestReport& report) {
     const std::u16string as = repeated(u"a", 40);
@@ -105,12 +148,23 @@ void checkSearchSpeed(TestReport& report) {
                      std::to_string(haystack.size() - 6), found.match ? std::to_string(found.match->start) : "none");
         report.check("search speed", std::string(row.name) + " within 100 ms", elapsed < 100);
     }
+
+    const auto started = Clock::now();
+    const AllMatches words = findAll(compileOrDie(u"\\w+"), haystack);
+    const double elapsed = millisecondsSince(started);
+    std::printf("every word of %zu KB (%zu matches): %.1f ms\n", haystack.size() * 2 / 1024, words.matches.size(),
+                elapsed);
+    report.check("search speed", "every word of a long subject", "200001", std::to_string(words.matches.size()));
+    report.check("search speed", "every word within a second", elapsed < 1000);
 }
 
 }  // namespace
 
 void runLimitsTests(TestReport& report) {
     checkNesting(report);
+#if defined(__unix__)
+    checkDeepestPatternOnSmallStack(report);
+#endif
     checkStepBudget(report);
     checkLongSubjects(report);
     checkSearchSpeed(report);

@@ -11,6 +11,7 @@ void runIgnoreCaseTests(TestReport& report);
 void runSyntaxTests(TestReport& report);
 void runReplaceTests(TestReport& report);
 void runLimitsTests(TestReport& report);
+void runRegressionTests(TestReport& report);
 }  // namespace tabulo::vbs::regex::test
 
 int main() {
@@ -24,6 +25,7 @@ int main() {
     runSyntaxTests(report);
     runReplaceTests(report);
     runLimitsTests(report);
+    runRegressionTests(report);
     std::printf("%d checks, %d failed\n", report.checked(), report.failed());
     return report.failed() == 0 ? 0 : 1;
 }

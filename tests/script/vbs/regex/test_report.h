@@ -3,7 +3,7 @@
 // program exits non-zero when anything failed.
 #pragma once
 
-#include "regex.h"
+#include "vbs/regex/regex.h"
 
 #include <cstdio>
 #include <span>

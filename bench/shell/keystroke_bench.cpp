@@ -1,0 +1,108 @@
+// How long one keystroke takes in a big note, in the real window: the key
+// goes through the editor widget, the change handling, the history, the
+// working files, both totals and the status bar.
+//
+//   bench_keystroke [--lines N] [--keys K]      (defaults: 40000 lines ~ 1 MB, 300 keys)
+
+#include "form1.h"
+#include "note_editor.h"
+#include "total_box.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+int option(const QStringList &args, const QString &name, int fallback)
+{
+    const int at = int(args.indexOf(name));
+    return at >= 0 && at + 1 < args.size() ? args[at + 1].toInt() : fallback;
+}
+
+QString bigNote(int lines)
+{
+    QString note;
+    note.reserve(qsizetype(lines) * 26);
+    for (int i = 0; i < lines; ++i) {
+        if (i % 10 == 0)
+            note += QStringLiteral("# week %1 of the household book\r\n").arg(i / 10);
+        else
+            note += QStringLiteral("+%1.%2 groceries and more\r\n").arg(i % 97).arg(i % 100, 2, 10, QLatin1Char('0'));
+    }
+    return note;
+}
+
+// CPU time of this thread: unlike the wall clock it does not count the time
+// other processes of a busy machine take from us.
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    const size_t at = std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5));
+    return values[at];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int lines = option(args, QStringLiteral("--lines"), 40000);
+    const int keys = std::max(1, option(args, QStringLiteral("--keys"), 300));
+
+    QTemporaryDir programFolder;
+    QDir(programFolder.path()).mkpath(QStringLiteral("Data"));
+    tabulo::ProgramContext context;
+    context.programFolder = programFolder.path();
+    context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    tabulo::Form1 window(context);
+    window.show();
+    (void)QTest::qWaitFor([&] { return !window.Start.isActive(); }, 5000);
+
+    const QString note = bigNote(lines);
+    window.setNoteText(note);
+    window.resetModi.start();
+    (void)QTest::qWaitFor([&] { return !window.resetModi.isActive(); }, 5000);
+    std::printf("note: %d lines, %.2f MB of text\n", lines, double(note.size()) / (1024 * 1024));
+
+    tabulo::NoteEditor *editor = window.visibleEditor();
+    std::vector<double> ms, cpuMs;
+    ms.reserve(size_t(keys));
+    cpuMs.reserve(size_t(keys));
+    QElapsedTimer clock;
+    for (int k = 0; k < keys; ++k) {
+        // Type at varied places: the middle of a line somewhere in the note.
+        QTextCursor caret(editor->document());
+        caret.setPosition(int((qint64(k) * 7919 * 26) % std::max<qint64>(1, editor->document()->characterCount() - 1)));
+        editor->setTextCursor(caret);
+        const double cpuBefore = threadCpuMs();
+        clock.start();
+        QTest::keyClick(editor, k % 3 == 0 ? Qt::Key_Backspace : Qt::Key_5);
+        ms.push_back(double(clock.nsecsElapsed()) / 1e6);
+        cpuMs.push_back(threadCpuMs() - cpuBefore);
+    }
+    std::printf("keystroke (wall clock): median %.2f ms, 95th percentile %.2f ms, max %.2f ms over %d keys\n",
+                percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0), keys);
+    std::printf("keystroke (CPU time):   median %.2f ms, 95th percentile %.2f ms (target: median under 10 ms)\n",
+                percentile(cpuMs, 0.5), percentile(cpuMs, 0.95));
+    std::printf("history: %.2f MB stored after %d recorded changes\n",
+                double(window.history().storedBytes()) / (1024 * 1024), keys);
+    std::printf("total shown: %s\n", qPrintable(window.text2()->text()));
+    return 0;
+}
