@@ -74,6 +74,7 @@ private slots:
     void leavingTheQuitDialogReturnsToTheEditor_data();
     void leavingTheQuitDialogReturnsToTheEditor();
     void quitButtonOfTheDialogQuits();
+    void trayButtonOfTheDialogKeepsTheProgramReachable();
 };
 
 void QuitTest::quitWithoutChangesWritesTheSettings_data()
@@ -404,6 +405,20 @@ void QuitTest::quitButtonOfTheDialogQuits()
     QTRY_VERIFY(fixture.hasQuit());
     QVERIFY(fixture.dataFileExists("LastFile.ini"));
     QTRY_VERIFY(!window.quitDialog() || !window.quitDialog()->isVisible());
+}
+
+void QuitTest::trayButtonOfTheDialogKeepsTheProgramReachable()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    Form6 *dialog = closeIntoQuitDialog(window);
+    QVERIFY(dialog);
+    QTest::mouseClick(dialog->Command2, Qt::LeftButton);
+    QTRY_VERIFY(window.isMinimized());
+    QVERIFY(window.isEnabled());
+    QVERIFY(!fixture.hasQuit());
+    QVERIFY(!fixture.dataFileExists("LastFile.ini"));
 }
 
 QTEST_MAIN(QuitTest)
