@@ -63,7 +63,9 @@ std::optional<QString> UndoHistory::undo()
 
 std::optional<QString> UndoHistory::redo()
 {
-    if (m_position >= LastIndex || entryIsEmpty(m_position + 1))
+    // The position is a 16-bit number: at the ceiling its increment fails,
+    // so an entry stored above 32767 is out of Redo's reach.
+    if (m_position >= PositionCeiling || entryIsEmpty(m_position + 1))
         return std::nullopt;
     ++m_position;
     return entry(m_position);

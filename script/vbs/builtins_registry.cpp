@@ -1,6 +1,7 @@
 #include <vector>
 
 #include "builtins.h"
+#include "core_builtins.h"
 #include "lib/libraries.h"
 
 namespace tabulo::vbs {
@@ -8,7 +9,8 @@ namespace tabulo::vbs {
 std::span<const Library> allLibraries() {
     // Built once and never changed: a table, not shared mutable state.
     static const std::vector<Library> libraries = [] {
-        std::vector<Library> all;
+        std::vector<Library> all{coreConversionLibrary(), coreTypeInfoLibrary(), coreArrayLibrary(), coreInteractionLibrary(),
+                                 coreConstantLibrary()};
         for (const Library& l : libLibraries()) all.push_back(l);
         return all;
     }();

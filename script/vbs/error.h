@@ -27,6 +27,11 @@ enum : int {
     ArgumentNotOptional = 449, WrongArgumentCount = 450, NotACollection = 451,
     VariableUndefined = 500, IllegalAssignment = 501, InvalidReference = 505, ClassNotDefined = 506,
     ExceptionOccurred = 507, IllegalAssignment2 = 5008, ElementNotFound = 32811,
+    // Ours: a call that ran past the engine's time limit. On Error Resume Next does
+    // not catch it, so a runaway loop always ends.
+    TimedOut = 7000,
+    // Ours: the host ended the script (WScript.Quit); not catchable either.
+    Stopped = 7001,
     // Syntax errors.
     SyntaxError = 1002, ExpectedColon = 1003, ExpectedLParen = 1005, ExpectedRParen = 1006,
     ExpectedIdentifier = 1010, ExpectedEquals = 1011, ExpectedIf = 1012, ExpectedTo = 1013,

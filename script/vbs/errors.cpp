@@ -112,6 +112,8 @@ constexpr ErrorText kErrorTexts[] = {
     {5019, u"Expected ']' in regular expression"},
     {5020, u"Expected ')' in regular expression"},
     {5021, u"Invalid range in character set"},
+    {7000, u"The script ran longer than its time limit and was stopped"},
+    {7001, u"The script was ended by its host"},
     {32811, u"Element not found"},
 };
 

@@ -154,7 +154,7 @@ struct ArrayData {
 
 // Largest string and array we allocate before raising Out of memory (7): far below
 // what would make the allocator fail, so a runaway script cannot take the program down.
-inline constexpr std::size_t kMaxStringLength = std::size_t(1) << 28;   // 256 Mi UTF-16 units
+inline constexpr std::size_t kMaxStringLength = std::size_t(1) << 25;   // 32 Mi UTF-16 units (64 MB)
 inline constexpr std::size_t kMaxArrayElements = std::size_t(1) << 24;  // 16 Mi elements
 
 // Text conversion between UTF-8 (files, the command line) and UTF-16 (scripts).

@@ -4,6 +4,8 @@
 #include "record_format.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace tabulo {
 
@@ -15,8 +17,11 @@ WindowPlacement WindowPlacement::parse(QStringView fileText)
         std::optional<double> *targets[] = {&placement.top, &placement.left, &placement.width,
                                             &placement.height};
         for (int i = 0; i < 4 && i < fields.size(); ++i) {
-            if (auto value = RecordFormat::toNumber(fields[i]))
-                *targets[i] = float(*value); // stored as single precision
+            // Stored as single precision; a number beyond its range is an
+            // overflow, which leaves the value unset like any other bad field.
+            const auto value = RecordFormat::toNumber(fields[i]);
+            if (value && std::abs(*value) <= std::numeric_limits<float>::max())
+                *targets[i] = float(*value);
         }
         if (fields.size() >= 5) {
             const auto state = RecordFormat::toNumber(fields[4]);

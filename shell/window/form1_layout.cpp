@@ -115,7 +115,9 @@ void Form1::changeEvent(QEvent *event)
 
 void Form1::showEditor(NoteEditor *shown, NoteEditor *hidden)
 {
-    syncHiddenEditor();
+    // Only an editor that was hidden needs the note copied into it.
+    if (shown != visibleEditor())
+        syncHiddenEditor();
     hidden->hide();
     shown->show();
     shown->setFocus();

@@ -16,8 +16,14 @@ void Form1::connectNoteSignals()
     connect(m_editor2, &QPlainTextEdit::textChanged, this, [this] { onEditorChanged(m_editor2); });
     connect(m_text2, &TotalBox::totalChanged, this, &Form1::Text2_Change);
     connect(m_text3, &TotalBox::totalChanged, this, &Form1::Text3_Change);
-    for (NoteEditor *editor : {m_text1, m_editor2})
+    for (NoteEditor *editor : {m_text1, m_editor2}) {
         connect(editor, &QPlainTextEdit::selectionChanged, this, &Form1::showSelectionLength);
+        // Lines selected with the mouse show their own total in the second box.
+        connect(editor, &NoteEditor::mouseReleased, this, [this, editor] {
+            if (editor == visibleEditor() && editor->textCursor().selectedText().size() > 2)
+                TotaleSelezione();
+        });
+    }
 }
 
 QString Form1::noteText() const

@@ -37,6 +37,27 @@ bool NoteEditor::setEditorText(const QString &text)
     return true;
 }
 
+bool NoteEditor::event(QEvent *event)
+{
+    // The text widget claims the Undo and Redo keys for itself even with its
+    // own undo off; leave them to the window, whose menu undoes through the
+    // note's history.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit mouseReleased();
+}
+
 void NoteEditor::moveCaretToEnd()
 {
     QTextCursor cursor = textCursor();
@@ -59,21 +80,6 @@ void NoteEditor::setFontPointSize(qreal points)
     QFont f = font();
     f.setPointSizeF(points);
     setFont(f);
-}
-
-bool NoteEditor::event(QEvent *event)
-{
-    // The text widget claims the standard undo and redo keys for itself even
-    // with its own undo off, so Ctrl+Z would never reach the window's Undo,
-    // the note's history. Leave those keys to the window's shortcuts.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
-            event->ignore();
-            return true;
-        }
-    }
-    return QPlainTextEdit::event(event);
 }
 
 } // namespace tabulo

@@ -31,8 +31,13 @@ public:
     void setFontPointSize(qreal points);
     qreal fontPointSize() const { return font().pointSizeF(); }
 
+signals:
+    // The mouse button went up: a selection made with the mouse is complete.
+    void mouseReleased();
+
 protected:
     bool event(QEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
 } // namespace tabulo

@@ -86,6 +86,6 @@ constexpr Builtin kFunctions[] = {
 
 }  // namespace
 
-Library arrayLibrary() { return {kFunctions}; }
+Library splitJoinLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

@@ -1,5 +1,5 @@
 // The clock (Now, Date, Time, Timer), the parts of a date (Year ... Second, Weekday) and
-// the names of days and months, with the vb* date constants.
+// the names of days and months.
 #include <chrono>
 #include <ctime>
 
@@ -94,31 +94,9 @@ constexpr Builtin kFunctions[] = {
     {u"MonthName", MonthName, 1, 2},
 };
 
-template <int n>
-Value integerConstant() { return Value::integer(std::int16_t(n)); }
-
-constexpr BuiltinConstant kConstants[] = {
-    {u"vbUseSystemDayOfWeek", integerConstant<0>},
-    {u"vbSunday", integerConstant<1>},
-    {u"vbMonday", integerConstant<2>},
-    {u"vbTuesday", integerConstant<3>},
-    {u"vbWednesday", integerConstant<4>},
-    {u"vbThursday", integerConstant<5>},
-    {u"vbFriday", integerConstant<6>},
-    {u"vbSaturday", integerConstant<7>},
-    {u"vbUseSystem", integerConstant<0>},
-    {u"vbFirstJan1", integerConstant<1>},
-    {u"vbFirstFourDays", integerConstant<2>},
-    {u"vbFirstFullWeek", integerConstant<3>},
-    {u"vbGeneralDate", integerConstant<0>},
-    {u"vbLongDate", integerConstant<1>},
-    {u"vbShortDate", integerConstant<2>},
-    {u"vbLongTime", integerConstant<3>},
-    {u"vbShortTime", integerConstant<4>},
-};
 
 }  // namespace
 
-Library dateLibrary() { return {kFunctions, kConstants}; }
+Library dateLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

@@ -14,10 +14,9 @@ Library stringLibrary();            // string_functions.cpp
 Library stringSearchLibrary();      // string_search.cpp
 Library characterLibrary();         // string_characters.cpp
 Library escapeLibrary();            // string_escape.cpp
-Library arrayLibrary();             // array_functions.cpp
+Library splitJoinLibrary();         // array_functions.cpp
 Library mathLibrary();              // math_functions.cpp
 Library numberLibrary();            // number_functions.cpp
-Library randomLibrary();            // random_functions.cpp
 Library dateLibrary();              // date_functions.cpp
 Library dateConstructionLibrary();  // date_construction.cpp
 Library dateArithmeticLibrary();    // date_arithmetic.cpp

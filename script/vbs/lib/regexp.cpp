@@ -1,6 +1,7 @@
 #include "regexp.h"
 
 #include <memory>
+#include <vector>
 
 #include "libraries.h"
 #include "library_support.h"
@@ -64,15 +65,25 @@ Value RegExp::execute(std::u16string subject) {
 }
 
 std::u16string RegExp::replace(std::u16string_view subject, std::u16string_view replacement) {
+    std::vector<regex::Match> matches;
+    std::uint64_t matchedLength = 0;
+    forEachMatch(subject, [&](regex::Match&& m) {
+        matchedLength += m.length;
+        matches.push_back(std::move(m));
+    });
+    // A plain replacement (no $ rules) gives a result of known size: one too large
+    // fails before any memory is taken for it. Others are checked as they grow.
+    if (replacement.find(u'$') == std::u16string_view::npos)
+        requireStringLength(subject.size() - matchedLength + matches.size() * std::uint64_t(replacement.size()));
     std::u16string out;
     std::size_t copiedUpTo = 0;
-    forEachMatch(subject, [&](regex::Match&& m) {
+    for (const regex::Match& m : matches) {
         std::u16string expanded = regex::expandReplacement(replacement, m, subject);
         requireStringLength(std::uint64_t(out.size()) + (m.start - copiedUpTo) + expanded.size());
         out.append(subject.substr(copiedUpTo, m.start - copiedUpTo));
         out += expanded;
         copiedUpTo = m.end();
-    });
+    }
     requireStringLength(std::uint64_t(out.size()) + (subject.size() - copiedUpTo));
     out.append(subject.substr(copiedUpTo));
     return out;

@@ -42,12 +42,17 @@ std::vector<Value> MatchCollection::enumerate() {
 }
 
 Value MatchObject::invoke(std::u16string_view name, Args args) {
+    if (sameName(name, u"SubMatches")) {
+        auto groups = std::make_shared<SubMatches>(results_, index_);
+        // m.SubMatches(0) reads the collection's default member, Item.
+        if (!args.empty()) return groups->invoke(u"", args);
+        return Value::object(std::move(groups));
+    }
     expectArguments(args, 0);
     if (name.empty() || sameName(name, u"Value"))
         return Value::string(std::u16string_view(results_->subject).substr(match().start, match().length));
     if (sameName(name, u"FirstIndex")) return Value::longValue(std::int32_t(match().start));
     if (sameName(name, u"Length")) return Value::longValue(std::int32_t(match().length));
-    if (sameName(name, u"SubMatches")) return Value::object(std::make_shared<SubMatches>(results_, index_));
     raise(err::NoSuchMember);
 }
 

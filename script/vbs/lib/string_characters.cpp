@@ -1,4 +1,4 @@
-// Character codes (Asc, AscB, AscW, Chr, ChrW, LenB) and the string constants.
+// Character codes: Asc, AscB, AscW, Chr, ChrW and LenB.
 #include "libraries.h"
 #include "library_support.h"
 
@@ -65,23 +65,9 @@ constexpr Builtin kFunctions[] = {
     {u"Chr", Chr, 1, 1}, {u"ChrW", ChrW, 1, 1}, {u"LenB", LenB, 1, 1},
 };
 
-constexpr BuiltinConstant kConstants[] = {
-    {u"vbCr", [] { return Value::string(u"\r"); }},
-    {u"vbLf", [] { return Value::string(u"\n"); }},
-    {u"vbCrLf", [] { return Value::string(u"\r\n"); }},
-    {u"vbNewLine", [] { return Value::string(u"\r\n"); }},
-    {u"vbTab", [] { return Value::string(u"\t"); }},
-    {u"vbFormFeed", [] { return Value::string(u"\f"); }},
-    {u"vbVerticalTab", [] { return Value::string(u"\v"); }},
-    {u"vbNullChar", [] { return Value::string(std::u16string(1, u'\0')); }},
-    {u"vbNullString", [] { return Value::string(u""); }},
-    {u"vbBinaryCompare", [] { return Value::longValue(vb::BinaryCompare); }},
-    {u"vbTextCompare", [] { return Value::longValue(vb::TextCompare); }},
-    {u"vbDatabaseCompare", [] { return Value::longValue(vb::DatabaseCompare); }},
-};
 
 }  // namespace
 
-Library characterLibrary() { return {kFunctions, kConstants}; }
+Library characterLibrary() { return {kFunctions}; }
 
 }  // namespace tabulo::vbs

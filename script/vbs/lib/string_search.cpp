@@ -1,4 +1,6 @@
 // InStr, InStrRev, Replace and StrComp: searching and comparing, binary or as text.
+#include <vector>
+
 #include "libraries.h"
 #include "library_support.h"
 
@@ -56,17 +58,24 @@ Value Replace(CallContext& call) {
     if (std::size_t(start) > expression.size()) return Value::string(u"");
     std::u16string_view rest = std::u16string_view(expression).substr(std::size_t(start - 1));
     if (find.empty() || count == 0) return Value::string(rest);
-    std::u16string out;
-    std::size_t from = 0;
-    for (std::int32_t done = 0; count == -1 || done < count; ++done) {
-        std::size_t at = findText(rest, find, from, textCompare);
+    // Find every match first: the result's size is then known, and one too large
+    // fails before any memory is taken for it.
+    std::vector<std::size_t> matches;
+    for (std::size_t at = 0; count == -1 || matches.size() < std::size_t(count); at += find.size()) {
+        at = findText(rest, find, at, textCompare);
         if (at == npos) break;
-        requireStringLength(std::uint64_t(out.size()) + (at - from) + replacement.size());
+        matches.push_back(at);
+    }
+    requireStringLength(std::uint64_t(rest.size()) - std::uint64_t(matches.size()) * find.size() +
+                        std::uint64_t(matches.size()) * replacement.size());
+    std::u16string out;
+    out.reserve(rest.size() - matches.size() * find.size() + matches.size() * replacement.size());
+    std::size_t from = 0;
+    for (std::size_t at : matches) {
         out.append(rest.substr(from, at - from));
         out += replacement;
         from = at + find.size();
     }
-    requireStringLength(std::uint64_t(out.size()) + (rest.size() - from));
     out.append(rest.substr(from));
     return Value::string(std::move(out));
 }

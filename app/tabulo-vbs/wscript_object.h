@@ -1,0 +1,41 @@
+#pragma once
+// The WScript object of the command-line host: Echo, StdOut, StdErr, StdIn,
+// Arguments, Quit, ScriptName. The golden-script tests use it too, with the output
+// captured instead of printed.
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "vbs/object.h"
+#include "vbs/locale.h"
+
+namespace tabulo::vbs {
+
+struct ConsoleIo {
+    std::function<void(std::u16string_view)> writeOut;   // text as it is, no line end added
+    std::function<void(std::u16string_view)> writeErr;
+    std::function<std::optional<std::u16string>()> readLine;  // nothing at the end of input
+};
+
+class WScriptObject final : public Object {
+public:
+    WScriptObject(const Locale& locale, ConsoleIo io, std::u16string scriptPath, std::vector<std::u16string> arguments);
+
+    std::u16string typeName() const override { return u"Object"; }
+    Value invoke(std::u16string_view name, Args args) override;
+
+    // Set by WScript.Quit.
+    bool quitRequested() const { return quit_; }
+    int exitCode() const { return exitCode_; }
+
+private:
+    const Locale& locale_;
+    ConsoleIo io_;
+    std::u16string scriptPath_;
+    std::shared_ptr<Object> stdOut_, stdErr_, stdIn_, arguments_;
+    bool quit_ = false;
+    int exitCode_ = 0;
+};
+
+}  // namespace tabulo::vbs

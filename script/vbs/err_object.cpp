@@ -1,0 +1,86 @@
+#include "err_object.h"
+
+#include "convert.h"
+
+namespace tabulo::vbs {
+
+namespace {
+// Err lives outside any locale-specific context: its numbers are plain integers.
+const Locale& neutral() {
+    static const Locale english = Locale::english();
+    return english;
+}
+}  // namespace
+
+void ErrObject::set(const ScriptError& error) {
+    number_ = error.number;
+    description_ = error.description;
+    source_ = error.source;
+    helpFile_.clear();
+    helpContext_ = 0;
+}
+
+void ErrObject::clear() {
+    number_ = 0;
+    description_.clear();
+    source_.clear();
+    helpFile_.clear();
+    helpContext_ = 0;
+}
+
+Value ErrObject::invoke(std::u16string_view name, Args args) {
+    if (name.empty() || sameName(name, u"Number")) {
+        if (!args.empty()) raise(err::WrongArgumentCount);
+        return Value::longValue(number_);
+    }
+    if (sameName(name, u"Description")) return Value::string(description_);
+    if (sameName(name, u"Source")) return Value::string(source_);
+    if (sameName(name, u"HelpFile")) return Value::string(helpFile_);
+    if (sameName(name, u"HelpContext")) return Value::longValue(helpContext_);
+    if (sameName(name, u"Clear")) {
+        if (!args.empty()) raise(err::WrongArgumentCount);
+        clear();
+        return Value();
+    }
+    if (sameName(name, u"Raise")) {
+        // Err.Raise number, [source], [description], [helpfile], [helpcontext]
+        if (args.empty() || args.size() > 5) raise(err::WrongArgumentCount);
+        if (args[0].isMissing()) raise(err::ArgumentNotOptional);
+        ScriptError e;
+        e.number = toLong(args[0], neutral());
+        if (e.number == 0) raise(err::InvalidCall);
+        e.source = args.size() > 1 && !args[1].isMissing() ? toString(args[1], neutral())
+                                                             : std::u16string(u"Microsoft VBScript runtime error");
+        if (args.size() > 2 && !args[2].isMissing()) {
+            e.description = toString(args[2], neutral());
+        } else {
+            std::u16string_view standard = errorDescription(e.number);
+            e.description = standard.empty() ? u"Unknown runtime error" : std::u16string(standard);
+        }
+        ScriptException ex(std::move(e));
+        ex.error().line = 0;
+        throw ex;
+    }
+    raise(err::NoSuchMember);
+}
+
+void ErrObject::assign(std::u16string_view name, Args args, const Value& value, bool isSet) {
+    if (isSet || !args.empty()) raise(err::NoSuchMember);
+    if (name.empty() || sameName(name, u"Number")) {
+        number_ = toLong(value, neutral());
+        // A number with a standard text gets that text, as the language does.
+        if (description_.empty()) description_ = std::u16string(errorDescription(number_));
+    } else if (sameName(name, u"Description")) {
+        description_ = toString(value, neutral());
+    } else if (sameName(name, u"Source")) {
+        source_ = toString(value, neutral());
+    } else if (sameName(name, u"HelpFile")) {
+        helpFile_ = toString(value, neutral());
+    } else if (sameName(name, u"HelpContext")) {
+        helpContext_ = toLong(value, neutral());
+    } else {
+        raise(err::NoSuchMember);
+    }
+}
+
+}  // namespace tabulo::vbs

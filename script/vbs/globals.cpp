@@ -1,0 +1,38 @@
+#include "globals.h"
+
+namespace tabulo::vbs {
+
+int GlobalTable::slotOf(std::u16string_view name) {
+    std::u16string folded = foldName(name);
+    auto it = index_.find(folded);
+    if (it != index_.end()) return it->second;
+    int slot = int(entries_.size());
+    entries_.push_back(GlobalEntry{std::u16string(name), GlobalEntry::Kind::Unset, Value(), nullptr});
+    index_.emplace(std::move(folded), slot);
+    return slot;
+}
+
+int GlobalTable::find(std::u16string_view folded) const {
+    auto it = index_.find(std::u16string(folded));
+    return it == index_.end() ? -1 : it->second;
+}
+
+int ClassDecl::fieldIndex(std::u16string_view folded) const {
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (sameName(fields[i].name, folded)) return int(i);
+    return -1;
+}
+
+Procedure* ClassDecl::method(std::u16string_view folded) const {
+    for (const auto& [name, proc] : methods)
+        if (name == folded) return proc;
+    return nullptr;
+}
+
+const PropertySet* ClassDecl::property(std::u16string_view folded) const {
+    for (const auto& [name, accessors] : properties)
+        if (name == folded) return &accessors;
+    return nullptr;
+}
+
+}  // namespace tabulo::vbs

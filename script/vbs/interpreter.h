@@ -1,0 +1,169 @@
+#pragma once
+// The tree-walking interpreter behind Engine. Names are bound to slots before code
+// runs (resolver.cpp), so a variable access is an index, not a lookup by text.
+// Split by concern: interpreter.cpp (set-up, Runtime, limits), interpreter_exec.cpp
+// (statements), interpreter_eval.cpp (expressions), interpreter_calls.cpp (procedures,
+// members, classes).
+#include <chrono>
+#include <memory>
+#include <random>
+#include <span>
+#include <unordered_map>
+#include <vector>
+
+#include "ast.h"
+#include "builtins.h"
+#include "engine.h"
+#include "globals.h"
+
+namespace tabulo::vbs {
+
+class ScriptObject;
+class ErrObject;
+
+// One running procedure (or the top level of a program).
+struct Frame {
+    const Procedure* procedure = nullptr;
+    std::vector<Value> storage;
+    std::vector<Value*> slots;          // storage, or the caller's variable for ByRef
+    ScriptObject* me = nullptr;
+    std::vector<Value> withObjects;     // the objects of the enclosing With blocks
+    bool resumeNext = false;            // On Error Resume Next is in force
+};
+
+enum class Flow : std::uint8_t { Normal, ExitDo, ExitFor, ExitProcedure };
+
+class Interpreter final : public Runtime {
+public:
+    explicit Interpreter(Locale locale);
+    ~Interpreter() override;
+
+    // Engine operations.
+    void reset();
+    void addObject(std::u16string_view name, std::shared_ptr<Object> object);
+    void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
+    int timeout() const { return timeoutMs_; }
+    Result addCode(std::u16string_view code);
+    Result evalExpression(std::u16string_view expression, Value& out);
+    void setUi(UiCallbacks callbacks) { ui_ = std::move(callbacks); }
+    void setLocale(Locale locale) { locale_ = std::move(locale); }
+
+    // Runtime (what builtins see).
+    const Locale& locale() const override { return locale_; }
+    const UiCallbacks& ui() const override { return ui_; }
+    void checkTimeLimit() override;
+    std::shared_ptr<Object> createObject(std::u16string_view progId) override;
+    Value evaluate(std::u16string_view expression) override;
+    void execute(std::u16string_view code, bool global) override;
+    double nextRandom() override;
+    double lastRandom() const override { return lastRandom_; }
+    void seedRandom(double seed) override;
+
+    // Used by script class instances and function references.
+    Value invokeMember(ScriptObject& self, std::u16string_view name, Args args, bool fromInside);
+    void assignMember(ScriptObject& self, std::u16string_view name, Args args, const Value& value, bool isSet, bool fromInside);
+    Value callWithValues(const Procedure& procedure, ScriptObject* me, Args args);
+    void runTerminate(ScriptObject& self);
+    const Procedure* findProcedure(std::u16string_view name) const;
+    ErrObject& errObject() { return *err_; }
+    // Time spent waiting for the user in a dialog does not count against the limit.
+    void extendDeadline(std::chrono::steady_clock::duration waited) { deadline_ += waited; }
+    // Shared with the objects the interpreter makes: false once it is gone.
+    const std::shared_ptr<bool>& alive() const { return alive_; }
+
+private:
+    // interpreter.cpp
+    void runProgram(std::unique_ptr<Program> program, Frame* scope);
+    void enterCall();
+    void leaveCall() { --callDepth_; }
+    [[noreturn]] void timedOut();
+    void startClock();
+    Result failure(const ScriptException& e, bool syntax) const;
+
+    // resolver.cpp
+    void resolve(Program& program, const Procedure* scope);
+    void resolveExpression(Expr& e, const Procedure* scope);
+
+    // interpreter_exec.cpp
+    Flow execBlock(const Block& block, Frame& frame);
+    Flow exec(const Stmt& s, Frame& frame);
+    Flow execAssign(const struct AssignStmt& s, Frame& frame);
+    Flow execIf(const struct IfStmt& s, Frame& frame);
+    Flow execSelect(const struct SelectStmt& s, Frame& frame);
+    Flow execFor(const struct ForStmt& s, Frame& frame);
+    Flow execForEach(const struct ForEachStmt& s, Frame& frame);
+    Flow execDo(const struct DoStmt& s, Frame& frame);
+    Flow execWhile(const struct WhileStmt& s, Frame& frame);
+    void execDim(const struct DimStmt& s, Frame& frame);
+    void execReDim(const struct ReDimStmt& s, Frame& frame);
+    void execConst(const struct ConstStmt& s, Frame& frame);
+    bool truth(const Expr& condition, Frame& frame);
+    void recordError(ScriptException& e, const Stmt& s);
+
+    // interpreter_eval.cpp
+    Value eval(const Expr& e, Frame& frame);
+    Value evalName(const NameExpr& n, Frame& frame);
+    Value evalMember(const MemberExpr& m, Frame& frame);
+    Value evalBinary(const BinaryExpr& b, Frame& frame);
+    Value evalNew(const NewExpr& n);
+    Value index(const Value& target, const ArgList& args, Frame& frame);
+    std::vector<Value> evalArgs(const ArgList& args, Frame& frame);
+    Value* variableSlot(const NameExpr& n, Frame& frame);  // null when not a plain variable
+    // For GlobalOrLocal names: whether the global exists by now.
+    NameScope liveScope(const NameExpr& n) const {
+        if (n.scope != NameScope::GlobalOrLocal) return n.scope;
+        return globals_[n.slot].kind == GlobalEntry::Kind::Unset ? NameScope::Local : NameScope::Global;
+    }
+    static int liveSlot(const NameExpr& n, NameScope scope) {
+        return n.scope == NameScope::GlobalOrLocal && scope == NameScope::Local ? n.localSlot : n.slot;
+    }
+    Value meValue(Frame& frame) const;
+    Value objectOf(const MemberExpr& m, Frame& frame);
+    Value callBuiltin(const Builtin& b, const ArgList& args, Frame& frame);
+
+    // interpreter_calls.cpp
+    Value callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller);
+    Value runProcedure(const Procedure& p, ScriptObject* me, std::span<Value*> arguments);
+    void assignTo(const Expr& target, Value value, bool isSet, Frame& frame);
+    void storeVariable(Value& slot, Value value, bool isSet);
+    std::shared_ptr<ScriptObject> instantiate(const ClassDecl& cls);
+    // The Sub, Function or Property Get that reading `name` on an instance calls.
+    const Procedure* readableMember(const ClassDecl& cls, const std::u16string& folded, bool fromInside) const;
+    Value indexValue(const Value& target, Args indices);
+    void assignElement(Value& slot, Args indices, Value value, bool isSet);
+
+    Locale locale_;
+    UiCallbacks ui_;
+    int timeoutMs_ = 10000;
+    GlobalTable globals_;
+    std::vector<std::unique_ptr<Program>> programs_;       // code stays while procedures may run
+    std::unordered_map<std::u16string, const ClassDecl*> classes_;  // folded name
+    std::unordered_map<std::u16string, const Builtin*> builtins_;
+    std::unordered_map<std::u16string, Value> constants_;
+    std::unordered_map<std::u16string, const BuiltinClass*> newClasses_;
+    std::unordered_map<std::u16string, const BuiltinClass*> progIds_;
+    std::shared_ptr<ErrObject> err_;
+    std::shared_ptr<bool> alive_;
+    bool optionExplicit_ = false;
+
+    // Limits.
+    std::chrono::steady_clock::time_point deadline_{};
+    bool clockRunning_ = false;
+    bool aborting_ = false;      // the time limit struck: nothing may catch it
+    int clockCountdown_ = 0;
+    int callDepth_ = 0;
+    int outerCalls_ = 0;         // nesting of Engine calls (a host object may call back)
+    const char* stackBase_ = nullptr;
+
+    Frame* currentFrame_ = nullptr;
+    std::mt19937_64 random_;
+    double lastRandom_ = 0;
+    std::uint32_t rndState_ = 0x50000;
+};
+
+bool isLiteral(const Expr& e);
+
+inline constexpr int kMaxCallDepth = 3000;
+inline constexpr std::size_t kMaxStackBytes = std::size_t(2) << 20;
+
+}  // namespace tabulo::vbs

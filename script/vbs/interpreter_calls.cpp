@@ -1,0 +1,294 @@
+// Procedures, class instances, members and assignment.
+#include "err_object.h"
+#include "interpreter.h"
+#include "operators.h"
+#include "script_object.h"
+
+namespace tabulo::vbs {
+
+Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller) {
+    if (args.items.size() != p.params.size()) raise(err::WrongArgumentCount);
+    std::vector<Value> temps(args.items.size());
+    std::vector<Value*> refs(args.items.size());
+    for (std::size_t i = 0; i < args.items.size(); ++i) {
+        const Expr* e = args.items[i].get();
+        refs[i] = &temps[i];
+        if (!e) {
+            temps[i] = Value::missing();
+            continue;
+        }
+        if (p.params[i].byRef && e->kind == ExprKind::Name) {
+            const auto& n = static_cast<const NameExpr&>(*e);
+            if (!n.args.parens) {
+                if (Value* slot = variableSlot(n, caller)) {
+                    refs[i] = slot;
+                    continue;
+                }
+            }
+        }
+        temps[i] = eval(*e, caller);
+    }
+    return runProcedure(p, me, refs);
+}
+
+Value Interpreter::callWithValues(const Procedure& p, ScriptObject* me, Args args) {
+    if (args.size() != p.params.size()) raise(err::WrongArgumentCount);
+    std::vector<Value*> refs(args.size());
+    for (std::size_t i = 0; i < args.size(); ++i) refs[i] = &args[i];
+    return runProcedure(p, me, refs);
+}
+
+Value Interpreter::runProcedure(const Procedure& p, ScriptObject* me, std::span<Value*> arguments) {
+    enterCall();
+    struct Leave { Interpreter* i; ~Leave() { i->leaveCall(); } } leave{this};
+    // The instance must outlive its own method, even if the method drops the last
+    // reference the script held (Set x = Nothing inside x.Method).
+    std::shared_ptr<ScriptObject> keepAlive = me ? me->weak_from_this().lock() : nullptr;
+    Frame frame;
+    frame.procedure = &p;
+    frame.me = me;
+    frame.storage.resize(std::size_t(p.slotCount));
+    frame.slots.resize(std::size_t(p.slotCount));
+    for (std::size_t i = 0; i < frame.slots.size(); ++i) frame.slots[i] = &frame.storage[i];
+    for (std::size_t i = 0; i < arguments.size() && i < frame.slots.size(); ++i) {
+        if (p.params[i].byRef) frame.slots[i] = arguments[i];
+        else frame.storage[i] = *arguments[i];
+    }
+    Frame* saved = currentFrame_;
+    currentFrame_ = &frame;
+    struct Restore { Frame*& f; Frame* v; ~Restore() { f = v; } } restore{currentFrame_, saved};
+    execBlock(p.body, frame);
+    if (p.resultSlot >= 0) return std::move(frame.storage[std::size_t(p.resultSlot)]);
+    return Value();
+}
+
+const Procedure* Interpreter::readableMember(const ClassDecl& cls, const std::u16string& folded, bool fromInside) const {
+    const std::u16string& name = folded.empty() ? cls.defaultMember : folded;
+    if (name.empty()) return nullptr;
+    if (const Procedure* m = cls.method(name)) return (m->isPublic || fromInside) ? m : nullptr;
+    if (const PropertySet* p = cls.property(name))
+        if (p->get && (p->get->isPublic || fromInside)) return p->get;
+    return nullptr;
+}
+
+Value Interpreter::indexValue(const Value& target, Args indices) {
+    if (indices.empty()) return target;
+    if (target.isArray()) {
+        std::vector<std::int32_t> at;
+        for (const Value& v : indices) at.push_back(toLong(v, locale_));
+        std::int64_t offset = target.rawArray().offsetOf(at);
+        if (offset < 0) raise(err::SubscriptOutOfRange);
+        return target.rawArray().items[std::size_t(offset)];
+    }
+    if (target.isObject()) {
+        if (!target.rawObject()) raise(err::ObjectVariableNotSet);
+        return target.rawObject()->invoke(u"", indices);
+    }
+    raise(err::TypeMismatch);
+}
+
+Value Interpreter::invokeMember(ScriptObject& self, std::u16string_view name, Args args, bool fromInside) {
+    const ClassDecl& cls = self.cls();
+    std::u16string folded = foldName(name);
+    if (folded.empty()) {
+        if (cls.defaultMember.empty()) raise(err::NoSuchMember);
+        folded = cls.defaultMember;
+    }
+    if (const Procedure* p = readableMember(cls, folded, fromInside)) {
+        if (p->params.empty() && !args.empty()) return indexValue(callWithValues(*p, &self, {}), args);
+        return callWithValues(*p, &self, args);
+    }
+    int field = cls.fieldIndex(folded);
+    if (field >= 0 && (cls.fields[std::size_t(field)].isPublic || fromInside))
+        return indexValue(self.fields()[std::size_t(field)], args);
+    raise(err::NoSuchMember);
+}
+
+void Interpreter::assignMember(ScriptObject& self, std::u16string_view name, Args args, const Value& value, bool isSet,
+                               bool fromInside) {
+    const ClassDecl& cls = self.cls();
+    std::u16string folded = foldName(name);
+    if (folded.empty()) {
+        if (cls.defaultMember.empty()) raise(err::NoSuchMember);
+        folded = cls.defaultMember;
+    }
+    if (const PropertySet* p = cls.property(folded)) {
+        const Procedure* proc = isSet ? p->set : p->let;
+        if (!proc) proc = isSet ? p->let : p->set;
+        if (!proc || (!proc->isPublic && !fromInside)) raise(err::NoSuchMember);
+        std::vector<Value> all(args.begin(), args.end());
+        all.push_back(value);
+        callWithValues(*proc, &self, all);
+        return;
+    }
+    int field = cls.fieldIndex(folded);
+    if (field >= 0 && (cls.fields[std::size_t(field)].isPublic || fromInside)) {
+        Value& slot = self.fields()[std::size_t(field)];
+        if (args.empty()) storeVariable(slot, value, isSet);
+        else assignElement(slot, args, value, isSet);
+        return;
+    }
+    raise(err::NoSuchMember);
+}
+
+void Interpreter::storeVariable(Value& slot, Value value, bool isSet) {
+    if (isSet) {
+        if (!value.isObject()) raise(err::ObjectRequired);
+    } else if (value.isObject()) {
+        value = valueOf(value);
+    }
+    slot = std::move(value);
+}
+
+void Interpreter::assignElement(Value& slot, Args indices, Value value, bool isSet) {
+    if (slot.isArray()) {
+        std::vector<std::int32_t> at;
+        for (const Value& v : indices) at.push_back(toLong(v, locale_));
+        std::int64_t offset = slot.rawArray().offsetOf(at);
+        if (offset < 0) raise(err::SubscriptOutOfRange);
+        if (isSet && !value.isObject()) raise(err::ObjectRequired);
+        if (!isSet && value.isObject()) value = valueOf(value);
+        slot.mutableArray().items[std::size_t(offset)] = std::move(value);
+        return;
+    }
+    if (slot.isObject()) {
+        if (!slot.rawObject()) raise(err::ObjectVariableNotSet);
+        std::shared_ptr<Object> object = slot.rawObject();
+        object->assign(u"", indices, value, isSet);
+        return;
+    }
+    raise(err::TypeMismatch);
+}
+
+void Interpreter::assignTo(const Expr& target, Value value, bool isSet, Frame& frame) {
+    switch (target.kind) {
+    case ExprKind::Name: {
+        const auto& n = static_cast<const NameExpr&>(target);
+        const bool indexed = n.args.parens && !n.args.items.empty();
+        if (n.scope == NameScope::ClassMember) {
+            if (!frame.me) raise(err::ObjectRequired);
+            std::vector<Value> args = evalArgs(n.args, frame);
+            assignMember(*frame.me, n.folded, args, value, isSet, true);
+            return;
+        }
+        if (liveScope(n) == NameScope::Global) {
+            GlobalEntry& entry = globals_[n.slot];
+            if (entry.kind == GlobalEntry::Kind::HostObject) {
+                // A named host object is not a variable: a plain assignment writes its
+                // default member (TotX = 5 sets the box's text).
+                if (isSet) raise(err::IllegalAssignment);
+                std::vector<Value> args = evalArgs(n.args, frame);
+                std::shared_ptr<Object> object = entry.value.rawObject();
+                if (!object) raise(err::ObjectVariableNotSet);
+                object->assign(u"", args, value, false);
+                return;
+            }
+            if (entry.kind == GlobalEntry::Kind::Constant || entry.kind == GlobalEntry::Kind::Procedure)
+                raise(err::IllegalAssignment);
+        }
+        if (n.scope == NameScope::Builtin || n.scope == NameScope::Constant || n.scope == NameScope::Err)
+            raise(err::IllegalAssignment);
+        if (indexed) {
+            std::vector<Value> args = evalArgs(n.args, frame);
+            Value* slot = variableSlot(n, frame);
+            if (!slot) raise(err::TypeMismatch);
+            assignElement(*slot, args, std::move(value), isSet);
+            return;
+        }
+        Value* slot = variableSlot(n, frame);
+        if (!slot) raise(err::IllegalAssignment);
+        storeVariable(*slot, std::move(value), isSet);
+        return;
+    }
+    case ExprKind::Member: {
+        const auto& m = static_cast<const MemberExpr&>(target);
+        Value object = objectOf(m, frame);
+        std::vector<Value> args = evalArgs(m.args, frame);
+        if (auto* script = dynamic_cast<ScriptObject*>(object.rawObject().get())) {
+            assignMember(*script, m.name, args, value, isSet, script == frame.me);
+            return;
+        }
+        object.rawObject()->assign(m.name, args, value, isSet);
+        return;
+    }
+    case ExprKind::Index: {
+        const auto& ix = static_cast<const IndexExpr&>(target);
+        Value holder = eval(*ix.target, frame);
+        std::vector<Value> args = evalArgs(ix.args, frame);
+        if (!holder.isObject()) raise(err::IllegalAssignment);
+        if (!holder.rawObject()) raise(err::ObjectVariableNotSet);
+        holder.rawObject()->assign(u"", args, value, isSet);
+        return;
+    }
+    default:
+        raise(err::IllegalAssignment);
+    }
+}
+
+std::shared_ptr<ScriptObject> Interpreter::instantiate(const ClassDecl& cls) {
+    auto object = std::make_shared<ScriptObject>(*this, cls);
+    Frame frame;
+    for (std::size_t i = 0; i < cls.fields.size(); ++i) {
+        const FieldDecl& f = cls.fields[i];
+        if (!f.isArray) continue;
+        Value array;
+        if (f.bounds.empty()) {
+            array = Value::array(std::vector<Value>{});
+            array.mutableArray().dims.clear();
+        } else {
+            std::vector<std::int32_t> upper;
+            for (const auto& b : f.bounds) upper.push_back(toLong(eval(*b, frame), locale_));
+            array = Value::array(std::span<const std::int32_t>(upper));
+            array.mutableArray().fixedSize = true;
+        }
+        object->fields()[i] = std::move(array);
+    }
+    if (cls.initialize) callWithValues(*cls.initialize, object.get(), {});
+    return object;
+}
+
+void Interpreter::runTerminate(ScriptObject& self) {
+    if (!self.cls().terminate || aborting_) return;
+    try {
+        callWithValues(*self.cls().terminate, &self, {});
+    } catch (const ScriptException&) {
+        // An error in Class_Terminate has nowhere to go: the object is already gone
+        // from the script's point of view.
+    } catch (const std::bad_alloc&) {
+    }
+}
+
+// --- ScriptObject ----------------------------------------------------------------------
+
+ScriptObject::ScriptObject(Interpreter& interpreter, const ClassDecl& cls)
+    : interpreter_(interpreter), interpreterAlive_(interpreter.alive()), cls_(cls), className_(cls.name),
+      fields_(cls.fields.size()) {}
+
+ScriptObject::~ScriptObject() {
+    if (*interpreterAlive_ && cls_.terminate) {
+        terminating_ = true;
+        interpreter_.runTerminate(*this);
+    }
+}
+
+Value ScriptObject::invoke(std::u16string_view name, Args args) {
+    if (!*interpreterAlive_) raise(err::ObjectRequired);
+    return interpreter_.invokeMember(*this, name, args, false);
+}
+
+void ScriptObject::assign(std::u16string_view name, Args args, const Value& value, bool isSet) {
+    if (!*interpreterAlive_) raise(err::ObjectRequired);
+    interpreter_.assignMember(*this, name, args, value, isSet, false);
+}
+
+std::vector<Value> ScriptObject::enumerate() { raise(err::NotACollection); }
+
+ProcedureReference::ProcedureReference(Interpreter& interpreter, const Procedure& procedure)
+    : interpreter_(interpreter), interpreterAlive_(interpreter.alive()), procedure_(procedure) {}
+
+Value ProcedureReference::invoke(std::u16string_view name, Args args) {
+    if (!name.empty() || !*interpreterAlive_) raise(err::NoSuchMember);
+    return interpreter_.callWithValues(procedure_, nullptr, args);
+}
+
+}  // namespace tabulo::vbs

@@ -1,0 +1,356 @@
+// Statements. Each returns how control leaves it: normally, or by Exit Do/For/Sub.
+#include <cmath>
+
+#include "err_object.h"
+#include "interpreter.h"
+#include "operators.h"
+#include "script_object.h"
+
+namespace tabulo::vbs {
+
+void Interpreter::recordError(ScriptException& e, const Stmt& s) {
+    ScriptError& error = e.error();
+    if (error.line == 0) {
+        error.line = s.at.line;
+        error.column = s.at.column;
+    }
+    if (error.source.empty()) error.source = u"Microsoft VBScript runtime error";
+}
+
+Flow Interpreter::execBlock(const Block& block, Frame& frame) {
+    for (const StmtPtr& s : block) {
+        try {
+            Flow flow = exec(*s, frame);
+            if (flow != Flow::Normal) return flow;
+        } catch (ScriptException& e) {
+            recordError(e, *s);
+            // The time limit ends the script whatever On Error says.
+            if (!frame.resumeNext || aborting_ || e.error().number == err::Stopped) throw;
+            err_->set(e.error());
+        }
+    }
+    return Flow::Normal;
+}
+
+bool Interpreter::truth(const Expr& condition, Frame& frame) {
+    Value v = eval(condition, frame);
+    if (v.type() == Type::Boolean) return v.rawBool();
+    // If Null: the condition is not met.
+    if (v.isNull()) return false;
+    return toBool(v, locale_);
+}
+
+Flow Interpreter::exec(const Stmt& s, Frame& frame) {
+    switch (s.kind) {
+    case StmtKind::Assign: return execAssign(static_cast<const AssignStmt&>(s), frame);
+    case StmtKind::Call: {
+        const Expr& call = *static_cast<const CallStmt&>(s).call;
+        if (call.kind == ExprKind::Name) {
+            const auto& n = static_cast<const NameExpr&>(call);
+            // A statement that names a variable holding an object calls its default member.
+            if (liveScope(n) == NameScope::Global) {
+                const GlobalEntry& entry = globals_[n.slot];
+                if (entry.kind == GlobalEntry::Kind::Procedure) {
+                    callProcedure(*entry.procedure, nullptr, n.args, frame);
+                    return Flow::Normal;
+                }
+                // A statement naming no procedure: an undefined Sub.
+                if (entry.kind == GlobalEntry::Kind::Unset) raise(err::TypeMismatch);
+            }
+        }
+        eval(call, frame);
+        return Flow::Normal;
+    }
+    case StmtKind::If: return execIf(static_cast<const IfStmt&>(s), frame);
+    case StmtKind::Select: return execSelect(static_cast<const SelectStmt&>(s), frame);
+    case StmtKind::For: return execFor(static_cast<const ForStmt&>(s), frame);
+    case StmtKind::ForEach: return execForEach(static_cast<const ForEachStmt&>(s), frame);
+    case StmtKind::Do: return execDo(static_cast<const DoStmt&>(s), frame);
+    case StmtKind::While: return execWhile(static_cast<const WhileStmt&>(s), frame);
+    case StmtKind::Exit:
+        switch (static_cast<const ExitStmt&>(s).what) {
+        case ExitKind::Do: return Flow::ExitDo;
+        case ExitKind::For: return Flow::ExitFor;
+        default: return Flow::ExitProcedure;
+        }
+    case StmtKind::Dim: execDim(static_cast<const DimStmt&>(s), frame); return Flow::Normal;
+    case StmtKind::ReDim: execReDim(static_cast<const ReDimStmt&>(s), frame); return Flow::Normal;
+    case StmtKind::Const: execConst(static_cast<const ConstStmt&>(s), frame); return Flow::Normal;
+    case StmtKind::Erase: {
+        const auto& n = static_cast<const NameExpr&>(*static_cast<const EraseStmt&>(s).target);
+        Value* slot = variableSlot(n, frame);
+        if (!slot || !slot->isArray()) raise(err::TypeMismatch);
+        ArrayData& a = slot->rawArray();
+        if (a.fixedSize) {
+            // A fixed array keeps its shape; its elements go back to Empty.
+            ArrayData& mine = slot->mutableArray();
+            for (Value& v : mine.items) v = Value();
+        } else {
+            std::int32_t none[] = {-1};
+            *slot = Value::array(std::span<const std::int32_t>(none, 1));
+            slot->mutableArray().dims.clear();
+        }
+        return Flow::Normal;
+    }
+    case StmtKind::OnError:
+        frame.resumeNext = static_cast<const OnErrorStmt&>(s).resumeNext;
+        err_->clear();
+        return Flow::Normal;
+    case StmtKind::With: {
+        const auto& w = static_cast<const WithStmt&>(s);
+        Value object = eval(*w.object, frame);
+        if (!object.isObject()) raise(err::ObjectRequired);
+        if (frame.withObjects.size() <= std::size_t(w.depth)) frame.withObjects.resize(std::size_t(w.depth) + 1);
+        Value saved = std::move(frame.withObjects[std::size_t(w.depth)]);
+        frame.withObjects[std::size_t(w.depth)] = std::move(object);
+        struct Restore {
+            Frame& f; int d; Value v;
+            ~Restore() { if (f.withObjects.size() > std::size_t(d)) f.withObjects[std::size_t(d)] = std::move(v); }
+        } restore{frame, w.depth, std::move(saved)};
+        return execBlock(w.body, frame);
+    }
+    case StmtKind::Randomize: {
+        const auto& r = static_cast<const RandomizeStmt&>(s);
+        if (r.seed) {
+            seedRandom(toDouble(eval(*r.seed, frame), locale_));
+        } else {
+            seedRandom(double(std::chrono::steady_clock::now().time_since_epoch().count() % 86400000) / 1000.0);
+        }
+        return Flow::Normal;
+    }
+    case StmtKind::OptionExplicit:
+    case StmtKind::Nop:
+        return Flow::Normal;
+    }
+    return Flow::Normal;
+}
+
+Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
+    if (!s.appendPieces.empty()) {
+        const auto& n = static_cast<const NameExpr&>(*s.target);
+        Value* slot = variableSlot(n, frame);
+        if (slot && slot->isString()) {
+            // s = s & a & b: grow the string where it is (amortised constant time).
+            std::u16string tail;
+            for (const Expr* piece : s.appendPieces) {
+                Value v = eval(*piece, frame);
+                if (v.isString()) tail += v.rawString();
+                else if (!v.isNull()) tail += toString(v, locale_);
+            }
+            slot = variableSlot(n, frame);  // evaluating may have moved nothing, but be sure
+            if (slot && slot->isString()) {
+                slot->appendString(tail);
+                return Flow::Normal;
+            }
+            Value joined = concatenate(slot ? *slot : Value(), Value::string(std::move(tail)), locale_);
+            assignTo(*s.target, std::move(joined), false, frame);
+            return Flow::Normal;
+        }
+    }
+    assignTo(*s.target, eval(*s.value, frame), s.isSet, frame);
+    return Flow::Normal;
+}
+
+Flow Interpreter::execIf(const IfStmt& s, Frame& frame) {
+    for (std::size_t i = 0; i < s.conditions.size(); ++i)
+        if (truth(*s.conditions[i], frame)) return execBlock(s.blocks[i], frame);
+    return execBlock(s.elseBlock, frame);
+}
+
+Flow Interpreter::execSelect(const SelectStmt& s, Frame& frame) {
+    Value subject = eval(*s.subject, frame);
+    auto test = [&](BinaryOp op, const Value& v, const Expr& source) {
+        CompareHints hints;
+        hints.leftIsLiteral = isLiteral(*s.subject);
+        hints.rightIsLiteral = isLiteral(source);
+        Ordering o = compare(subject, v, locale_, hints);
+        switch (op) {
+        case BinaryOp::Equal: return o == Ordering::Equal;
+        case BinaryOp::NotEqual: return o == Ordering::Less || o == Ordering::Greater;
+        case BinaryOp::Less: return o == Ordering::Less;
+        case BinaryOp::LessEqual: return o == Ordering::Less || o == Ordering::Equal;
+        case BinaryOp::Greater: return o == Ordering::Greater;
+        case BinaryOp::GreaterEqual: return o == Ordering::Greater || o == Ordering::Equal;
+        default: return false;
+        }
+    };
+    for (std::size_t i = 0; i < s.tests.size(); ++i) {
+        for (const CaseTest& t : s.tests[i]) {
+            bool match;
+            if (t.kind == CaseTest::Range) {
+                Value low = eval(*t.first, frame);
+                Value high = eval(*t.second, frame);
+                match = test(BinaryOp::GreaterEqual, low, *t.first) && test(BinaryOp::LessEqual, high, *t.second);
+            } else {
+                match = test(t.kind == CaseTest::Comparison ? t.comparison : BinaryOp::Equal, eval(*t.first, frame), *t.first);
+            }
+            if (match) return execBlock(s.blocks[i], frame);
+        }
+    }
+    return execBlock(s.elseBlock, frame);
+}
+
+namespace {
+bool isWholeNumber(const Value& v) {
+    return v.type() == Type::Integer || v.type() == Type::Long || v.type() == Type::Byte;
+}
+}  // namespace
+
+Flow Interpreter::execFor(const ForStmt& s, Frame& frame) {
+    const auto& var = static_cast<const NameExpr&>(*s.variable);
+    // The bounds and the step are evaluated once, before the first pass.
+    Value from = toNumeric(eval(*s.from, frame), locale_);
+    Value to = toNumeric(eval(*s.to, frame), locale_);
+    Value step = s.step ? toNumeric(eval(*s.step, frame), locale_) : Value::integer(1);
+    if (from.isNull() || to.isNull() || step.isNull()) raise(err::InvalidUseOfNull);
+    assignTo(var, from, false, frame);
+    if (isWholeNumber(from) && isWholeNumber(to) && isWholeNumber(step)) {
+        // Whole-number loops count in 64 bits; the variable shows the counter.
+        const std::int64_t last = toLong(to, locale_);
+        const std::int64_t increment = toLong(step, locale_);
+        const bool wide = from.type() == Type::Long || to.type() == Type::Long || step.type() == Type::Long;
+        for (;;) {
+            Value* slot = variableSlot(var, frame);
+            std::int64_t current;
+            if (slot && isWholeNumber(*slot)) current = slot->type() == Type::Integer ? slot->rawInteger()
+                                                      : slot->type() == Type::Long ? slot->rawLong() : slot->rawByte();
+            else current = std::int64_t(toDouble(slot ? *slot : eval(var, frame), locale_));
+            if (increment >= 0 ? current > last : current < last) break;
+            Flow flow = execBlock(s.body, frame);
+            if (flow == Flow::ExitFor) break;
+            if (flow != Flow::Normal) return flow;
+            if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+            slot = variableSlot(var, frame);
+            std::int64_t now;
+            if (slot && isWholeNumber(*slot)) now = slot->type() == Type::Integer ? slot->rawInteger()
+                                                  : slot->type() == Type::Long ? slot->rawLong() : slot->rawByte();
+            else { assignTo(var, add(eval(var, frame), step, locale_), false, frame); continue; }
+            std::int64_t next = now + increment;
+            Value nextValue = (!wide && next >= -32768 && next <= 32767) ? Value::integer(std::int16_t(next))
+                              : (next >= INT32_MIN && next <= INT32_MAX) ? Value::longValue(std::int32_t(next))
+                                                                         : Value::number(double(next));
+            if (slot) *slot = std::move(nextValue);
+            else assignTo(var, std::move(nextValue), false, frame);
+        }
+        return Flow::Normal;
+    }
+    const double direction = toDouble(step, locale_);
+    for (;;) {
+        Value current = eval(var, frame);
+        Ordering o = compare(current, to, locale_);
+        if (direction >= 0 ? o == Ordering::Greater : o == Ordering::Less) break;
+        Flow flow = execBlock(s.body, frame);
+        if (flow == Flow::ExitFor) break;
+        if (flow != Flow::Normal) return flow;
+        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+        assignTo(var, add(eval(var, frame), step, locale_), false, frame);
+    }
+    return Flow::Normal;
+}
+
+Flow Interpreter::execForEach(const ForEachStmt& s, Frame& frame) {
+    Value collection = eval(*s.collection, frame);
+    std::vector<Value> items;
+    if (collection.isArray()) {
+        items = collection.rawArray().items;  // a snapshot: the body may change the array
+    } else if (collection.isObject()) {
+        if (!collection.rawObject()) raise(err::ObjectRequired);
+        items = collection.rawObject()->enumerate();
+    } else {
+        raise(err::NotACollection);
+    }
+    for (Value& item : items) {
+        const bool isObject = item.isObject();
+        assignTo(*s.variable, std::move(item), isObject, frame);
+        Flow flow = execBlock(s.body, frame);
+        if (flow == Flow::ExitFor) break;
+        if (flow != Flow::Normal) return flow;
+        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+    }
+    return Flow::Normal;
+}
+
+Flow Interpreter::execDo(const DoStmt& s, Frame& frame) {
+    for (;;) {
+        if (s.condition && s.testFirst && truth(*s.condition, frame) == s.until) break;
+        Flow flow = execBlock(s.body, frame);
+        if (flow == Flow::ExitDo) break;
+        if (flow != Flow::Normal) return flow;
+        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+        if (s.condition && !s.testFirst && truth(*s.condition, frame) == s.until) break;
+    }
+    return Flow::Normal;
+}
+
+Flow Interpreter::execWhile(const WhileStmt& s, Frame& frame) {
+    while (truth(*s.condition, frame)) {
+        Flow flow = execBlock(s.body, frame);
+        if (flow != Flow::Normal) return flow;
+        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+    }
+    return Flow::Normal;
+}
+
+namespace {
+std::vector<std::int32_t> evalBounds(const std::vector<ExprPtr>& bounds, const std::function<Value(const Expr&)>& eval,
+                                     const Locale& locale) {
+    std::vector<std::int32_t> upper;
+    for (const auto& b : bounds) upper.push_back(toLong(eval(*b), locale));
+    return upper;
+}
+}  // namespace
+
+void Interpreter::execDim(const DimStmt& s, Frame& frame) {
+    for (const DimItem& item : s.items) {
+        if (!item.isArray) continue;  // a plain Dim leaves the variable as it is (Empty)
+        Value* slot = variableSlot(*item.name, frame);
+        if (!slot) continue;
+        if (item.bounds.empty()) {
+            // Dim a(): a dynamic array with no elements yet.
+            Value empty = Value::array(std::vector<Value>{});
+            empty.mutableArray().dims.clear();
+            *slot = std::move(empty);
+            continue;
+        }
+        auto upper = evalBounds(item.bounds, [&](const Expr& e) { return eval(e, frame); }, locale_);
+        Value array = Value::array(std::span<const std::int32_t>(upper));
+        array.mutableArray().fixedSize = true;
+        *slot = std::move(array);
+    }
+}
+
+void Interpreter::execReDim(const ReDimStmt& s, Frame& frame) {
+    for (const DimItem& item : s.items) {
+        auto upper = evalBounds(item.bounds, [&](const Expr& e) { return eval(e, frame); }, locale_);
+        Value* slot = variableSlot(*item.name, frame);
+        if (!slot) raise(err::TypeMismatch);
+        if (slot->isArray() && slot->rawArray().fixedSize) raise(err::ArrayFixed);
+        Value fresh = Value::array(std::span<const std::int32_t>(upper));
+        if (s.preserve && slot->isArray() && !slot->rawArray().dims.empty()) {
+            const ArrayData& old = slot->rawArray();
+            // Only the last dimension may change; the layout keeps the others in place.
+            if (old.dims.size() != upper.size()) raise(err::SubscriptOutOfRange);
+            for (std::size_t d = 0; d + 1 < upper.size(); ++d)
+                if (old.dims[d].count != fresh.rawArray().dims[d].count) raise(err::SubscriptOutOfRange);
+            ArrayData& target = fresh.mutableArray();
+            std::size_t keep = std::min(old.items.size(), target.items.size());
+            for (std::size_t i = 0; i < keep; ++i) target.items[i] = old.items[i];
+        }
+        *slot = std::move(fresh);
+    }
+}
+
+void Interpreter::execConst(const ConstStmt& s, Frame& frame) {
+    for (const auto& [name, value] : s.items) {
+        Value v = eval(*value, frame);
+        if (liveScope(*name) == NameScope::Global) {
+            GlobalEntry& entry = globals_[name->slot];
+            entry.value = std::move(v);
+            entry.kind = GlobalEntry::Kind::Constant;
+        } else if (Value* slot = variableSlot(*name, frame)) {
+            *slot = std::move(v);
+        }
+    }
+}
+
+}  // namespace tabulo::vbs

@@ -1,0 +1,127 @@
+#pragma once
+// The recursive-descent parser, shared by its three source files (statements,
+// expressions, declarations). Each parse function carries its grammar rule as a comment.
+#include <vector>
+
+#include "ast.h"
+#include "error.h"
+#include "lexer.h"
+
+namespace tabulo::vbs {
+
+class Parser {
+public:
+    explicit Parser(std::vector<Token> tokens) : tokens_(std::move(tokens)) {}
+
+    std::unique_ptr<Program> program();
+    ExprPtr standaloneExpression();
+
+private:
+    friend class NestingGuard;
+    // Tokens.
+    const Token& peek(std::size_t ahead = 0) const {
+        std::size_t i = pos_ + ahead;
+        return i < tokens_.size() ? tokens_[i] : tokens_.back();
+    }
+    const Token& advance() { const Token& t = peek(); if (pos_ < tokens_.size() - 1) ++pos_; return t; }
+    bool at(TokenKind k) const { return peek().kind == k; }
+    bool atKeyword(Keyword k, std::size_t ahead = 0) const {
+        const Token& t = peek(ahead);
+        return t.kind == TokenKind::Identifier && !t.bracketed && t.keyword == k;
+    }
+    bool accept(TokenKind k) { if (at(k)) { advance(); return true; } return false; }
+    bool acceptKeyword(Keyword k) { if (atKeyword(k)) { advance(); return true; } return false; }
+    void expect(TokenKind k, int error) { if (!accept(k)) fail(error); }
+    void expectKeyword(Keyword k, int error) { if (!acceptKeyword(k)) fail(error); }
+    // Inside a single-line If, "Else" also ends a statement: If a Then b Else c.
+    bool atEndOfStatement() const {
+        return at(TokenKind::EndOfStatement) || at(TokenKind::EndOfInput) ||
+               (singleLineIf_ > 0 && atKeyword(Keyword::Else));
+    }
+    void expectEndOfStatement();
+    [[noreturn]] void fail(int error) const { fail(error, peek()); }
+    [[noreturn]] void fail(int error, const Token& at) const;
+    Position here() const { return {peek().line, peek().column}; }
+    // A name that may be a variable: not a reserved word.
+    bool atName(std::size_t ahead = 0) const;
+    std::u16string expectName();
+    std::u16string expectMemberName();
+
+    // Statements (parser_statements.cpp).
+    Block block(bool insideProcedure);
+    bool atBlockEnd() const;
+    StmtPtr statement(bool insideProcedure);
+    StmtPtr ifStatement();
+    Block singleLineStatements(bool stopAtElse);
+    StmtPtr selectStatement();
+    StmtPtr forStatement();
+    StmtPtr doStatement();
+    StmtPtr whileStatement();
+    StmtPtr withStatement();
+    StmtPtr exitStatement();
+    StmtPtr dimStatement(bool redim);
+    StmtPtr constStatement();
+    StmtPtr onErrorStatement();
+    StmtPtr eraseStatement();
+    StmtPtr randomizeStatement();
+    StmtPtr assignmentOrCall(bool isSet, bool isCall);
+    ExprPtr callTarget();
+    std::size_t matchingParen(std::size_t open) const;
+    void endOf(Keyword what, int error);
+
+    // Declarations (parser_declarations.cpp).
+    std::unique_ptr<Procedure> procedure(bool isPublic, bool isDefault);
+    std::unique_ptr<ClassDecl> classDeclaration();
+    void parameters(Procedure& proc);
+    void fieldDeclarations(ClassDecl& cls, bool isPublic);
+
+    // Expressions (parser_expressions.cpp), lowest precedence first.
+    ExprPtr expression();
+    ExprPtr impExpression();
+    ExprPtr eqvExpression();
+    ExprPtr xorExpression();
+    ExprPtr orExpression();
+    ExprPtr andExpression();
+    ExprPtr notExpression();
+    ExprPtr comparison();
+    ExprPtr concatenation();
+    ExprPtr additive();
+    ExprPtr modulus();
+    ExprPtr integerDivision();
+    ExprPtr multiplicative();
+    ExprPtr unary();
+    ExprPtr exponent();
+    ExprPtr postfix();
+    ExprPtr primary();
+    ExprPtr postfixTail(ExprPtr target);
+    void argumentList(ArgList& args);
+    ExprPtr binary(BinaryOp op, ExprPtr left, ExprPtr right, Position at);
+    ExprPtr finish(ExprPtr e);  // checks the tree height
+    std::unique_ptr<NameExpr> nameReference();  // a name that can take arguments
+
+    std::vector<Token> tokens_;
+    std::size_t pos_ = 0;
+    int nesting_ = 0;
+    int withDepth_ = 0;
+    int singleLineIf_ = 0;
+    int forDepth_ = 0;
+    int doDepth_ = 0;
+    const Procedure* procedure_ = nullptr;  // the procedure being parsed
+    bool inClass_ = false;
+    Program* program_ = nullptr;
+};
+
+// Counts nesting of blocks and parenthesised expressions; too deep is error 28, as
+// running the tree would be.
+class NestingGuard {
+public:
+    explicit NestingGuard(Parser& p);
+    ~NestingGuard() { --parser_.nesting_; }
+private:
+    Parser& parser_;
+};
+
+inline constexpr int kMaxNesting = 200;
+inline constexpr int kMaxExpressionHeight = 1000;
+
+}  // namespace tabulo::vbs

@@ -1,0 +1,605 @@
+#include "parser.h"
+
+#include "parser_internal.h"
+
+namespace tabulo::vbs {
+
+NestingGuard::NestingGuard(Parser& p) : parser_(p) {
+    if (++parser_.nesting_ > kMaxNesting) {
+        --parser_.nesting_;
+        parser_.fail(err::OutOfStack);
+    }
+}
+
+void Parser::fail(int error, const Token& at) const {
+    ScriptError e;
+    e.number = error;
+    e.description = std::u16string(errorDescription(error));
+    e.line = at.line;
+    e.column = at.column;
+    throw ScriptException(std::move(e));
+}
+
+void Parser::expectEndOfStatement() {
+    if (at(TokenKind::EndOfInput)) return;
+    if (!accept(TokenKind::EndOfStatement)) fail(err::ExpectedEndOfStatement);
+}
+
+namespace {
+// Words that are reserved in statements but are fine as variable and member names.
+bool isSoftKeyword(Keyword k) {
+    switch (k) {
+    case Keyword::None: case Keyword::Default: case Keyword::Error: case Keyword::Explicit:
+    case Keyword::Get: case Keyword::Let: case Keyword::Preserve: case Keyword::Property:
+    case Keyword::Resume: case Keyword::Step: case Keyword::Randomize:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
+
+bool Parser::atName(std::size_t ahead) const {
+    const Token& t = peek(ahead);
+    return t.kind == TokenKind::Identifier && (t.bracketed || isSoftKeyword(t.keyword));
+}
+
+std::u16string Parser::expectName() {
+    if (!atName()) fail(err::ExpectedIdentifier);
+    return advance().text;
+}
+
+std::u16string Parser::expectMemberName() {
+    if (!at(TokenKind::Identifier)) fail(err::ExpectedIdentifier);
+    return advance().text;
+}
+
+std::unique_ptr<Program> Parser::program() {
+    auto program = std::make_unique<Program>();
+    program_ = program.get();
+    program->statements = block(false);
+    if (!at(TokenKind::EndOfInput)) {
+        // A block ended on a word that closes nothing here.
+        if (atKeyword(Keyword::Loop)) fail(err::LoopWithoutDo);
+        if (atKeyword(Keyword::Next)) fail(err::UnexpectedNext);
+        fail(err::ExpectedStatement);
+    }
+    return program;
+}
+
+
+bool Parser::atBlockEnd() const {
+    if (!at(TokenKind::Identifier) || peek().bracketed) return false;
+    switch (peek().keyword) {
+    case Keyword::End: case Keyword::Else: case Keyword::ElseIf: case Keyword::Loop:
+    case Keyword::Next: case Keyword::Wend: case Keyword::Case:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// block := { statement endOfStatement }
+Block Parser::block(bool insideProcedure) {
+    NestingGuard guard(*this);
+    Block statements;
+    for (;;) {
+        while (accept(TokenKind::EndOfStatement)) {}
+        if (at(TokenKind::EndOfInput) || atBlockEnd()) return statements;
+        StmtPtr s = statement(insideProcedure);
+        if (s->kind != StmtKind::Nop) statements.push_back(std::move(s));
+        expectEndOfStatement();
+    }
+}
+
+StmtPtr Parser::statement(bool insideProcedure) {
+    Position at = here();
+    const Token& t = peek();
+    StmtPtr result;
+    if (t.kind == TokenKind::Dot) {
+        result = assignmentOrCall(false, false);
+    } else if (t.kind != TokenKind::Identifier) {
+        fail(err::ExpectedStatement);
+    } else if (t.bracketed) {
+        result = assignmentOrCall(false, false);
+    } else {
+        switch (t.keyword) {
+        case Keyword::Dim: advance(); result = dimStatement(false); break;
+        case Keyword::ReDim: advance(); result = dimStatement(true); break;
+        case Keyword::Const: advance(); result = constStatement(); break;
+        case Keyword::If: result = ifStatement(); break;
+        case Keyword::Select: result = selectStatement(); break;
+        case Keyword::For: result = forStatement(); break;
+        case Keyword::Do: result = doStatement(); break;
+        case Keyword::While: result = whileStatement(); break;
+        case Keyword::With: result = withStatement(); break;
+        case Keyword::Exit: result = exitStatement(); break;
+        case Keyword::On: result = onErrorStatement(); break;
+        case Keyword::Erase: result = eraseStatement(); break;
+        case Keyword::Randomize: result = randomizeStatement(); break;
+        case Keyword::Call: advance(); result = assignmentOrCall(false, true); break;
+        case Keyword::Set: advance(); result = assignmentOrCall(true, false); break;
+        case Keyword::Let: advance(); result = assignmentOrCall(false, false); break;
+        case Keyword::Option:
+            advance();
+            expectKeyword(Keyword::Explicit, err::SyntaxError);
+            if (program_) program_->optionExplicit = true;
+            result = std::make_unique<NopStmt>();
+            break;
+        case Keyword::Public: case Keyword::Private: {
+            if (insideProcedure) fail(err::ExpectedStatement);
+            bool isPublic = t.keyword == Keyword::Public;
+            advance();
+            bool isDefault = acceptKeyword(Keyword::Default);
+            if (atKeyword(Keyword::Sub) || atKeyword(Keyword::Function) || atKeyword(Keyword::Property)) {
+                program_->procedures.push_back(procedure(isPublic, isDefault));
+                result = std::make_unique<NopStmt>();
+            } else if (isDefault) {
+                fail(err::DefaultPlacement);
+            } else if (acceptKeyword(Keyword::Const)) {
+                result = constStatement();
+            } else {
+                result = dimStatement(false);
+            }
+            break;
+        }
+        case Keyword::Sub: case Keyword::Function:
+            if (insideProcedure) fail(err::ExpectedStatement);
+            program_->procedures.push_back(procedure(true, false));
+            result = std::make_unique<NopStmt>();
+            break;
+        case Keyword::Property:
+            if (atKeyword(Keyword::Get, 1) || atKeyword(Keyword::Let, 1) || atKeyword(Keyword::Set, 1))
+                fail(err::MustBeInClass);
+            result = assignmentOrCall(false, false);
+            break;
+        case Keyword::Class:
+            if (insideProcedure) fail(err::ExpectedStatement);
+            program_->classes.push_back(classDeclaration());
+            result = std::make_unique<NopStmt>();
+            break;
+        case Keyword::Loop: fail(err::LoopWithoutDo);
+        case Keyword::Next: fail(err::UnexpectedNext);
+        case Keyword::Wend: case Keyword::End: case Keyword::Else: case Keyword::ElseIf: case Keyword::Case:
+            fail(err::ExpectedStatement);
+        default:
+            if (!isSoftKeyword(t.keyword)) fail(err::ExpectedStatement);
+            result = assignmentOrCall(false, false);
+        }
+    }
+    result->at = at;
+    return result;
+}
+
+void Parser::endOf(Keyword what, int error) {
+    if (!acceptKeyword(Keyword::End)) fail(err::ExpectedEnd);
+    expectKeyword(what, error);
+}
+
+// if := "If" expr "Then" ( singleLine | EOS block { "ElseIf" expr "Then" block } [ "Else" block ] "End" "If" )
+StmtPtr Parser::ifStatement() {
+    advance();
+    auto s = std::make_unique<IfStmt>();
+    s->conditions.push_back(expression());
+    expectKeyword(Keyword::Then, err::ExpectedThen);
+    if (!at(TokenKind::EndOfStatement) && !at(TokenKind::EndOfInput)) {
+        // Single-line form: everything up to the line end.
+        s->blocks.push_back(singleLineStatements(true));
+        if (acceptKeyword(Keyword::Else)) s->elseBlock = singleLineStatements(false);
+        // A stray "End If" on the same line is allowed by the language.
+        if (atKeyword(Keyword::End) && atKeyword(Keyword::If, 1)) { advance(); advance(); }
+        return s;
+    }
+    s->blocks.push_back(block(procedure_ != nullptr));
+    for (;;) {
+        if (acceptKeyword(Keyword::ElseIf)) {
+            s->conditions.push_back(expression());
+            expectKeyword(Keyword::Then, err::ExpectedThen);
+            s->blocks.push_back(block(procedure_ != nullptr));
+        } else if (acceptKeyword(Keyword::Else)) {
+            s->elseBlock = block(procedure_ != nullptr);
+        } else {
+            break;
+        }
+    }
+    endOf(Keyword::If, err::ExpectedIf);
+    return s;
+}
+
+Block Parser::singleLineStatements(bool stopAtElse) {
+    NestingGuard guard(*this);
+    Block statements;
+    if (stopAtElse) ++singleLineIf_;
+    for (;;) {
+        if (at(TokenKind::EndOfStatement) && peek().text == u":") { advance(); continue; }
+        if (atEndOfStatement()) break;
+        StmtPtr st = statement(procedure_ != nullptr);
+        if (st->kind != StmtKind::Nop) statements.push_back(std::move(st));
+        if (at(TokenKind::EndOfStatement) && peek().text == u":" && !(peek(1).kind == TokenKind::EndOfInput)) continue;
+        break;
+    }
+    if (stopAtElse) --singleLineIf_;
+    if (!at(TokenKind::EndOfStatement) && !at(TokenKind::EndOfInput) && !(stopAtElse && atKeyword(Keyword::Else)))
+        fail(err::ExpectedEndOfStatement);
+    return statements;
+}
+
+// select := "Select" "Case" expr EOS { "Case" caseList block } [ "Case" "Else" block ] "End" "Select"
+StmtPtr Parser::selectStatement() {
+    advance();
+    expectKeyword(Keyword::Case, err::ExpectedCase);
+    auto s = std::make_unique<SelectStmt>();
+    s->subject = expression();
+    expectEndOfStatement();
+    while (accept(TokenKind::EndOfStatement)) {}
+    while (acceptKeyword(Keyword::Case)) {
+        if (acceptKeyword(Keyword::Else)) {
+            s->hasElse = true;
+            s->elseBlock = block(procedure_ != nullptr);
+            break;
+        }
+        std::vector<CaseTest> tests;
+        do {
+            CaseTest test;
+            if (acceptKeyword(Keyword::Is)) {
+                test.kind = CaseTest::Comparison;
+                switch (peek().kind) {
+                case TokenKind::Equal: test.comparison = BinaryOp::Equal; break;
+                case TokenKind::NotEqual: test.comparison = BinaryOp::NotEqual; break;
+                case TokenKind::Less: test.comparison = BinaryOp::Less; break;
+                case TokenKind::LessEqual: test.comparison = BinaryOp::LessEqual; break;
+                case TokenKind::Greater: test.comparison = BinaryOp::Greater; break;
+                case TokenKind::GreaterEqual: test.comparison = BinaryOp::GreaterEqual; break;
+                default: fail(err::SyntaxError);
+                }
+                advance();
+                test.first = expression();
+            } else {
+                test.first = expression();
+                if (acceptKeyword(Keyword::To)) {
+                    test.kind = CaseTest::Range;
+                    test.second = expression();
+                }
+            }
+            tests.push_back(std::move(test));
+        } while (accept(TokenKind::Comma));
+        s->tests.push_back(std::move(tests));
+        s->blocks.push_back(block(procedure_ != nullptr));
+    }
+    endOf(Keyword::Select, err::ExpectedSelect);
+    return s;
+}
+
+// for := "For" name "=" expr "To" expr [ "Step" expr ] block "Next" [name]
+//      | "For" "Each" name "In" expr block "Next" [name]
+StmtPtr Parser::forStatement() {
+    advance();
+    ++forDepth_;
+    StmtPtr result;
+    if (acceptKeyword(Keyword::Each)) {
+        auto s = std::make_unique<ForEachStmt>();
+        if (!atName()) fail(err::InvalidForVariable);
+        s->variable = nameReference();
+        expectKeyword(Keyword::In, err::ExpectedIn);
+        s->collection = expression();
+        s->body = block(procedure_ != nullptr);
+        result = std::move(s);
+    } else {
+        auto s = std::make_unique<ForStmt>();
+        if (!atName() || peek(1).kind == TokenKind::LParen) fail(err::InvalidForVariable);
+        s->variable = nameReference();
+        expect(TokenKind::Equal, err::ExpectedEquals);
+        s->from = expression();
+        expectKeyword(Keyword::To, err::ExpectedTo);
+        s->to = expression();
+        if (acceptKeyword(Keyword::Step)) s->step = expression();
+        s->body = block(procedure_ != nullptr);
+        result = std::move(s);
+    }
+    if (!acceptKeyword(Keyword::Next)) fail(err::ExpectedNext);
+    if (atName()) advance();
+    --forDepth_;
+    return result;
+}
+
+// do := "Do" [ ("While" | "Until") expr ] block "Loop" [ ("While" | "Until") expr ]
+StmtPtr Parser::doStatement() {
+    advance();
+    ++doDepth_;
+    auto s = std::make_unique<DoStmt>();
+    if (atKeyword(Keyword::While) || atKeyword(Keyword::Until)) {
+        s->until = atKeyword(Keyword::Until);
+        advance();
+        s->condition = expression();
+    } else if (!atEndOfStatement()) {
+        fail(err::ExpectedWhileUntilOrEnd);
+    }
+    s->body = block(procedure_ != nullptr);
+    if (!acceptKeyword(Keyword::Loop)) fail(err::ExpectedLoop);
+    if (atKeyword(Keyword::While) || atKeyword(Keyword::Until)) {
+        if (s->condition) fail(err::ExpectedEndOfStatement);
+        s->until = atKeyword(Keyword::Until);
+        s->testFirst = false;
+        advance();
+        s->condition = expression();
+    }
+    --doDepth_;
+    return s;
+}
+
+// while := "While" expr block "Wend"
+StmtPtr Parser::whileStatement() {
+    advance();
+    auto s = std::make_unique<WhileStmt>();
+    s->condition = expression();
+    s->body = block(procedure_ != nullptr);
+    expectKeyword(Keyword::Wend, err::ExpectedWend);
+    return s;
+}
+
+// with := "With" expr block "End" "With"
+StmtPtr Parser::withStatement() {
+    advance();
+    auto s = std::make_unique<WithStmt>();
+    s->object = expression();
+    s->depth = withDepth_++;
+    s->body = block(procedure_ != nullptr);
+    --withDepth_;
+    endOf(Keyword::With, err::ExpectedWith);
+    return s;
+}
+
+// exit := "Exit" ("Do" | "For" | "Sub" | "Function" | "Property")
+StmtPtr Parser::exitStatement() {
+    advance();
+    auto s = std::make_unique<ExitStmt>();
+    auto inProc = [&](ProcKind a, ProcKind b = ProcKind::Sub, bool two = false) {
+        return procedure_ && (procedure_->kind == a || (two && procedure_->kind == b));
+    };
+    if (acceptKeyword(Keyword::Do)) {
+        if (doDepth_ == 0) fail(err::InvalidExit);
+        s->what = ExitKind::Do;
+    } else if (acceptKeyword(Keyword::For)) {
+        if (forDepth_ == 0) fail(err::InvalidExit);
+        s->what = ExitKind::For;
+    } else if (acceptKeyword(Keyword::Sub)) {
+        if (!inProc(ProcKind::Sub)) fail(err::InvalidExit);
+        s->what = ExitKind::Sub;
+    } else if (acceptKeyword(Keyword::Function)) {
+        if (!inProc(ProcKind::Function)) fail(err::InvalidExit);
+        s->what = ExitKind::Function;
+    } else if (acceptKeyword(Keyword::Property)) {
+        if (!procedure_ || procedure_->kind < ProcKind::PropertyGet) fail(err::InvalidExit);
+        s->what = ExitKind::Property;
+    } else {
+        fail(err::InvalidExit);
+    }
+    return s;
+}
+
+// dim := ("Dim" | "ReDim" ["Preserve"]) name [ "(" [bounds] ")" ] { "," ... }
+StmtPtr Parser::dimStatement(bool redim) {
+    bool preserve = redim && acceptKeyword(Keyword::Preserve);
+    std::vector<DimItem> items;
+    do {
+        DimItem item;
+        item.name = std::make_unique<NameExpr>();
+        item.name->at = here();
+        item.name->name = expectName();
+        item.name->folded = foldName(item.name->name);
+        if (accept(TokenKind::LParen)) {
+            item.isArray = true;
+            if (!accept(TokenKind::RParen)) {
+                do item.bounds.push_back(expression()); while (accept(TokenKind::Comma));
+                expect(TokenKind::RParen, err::ExpectedRParen);
+            }
+            if (item.bounds.size() > 60) fail(err::SubscriptOutOfRange);
+        }
+        if (redim && item.bounds.empty()) fail(err::ExpectedLParen);
+        items.push_back(std::move(item));
+    } while (accept(TokenKind::Comma));
+    if (redim) {
+        auto s = std::make_unique<ReDimStmt>();
+        s->preserve = preserve;
+        s->items = std::move(items);
+        return s;
+    }
+    auto s = std::make_unique<DimStmt>();
+    s->items = std::move(items);
+    return s;
+}
+
+// const := "Const" name "=" expr { "," name "=" expr }
+StmtPtr Parser::constStatement() {
+    auto s = std::make_unique<ConstStmt>();
+    do {
+        auto name = std::make_unique<NameExpr>();
+        name->at = here();
+        name->name = expectName();
+        name->folded = foldName(name->name);
+        expect(TokenKind::Equal, err::ExpectedEquals);
+        s->items.emplace_back(std::move(name), expression());
+    } while (accept(TokenKind::Comma));
+    return s;
+}
+
+// onError := "On" "Error" ( "Resume" "Next" | "GoTo" "0" )
+StmtPtr Parser::onErrorStatement() {
+    advance();
+    expectKeyword(Keyword::Error, err::SyntaxError);
+    auto s = std::make_unique<OnErrorStmt>();
+    if (acceptKeyword(Keyword::Resume)) {
+        expectKeyword(Keyword::Next, err::SyntaxError);
+        s->resumeNext = true;
+    } else if (acceptKeyword(Keyword::GoTo)) {
+        if (!at(TokenKind::Integer) || peek().number != 0) fail(err::SyntaxError);
+        advance();
+        s->resumeNext = false;
+    } else {
+        fail(err::SyntaxError);
+    }
+    return s;
+}
+
+// erase := "Erase" name
+StmtPtr Parser::eraseStatement() {
+    advance();
+    auto s = std::make_unique<EraseStmt>();
+    s->target = nameReference();
+    return s;
+}
+
+// randomize := "Randomize" [expr]
+StmtPtr Parser::randomizeStatement() {
+    advance();
+    auto s = std::make_unique<RandomizeStmt>();
+    if (!atEndOfStatement()) s->seed = expression();
+    return s;
+}
+
+std::size_t Parser::matchingParen(std::size_t open) const {
+    int depth = 0;
+    for (std::size_t i = open; i < tokens_.size(); ++i) {
+        if (tokens_[i].kind == TokenKind::LParen) ++depth;
+        else if (tokens_[i].kind == TokenKind::RParen && --depth == 0) return i;
+        else if (tokens_[i].kind == TokenKind::EndOfStatement || tokens_[i].kind == TokenKind::EndOfInput) return i;
+    }
+    return tokens_.size() - 1;
+}
+
+// The callee of a statement: name { "." name } with each "(...)" that belongs to the
+// chain. A "(" whose group is followed by an operator or a comma starts the first
+// argument instead: `Echo (a + b) * 2, c`.
+ExprPtr Parser::callTarget() {
+    ExprPtr target;
+    auto groupBelongsToChain = [&] {
+        std::size_t close = matchingParen(pos_);
+        if (tokens_[close].kind != TokenKind::RParen) return true;  // let the parser report it
+        const Token& after = close + 1 < tokens_.size() ? tokens_[close + 1] : tokens_.back();
+        return after.kind == TokenKind::EndOfStatement || after.kind == TokenKind::EndOfInput ||
+               after.kind == TokenKind::Equal || after.kind == TokenKind::LParen ||
+               (after.kind == TokenKind::Dot && !after.spaceBefore) ||
+               (singleLineIf_ > 0 && after.kind == TokenKind::Identifier && after.keyword == Keyword::Else);
+    };
+    Position at = here();
+    if (accept(TokenKind::Dot)) {
+        if (withDepth_ == 0) fail(err::InvalidReference);
+        auto m = std::make_unique<MemberExpr>();
+        m->at = at;
+        m->name = expectMemberName();
+        m->withDepth = withDepth_ - 1;
+        if (this->at(TokenKind::LParen) && groupBelongsToChain()) argumentList(m->args);
+        target = std::move(m);
+    } else {
+        if (!atName()) fail(err::ExpectedStatement);
+        auto n = std::make_unique<NameExpr>();
+        n->at = at;
+        n->name = advance().text;
+        n->folded = foldName(n->name);
+        if (this->at(TokenKind::LParen) && groupBelongsToChain()) argumentList(n->args);
+        target = std::move(n);
+    }
+    for (;;) {
+        if (this->at(TokenKind::Dot) && !peek().spaceBefore) {
+            Position mat = here();
+            advance();
+            auto m = std::make_unique<MemberExpr>();
+            m->at = mat;
+            m->name = expectMemberName();
+            m->object = std::move(target);
+            if (this->at(TokenKind::LParen) && groupBelongsToChain()) argumentList(m->args);
+            target = std::move(m);
+        } else if (this->at(TokenKind::LParen) && groupBelongsToChain() &&
+                   ((target->kind == ExprKind::Name && static_cast<NameExpr&>(*target).args.parens) ||
+                    (target->kind == ExprKind::Member && static_cast<MemberExpr&>(*target).args.parens) ||
+                    target->kind == ExprKind::Index)) {
+            auto ix = std::make_unique<IndexExpr>();
+            ix->at = here();
+            argumentList(ix->args);
+            ix->target = std::move(target);
+            target = std::move(ix);
+        } else {
+            break;
+        }
+    }
+    return target;
+}
+
+// assignment := ["Set"] target "=" expr ;  call := ["Call"] target [args]
+StmtPtr Parser::assignmentOrCall(bool isSet, bool isCall) {
+    ExprPtr target = isCall ? postfix() : callTarget();
+    if (!isCall && accept(TokenKind::Equal)) {
+        if (target->kind == ExprKind::Member) {
+            // fine: obj.x = 1, .x = 1
+        } else if (target->kind != ExprKind::Name && target->kind != ExprKind::Index) {
+            fail(err::SyntaxError);
+        }
+        auto s = std::make_unique<AssignStmt>();
+        s->isSet = isSet;
+        s->target = std::move(target);
+        s->value = expression();
+        // s = s & a & b: remember the pieces so the string can grow in place.
+        auto* name = s->target->kind == ExprKind::Name ? static_cast<NameExpr*>(s->target.get()) : nullptr;
+        if (!isSet && name && !name->args.parens) {
+            std::vector<const Expr*> pieces;
+            const Expr* e = s->value.get();
+            while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(e)->op == BinaryOp::Concat) {
+                auto* b = static_cast<const BinaryExpr*>(e);
+                pieces.push_back(b->right.get());
+                e = b->left.get();
+            }
+            auto simple = [](const Expr* p) {
+                return p->kind == ExprKind::Literal ||
+                       (p->kind == ExprKind::Name && !static_cast<const NameExpr*>(p)->args.parens);
+            };
+            bool allSimple = !pieces.empty();
+            for (const Expr* p : pieces) allSimple = allSimple && simple(p);
+            if (allSimple && e->kind == ExprKind::Name && static_cast<const NameExpr*>(e)->folded == name->folded &&
+                !static_cast<const NameExpr*>(e)->args.parens) {
+                s->appendPieces.assign(pieces.rbegin(), pieces.rend());
+            }
+        }
+        return s;
+    }
+    if (isSet) fail(err::ExpectedEquals);
+    auto s = std::make_unique<CallStmt>();
+    ArgList* args = nullptr;
+    if (target->kind == ExprKind::Name) args = &static_cast<NameExpr&>(*target).args;
+    else if (target->kind == ExprKind::Member) args = &static_cast<MemberExpr&>(*target).args;
+    else if (!isCall) fail(err::ExpectedStatement);
+    if (atEndOfStatement()) {
+        if (!isCall && args && args->parens && args->items.size() == 1 && args->items[0]) {
+            // Foo (x): the parentheses make x a value, so a ByRef parameter cannot change it.
+            auto p = std::make_unique<ParenExpr>();
+            p->at = args->items[0]->at;
+            p->height = args->items[0]->height + 1;
+            p->inner = std::move(args->items[0]);
+            args->items[0] = std::move(p);
+            args->parens = false;
+        } else if (!isCall && args && args->parens && args->items.size() > 1) {
+            fail(err::NoParensCallingSub);
+        }
+    } else {
+        if (isCall || !args || args->parens) fail(err::ExpectedEndOfStatement);
+        for (;;) {
+            if (at(TokenKind::Comma)) args->items.push_back(nullptr);
+            else args->items.push_back(expression());
+            if (!accept(TokenKind::Comma)) break;
+            if (atEndOfStatement()) { args->items.push_back(nullptr); break; }
+        }
+    }
+    s->call = std::move(target);
+    return s;
+}
+
+std::unique_ptr<Program> parseProgram(std::u16string_view source) {
+    Parser parser(tokenize(source));
+    return parser.program();
+}
+
+ExprPtr parseExpression(std::u16string_view source) {
+    Parser parser(tokenize(source));
+    return parser.standaloneExpression();
+}
+
+}  // namespace tabulo::vbs

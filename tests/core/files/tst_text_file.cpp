@@ -1,0 +1,203 @@
+// Note files on disk: a saved note reads back unchanged whatever its last
+// line, files from other systems read as notes, and a save that cannot be
+// done says why and leaves the old file as it was.
+
+#include "files/text_file.h"
+
+#include "../file_bytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tabulo;
+using tabulo::test::missingFile;
+using tabulo::test::readBytes;
+using tabulo::test::writeBytes;
+
+namespace {
+
+// A folder the test cannot create files in. Some users (root) create files
+// whatever the permissions say; the probe finds out.
+bool makeReadOnlyFolder(const QString &folder)
+{
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.close();
+        probe.remove();
+        return false;
+    }
+    return true;
+}
+
+void makeWritableAgain(const QString &folder)
+{
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+class TextFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedNoteReadsBackUnchanged_data();
+    void savedNoteReadsBackUnchanged();
+    void readsNoteFilesFromOtherSystems_data();
+    void readsNoteFilesFromOtherSystems();
+    void refusesToReadWhatItCannot_data();
+    void refusesToReadWhatItCannot();
+    void failedSaveSaysWhyAndKeepsTheOldFile_data();
+    void failedSaveSaysWhyAndKeepsTheOldFile();
+    void saveReplacesTheWholeFile();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TextFileTest::savedNoteReadsBackUnchanged_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("empty note") << "" << QByteArray("\r\n");
+    QTest::newRow("one line") << "+5" << QByteArray("+5\r\n");
+    QTest::newRow("no final line break") << "+5\r\n+6" << QByteArray("+5\r\n+6\r\n");
+    QTest::newRow("final empty line kept") << "+5\r\n+6\r\n" << QByteArray("+5\r\n+6\r\n\r\n");
+    QTest::newRow("only an empty line") << "\r\n" << QByteArray("\r\n\r\n");
+    QTest::newRow("empty lines inside") << "a\r\n\r\n\r\nb" << QByteArray("a\r\n\r\n\r\nb\r\n");
+    QTest::newRow("non-ascii written as utf-8") << "+5 caff\u00e8 \u20ac"
+                                                << QByteArray("+5 caff\xC3\xA8 \xE2\x82\xAC\r\n");
+}
+
+void TextFileTest::savedNoteReadsBackUnchanged()
+{
+    QFETCH(QString, note);
+    QFETCH(QByteArray, bytes);
+
+    const QString path = m_dir.filePath(QStringLiteral("round trip.txt"));
+    const FileResult saved = saveNoteFile(path, note);
+    QVERIFY2(saved.ok, qPrintable(saved.error));
+    QCOMPARE(readBytes(path), bytes);
+    QCOMPARE(readNoteFile(path).value_or(QStringLiteral("<unreadable>")), note);
+}
+
+void TextFileTest::readsNoteFilesFromOtherSystems_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("LF-only file") << QByteArray("+5\n+6\n") << "+5\r\n+6";
+    QTest::newRow("LF-only with final empty line") << QByteArray("+5\n\n") << "+5\r\n";
+    QTest::newRow("lone CR") << QByteArray("+5\r+6\r") << "+5\r\n+6";
+    QTest::newRow("mixed line ends") << QByteArray("a\rb\nc\r\n") << "a\r\nb\r\nc";
+    QTest::newRow("windows-1252") << QByteArray("+5 caff\xE8 \x80\r\n") << "+5 caff\u00e8 \u20ac";
+    QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF+5\r\n") << "+5";
+    QTest::newRow("empty file") << QByteArray() << "";
+    QTest::newRow("binary keeps its bytes") << QByteArray("\0\x01\xFF", 3) << QStringView(u"\0\u0001\u00ff", 3).toString();
+}
+
+void TextFileTest::readsNoteFilesFromOtherSystems()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, note);
+
+    const QString path = m_dir.filePath(QStringLiteral("other.txt"));
+    QVERIFY(writeBytes(path, bytes));
+    QCOMPARE(readNoteFile(path).value_or(QStringLiteral("<unreadable>")), note);
+}
+
+void TextFileTest::refusesToReadWhatItCannot_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("readable");
+
+    QTest::newRow("missing file") << "missing.txt" << -1 << qint64(1000) << false;
+    QTest::newRow("a folder") << "folder" << -1 << qint64(1000) << false;
+    QTest::newRow("at the size limit") << "limit.txt" << 1000 << qint64(1000) << true;
+    QTest::newRow("above the size limit") << "large.txt" << 1001 << qint64(1000) << false;
+}
+
+void TextFileTest::refusesToReadWhatItCannot()
+{
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(qint64, limit);
+    QFETCH(bool, readable);
+
+    const QString path = m_dir.filePath(name);
+    if (name == QLatin1String("folder"))
+        QDir().mkpath(path);
+    else if (size >= 0)
+        QVERIFY(writeBytes(path, QByteArray(size, '+')));
+
+    QString error;
+    const auto text = readTextFile(path, &error, limit);
+    QCOMPARE(text.has_value(), readable);
+    QCOMPARE(error.isEmpty(), readable); // a refusal always says why
+    if (readable)
+        QCOMPARE(text->size(), size);
+}
+
+void TextFileTest::failedSaveSaysWhyAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("situation");
+
+    QTest::newRow("new file in a read-only folder") << "read-only folder";
+    QTest::newRow("read-only file in a read-only folder") << "read-only file";
+    QTest::newRow("folder that does not exist") << "missing folder";
+    QTest::newRow("folder that is a file") << "folder is a file";
+}
+
+void TextFileTest::failedSaveSaysWhyAndKeepsTheOldFile()
+{
+    QFETCH(QString, situation);
+
+    const QString folder = m_dir.filePath(QStringLiteral("save-") + QString::number(qHash(situation)));
+    QString path = folder + QStringLiteral("/note.txt");
+    const bool oldFileExists = situation == QLatin1String("read-only file");
+    if (situation == QLatin1String("missing folder")) {
+        path = folder + QStringLiteral("/missing/note.txt");
+    } else if (situation == QLatin1String("folder is a file")) {
+        QDir().mkpath(folder);
+        QVERIFY(writeBytes(folder + QStringLiteral("/plain"), "x"));
+        path = folder + QStringLiteral("/plain/note.txt");
+    } else {
+        QDir().mkpath(folder);
+        if (oldFileExists) {
+            QVERIFY(writeBytes(path, "+1 old\r\n"));
+            QFile::setPermissions(path, QFile::ReadOwner);
+        }
+        if (!makeReadOnlyFolder(folder)) {
+            makeWritableAgain(folder);
+            QSKIP("this user can write into read-only folders");
+        }
+    }
+
+    const FileResult result = writeFileAtomically(path, u"+2 new\r\n");
+    makeWritableAgain(folder);
+    QCOMPARE(result.ok, false);
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(readBytes(path), oldFileExists ? QByteArray("+1 old\r\n") : missingFile);
+    // No temporary file is left behind.
+    const QStringList left = QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot);
+    QCOMPARE(left.size(), oldFileExists || situation == QLatin1String("folder is a file") ? 1 : 0);
+}
+
+void TextFileTest::saveReplacesTheWholeFile()
+{
+    const QString path = m_dir.filePath(QStringLiteral("replaced.txt"));
+    QVERIFY(writeBytes(path, QByteArray(5000, 'x')));
+    const FileResult result = writeFileAtomically(path, u"+1");
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(readBytes(path), QByteArray("+1"));
+}
+
+QTEST_GUILESS_MAIN(TextFileTest)
+#include "tst_text_file.moc"

@@ -1,0 +1,5 @@
+Function Down(n)
+    Down = Down(n + 1)
+End Function
+x = Down(0)
+' expect runtime error: Out of stack space

@@ -1,0 +1,6 @@
+' Strings are UTF-16: non-ASCII text passes through unchanged.
+s = "caffè €"
+WScript.Echo s
+' expect: caffè €
+WScript.Echo "Ä" = "ä", "Ä" < "Z", "é" & "è"
+' expect: False False éè

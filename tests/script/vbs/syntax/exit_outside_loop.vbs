@@ -1,0 +1,2 @@
+Exit For
+' expect syntax error: Invalid 'exit' statement

@@ -1,0 +1,2 @@
+x = 1 $ 2
+' expect syntax error: Invalid character

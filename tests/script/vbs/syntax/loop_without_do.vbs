@@ -1,0 +1,3 @@
+x = 1
+Loop
+' expect syntax error: 'loop' without 'do'

@@ -1,0 +1,4 @@
+If x = 1
+    y = 2
+End If
+' expect syntax error: Expected 'Then'

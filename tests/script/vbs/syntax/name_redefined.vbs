@@ -1,0 +1,5 @@
+Sub A()
+End Sub
+Sub A()
+End Sub
+' expect syntax error: Name redefined

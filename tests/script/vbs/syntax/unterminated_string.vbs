@@ -1,0 +1,2 @@
+WScript.Echo "no end
+' expect syntax error: Unterminated string constant
