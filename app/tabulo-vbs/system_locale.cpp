@@ -74,6 +74,11 @@ Locale systemLocale() {
         l.currencyPositiveFormat = before ? (space ? 2 : 0) : (space ? 3 : 1);
         l.currencyNegativeFormat = before ? (space ? 9 : 1) : (space ? 8 : 5);
     }
+    // The C and POSIX locales mean "nothing chosen": their two-digit-year dates would
+    // lose information, so the English defaults stay.
+    const char* timeLocale = std::setlocale(LC_TIME, nullptr);
+    const std::string chosen = timeLocale ? timeLocale : "C";
+    if (chosen == "C" || chosen == "POSIX" || chosen.rfind("C.", 0) == 0) return l;
     l.shortDateFormat = datePattern(text(D_FMT), l.shortDateFormat);
     l.longTimeFormat = datePattern(text(T_FMT), l.longTimeFormat);
     std::size_t d = l.shortDateFormat.find(u'd'), m = l.shortDateFormat.find(u'M'), y = l.shortDateFormat.find(u'y');

@@ -94,10 +94,7 @@ void Interpreter::enterCall() {
         --callDepth_;
         raise(err::OutOfStack);
     }
-    if (--clockCountdown_ <= 0) {
-        clockCountdown_ = 256;
-        checkTimeLimit();
-    }
+    tick();
 }
 
 Result Interpreter::failure(const ScriptException& e, bool syntax) const {

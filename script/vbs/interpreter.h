@@ -75,6 +75,14 @@ private:
     // interpreter.cpp
     void runProgram(std::unique_ptr<Program> program, Frame* scope);
     void enterCall();
+    // Loops call this once a pass: the clock is read every few passes, so a loop whose
+    // passes are slow (big strings) still stops soon after the limit.
+    void tick() {
+        if (--clockCountdown_ <= 0) {
+            clockCountdown_ = 64;
+            checkTimeLimit();
+        }
+    }
     void leaveCall() { --callDepth_; }
     [[noreturn]] void timedOut();
     void startClock();

@@ -10,6 +10,10 @@ Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const Arg
     if (args.items.size() != p.params.size()) raise(err::WrongArgumentCount);
     std::vector<Value> temps(args.items.size());
     std::vector<Value*> refs(args.items.size());
+    // An array element passed ByRef is copied in and written back after the call: a
+    // pointer into the array could dangle if the procedure resized it.
+    struct WriteBack { Value* array; std::vector<std::int32_t> indices; std::size_t arg; };
+    std::vector<WriteBack> writeBacks;
     for (std::size_t i = 0; i < args.items.size(); ++i) {
         const Expr* e = args.items[i].get();
         refs[i] = &temps[i];
@@ -19,16 +23,33 @@ Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const Arg
         }
         if (p.params[i].byRef && e->kind == ExprKind::Name) {
             const auto& n = static_cast<const NameExpr&>(*e);
-            if (!n.args.parens) {
-                if (Value* slot = variableSlot(n, caller)) {
-                    refs[i] = slot;
-                    continue;
+            Value* slot = variableSlot(n, caller);
+            if (slot && !n.args.parens) {
+                refs[i] = slot;
+                continue;
+            }
+            if (slot && slot->isArray() && !n.args.items.empty()) {
+                std::vector<std::int32_t> indices;
+                for (const auto& index : n.args.items) {
+                    if (!index) raise(err::SubscriptOutOfRange);
+                    indices.push_back(toLong(eval(*index, caller), locale_));
                 }
+                std::int64_t offset = slot->rawArray().offsetOf(indices);
+                if (offset < 0) raise(err::SubscriptOutOfRange);
+                temps[i] = slot->rawArray().items[std::size_t(offset)];
+                writeBacks.push_back({slot, std::move(indices), i});
+                continue;
             }
         }
         temps[i] = eval(*e, caller);
     }
-    return runProcedure(p, me, refs);
+    Value result = runProcedure(p, me, refs);
+    for (WriteBack& w : writeBacks) {
+        if (!w.array->isArray()) continue;
+        std::int64_t offset = w.array->rawArray().offsetOf(w.indices);
+        if (offset >= 0) w.array->mutableArray().items[std::size_t(offset)] = std::move(temps[w.arg]);
+    }
+    return result;
 }
 
 Value Interpreter::callWithValues(const Procedure& p, ScriptObject* me, Args args) {

@@ -248,7 +248,18 @@ Value Interpreter::evalMember(const MemberExpr& m, Frame& frame) {
     Frame* saved = currentFrame_;
     currentFrame_ = &frame;
     struct Restore { Frame*& f; Frame* v; ~Restore() { f = v; } } restore{currentFrame_, saved};
-    return object.rawObject()->invoke(m.name, args);
+    const std::shared_ptr<Object>& target = object.rawObject();
+    if (args.empty()) return target->invoke(m.name, args);
+    try {
+        return target->invoke(m.name, args);
+    } catch (const ScriptException& e) {
+        // match.SubMatches(0): a property without parameters, then its default member
+        // with the arguments, as the language reads it.
+        if (e.error().number != err::WrongArgumentCount) throw;
+    }
+    Value member = target->invoke(m.name, {});
+    if (!member.isObject() && !member.isArray()) raise(err::WrongArgumentCount);
+    return indexValue(member, args);
 }
 
 Value Interpreter::evalNew(const NewExpr& n) {

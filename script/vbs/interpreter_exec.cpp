@@ -132,10 +132,13 @@ Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
         if (slot && slot->isString()) {
             // s = s & a & b: grow the string where it is (amortised constant time).
             std::u16string tail;
+            const std::size_t base = slot->rawString().size();
             for (const Expr* piece : s.appendPieces) {
                 Value v = eval(*piece, frame);
-                if (v.isString()) tail += v.rawString();
-                else if (!v.isNull()) tail += toString(v, locale_);
+                if (!v.isString()) v = Value::string(v.isNull() ? std::u16string() : toString(v, locale_));
+                // Refuse before copying: a string at the limit is expensive to copy.
+                if (base + tail.size() + v.rawString().size() > kMaxStringLength) raise(err::OutOfMemory);
+                tail += v.rawString();
             }
             slot = variableSlot(n, frame);  // evaluating may have moved nothing, but be sure
             if (slot && slot->isString()) {
@@ -219,7 +222,7 @@ Flow Interpreter::execFor(const ForStmt& s, Frame& frame) {
             Flow flow = execBlock(s.body, frame);
             if (flow == Flow::ExitFor) break;
             if (flow != Flow::Normal) return flow;
-            if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+            tick();
             slot = variableSlot(var, frame);
             std::int64_t now;
             if (slot && isWholeNumber(*slot)) now = slot->type() == Type::Integer ? slot->rawInteger()
@@ -242,7 +245,7 @@ Flow Interpreter::execFor(const ForStmt& s, Frame& frame) {
         Flow flow = execBlock(s.body, frame);
         if (flow == Flow::ExitFor) break;
         if (flow != Flow::Normal) return flow;
-        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+        tick();
         assignTo(var, add(eval(var, frame), step, locale_), false, frame);
     }
     return Flow::Normal;
@@ -265,7 +268,7 @@ Flow Interpreter::execForEach(const ForEachStmt& s, Frame& frame) {
         Flow flow = execBlock(s.body, frame);
         if (flow == Flow::ExitFor) break;
         if (flow != Flow::Normal) return flow;
-        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+        tick();
     }
     return Flow::Normal;
 }
@@ -276,7 +279,7 @@ Flow Interpreter::execDo(const DoStmt& s, Frame& frame) {
         Flow flow = execBlock(s.body, frame);
         if (flow == Flow::ExitDo) break;
         if (flow != Flow::Normal) return flow;
-        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+        tick();
         if (s.condition && !s.testFirst && truth(*s.condition, frame) == s.until) break;
     }
     return Flow::Normal;
@@ -286,7 +289,7 @@ Flow Interpreter::execWhile(const WhileStmt& s, Frame& frame) {
     while (truth(*s.condition, frame)) {
         Flow flow = execBlock(s.body, frame);
         if (flow != Flow::Normal) return flow;
-        if (--clockCountdown_ <= 0) { clockCountdown_ = 1024; checkTimeLimit(); }
+        tick();
     }
     return Flow::Normal;
 }

@@ -104,9 +104,25 @@ Value arithmetic(Arith op, const Value& x, const Value& y) {
 
 }  // namespace
 
+namespace {
+// Double with Integer, Long or Double: the mix counting loops produce.
+bool doubleMix(const Value& a, const Value& b, double& x, double& y) {
+    auto read = [](const Value& v, double& out) {
+        switch (v.type()) {
+        case Type::Double: out = v.rawDouble(); return true;
+        case Type::Integer: out = v.rawInteger(); return true;
+        case Type::Long: out = v.rawLong(); return true;
+        default: return false;
+        }
+    };
+    return (a.type() == Type::Double || b.type() == Type::Double) && read(a, x) && read(b, y);
+}
+}  // namespace
+
 Value add(const Value& a, const Value& b, const Locale& locale) {
     // The hot cases of counting loops come first.
-    if (a.type() == Type::Double && b.type() == Type::Double) return checkedDouble(a.rawDouble() + b.rawDouble());
+    double p, q;
+    if (doubleMix(a, b, p, q)) return checkedDouble(p + q);
     if (a.type() == Type::Integer && b.type() == Type::Integer) return fitInteger(std::int64_t(a.rawInteger()) + b.rawInteger(), KInteger);
     if (a.type() == Type::Long && b.type() == Type::Long) return fitInteger(std::int64_t(a.rawLong()) + b.rawLong(), KLong);
     if (a.isString() && b.isString()) {
@@ -124,7 +140,8 @@ Value add(const Value& a, const Value& b, const Locale& locale) {
 }
 
 Value subtract(const Value& a, const Value& b, const Locale& locale) {
-    if (a.type() == Type::Double && b.type() == Type::Double) return checkedDouble(a.rawDouble() - b.rawDouble());
+    double p, q;
+    if (doubleMix(a, b, p, q)) return checkedDouble(p - q);
     if (a.type() == Type::Integer && b.type() == Type::Integer) return fitInteger(std::int64_t(a.rawInteger()) - b.rawInteger(), KInteger);
     Value x, y;
     if (!numericOperands(a, b, x, y, locale)) return Value::null();
@@ -132,7 +149,8 @@ Value subtract(const Value& a, const Value& b, const Locale& locale) {
 }
 
 Value multiply(const Value& a, const Value& b, const Locale& locale) {
-    if (a.type() == Type::Double && b.type() == Type::Double) return checkedDouble(a.rawDouble() * b.rawDouble());
+    double p, q;
+    if (doubleMix(a, b, p, q)) return checkedDouble(p * q);
     Value x, y;
     if (!numericOperands(a, b, x, y, locale)) return Value::null();
     return arithmetic(Arith::Multiply, x, y);
@@ -190,6 +208,8 @@ Value power(const Value& a, const Value& b, const Locale& locale) {
 
 Value concatenate(const Value& a, const Value& b, const Locale& locale) {
     if (a.isNull() && b.isNull()) return Value::null();
+    if (a.isString() && b.isString() && a.rawString().size() + b.rawString().size() > kMaxStringLength)
+        raise(err::OutOfMemory);
     std::u16string left = a.isNull() ? std::u16string() : toString(a, locale);
     std::u16string_view rightView;
     std::u16string right;

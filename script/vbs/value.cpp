@@ -5,9 +5,7 @@
 
 namespace tabulo::vbs {
 
-Value::Value(const Value& other) : type_(Type::Empty) { copyFrom(other); }
-
-Value& Value::operator=(const Value& other) {
+Value& Value::assignManaged(const Value& other) {
     if (this != &other) {
         // Take the new reference before dropping the old one: `a = a(0)` style
         // assignments may hold the only reference to what is being replaced.
@@ -17,7 +15,7 @@ Value& Value::operator=(const Value& other) {
     return *this;
 }
 
-Value& Value::operator=(Value&& other) noexcept {
+Value& Value::moveManaged(Value&& other) noexcept {
     if (this != &other) {
         Value old(std::move(*this));  // released after the move, see operator= above
         type_ = other.type_;

@@ -28,7 +28,13 @@ enum class Type : std::uint16_t {
 class Value {
 public:
     Value() noexcept : type_(Type::Empty) { u_.i64 = 0; }
-    Value(const Value& other);
+    // Numbers and other plain values copy as bits; only strings, arrays and objects
+    // take the out-of-line path that counts references. The interpreter's inner loops
+    // depend on these staying inline.
+    Value(const Value& other) : type_(other.type_), missing_(other.missing_) {
+        if (other.managed()) copyFrom(other);
+        else u_.i64 = other.u_.i64;
+    }
     Value(Value&& other) noexcept : type_(other.type_), missing_(other.missing_) {
         if (other.type_ == Type::Object) {
             new (&u_.object) std::shared_ptr<Object>(std::move(other.u_.object));
@@ -39,9 +45,28 @@ public:
         other.type_ = Type::Empty;
         other.missing_ = false;
     }
-    Value& operator=(const Value& other);
-    Value& operator=(Value&& other) noexcept;
-    ~Value() { release(); }
+    Value& operator=(const Value& other) {
+        if (!managed() && !other.managed()) {
+            type_ = other.type_;
+            missing_ = other.missing_;
+            u_.i64 = other.u_.i64;
+            return *this;
+        }
+        return assignManaged(other);
+    }
+    Value& operator=(Value&& other) noexcept {
+        if (!managed() && !other.managed()) {
+            type_ = other.type_;
+            missing_ = other.missing_;
+            u_.i64 = other.u_.i64;
+            other.type_ = Type::Empty;
+            return *this;
+        }
+        return moveManaged(std::move(other));
+    }
+    ~Value() {
+        if (managed()) release();
+    }
 
     // --- Construction, one factory per subtype -------------------------------------
     static Value empty() { return Value(); }
@@ -105,8 +130,11 @@ public:
     void appendString(std::u16string_view tail);
 
 private:
+    bool managed() const { return type_ == Type::String || type_ == Type::Object || type_ == Type::Array; }
     void release() noexcept;
     void copyFrom(const Value& other);
+    Value& assignManaged(const Value& other);
+    Value& moveManaged(Value&& other) noexcept;
 
     Type type_;
     bool missing_ = false;
