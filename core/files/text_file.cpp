@@ -10,7 +10,6 @@ namespace tabulo {
 FileResult writeFileAtomically(const QString &path, QStringView contents)
 {
     QSaveFile file(path);
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::failure(file.errorString());
     const QByteArray bytes = encodeText(contents);

@@ -17,9 +17,9 @@ struct FileResult
 };
 
 // Replaces the file with `contents` in one step: either the whole new text is
-// there afterwards or the old file is untouched. Where the folder forbids
-// creating the temporary file but the file itself is writable, it is written
-// in place.
+// there afterwards or the old file is untouched. A folder that forbids the
+// temporary file beside it makes the save fail with a reason, rather than
+// risk truncating the file by writing it in place.
 FileResult writeFileAtomically(const QString &path, QStringView contents);
 
 // The whole file decoded (UTF-8, else Windows-1252); nothing when it cannot

@@ -18,9 +18,18 @@ NoteEditor::NoteEditor(QWidget *parent) : QPlainTextEdit(parent)
     setTabChangesFocus(false);
 }
 
+QString NoteEditor::editorText() const
+{
+    // The raw text keeps every character; only the paragraph separators
+    // between the blocks become the "\n" the rest of the program expects.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
 bool NoteEditor::setEditorText(const QString &text)
 {
-    if (toPlainText() == text)
+    if (editorText() == text)
         return false;
     setPlainText(text);
     // setPlainText turns the undo stack back on for a fresh document.

@@ -17,7 +17,10 @@ class NoteEditor : public QPlainTextEdit
 public:
     explicit NoteEditor(QWidget *parent = nullptr);
 
-    QString editorText() const { return toPlainText(); }
+    // The text exactly as typed or loaded: unlike toPlainText(), which turns
+    // non-breaking spaces into spaces and Unicode line separators into line
+    // breaks, so a note saved from it would silently differ from its file.
+    QString editorText() const;
     // Returns false (and changes nothing) when the text is already there.
     bool setEditorText(const QString &text);
 
