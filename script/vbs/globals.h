@@ -28,6 +28,7 @@ public:
     GlobalEntry& operator[](int slot) { return entries_[std::size_t(slot)]; }
     const GlobalEntry& operator[](int slot) const { return entries_[std::size_t(slot)]; }
     void clear() { entries_.clear(); index_.clear(); }
+    int size() const { return int(entries_.size()); }
 
 private:
     std::deque<GlobalEntry> entries_;

@@ -10,6 +10,25 @@
 
 namespace tabulo::vbs {
 
+namespace {
+// Marks the outermost entry into the interpreter: the clock and the stack measure
+// start there, and only there, since host objects may call back into the engine.
+class OuterCall {
+public:
+    OuterCall(int& depth, const char*& stackBase, std::function<void()> start) : depth_(depth), stackBase_(stackBase) {
+        if (depth_++ == 0) {
+            char marker;
+            stackBase_ = &marker;
+            start();
+        }
+    }
+    ~OuterCall() { --depth_; }
+private:
+    int& depth_;
+    const char*& stackBase_;
+};
+}  // namespace
+
 Interpreter::Interpreter(Locale locale)
     : locale_(std::move(locale)), err_(std::make_shared<ErrObject>()), alive_(std::make_shared<bool>(true)) {
     for (const Library& library : allLibraries()) {
@@ -21,13 +40,31 @@ Interpreter::Interpreter(Locale locale)
 }
 
 Interpreter::~Interpreter() {
+    releaseGlobals();
     *alive_ = false;
-    // Objects still referenced from our variables may run Class_Terminate while the
-    // tables go away; they see alive_ == false and skip it.
     globals_.clear();
 }
 
+// Objects the script still holds get their Class_Terminate before the code goes away,
+// under the time limit like any other call. Whatever they leave behind is dropped
+// without running script.
+void Interpreter::releaseGlobals() {
+    OuterCall outer(outerCalls_, stackBase_, [this] { startClock(); });
+    try {
+        for (int slot = 0; slot < globals_.size(); ++slot) {
+            GlobalEntry& entry = globals_[slot];
+            if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant) {
+                Value dropped = std::move(entry.value);
+                entry.value = Value();
+            }
+        }
+    } catch (...) {
+        // Class_Terminate reports nothing; a failure here must not stop the reset.
+    }
+}
+
 void Interpreter::reset() {
+    releaseGlobals();
     // Objects dropped here may run Class_Terminate, which may run script: keep the old
     // tables alive until the new, empty ones are in place.
     GlobalTable old;
@@ -50,24 +87,6 @@ void Interpreter::addObject(std::u16string_view name, std::shared_ptr<Object> ob
     entry.procedure = nullptr;
 }
 
-namespace {
-// Marks the outermost entry into the interpreter: the clock and the stack measure
-// start there, and only there, since host objects may call back into the engine.
-class OuterCall {
-public:
-    OuterCall(int& depth, const char*& stackBase, std::function<void()> start) : depth_(depth), stackBase_(stackBase) {
-        if (depth_++ == 0) {
-            char marker;
-            stackBase_ = &marker;
-            start();
-        }
-    }
-    ~OuterCall() { --depth_; }
-private:
-    int& depth_;
-    const char*& stackBase_;
-};
-}  // namespace
 
 void Interpreter::startClock() {
     aborting_ = false;

@@ -74,6 +74,7 @@ public:
 private:
     // interpreter.cpp
     void runProgram(std::unique_ptr<Program> program, Frame* scope);
+    void releaseGlobals();
     void enterCall();
     // Loops call this once a pass: the clock is read every few passes, so a loop whose
     // passes are slow (big strings) still stops soon after the limit.

@@ -115,6 +115,8 @@ bool runFile(const fs::path& path) {
 
     Result result = engine.AddCode(decodeScriptText(bytes));
     if (wscript->quitRequested()) result = Result{};  // WScript.Quit ends a script normally
+    // Objects still alive say goodbye (Class_Terminate) now, while the output is captured.
+    engine.Reset();
 
     std::vector<std::string> failures;
     std::vector<std::string> actual = splitLines(output);
