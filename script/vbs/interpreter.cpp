@@ -64,6 +64,13 @@ void Interpreter::releaseGlobals() {
 }
 
 void Interpreter::reset() {
+    // A host object may ask for a reset while its script runs: the running code still
+    // refers to the tables, so the reset waits until the outermost call returns.
+    if (outerCalls_ > 0) {
+        resetPending_ = true;
+        return;
+    }
+    resetPending_ = false;
     releaseGlobals();
     // Objects dropped here may run Class_Terminate, which may run script: keep the old
     // tables alive until the new, empty ones are in place.
@@ -148,6 +155,18 @@ void Interpreter::runProgram(std::unique_ptr<Program> owned, Frame* scope) {
 }
 
 Result Interpreter::addCode(std::u16string_view code) {
+    Result r = addCodeNow(code);
+    if (resetPending_ && outerCalls_ == 0) reset();
+    return r;
+}
+
+Result Interpreter::evalExpression(std::u16string_view expression, Value& out) {
+    Result r = evalNow(expression, out);
+    if (resetPending_ && outerCalls_ == 0) reset();
+    return r;
+}
+
+Result Interpreter::addCodeNow(std::u16string_view code) {
     OuterCall outer(outerCalls_, stackBase_, [this] { startClock(); });
     bool parsing = true;
     try {
@@ -165,7 +184,7 @@ Result Interpreter::addCode(std::u16string_view code) {
     }
 }
 
-Result Interpreter::evalExpression(std::u16string_view expression, Value& out) {
+Result Interpreter::evalNow(std::u16string_view expression, Value& out) {
     OuterCall outer(outerCalls_, stackBase_, [this] { startClock(); });
     try {
         out = evaluate(expression);

@@ -75,6 +75,8 @@ private:
     // interpreter.cpp
     void runProgram(std::unique_ptr<Program> program, Frame* scope);
     void releaseGlobals();
+    Result addCodeNow(std::u16string_view code);
+    Result evalNow(std::u16string_view expression, Value& out);
     void enterCall();
     // Loops call this once a pass: the clock is read every few passes, so a loop whose
     // passes are slow (big strings) still stops soon after the limit.
@@ -154,6 +156,7 @@ private:
     std::shared_ptr<ErrObject> err_;
     std::shared_ptr<bool> alive_;
     bool optionExplicit_ = false;
+    bool resetPending_ = false;
 
     // Limits.
     std::chrono::steady_clock::time_point deadline_{};

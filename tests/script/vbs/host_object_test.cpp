@@ -152,3 +152,29 @@ TEST(HostFailures, AForeignExceptionFailsTheCallAndTheEngineGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A host object whose method resets the engine that is running the script.
+class Resetter final : public Object {
+public:
+    Engine* engine = nullptr;
+    std::u16string typeName() const override { return u"Resetter"; }
+    Value invoke(std::u16string_view, Args) override {
+        engine->Reset();
+        return Value();
+    }
+};
+
+TEST(HostFailures, AResetAskedForDuringARunWaitsForItsEnd) {
+    Engine engine;
+    auto resetter = std::make_shared<Resetter>();
+    resetter->engine = &engine;
+    engine.AddObject(u"R", resetter);
+    ASSERT_TRUE(engine.AddCode(u"x = 1\nR.Now\nx = x + 1\ny = x"));
+    Value v;
+    ASSERT_TRUE(engine.Eval(u"IsEmpty(y)", v));
+    EXPECT_EQ(engine.ToText(v), u"True");  // the reset happened, after the run
+}
+
+}  // namespace
