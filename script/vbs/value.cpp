@@ -129,7 +129,8 @@ void Value::appendString(std::u16string_view tail) {
 }
 
 std::int64_t ArrayData::offsetOf(std::span<const std::int32_t> indices) const {
-    if (indices.size() != dims.size()) return -1;
+    // A dynamic array not yet dimensioned (Dim a()) has no element at all.
+    if (indices.size() != dims.size() || dims.empty()) return -1;
     std::int64_t offset = 0;
     std::int64_t stride = 1;
     for (std::size_t i = 0; i < dims.size(); ++i) {
