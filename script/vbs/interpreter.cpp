@@ -135,6 +135,21 @@ Result Interpreter::failure(const ScriptException& e, bool syntax) const {
 void Interpreter::runProgram(std::unique_ptr<Program> owned, Frame* scope) {
     Program& program = *owned;
     programs_.push_back(std::move(owned));
+    // Code that declares no procedure or class is not needed once it has run: the
+    // calculator's AddCode per keystroke and Execute in a loop must not pile up.
+    struct Discard {
+        std::vector<std::unique_ptr<Program>>& programs;
+        Program* program;
+        ~Discard() {
+            if (!program->procedures.empty() || !program->classes.empty()) return;
+            for (auto it = programs.rbegin(); it != programs.rend(); ++it) {
+                if (it->get() == program) {
+                    programs.erase(std::next(it).base());
+                    return;
+                }
+            }
+        }
+    } discard{programs_, &program};
     resolve(program, scope ? scope->procedure : nullptr);
     if (program.optionExplicit) optionExplicit_ = true;
     for (auto& cls : program.classes) classes_[foldName(cls->name)] = cls.get();
