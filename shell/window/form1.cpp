@@ -8,6 +8,7 @@
 #include "total_box.h"
 
 #include "language_defaults.h"
+#include "services/prompts.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -38,6 +39,10 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     , m_workingFiles(m_context.dataFolder())
 {
     setObjectName(QStringLiteral("Form1"));
+    if (!m_context.prompts) {
+        m_ownPrompts = std::make_unique<DialogPrompts>();
+        m_context.prompts = m_ownPrompts.get();
+    }
     setWindowIcon(icons::programIcon());
     buildControls();
     buildMenus();

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QMenu;
@@ -21,6 +22,7 @@ class QFrame;
 namespace tabulo {
 
 class NoteEditor;
+class Prompts;
 class TotalBox;
 class Toolbar;
 class StatusBar;
@@ -167,6 +169,9 @@ private:
     QMenu *m_trayBar = nullptr;
     QPointer<Form6> m_form6;
     QHash<QString, QAction *> m_actions;
+    // The real message boxes, for a window built without a Prompts service:
+    // a question about unsaved text must never be skipped.
+    std::unique_ptr<Prompts> m_ownPrompts;
 
     int m_modi = 0;
     int m_caricamento = 0;

@@ -55,7 +55,7 @@ void Form1::Form_Unload()
 bool Form1::saveNoteTo(const QString &path)
 {
     const FileResult saved = saveNoteFile(path, noteText());
-    if (!saved.ok && m_context.prompts)
+    if (!saved.ok)
         m_context.prompts->showError(this, QStringLiteral("The note could not be saved to \"%1\":\n%2\n\n"
                                                           "Your text is still here, unchanged.")
                                                .arg(path, saved.error));
@@ -75,9 +75,7 @@ void Form1::SaveX_Click()
 
 void Form1::Save_Calc_Click()
 {
-    const auto chosen = m_context.prompts
-                            ? m_context.prompts->askSavePath(this, QDir::homePath())
-                            : std::nullopt;
+    const auto chosen = m_context.prompts->askSavePath(this, QDir::homePath());
     if (!chosen) {
         // Nothing was saved: neither a waiting New nor a waiting quit goes on.
         NuovoFile.clear();
@@ -103,7 +101,7 @@ void Form1::Save_Calc_Click()
 void Form1::onQuit_Timer()
 {
     onQuit.stop();
-    if (m_modi == 1 && m_context.prompts) {
+    if (m_modi == 1) {
         switch (m_context.prompts->askYesNoCancel(this, defaultLanguageText(15))) {
         case Prompts::Answer::Yes:
             NuovoFileInUscita = QStringLiteral("1");
@@ -127,7 +125,7 @@ void Form1::onQuit_Timer()
         QFile::remove(m_context.dataFile(QString::fromLatin1(name)));
 
     const QString problems = savedStateErrors();
-    if (!problems.isEmpty() && m_context.prompts)
+    if (!problems.isEmpty())
         m_context.prompts->showError(this, QStringLiteral("Tabulo could not keep its settings for the next start:\n%1")
                                                .arg(problems));
     finishQuit();

@@ -87,9 +87,8 @@ void Form1::loadCommandLineNote()
         // A file that exists but cannot be read must never be overwritten by
         // a Save of the empty note, so the note stays untitled.
         setWindowTitle(untitledCaption());
-        if (m_context.prompts)
-            m_context.prompts->showError(this, QStringLiteral("The note \"%1\" could not be opened:\n%2")
-                                                   .arg(path, reason));
+        m_context.prompts->showError(this, QStringLiteral("The note \"%1\" could not be opened:\n%2")
+                                               .arg(path, reason));
     }
     m_caricamento = 0;
     // The text went in while evaluation was suspended: evaluate it once now.
