@@ -142,6 +142,7 @@ private:
     const Procedure* readableMember(const ClassDecl& cls, const std::u16string& folded, bool fromInside) const;
     Value indexValue(const Value& target, Args indices);
     void assignElement(Value& slot, Args indices, Value value, bool isSet);
+    Value* nestedElement(const IndexExpr& ix, Frame& frame);
 
     Locale locale_;
     UiCallbacks ui_;

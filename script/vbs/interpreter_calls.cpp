@@ -234,6 +234,10 @@ void Interpreter::assignTo(const Expr& target, Value value, bool isSet, Frame& f
     }
     case ExprKind::Index: {
         const auto& ix = static_cast<const IndexExpr&>(target);
+        if (Value* element = nestedElement(ix, frame)) {
+            storeVariable(*element, std::move(value), isSet);
+            return;
+        }
         Value holder = eval(*ix.target, frame);
         std::vector<Value> args = evalArgs(ix.args, frame);
         if (!holder.isObject()) raise(err::IllegalAssignment);
@@ -244,6 +248,37 @@ void Interpreter::assignTo(const Expr& target, Value value, bool isSet, Frame& f
     default:
         raise(err::IllegalAssignment);
     }
+}
+
+// a(1)(2) = v on an array of arrays: every index is evaluated first, then the arrays
+// are walked (each made unshared) down to the element.
+Value* Interpreter::nestedElement(const IndexExpr& ix, Frame& frame) {
+    std::vector<const ArgList*> lists;
+    const Expr* e = &ix;
+    while (e->kind == ExprKind::Index) {
+        lists.push_back(&static_cast<const IndexExpr*>(e)->args);
+        e = static_cast<const IndexExpr*>(e)->target.get();
+    }
+    if (e->kind != ExprKind::Name) return nullptr;
+    const auto& n = static_cast<const NameExpr&>(*e);
+    if (n.args.items.empty()) return nullptr;
+    lists.push_back(&n.args);
+    std::vector<std::vector<std::int32_t>> indices;
+    for (auto it = lists.rbegin(); it != lists.rend(); ++it) {
+        std::vector<std::int32_t>& at = indices.emplace_back();
+        for (const auto& item : (*it)->items) {
+            if (!item) raise(err::SubscriptOutOfRange);
+            at.push_back(toLong(eval(*item, frame), locale_));
+        }
+    }
+    Value* slot = variableSlot(n, frame);
+    for (const auto& at : indices) {
+        if (!slot || !slot->isArray()) return nullptr;
+        std::int64_t offset = slot->rawArray().offsetOf(at);
+        if (offset < 0) raise(err::SubscriptOutOfRange);
+        slot = &slot->mutableArray().items[std::size_t(offset)];
+    }
+    return slot;
 }
 
 std::shared_ptr<ScriptObject> Interpreter::instantiate(const ClassDecl& cls) {
