@@ -182,6 +182,8 @@ void Interpreter::assignElement(Value& slot, Args indices, Value value, bool isS
 }
 
 void Interpreter::assignTo(const Expr& target, Value value, bool isSet, Frame& frame) {
+    // A Let assignment takes the value of an object (its default member), wherever it goes.
+    if (!isSet && value.isObject()) value = valueOf(value);
     switch (target.kind) {
     case ExprKind::Name: {
         const auto& n = static_cast<const NameExpr&>(target);
