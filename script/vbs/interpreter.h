@@ -177,6 +177,6 @@ private:
 bool isLiteral(const Expr& e);
 
 inline constexpr int kMaxCallDepth = 3000;
-inline constexpr std::size_t kMaxStackBytes = std::size_t(2) << 20;
+inline constexpr std::size_t kMaxStackBytes = std::size_t(4) << 20;  // half of a main thread's 8 MB
 
 }  // namespace tabulo::vbs
