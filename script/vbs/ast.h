@@ -85,6 +85,7 @@ struct NameExpr : Expr {
     NameScope scope = NameScope::Unresolved;
     int slot = -1;
     int localSlot = -1;  // GlobalOrLocal: the procedure's slot
+    bool undeclared = false;  // a procedure's variable made by use alone (Option Explicit refuses it)
     const Builtin* builtin = nullptr;
     Value constant;
 };

@@ -135,6 +135,7 @@ Value* Interpreter::variableSlot(const NameExpr& n, Frame& frame) {
     const int slot = liveSlot(n, scope);
     switch (scope) {
     case NameScope::Local:
+        if (n.undeclared && optionExplicit_) raise(err::VariableUndefined);
         return std::size_t(slot) < frame.slots.size() ? frame.slots[std::size_t(slot)] : nullptr;
     case NameScope::Field:
         return frame.me ? &frame.me->fields()[std::size_t(n.slot)] : nullptr;
@@ -157,6 +158,7 @@ Value Interpreter::evalName(const NameExpr& n, Frame& frame) {
     const NameScope scope = liveScope(n);
     switch (scope) {
     case NameScope::Local: {
+        if (n.undeclared && optionExplicit_) raise(err::VariableUndefined);
         const int slot = liveSlot(n, scope);
         if (std::size_t(slot) >= frame.slots.size()) raise(err::VariableUndefined);
         const Value& v = *frame.slots[std::size_t(slot)];

@@ -31,6 +31,7 @@ private:
         const Procedure* executeScope = nullptr; // Execute inside a procedure: its locals
         const ClassDecl* cls = nullptr;
         std::unordered_map<std::u16string, int> locals;
+        std::unordered_map<std::u16string, bool> undeclared;  // locals made by use alone
     };
 
     void block(Block& b);
@@ -112,6 +113,7 @@ void Resolver::name(NameExpr& n, bool assigned) {
         if (it != scope_.locals.end() && it->second != scope_.procedure->resultSlot) {
             n.scope = NameScope::Local;
             n.slot = it->second;
+            n.undeclared = scope_.undeclared.count(f) > 0;
             return;
         }
     } else if (scope_.executeScope) {
@@ -162,6 +164,8 @@ void Resolver::name(NameExpr& n, bool assigned) {
     }
     // 4. A name seen for the first time.
     if (scope_.procedure) {
+        n.undeclared = true;
+        scope_.undeclared[f] = true;
         if (slot < 0) {
             n.scope = NameScope::Local;
             n.slot = addLocal(f);
