@@ -11,10 +11,9 @@ namespace tabulo::vbs {
 
 class Resolver {
 public:
-    Resolver(Interpreter& interpreter, GlobalTable& globals,
-             const std::unordered_map<std::u16string, const Builtin*>& builtins,
+    Resolver(GlobalTable& globals, const std::unordered_map<std::u16string, const Builtin*>& builtins,
              const std::unordered_map<std::u16string, Value>& constants)
-        : interpreter_(interpreter), globals_(globals), builtins_(builtins), constants_(constants) {}
+        : globals_(globals), builtins_(builtins), constants_(constants) {}
 
     void program(Program& program, const Procedure* executeScope);
     // A lone expression (Eval), seeing the locals of `executeScope` when given.
@@ -51,7 +50,6 @@ private:
         throw ScriptException(std::move(e));
     }
 
-    Interpreter& interpreter_;
     GlobalTable& globals_;
     const std::unordered_map<std::u16string, const Builtin*>& builtins_;
     const std::unordered_map<std::u16string, Value>& constants_;
@@ -390,11 +388,11 @@ void Resolver::program(Program& program, const Procedure* executeScope) {
 }
 
 void Interpreter::resolve(Program& program, const Procedure* scope) {
-    Resolver(*this, globals_, builtins_, constants_).program(program, scope);
+    Resolver(globals_, builtins_, constants_).program(program, scope);
 }
 
 void Interpreter::resolveExpression(Expr& e, const Procedure* scope) {
-    Resolver(*this, globals_, builtins_, constants_).standalone(e, scope);
+    Resolver(globals_, builtins_, constants_).standalone(e, scope);
 }
 
 }  // namespace tabulo::vbs
