@@ -1,6 +1,7 @@
 #include "convert.h"
 
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -65,7 +66,9 @@ bool parseNumber(std::u16string_view text, const Locale& locale, double& out) {
         if (s[1] == u'h' || s[1] == u'H') return parseRadix(s.substr(2), 16, out);
         if (s[1] == u'o' || s[1] == u'O') return parseRadix(s.substr(2), 8, out);
     }
-    // Build a plain C-locale number text and let strtod read it.
+    // Build a plain "C" number text and let from_chars read it: unlike strtod
+    // it ignores the C library's locale, which a host (Qt does) may have set
+    // from the environment to one with a decimal comma.
     std::string plain;
     std::size_t i = 0;
     auto skipCurrency = [&] {
@@ -106,9 +109,21 @@ bool parseNumber(std::u16string_view text, const Locale& locale, double& out) {
         std::u16string_view rest = s.substr(i);
         if (rest != locale.currencySymbol) return false;
     }
-    char* end = nullptr;
-    double value = std::strtod(plain.c_str(), &end);
-    if (!std::isfinite(value)) return false;
+    double value = 0;
+    const char* first = plain.c_str();
+    if (*first == '+') ++first;  // from_chars takes only a minus sign
+    const auto [ptr, ec] = std::from_chars(first, plain.c_str() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        // Too small reads as zero; too large is no number at all.
+        const std::size_t firstSignificant = plain.find_first_of("123456789");
+        const std::size_t point = plain.find('.');
+        const bool tiny = plain.find("e-") != std::string::npos
+                          || (point != std::string::npos && firstSignificant > point);
+        if (!tiny) return false;
+        value = 0;
+    } else if (ec != std::errc() || !std::isfinite(value)) {
+        return false;
+    }
     out = value;
     return true;
 }
@@ -117,12 +132,16 @@ std::u16string formatNumber(double n, const Locale& locale, int significantDigit
     if (std::isnan(n)) return u"NaN";
     if (std::isinf(n)) return n > 0 ? u"1.#INF" : u"-1.#INF";
     if (n == 0) return u"0";
+    // The "general" form of to_chars follows the rules of %G (exponent form
+    // from 1E15 up and below 1E-4, no trailing zeros) but, unlike snprintf,
+    // never the C library's locale. The exponent gets at least two digits.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*G", significantDigits, n);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, n, std::chars_format::general,
+                                       significantDigits);
+    std::string s(buffer, written.ptr);
+    for (char& c : s)
+        if (c == 'e') c = 'E';
     std::u16string out;
-    // %G writes "1.5E+015" style on some C libraries and keeps trailing zeros of
-    // the mantissa out already; we normalise the exponent to at least two digits.
-    std::string s(buffer);
     std::size_t ePos = s.find('E');
     std::string mantissa = ePos == std::string::npos ? s : s.substr(0, ePos);
     for (char c : mantissa) out.push_back(c == '.' ? locale.decimalSeparator : char16_t(c));

@@ -1,5 +1,6 @@
 #include "lexer.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "convert.h"
@@ -188,8 +189,13 @@ private:
             }
         }
         if (pos_ < src_.size() && isIdentStart(src_[pos_])) fail(err::ExpectedEndOfStatement, line_, int(pos_ - lineStart_) + 1);
-        double value = std::strtod(text.c_str(), nullptr);
-        if (!std::isfinite(value)) fail(err::InvalidNumber, t);
+        // Literals always use "."; from_chars reads them whatever locale the
+        // host set for the C library.
+        double value = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+        (void)end;
+        if (ec == std::errc::result_out_of_range && text.find("e-") != std::string::npos) value = 0;
+        else if (ec != std::errc() || !std::isfinite(value)) fail(err::InvalidNumber, t);
         t.number = value;
         // Whole numbers are Integer or Long literals when they fit, Double otherwise.
         t.kind = !isFloat && value <= 2147483647.0 ? TokenKind::Integer : TokenKind::Number;
