@@ -9,7 +9,7 @@ namespace tabulo::vbs {
 DecimalText roundDecimal(double value, int fractionDigits, HalfRounding mode, int significantDigits) {
     DecimalText out;
     out.fractionDigits.assign(std::size_t(fractionDigits), '0');
-    out.integerDigits = "0";
+    out.integerDigits.assign(1, '0');  // not = "0": GCC 12 warns falsely (-Wrestrict) on that
     if (value == 0 || !std::isfinite(value)) return out;
 
     // "d.ddd...e+XX": the significant digits and the power of ten of the first one.

@@ -54,7 +54,9 @@ TEST_P(NumberParsing, ReadsTextTheWayCDblDoes) {
     double out = -12345;
     bool ok = parseNumber(c.text, c.comma ? Locale::italian() : Locale::english(), out);
     EXPECT_EQ(ok, c.ok);
-    if (c.ok) EXPECT_DOUBLE_EQ(out, c.value);
+    if (c.ok) {
+        EXPECT_DOUBLE_EQ(out, c.value);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, NumberParsing, ::testing::Values(
