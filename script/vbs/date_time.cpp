@@ -139,8 +139,10 @@ std::u16string formatDatePattern(double serial, std::u16string_view pattern, con
 
 std::u16string formatDate(double serial, const Locale& locale) {
     DateParts p = partsFromSerial(serial);
-    bool hasTime = p.hour || p.minute || p.second;
-    bool hasDate = std::trunc(serial) != 0 || !hasTime;
+    // Day zero (30 December 1899) stands for "no date": such a value shows
+    // only its time, midnight included, as a plain time of day does.
+    bool hasDate = std::trunc(serial) != 0;
+    bool hasTime = p.hour || p.minute || p.second || !hasDate;
     std::u16string out;
     if (hasDate) out = formatDatePattern(serial, locale.shortDateFormat, locale);
     if (hasTime) {

@@ -1,7 +1,7 @@
 ' Null where a number is needed is error 94; Empty is zero or "".
 ' expect: [] 0 True
 WScript.Echo "[" & Left(Empty, 2) & "]", Len(Empty), IsEmpty(Empty)
-' expect: 0 0 12/30/1899
+' expect: 0 0 12:00:00 AM
 WScript.Echo Abs(Empty), Round(Empty), DateValue(Empty)
 On Error Resume Next
 x = Space(Null)
