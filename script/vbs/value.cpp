@@ -1,6 +1,7 @@
 #include "value.h"
 
 #include "error.h"
+#include "lib/library_support.h"
 #include "object.h"
 
 namespace tabulo::vbs {
@@ -151,11 +152,10 @@ std::vector<Value> Object::enumerate() { raise(err::NotACollection); }
 // --- Names ---------------------------------------------------------------------------
 
 char16_t foldCase(char16_t c) {
-    if (c >= u'A' && c <= u'Z') return char16_t(c + 32);
-    if (c < 0xC0) return c;
-    // Latin-1 capitals except the multiplication sign.
-    if (c <= 0xDE && c != 0xD7) return char16_t(c + 32);
-    return c;
+    // Names are almost always ASCII; everything else folds as LCase does, so
+    // "=" under text comparison, StrComp and InStr agree on every letter.
+    if (c < 0x80) return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    return lowerCaseUnit(c);
 }
 
 bool sameName(std::u16string_view a, std::u16string_view b) {

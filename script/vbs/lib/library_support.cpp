@@ -1,5 +1,7 @@
 #include "library_support.h"
 
+#include "vbs/operators.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -106,13 +108,7 @@ std::size_t findTextBackward(std::u16string_view haystack, std::u16string_view n
 }
 
 int compareText(std::u16string_view a, std::u16string_view b, bool textCompare) {
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        char16_t x = textCompare ? lowerCaseUnit(a[i]) : a[i];
-        char16_t y = textCompare ? lowerCaseUnit(b[i]) : b[i];
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return compareStrings(a, b, textCompare);
 }
 
 }  // namespace tabulo::vbs
