@@ -26,22 +26,25 @@ bool FilePattern::matches(QStringView name) const
     // The set of name positions the pattern read so far can have reached,
     // advanced one pattern character at a time: linear in the name for each
     // pattern character, however many "*" the pattern holds.
-    const QString folded = name.toString().toCaseFolded();
-    const qsizetype n = folded.size();
-    QVarLengthArray<char, 512> reached(n + 1, 0);
-    QVarLengthArray<char, 512> next(n + 1, 0);
+    const qsizetype n = name.size();
+    QVarLengthArray<char16_t, 256> folded(n);
+    for (qsizetype j = 0; j < n; ++j)
+        folded[j] = QChar::toCaseFolded(name[j].unicode());
+    QVarLengthArray<char, 512> buffer(2 * (n + 1), 0);
+    char *reached = buffer.data();
+    char *next = reached + n + 1;
     reached[0] = 1;
     for (qsizetype p = 0; p < m_folded.size(); ++p) {
-        const QChar wanted = m_folded[p];
-        std::fill(next.begin(), next.end(), 0);
+        const char16_t wanted = m_folded[p].unicode();
+        std::fill(next, next + n + 1, 0);
         bool any = false;
         if (wanted == u'*') {
             char before = 0;
             for (qsizetype j = 0; j <= n; ++j) {
                 before |= reached[j];
                 next[j] = before;
-                any |= bool(before);
             }
+            any = before != 0;
         } else {
             auto mark = [&](qsizetype j) {
                 next[j] = 1;

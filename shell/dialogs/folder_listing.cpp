@@ -1,13 +1,14 @@
 #include "folder_listing.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 namespace tabulo {
 
@@ -18,15 +19,37 @@ std::filesystem::path nativePath(const QString &path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-QStringList listEntries(const QString &folder, QDir::Filters kind, const FilePattern *pattern)
+enum class EntryKind { File, Folder };
+
+bool isAscii(const QByteArray &bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+QStringList listEntries(const QString &folder, EntryKind kind, const FilePattern *pattern)
 {
     QStringList names;
-    // Unsorted and unfiltered by Qt: the pattern and the order are ours, and
-    // a folder of ten thousand notes must still list at once.
-    QDirIterator entries(folder, kind | QDir::NoDotAndDotDot);
-    while (entries.hasNext()) {
-        entries.next();
-        const QString name = entries.fileName();
+    // The file system's own listing, which knows each entry's kind without
+    // asking for its details: ten thousand notes list at once.
+    std::error_code error;
+    std::filesystem::directory_iterator entries(nativePath(folder), error);
+    if (error)
+        return names;
+    for (const std::filesystem::directory_entry &entry : entries) {
+        const std::string &raw = entry.path().native();
+        const size_t start = raw.find_last_of('/') + 1;
+        if (start >= raw.size() || raw[start] == '.')
+            continue;
+        std::error_code typeError;
+        const bool wanted = kind == EntryKind::File ? entry.is_regular_file(typeError) : entry.is_directory(typeError);
+        if (!wanted || typeError)
+            continue;
+        const QByteArray bytes(raw.data() + start, qsizetype(raw.size() - start));
+        const QString name = QFile::decodeName(bytes);
+        // A name whose bytes are not text cannot be reached through any path
+        // the program writes, so it is not offered.
+        if (!isAscii(bytes) && QFile::encodeName(name) != bytes)
+            continue;
         if (!pattern || pattern->matches(name))
             names.append(name);
     }
@@ -69,12 +92,12 @@ FileResult makeFolder(const QString &folder, bool withParents)
 
 QStringList listMatchingFiles(const QString &folder, const FilePattern &pattern)
 {
-    return listEntries(folder, QDir::Files, &pattern);
+    return listEntries(folder, EntryKind::File, &pattern);
 }
 
 QStringList listSubfolders(const QString &folder)
 {
-    return listEntries(folder, QDir::Dirs, nullptr);
+    return listEntries(folder, EntryKind::Folder, nullptr);
 }
 
 QStringList folderChain(const QString &folder)
@@ -93,10 +116,14 @@ QStringList folderChain(const QString &folder)
 
 void sortForList(QStringList &names)
 {
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    // Each name is folded once, not at every comparison.
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(size_t(names.size()));
+    for (QString &name : names)
+        keyed.emplace_back(name.toCaseFolded(), std::move(name));
+    std::sort(keyed.begin(), keyed.end());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        names[i] = std::move(keyed[size_t(i)].second);
 }
 
 QString pathInFolder(const QString &folder, const QString &name)

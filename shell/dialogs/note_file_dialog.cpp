@@ -209,9 +209,19 @@ void NoteFileDialog::Command4_Click()
     if (prompts.askYesNoCancel(this, text(48) + QLatin1Char(' ') + path + QLatin1Char('?')) != Prompts::Answer::Yes)
         return;
 
+    if (!QFileInfo::exists(path)) {
+        // Gone since the list was read, or a name in bytes this system does
+        // not read as text, which no path can reach.
+        prompts.showInformation(this, tr("The note %1 cannot be found: it may have been moved or renamed, or its "
+                                         "name is not readable text.")
+                                          .arg(path));
+        File1->refresh();
+        File1->setListIndex(std::min(index, File1->listCount() - 1));
+        return;
+    }
     const bool wasOpen = isOpenNote(path);
     QFile note(path);
-    if (!note.remove() && QFileInfo::exists(path)) {
+    if (!note.remove()) {
         prompts.showError(this, tr("The note %1 could not be deleted:\n%2").arg(path, note.errorString()));
         return;
     }

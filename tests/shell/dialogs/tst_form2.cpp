@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
+#include <cstdio>
+
 using namespace tabulo;
 using namespace tabulo::testing;
 
@@ -67,6 +69,7 @@ private slots:
     void saysWhyAFolderCannotBeOpened();
     void deletesANoteWithItsScript();
     void tellsTheHostWhenTheOpenNoteIsDeleted();
+    void survivesNamesThatAreNotText();
     void opensTheFolderInTheFileManager();
     void handsTheWindowBackOnceHoweverItCloses_data();
     void handsTheWindowBackOnceHoweverItCloses();
@@ -286,6 +289,37 @@ void Form2Test::tellsTheHostWhenTheOpenNoteIsDeleted()
     dialog->Command4->click();
     QCOMPARE(host.deleted, QStringList(host.projects() + "/open.txt"));
     QCOMPARE(dialog->File1->listIndex(), -1);
+    dialog->close();
+}
+
+void Form2Test::survivesNamesThatAreNotText()
+{
+    FakeHost host;
+    const QString odd = QStringLiteral("line\nbreak\t.txt");
+    QVERIFY(makeFiles(host.projects(), {"a.txt", odd, "-rf .txt"}));
+    // Bytes that are not UTF-8 make a name no path written as text can
+    // reach: such a file is not listed at all.
+    const QByteArray rawName = QFile::encodeName(host.projects()) + "/\xff\xfe.txt";
+    std::FILE *raw = std::fopen(rawName.constData(), "w");
+    QVERIFY(raw);
+    std::fclose(raw);
+
+    QPointer<Form2> dialog = Form2::open(host);
+    QCOMPARE(dialog->File1->fileNames(), QStringList({"-rf .txt", "a.txt", odd}));
+    dialog->File1->setListIndex(2);
+    host.prompts.queueAnswer(Prompts::Answer::Yes);
+    dialog->Command4->click();
+    QVERIFY(!QFile::exists(host.projects() + "/" + odd));
+    QCOMPARE(dialog->File1->fileNames(), QStringList({"-rf .txt", "a.txt"}));
+
+    // A file gone between listing and deleting is not reported as deleted.
+    QVERIFY(QFile::remove(host.projects() + "/a.txt"));
+    host.prompts.queueAnswer(Prompts::Answer::Yes);
+    dialog->Command4->click();
+    QCOMPARE(host.prompts.informations.size(), 1);
+    QCOMPARE(dialog->File1->fileNames(), QStringList({"-rf .txt"}));
+    QCOMPARE(dialog->File1->listIndex(), 0);
+    QVERIFY(host.prompts.errors.isEmpty());
     dialog->close();
 }
 
