@@ -1,8 +1,8 @@
 #pragma once
 
-// What the note dialogs' widget tests share: scripted boxes, a desktop that
-// records, and a main window stand-in that keeps a note in memory and
-// records every call the dialogs make on it.
+// What the note dialogs' widget tests share: boxes answered from a script,
+// a desktop that records, and a main window stand-in on a temporary program
+// folder that reads and writes real note files and records every call.
 
 #include "file_bytes.h"
 #include "files/text_file.h"
@@ -10,38 +10,36 @@
 #include "services/desktop.h"
 #include "services/prompts.h"
 
+#include <QAbstractItemView>
 #include <QDir>
 #include <QHash>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
+#include <tuple>
 
 namespace tabulo::testing {
 
-// Answers the dialogs' boxes from a script. A box the script did not foresee
-// fails the test and counts as cancelled, so no test can wait for a click.
+// A box the script did not foresee fails the test and counts as cancelled,
+// so no test can wait for a click.
 class ScriptedPrompts final : public Prompts
 {
 public:
-    void queueAnswer(Answer answer) { m_answers.push_back(answer); }
-    void queueText(const std::optional<QString> &text) { m_texts.push_back(text); }
-
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> texts;
     QStringList questions, informations, errors, textPrompts;
-
-    bool allAnswersUsed() const { return m_answers.empty() && m_texts.empty(); }
 
     Answer askYesNoCancel(QWidget *, const QString &text) override
     {
         questions << text;
-        if (m_answers.empty()) {
-            unexpected(text);
+        if (!expected(!answers.empty(), text))
             return Answer::Cancel;
-        }
-        const Answer answer = m_answers.front();
-        m_answers.pop_front();
+        const Answer answer = answers.front();
+        answers.pop_front();
         return answer;
     }
     void showInformation(QWidget *, const QString &text) override { informations << text; }
@@ -49,55 +47,44 @@ public:
     std::optional<QString> askText(QWidget *, const QString &prompt, const QString &, const QString &) override
     {
         textPrompts << prompt;
-        if (m_texts.empty()) {
-            unexpected(prompt);
+        if (!expected(!texts.empty(), prompt))
             return std::nullopt;
-        }
-        const std::optional<QString> text = m_texts.front();
-        m_texts.pop_front();
+        std::optional<QString> text;
+        text.swap(texts.front());
+        texts.pop_front();
         return text;
     }
     std::optional<QString> askSavePath(QWidget *, const QString &folder) override
     {
-        unexpected(folder);
+        expected(false, folder);
         return std::nullopt;
     }
 
 private:
-    static void unexpected(const QString &text)
+    static bool expected(bool scripted, const QString &text)
     {
-        if (!QTest::currentTestFailed())
-            QTest::qFail(qPrintable(QStringLiteral("A box the test did not expect: ") + text), __FILE__, __LINE__);
+        if (!scripted && !QTest::currentTestFailed())
+            QTest::qFail(qPrintable("A box the test did not expect: " + text), __FILE__, __LINE__);
+        return scripted;
     }
-
-    std::deque<Answer> m_answers;
-    std::deque<std::optional<QString>> m_texts;
 };
 
 class RecordingDesktop final : public Desktop
 {
 public:
-    QStringList requests;
+    QStringList folders;
     bool works = true;
 
-    bool openInTextEditor(const QString &path) override { return record(QStringLiteral("editor ") + path); }
-    bool openFolder(const QString &path) override { return record(QStringLiteral("folder ") + path); }
-    bool openWithAssociatedProgram(const QString &path) override { return record(QStringLiteral("open ") + path); }
-    bool startProgram(const QString &program, const QStringList &) override
+    bool openInTextEditor(const QString &) override { return works; }
+    bool openFolder(const QString &path) override
     {
-        return record(QStringLiteral("start ") + program);
-    }
-
-private:
-    bool record(const QString &request)
-    {
-        requests << request;
+        folders << path;
         return works;
     }
+    bool openWithAssociatedProgram(const QString &) override { return works; }
+    bool startProgram(const QString &, const QStringList &) override { return works; }
 };
 
-// A main window stand-in on a temporary program folder ("Data" in it), shown
-// offscreen. It reads and writes real note files.
 class FakeHost final : public NoteDialogHost
 {
 public:
@@ -115,13 +102,12 @@ public:
     ScriptedPrompts prompts;
     RecordingDesktop desktop;
     QHash<int, QString> language;
-
     QString note = QStringLiteral("+1\r\n+2");
     QString notePath;
     QStringList opened, saved, deleted;
     bool saveWorks = true;
+    std::function<void()> duringSave; // what a save does besides writing
     int closedCount = 0;
-    std::function<void()> duringSave; // what the save does besides writing
 
     QString programFile(const QString &name) const { return m_folder.filePath(name); }
     QString projects() const { return programFile(QStringLiteral("Db")); }
@@ -134,11 +120,9 @@ public:
     {
         opened << path;
         const auto text = readNoteFile(path);
-        if (!text)
-            return false;
-        note = *text;
-        notePath = path;
-        return true;
+        if (text)
+            std::tie(note, notePath) = std::pair(*text, path);
+        return text.has_value();
     }
     bool saveNoteAs(const QString &path) override
     {
@@ -163,7 +147,7 @@ private:
     ProgramContext m_context;
 };
 
-// Opens a dialog and waits until it has the focus, as it has on a desktop.
+// Opens a dialog and waits until it has the focus, as on a desktop.
 template<typename Dialog>
 Dialog *openActive(FakeHost &host)
 {
@@ -175,13 +159,16 @@ Dialog *openActive(FakeHost &host)
 
 inline bool makeFiles(const QString &folder, const QStringList &names, const QByteArray &bytes = "+1\r\n")
 {
-    if (!QDir().mkpath(folder))
-        return false;
-    for (const QString &name : names) {
-        if (!test::writeBytes(folder + QLatin1Char('/') + name, bytes))
-            return false;
-    }
-    return true;
+    return QDir().mkpath(folder) && std::all_of(names.begin(), names.end(), [&](const QString &name) {
+               return test::writeBytes(folder + QLatin1Char('/') + name, bytes);
+           });
+}
+
+// Where a row stands once the view has laid its rows out.
+inline QPoint rowCentre(QAbstractItemView *view, int row)
+{
+    view->doItemsLayout();
+    return view->visualRect(view->model()->index(row, 0)).center();
 }
 
 } // namespace tabulo::testing
