@@ -194,7 +194,9 @@ void NoteFileDialog::Command3_Click()
         showNotice(tr("The projects folder %1 cannot be made: %2.").arg(projects, made.error));
         return;
     }
-    if (goToFolder(projects))
+    const QString before = currentFolder();
+    // A change of folder lists its files; staying in it lists them again.
+    if (goToFolder(projects) && currentFolder() == before)
         File1->refresh();
 }
 
