@@ -93,7 +93,9 @@ TextSplice NoteSession::replace(qsizetype position, qsizetype removedLength, QSt
     };
     if (insideLineEnd(position))
         --position;
-    if (insideLineEnd(end))
+    if (removedLength <= 0 || end <= position)
+        end = position;
+    else if (insideLineEnd(end))
         ++end;
     TextSplice splice{position, end - position, withCrLfLineEnds(inserted.toString())};
     if (splice.removedLength == 0 && splice.inserted.isEmpty())
