@@ -7,7 +7,6 @@
 #include "toolbar.h"
 #include "total_box.h"
 
-#include "language_defaults.h"
 #include "services/prompts.h"
 
 #include <QLabel>
@@ -46,9 +45,10 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     setWindowIcon(icons::programIcon());
     buildControls();
     buildMenus();
+    connectLanguageMenu();
     buildTimers();
     connectNoteSignals();
-    m_testoModificato = defaultLanguageText(63);
+    m_testoModificato = languageText(63);
 
     // The design client area, 9480 x 6405 twips, below the menu bar.
     resize(pixels(9480), pixels(6405) + menuBar()->sizeHint().height());

@@ -4,6 +4,7 @@
 #include "form6.h"
 #include "engine/working_files.h"
 #include "history/undo_history.h"
+#include "language/language_texts.h"
 #include "numbers/number_format.h"
 #include "program_context.h"
 
@@ -15,6 +16,7 @@
 #include <array>
 #include <memory>
 
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QFrame;
@@ -36,6 +38,7 @@ class StatusBar;
 //   form1_note.cpp      change handling, evaluation, totals, history
 //   form1_startup.cpp   Form_Load, Start_Timer and the settings it restores
 //   form1_shutdown.cpp  the quit dialog, the quit sequence, saving
+//   form1_language.cpp  the interface language and the "Lingua" menu
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -107,6 +110,19 @@ public:
     void SaveX_Click();
     void Save_Calc_Click();
 
+    // ---- the interface language (form1_language.cpp)
+    // The text of any key of any window, messages included, in the current
+    // language: the language file's text, else the built-in one.
+    QString languageText(int key) const;
+    // The current language's name as Lang.ini gave it; the help page and the
+    // windows that open later use it.
+    QString languageName() const { return m_languageTexts.languageName(); }
+    // The main window's language loader: reads the current language,
+    // rebuilds the "Lingua" menu and puts every text of this window in place.
+    void applyLanguage();
+    void LanguageChoiseX_Click(int index);
+    void GestisciLinguaX_Click();
+
     // The one-shot timers and the clock.
     QTimer Start, onQuit, OnTrayBar, resetModi, Ora;
 
@@ -145,6 +161,10 @@ private:
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);
+    // form1_language.cpp
+    void connectLanguageMenu();
+    void applyLanguageNamed(const QString &name);
+    void rebuildLanguageMenu();
     // form1_shutdown.cpp
     void Form_Unload();
     bool saveNoteTo(const QString &path);
@@ -179,6 +199,11 @@ private:
     bool m_hiddenEditorStale = false;
     bool m_quitting = false;
     QString m_testoModificato;
+    LanguageTexts m_languageTexts;
+    // The texts of the windows that open later, read again whenever the
+    // language file changes.
+    mutable LanguageTexts m_otherWindowsTexts;
+    QActionGroup *m_languageChoices = nullptr;
 };
 
 } // namespace tabulo

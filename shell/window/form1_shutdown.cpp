@@ -2,7 +2,6 @@
 
 #include "files/text_file.h"
 #include "form6.h"
-#include "language_defaults.h"
 #include "note_editor.h"
 #include "record_format.h"
 #include "services/prompts.h"
@@ -47,9 +46,9 @@ void Form1::Form_Unload()
     m_form6->raise();
     m_form6->activateWindow();
     setEnabled(false);
-    m_form6->Command1->setText(defaultLanguageText(64));
-    m_form6->Command2->setText(defaultLanguageText(65));
-    m_form6->Command3->setText(defaultLanguageText(66));
+    m_form6->Command1->setText(languageText(64));
+    m_form6->Command2->setText(languageText(65));
+    m_form6->Command3->setText(languageText(66));
 }
 
 bool Form1::saveNoteTo(const QString &path)
@@ -102,7 +101,7 @@ void Form1::onQuit_Timer()
 {
     onQuit.stop();
     if (m_modi == 1) {
-        switch (m_context.prompts->askYesNoCancel(this, defaultLanguageText(15))) {
+        switch (m_context.prompts->askYesNoCancel(this, languageText(15))) {
         case Prompts::Answer::Yes:
             NuovoFileInUscita = QStringLiteral("1");
             if (isUntitled()) {

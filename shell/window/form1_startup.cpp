@@ -103,6 +103,8 @@ void Form1::Ora_Timer()
 void Form1::Start_Timer()
 {
     Start.stop();
+    // The theme goes first: the language texts are put on its fonts.
+    applyLanguage();
     LoadBarSetting();
     LoadScrollSetting();
     LoadWindowPlacement();

@@ -82,7 +82,7 @@ void NoteTest::typingMarksTheNoteChangedAndCountsCrLfAsTwo()
     const QString note = window.noteText();
     QCOMPARE(note, header() + QStringLiteral("+1\r\n+2"));
     QCOMPARE(window.statusPanel(1)->text(), QStringLiteral("CC: %1").arg(note.size()));
-    QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modified"));
+    QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modificato"));
     QCOMPARE(window.modi(), 1);
     QCOMPARE(window.history().position(), 5); // "+", "+1", Return, "+", "+2"
 }

@@ -306,7 +306,7 @@ void QuitTest::failedSaveKeepsTheChangedMarkAndTheHistory()
     QCOMPARE(fixture.prompts.takeErrors().size(), 1);
     QTest::qWait(150); // longer than the history reset would take
     QCOMPARE(window.modi(), 1);
-    QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modified"));
+    QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modificato"));
     window.action("AnnullaX")->trigger();
     QCOMPARE(window.noteText(), QStringLiteral("+1"));
 }
