@@ -38,7 +38,9 @@ private slots:
     void languageFileIsReadInAnyEncoding();
     void missingOrUnusableFilesLeaveTheBuiltInTexts_data();
     void missingOrUnusableFilesLeaveTheBuiltInTexts();
+    void currentNameComesFromLangIni_data();
     void currentNameComesFromLangIni();
+    void aHundredThousandLinesAreReadAndTheLastWins();
     void folderListsNamesWithoutExtension();
     void choosingWritesTheNameAsTheOnlyLine();
     void choosingIntoABlockedDataFolderSaysWhy();
@@ -98,15 +100,42 @@ void LanguageTextsTest::missingOrUnusableFilesLeaveTheBuiltInTexts()
     QCOMPARE(texts.text(63), QStringLiteral("Modificato"));
 }
 
+void LanguageTextsTest::currentNameComesFromLangIni_data()
+{
+    QTest::addColumn<QByteArray>("langIni");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("quitCaption");
+    QTest::newRow("last non-empty line") << QByteArray("Italiano\r\nEnglish\r\n\r\n") << "English" << "Exit";
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" "English\r\n") << "English" << "Exit";
+    QTest::newRow("Windows-1252") << QByteArray("Fran\xe7" "ais\r\n") << "Français" << "Quitter";
+    QTest::newRow("trailing blank matches no key") << QByteArray("English \r\n") << "English " << "Esci";
+    QTest::newRow("other case matches") << QByteArray("ENGLISH\n") << "ENGLISH" << "Exit";
+    QTest::newRow("empty file") << QByteArray() << "" << "Esci";
+}
+
 void LanguageTextsTest::currentNameComesFromLangIni()
 {
+    QFETCH(QByteArray, langIni);
+    QFETCH(QString, name);
+    QFETCH(QString, quitCaption);
     QCOMPARE(languageFiles::readCurrentName(data()), QString());
-    writeData(QStringLiteral("Lang.ini"), "Italiano\r\nEnglish\r\n\r\n");
-    QCOMPARE(languageFiles::readCurrentName(data()), QStringLiteral("English"));
-    writeData(QStringLiteral("Language.ini"), "English_5=Exit\r\n");
+    writeData(QStringLiteral("Lang.ini"), langIni);
+    writeData(QStringLiteral("Language.ini"), "English_5=Exit\r\nFran\xc3\xa7" "ais_5=Quitter\r\n");
+    QCOMPARE(languageFiles::readCurrentName(data()), name);
     const LanguageTexts texts = LanguageTexts::loadCurrent(data());
-    QCOMPARE(texts.languageName(), QStringLiteral("English"));
-    QCOMPARE(texts.text(5), QStringLiteral("Exit"));
+    QCOMPARE(texts.languageName(), name);
+    QCOMPARE(texts.text(5), quitCaption);
+}
+
+void LanguageTextsTest::aHundredThousandLinesAreReadAndTheLastWins()
+{
+    QByteArray file;
+    for (int i = 0; i < 100000; ++i)
+        file += "Deutsch_" + QByteArray::number(i % 120) + "=Text " + QByteArray::number(i) + "\r\n";
+    writeData(QStringLiteral("Language.ini"), file);
+    const LanguageTexts texts = LanguageTexts::load(data(), QStringLiteral("deutsch"));
+    QCOMPARE(texts.fileTextCount(), 120);
+    QCOMPARE(texts.text(5), QStringLiteral("Text 99965"));
 }
 
 void LanguageTextsTest::folderListsNamesWithoutExtension()
