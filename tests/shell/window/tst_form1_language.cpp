@@ -103,15 +103,13 @@ private slots:
 
     void switchingLanguageChangesEveryCaptionAtOnce_data();
     void switchingLanguageChangesEveryCaptionAtOnce();
-    void menuListsTheLanguageFolder();
     void menuFollowsTheFolderWhenRebuilt();
     void toolbarTipsDropTheAccessKeys();
     void messagesAndQuitButtonsComeFromTheLanguage();
     void withoutLanguageFilesEverythingIsItalian();
     void unknownLanguageKeepsTheBuiltInTexts();
     void choiceThatCannotBeRememberedIsReportedAndStillApplied();
-    void managingLanguagesOpensTheLanguageFile();
-    void managingLanguagesCreatesAMissingFile();
+    void managingLanguagesOpensTheFileAndCreatesAMissingOne();
     void managingLanguagesWithoutADataFolderSaysWhy();
     void otherWindowsSeeTheFileAsItIsNow();
 };
@@ -154,17 +152,6 @@ void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce()
     QCOMPARE(captionsNotIn(window, LanguageTexts::load(data, QStringLiteral("Italiano"))), QStringList());
 }
 
-void LanguageTest::menuListsTheLanguageFolder()
-{
-    WindowFixture fixture({.dataFiles = {{"Lang.ini", "english\r\n"}}});
-    addLanguageFiles(fixture, {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("notes.txt")});
-    QVERIFY(fixture.ready());
-    Form1 &window = fixture.window();
-    window.applyLanguage();
-    // The language names are matched ignoring case, like the keys.
-    QCOMPARE(languageItems(window), (QStringList{"Deutsch", "English*"}));
-}
-
 void LanguageTest::menuFollowsTheFolderWhenRebuilt()
 {
     WindowFixture fixture;
@@ -173,10 +160,16 @@ void LanguageTest::menuFollowsTheFolderWhenRebuilt()
     // No language chosen yet: the built-in texts, which are Italian.
     QCOMPARE(languageItems(window), (QStringList{"Italiano*"}));
 
-    addLanguageFiles(fixture, {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Rock&Roll")});
+    addLanguageFiles(fixture, {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Rock&Roll"),
+                               QStringLiteral("notes.txt")});
     window.applyLanguage();
     // A "&" in a file name is shown as it is.
     QCOMPARE(languageItems(window), (QStringList{"Deutsch", "English", "Rock&&Roll"}));
+
+    // Language names match ignoring case, like the keys.
+    QVERIFY(WindowFixture::writeFile(fixture.dataFile("Lang.ini"), "english\r\n"));
+    window.applyLanguage();
+    QCOMPARE(languageItems(window), (QStringList{"Deutsch", "English*", "Rock&&Roll"}));
 
     QVERIFY(QFile::remove(fixture.dataFile("Lang/English")));
     QVERIFY(QFile::remove(fixture.dataFile("Lang/Rock&Roll")));
@@ -280,17 +273,7 @@ void LanguageTest::choiceThatCannotBeRememberedIsReportedAndStillApplied()
     QCOMPARE(window.action("QuitX")->text(), QStringLiteral("Exit"));
 }
 
-void LanguageTest::managingLanguagesOpensTheLanguageFile()
-{
-    WindowFixture fixture(withShippedLanguages());
-    QVERIFY(fixture.ready());
-    Form1 &window = fixture.window();
-    window.action("GestisciLinguaX")->trigger();
-    QCOMPARE(fixture.desktop.requests, QStringList{"editor " + fixture.dataFile("Language.ini")});
-    QCOMPARE(fixture.readDataFile("Language.ini"), shippedFile("Language.ini"));
-}
-
-void LanguageTest::managingLanguagesCreatesAMissingFile()
+void LanguageTest::managingLanguagesOpensTheFileAndCreatesAMissingOne()
 {
     WindowFixture fixture;
     QVERIFY(fixture.ready());
@@ -301,6 +284,12 @@ void LanguageTest::managingLanguagesCreatesAMissingFile()
     // The explanation changes no text.
     window.applyLanguage();
     QCOMPARE(captionsNotIn(window, LanguageTexts()), QStringList());
+
+    // A second time the file is there and stays as the user left it.
+    QVERIFY(WindowFixture::writeFile(fixture.dataFile("Language.ini"), "English_5=Exit\r\n"));
+    window.action("GestisciLinguaX")->trigger();
+    QCOMPARE(fixture.desktop.requests.size(), 2);
+    QCOMPARE(fixture.readDataFile("Language.ini"), QByteArray("English_5=Exit\r\n"));
 }
 
 void LanguageTest::managingLanguagesWithoutADataFolderSaysWhy()
