@@ -103,7 +103,7 @@ void Form1::Ora_Timer()
 void Form1::Start_Timer()
 {
     Start.stop();
-    // The theme goes first: the language texts are put on its fonts.
+    // The theme (LoadTheme) is applied first, then the language.
     applyLanguage();
     LoadBarSetting();
     LoadScrollSetting();
