@@ -105,8 +105,13 @@ constexpr LanguageKey form1Keys[] = {
     {100, {caption("GestisciLinguaX", "Gestisci Lingua...")}},
     {101, {caption("NuovaIstanzaX", "Nuova Istanza...")}},
     // Our own messages, for failures the user must hear about.
-    {110, {text("La lingua scelta vale fino alla chiusura di Tabulo, ma non è stato possibile ricordarla:")}},
-    {111, {text("Non è stato possibile aprire il file delle lingue nell'editor di testo:")}},
+    {LanguageKeys::cannotOpen, {text("Impossibile aprire la nota \"%1\":\n%2\n\nIl testo sullo schermo non è cambiato.")}},
+    {LanguageKeys::cannotSave, {text("Impossibile salvare la nota in \"%1\":\n%2\n\nIl testo è ancora qui, invariato.")}},
+    {LanguageKeys::noLastFile, {text("All'ultima uscita non era aperto nessun file da ricaricare.")}},
+    {LanguageKeys::onlyFirstDropped, {text("Si apre una nota alla volta: è stata aperta \"%1\".")}},
+    {LanguageKeys::languageNotKept,
+     {text("La lingua scelta vale fino alla chiusura di Tabulo, ma non è stato possibile ricordarla:")}},
+    {LanguageKeys::cannotEditLanguages, {text("Non è stato possibile aprire il file delle lingue nell'editor di testo:")}},
 };
 
 // The note open dialog.

@@ -7,6 +7,17 @@
 
 namespace tabulo {
 
+// The numbers of our own messages, which have no key in older language
+// files; the language file may give them like any other key.
+namespace LanguageKeys {
+constexpr int cannotOpen = 200;        // %1 the file, %2 the reason
+constexpr int cannotSave = 201;        // %1 the file, %2 the reason
+constexpr int noLastFile = 202;
+constexpr int onlyFirstDropped = 203;  // %1 the file opened
+constexpr int languageNotKept = 204;   // followed by the file and the reason
+constexpr int cannotEditLanguages = 205; // followed by the file (and the reason)
+} // namespace LanguageKeys
+
 // The windows that take texts from the language file. The quit dialog and
 // the script windows have no keys of their own: the main window holds their
 // texts (keys 64 to 66 and 91 to 93) and hands them over.

@@ -51,6 +51,7 @@ void Form1::applyLanguage()
 
 void Form1::applyLanguageNamed(const QString &name)
 {
+    const QString previousStatusWord = m_languageTexts.text(63);
     m_languageTexts = LanguageTexts::load(m_context.dataFolder(), name);
     rebuildLanguageMenu();
     applyLanguageTargets(this, LanguageWindow::Form1, m_languageTexts);
@@ -58,9 +59,9 @@ void Form1::applyLanguageNamed(const QString &name)
     // The status word changes at once where it is shown; "Ok" stays, so a
     // note without changes does not look changed after a switch.
     const QString statusWord = languageText(63);
-    if (statusPanel(0)->text() == m_testoModificato)
+    m_session.setModifiedWord(statusWord);
+    if (statusPanel(0)->text() == previousStatusWord)
         statusPanel(0)->setText(statusWord);
-    m_testoModificato = statusWord;
 }
 
 void Form1::rebuildLanguageMenu()
@@ -118,14 +119,14 @@ void Form1::LanguageChoiseX_Click(int index)
     applyLanguageNamed(name);
     if (!saved.ok)
         m_context.prompts->showError(this, QStringLiteral("%1\n%2\n%3")
-                                               .arg(languageText(110), languageFiles::currentNamePath(data), saved.error));
+                                               .arg(languageText(LanguageKeys::languageNotKept), languageFiles::currentNamePath(data), saved.error));
 }
 
 void Form1::GestisciLinguaX_Click()
 {
     const QString data = m_context.dataFolder();
     const QString path = languageFiles::textsPath(data);
-    const QString cannotOpen = languageText(111) + QLatin1Char('\n') + path;
+    const QString cannotOpen = languageText(LanguageKeys::cannotEditLanguages) + QLatin1Char('\n') + path;
     if (!QFileInfo::exists(path)) {
         QDir().mkpath(data);
         const FileResult created = writeFileAtomically(path, newTextsFileHeader);
