@@ -112,6 +112,10 @@ constexpr LanguageKey form1Keys[] = {
     {LanguageKeys::languageNotKept,
      {text("La lingua scelta vale fino alla chiusura di Tabulo, ma non è stato possibile ricordarla:")}},
     {LanguageKeys::cannotEditLanguages, {text("Non è stato possibile aprire il file delle lingue nell'editor di testo:")}},
+    {LanguageKeys::yesButton, {text("&Sì")}},
+    {LanguageKeys::noButton, {text("&No")}},
+    {LanguageKeys::cancelButton, {text("Annulla")}},
+    {LanguageKeys::okButton, {text("OK")}},
 };
 
 // The note open dialog.

@@ -16,6 +16,11 @@ constexpr int noLastFile = 202;
 constexpr int onlyFirstDropped = 203;  // %1 the file opened
 constexpr int languageNotKept = 204;   // followed by the file and the reason
 constexpr int cannotEditLanguages = 205; // followed by the file (and the reason)
+// The buttons of the message and input boxes.
+constexpr int yesButton = 206;
+constexpr int noButton = 207;
+constexpr int cancelButton = 208;
+constexpr int okButton = 209;
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and

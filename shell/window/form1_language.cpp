@@ -62,6 +62,9 @@ void Form1::applyLanguageNamed(const QString &name)
     m_session.setModifiedWord(statusWord);
     if (statusPanel(0)->text() == previousStatusWord)
         statusPanel(0)->setText(statusWord);
+    m_context.prompts->setButtonCaptions({languageText(LanguageKeys::yesButton), languageText(LanguageKeys::noButton),
+                                          languageText(LanguageKeys::cancelButton),
+                                          languageText(LanguageKeys::okButton)});
 }
 
 void Form1::rebuildLanguageMenu()

@@ -9,6 +9,7 @@
 #include "toolbar.h"
 
 #include <QMenu>
+#include <QMessageBox>
 #include <QToolButton>
 
 using namespace tabulo;
@@ -112,6 +113,7 @@ private slots:
     void managingLanguagesOpensTheFileAndCreatesAMissingOne();
     void managingLanguagesWithoutADataFolderSaysWhy();
     void otherWindowsSeeTheFileAsItIsNow();
+    void realBoxesShowTheLanguageButtons();
 };
 
 void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce_data()
@@ -145,10 +147,13 @@ void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce()
     QCOMPARE(toolTip(window, 12), QStringLiteral("Help"));
     QCOMPARE(window.languageName(), QStringLiteral("English"));
     QCOMPARE(captionsNotIn(window, LanguageTexts::load(data, QStringLiteral("English"))), QStringList());
+    QCOMPARE(fixture.prompts.captions.yes, QStringLiteral("&Yes"));
+    QCOMPARE(fixture.prompts.captions.cancel, QStringLiteral("Cancel"));
 
     window.action("LanguageChoiseX(1)")->trigger();
     QCOMPARE(fixture.readDataFile("Lang.ini"), QByteArray("Italiano\r\n"));
     QCOMPARE(window.action("VaiGiuX")->text(), QStringLiteral("Vai Giù"));
+    QCOMPARE(fixture.prompts.captions.yes, QStringLiteral("&Sì"));
     QCOMPARE(captionsNotIn(window, LanguageTexts::load(data, QStringLiteral("Italiano"))), QStringList());
 }
 
@@ -313,6 +318,28 @@ void LanguageTest::otherWindowsSeeTheFileAsItIsNow()
     QVERIFY(WindowFixture::writeFile(fixture.dataFile("Language.ini"), "English_72=&Folder\r\nEnglish_73=Projects\r\n"));
     QCOMPARE(window.languageText(72), QStringLiteral("&Folder"));
     QCOMPARE(window.languageText(73), QStringLiteral("Projects"));
+}
+
+void LanguageTest::realBoxesShowTheLanguageButtons()
+{
+    DialogPrompts prompts;
+    prompts.setButtonCaptions({QStringLiteral("&Sì"), QStringLiteral("&No"), QStringLiteral("Annulla"), QString()});
+    QStringList shown;
+    // Answers the box as soon as it is up.
+    QTimer answer;
+    answer.setInterval(10);
+    connect(&answer, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        answer.stop();
+        for (auto which : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            shown << box->button(which)->text();
+        box->button(QMessageBox::No)->click();
+    });
+    answer.start();
+    QCOMPARE(prompts.askYesNoCancel(nullptr, QStringLiteral("Salvare?")), Prompts::Answer::No);
+    QCOMPARE(shown, (QStringList{"&Sì", "&No", "Annulla"}));
 }
 
 QTEST_MAIN(LanguageTest)
