@@ -16,8 +16,8 @@
 #include <QTest>
 
 #include <algorithm>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -28,8 +28,8 @@ int option(const QStringList &args, const QString &name, int fallback)
     return at >= 0 && at + 1 < args.size() ? args[at + 1].toInt() : fallback;
 }
 
-const QStringList languages = {"English", "Deutsch", "Français", "Español", "Português",
-                               "Nederlands", "Svenska", "Polski", "Čeština", "Italiano"};
+const QStringList languages = {
+    "English", "Deutsch", "Français", "Español", "Português", "Nederlands", "Svenska", "Polski", "Čeština", "Italiano"};
 
 // Ten languages, every key many times over (the later lines win), with the
 // comments and section lines a translator leaves behind.
@@ -55,7 +55,7 @@ QByteArray bigLanguageFile(int lines)
 // other processes of a busy machine take from us, nor waiting for the disk.
 double threadCpuMs()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
@@ -132,9 +132,9 @@ int main(int argc, char *argv[])
     std::printf("parsing the file alone:               median %.2f ms\n", median(parseMs));
     std::printf("applying the language to the window:  median %.2f ms (CPU %.2f ms), slowest %.2f ms "
                 "(target: under 50 ms)\n",
-                median(loaderMs), median(loaderCpuMs), *std::max_element(loaderMs.begin(), loaderMs.end()));
+        median(loaderMs), median(loaderCpuMs), *std::max_element(loaderMs.begin(), loaderMs.end()));
     std::printf("choosing from the menu (+ Lang.ini): median %.2f ms (CPU %.2f ms), slowest %.2f ms\n",
-                median(switchMs), median(switchCpuMs), *std::max_element(switchMs.begin(), switchMs.end()));
+        median(switchMs), median(switchCpuMs), *std::max_element(switchMs.begin(), switchMs.end()));
     std::printf("now showing: %s\n", qPrintable(window.action(QStringLiteral("QuitX"))->text()));
     return 0;
 }

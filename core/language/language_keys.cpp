@@ -105,13 +105,16 @@ constexpr LanguageKey form1Keys[] = {
     {100, {caption("GestisciLinguaX", "Gestisci Lingua...")}},
     {101, {caption("NuovaIstanzaX", "Nuova Istanza...")}},
     // Our own messages, for failures the user must hear about.
-    {LanguageKeys::cannotOpen, {text("Impossibile aprire la nota \"%1\":\n%2\n\nIl testo sullo schermo non è cambiato.")}},
-    {LanguageKeys::cannotSave, {text("Impossibile salvare la nota in \"%1\":\n%2\n\nIl testo è ancora qui, invariato.")}},
+    {LanguageKeys::cannotOpen,
+        {text("Impossibile aprire la nota \"%1\":\n%2\n\nIl testo sullo schermo non è cambiato.")}},
+    {LanguageKeys::cannotSave,
+        {text("Impossibile salvare la nota in \"%1\":\n%2\n\nIl testo è ancora qui, invariato.")}},
     {LanguageKeys::noLastFile, {text("All'ultima uscita non era aperto nessun file da ricaricare.")}},
     {LanguageKeys::onlyFirstDropped, {text("Si apre una nota alla volta: è stata aperta \"%1\".")}},
     {LanguageKeys::languageNotKept,
-     {text("La lingua scelta vale fino alla chiusura di Tabulo, ma non è stato possibile ricordarla:")}},
-    {LanguageKeys::cannotEditLanguages, {text("Non è stato possibile aprire il file delle lingue nell'editor di testo:")}},
+        {text("La lingua scelta vale fino alla chiusura di Tabulo, ma non è stato possibile ricordarla:")}},
+    {LanguageKeys::cannotEditLanguages,
+        {text("Non è stato possibile aprire il file delle lingue nell'editor di testo:")}},
     {LanguageKeys::yesButton, {text("&Sì")}},
     {LanguageKeys::noButton, {text("&No")}},
     {LanguageKeys::cancelButton, {text("Annulla")}},
@@ -176,11 +179,16 @@ QString LanguageKey::builtInText() const
 std::span<const LanguageKey> languageKeys(LanguageWindow window)
 {
     switch (window) {
-    case LanguageWindow::Form1: return form1Keys;
-    case LanguageWindow::Form2: return form2Keys;
-    case LanguageWindow::Form4: return form4Keys;
-    case LanguageWindow::Form5: return form5Keys;
-    case LanguageWindow::Form7: return form7Keys;
+    case LanguageWindow::Form1:
+        return form1Keys;
+    case LanguageWindow::Form2:
+        return form2Keys;
+    case LanguageWindow::Form4:
+        return form4Keys;
+    case LanguageWindow::Form5:
+        return form5Keys;
+    case LanguageWindow::Form7:
+        return form7Keys;
     }
     return {};
 }
@@ -188,8 +196,8 @@ std::span<const LanguageKey> languageKeys(LanguageWindow window)
 const LanguageKey *findLanguageKey(LanguageWindow window, int key)
 {
     const auto keys = languageKeys(window);
-    const auto found = std::lower_bound(keys.begin(), keys.end(), key,
-                                        [](const LanguageKey &entry, int wanted) { return entry.key < wanted; });
+    const auto found = std::lower_bound(
+        keys.begin(), keys.end(), key, [](const LanguageKey &entry, int wanted) { return entry.key < wanted; });
     return found != keys.end() && found->key == key ? &*found : nullptr;
 }
 
@@ -205,11 +213,16 @@ QString builtInLanguageText(int key)
 QString languageWindowName(LanguageWindow window)
 {
     switch (window) {
-    case LanguageWindow::Form1: return QStringLiteral("Form1");
-    case LanguageWindow::Form2: return QStringLiteral("Form2");
-    case LanguageWindow::Form4: return QStringLiteral("Form4");
-    case LanguageWindow::Form5: return QStringLiteral("Form5");
-    case LanguageWindow::Form7: return QStringLiteral("Form7");
+    case LanguageWindow::Form1:
+        return QStringLiteral("Form1");
+    case LanguageWindow::Form2:
+        return QStringLiteral("Form2");
+    case LanguageWindow::Form4:
+        return QStringLiteral("Form4");
+    case LanguageWindow::Form5:
+        return QStringLiteral("Form5");
+    case LanguageWindow::Form7:
+        return QStringLiteral("Form7");
     }
     return {};
 }

@@ -10,11 +10,11 @@ namespace tabulo {
 // The numbers of our own messages, which have no key in older language
 // files; the language file may give them like any other key.
 namespace LanguageKeys {
-constexpr int cannotOpen = 200;        // %1 the file, %2 the reason
-constexpr int cannotSave = 201;        // %1 the file, %2 the reason
+constexpr int cannotOpen = 200; // %1 the file, %2 the reason
+constexpr int cannotSave = 201; // %1 the file, %2 the reason
 constexpr int noLastFile = 202;
-constexpr int onlyFirstDropped = 203;  // %1 the file opened
-constexpr int languageNotKept = 204;   // followed by the file and the reason
+constexpr int onlyFirstDropped = 203; // %1 the file opened
+constexpr int languageNotKept = 204; // followed by the file and the reason
 constexpr int cannotEditLanguages = 205; // followed by the file (and the reason)
 // The buttons of the message and input boxes.
 constexpr int yesButton = 206;
@@ -30,12 +30,12 @@ enum class LanguageWindow { Form1, Form2, Form4, Form5, Form7 };
 
 // What one text of a key is assigned to.
 enum class TextTarget {
-    None,          // marks the unused places of a key's target list
-    Caption,       // menu, menu item, button or label caption: "&" marks the access key
-    ToolbarTip,    // a toolbar button's tool tip: the text with every "&" removed
-    ToolTip,       // any other tool tip: the text unchanged
+    None, // marks the unused places of a key's target list
+    Caption, // menu, menu item, button or label caption: "&" marks the access key
+    ToolbarTip, // a toolbar button's tool tip: the text with every "&" removed
+    ToolTip, // any other tool tip: the text unchanged
     WindowCaption, // "Tabulo - " and the text; the built-in text is the whole caption
-    Text,          // a message, prompt, title or status word the window keeps
+    Text, // a message, prompt, title or status word the window keeps
 };
 
 struct LanguageTarget
@@ -50,7 +50,7 @@ struct LanguageTarget
 struct LanguageKey
 {
     int key = 0;
-    std::array<LanguageTarget, 3> targets{};
+    std::array<LanguageTarget, 3> targets {};
 
     // The text the program shows when the language file gives none: the
     // built-in text of the key's first target that has one.

@@ -21,9 +21,9 @@ namespace tabulo {
 // they are now, so the user's edits show the next time it opens.
 namespace languageFiles {
 
-QString currentNamePath(const QString &dataFolder);  // Lang.ini
-QString textsPath(const QString &dataFolder);        // Language.ini
-QString folderPath(const QString &dataFolder);       // Lang/
+QString currentNamePath(const QString &dataFolder); // Lang.ini
+QString textsPath(const QString &dataFolder); // Language.ini
+QString folderPath(const QString &dataFolder); // Lang/
 
 // The current language's name; empty when Lang.ini is missing or empty.
 QString readCurrentName(const QString &dataFolder);

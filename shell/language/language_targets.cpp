@@ -80,10 +80,17 @@ void applyLanguageTargets(QWidget *window, LanguageWindow which, const LanguageT
                 continue;
             const QString shown = fitted(fromFile.value_or(builtIn));
             switch (target.kind) {
-            case TextTarget::Caption: setCaption(control, shown); break;
-            case TextTarget::ToolbarTip: setToolTip(control, withoutAccessKeys(shown)); break;
-            case TextTarget::ToolTip: setToolTip(control, shown); break;
-            default: break;
+            case TextTarget::Caption:
+                setCaption(control, shown);
+                break;
+            case TextTarget::ToolbarTip:
+                setToolTip(control, withoutAccessKeys(shown));
+                break;
+            case TextTarget::ToolTip:
+                setToolTip(control, shown);
+                break;
+            default:
+                break;
             }
         }
     }

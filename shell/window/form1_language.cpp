@@ -19,9 +19,9 @@ const QString choiceName = QStringLiteral("LanguageChoiseX(%1)");
 
 // What a new Language.ini starts with, so the user who asks to manage the
 // languages finds the format explained rather than an empty page.
-const QString newTextsFileHeader = QStringLiteral(
-    "# Tabulo language texts: one text per line, written as Language_Number=Text,\r\n"
-    "# for example English_5=Exit. The text cannot contain \"=\".\r\n");
+const QString newTextsFileHeader
+    = QStringLiteral("# Tabulo language texts: one text per line, written as Language_Number=Text,\r\n"
+                     "# for example English_5=Exit. The text cannot contain \"=\".\r\n");
 
 } // namespace
 
@@ -63,8 +63,7 @@ void Form1::applyLanguageNamed(const QString &name)
     if (statusPanel(0)->text() == previousStatusWord)
         statusPanel(0)->setText(statusWord);
     m_context.prompts->setButtonCaptions({languageText(LanguageKeys::yesButton), languageText(LanguageKeys::noButton),
-                                          languageText(LanguageKeys::cancelButton),
-                                          languageText(LanguageKeys::okButton)});
+        languageText(LanguageKeys::cancelButton), languageText(LanguageKeys::okButton)});
 }
 
 void Form1::rebuildLanguageMenu()
@@ -96,9 +95,9 @@ void Form1::rebuildLanguageMenu()
         // A "&" in a file name is shown, not taken as an access key.
         item->setText(QString(files[i]).replace(QLatin1Char('&'), QStringLiteral("&&")));
         const bool current = !checkedOne
-                             && languageFiles::readNameInFolder(data, files[i])
-                                        .compare(m_languageTexts.languageName(), Qt::CaseInsensitive)
-                                    == 0;
+            && languageFiles::readNameInFolder(data, files[i])
+                    .compare(m_languageTexts.languageName(), Qt::CaseInsensitive)
+                == 0;
         item->setChecked(current);
         checkedOne = checkedOne || current;
     }
@@ -121,8 +120,9 @@ void Form1::LanguageChoiseX_Click(int index)
     const FileResult saved = languageFiles::writeCurrentName(data, name);
     applyLanguageNamed(name);
     if (!saved.ok)
-        m_context.prompts->showError(this, QStringLiteral("%1\n%2\n%3")
-                                               .arg(languageText(LanguageKeys::languageNotKept), languageFiles::currentNamePath(data), saved.error));
+        m_context.prompts->showError(this,
+            QStringLiteral("%1\n%2\n%3")
+                .arg(languageText(LanguageKeys::languageNotKept), languageFiles::currentNamePath(data), saved.error));
 }
 
 void Form1::GestisciLinguaX_Click()

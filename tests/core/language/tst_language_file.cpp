@@ -30,37 +30,79 @@ void LanguageFileTest::textOfKeyFive_data()
     QTest::addColumn<QString>("expected"); // "<none>": the file gives no text
 
     const QString none = QStringLiteral("<none>");
-    QTest::newRow("plain") << "English_5=Exit" << "English" << "Exit";
-    QTest::newRow("blanks around each part") << "  english_5  =  Exit  " << "English" << "Exit";
-    QTest::newRow("tabs around each part") << "\tEnglish_5\t=\tExit\t" << "English" << "Exit";
-    QTest::newRow("key ignores case") << "ENGLISH_5=Exit" << "english" << "Exit";
-    QTest::newRow("further fields dropped") << "English_5=Exit=Now" << "English" << "Exit";
-    QTest::newRow("blanks inside the text kept") << "English_5=Select All  (CTRL+A)" << "English"
+    QTest::newRow("plain") << "English_5=Exit"
+                           << "English"
+                           << "Exit";
+    QTest::newRow("blanks around each part") << "  english_5  =  Exit  "
+                                             << "English"
+                                             << "Exit";
+    QTest::newRow("tabs around each part") << "\tEnglish_5\t=\tExit\t"
+                                           << "English"
+                                           << "Exit";
+    QTest::newRow("key ignores case") << "ENGLISH_5=Exit"
+                                      << "english"
+                                      << "Exit";
+    QTest::newRow("further fields dropped") << "English_5=Exit=Now"
+                                            << "English"
+                                            << "Exit";
+    QTest::newRow("blanks inside the text kept") << "English_5=Select All  (CTRL+A)"
+                                                 << "English"
                                                  << "Select All  (CTRL+A)";
-    QTest::newRow("access key kept") << "English_5=E&xit" << "English" << "E&xit";
-    QTest::newRow("later line wins") << "English_5=Exit\nEnglish_5=Quit" << "English" << "Quit";
-    QTest::newRow("later line in other case wins") << "English_5=Exit\r\nenglish_5=Quit" << "English" << "Quit";
-    QTest::newRow("lone CR ends a line") << "English_5=Exit\rEnglish_5=Quit" << "English" << "Quit";
-    QTest::newRow("empty text keeps the earlier one") << "English_5=Exit\nEnglish_5=" << "English" << "Exit";
-    QTest::newRow("only an empty text") << "English_5=  " << "English" << none;
-    QTest::newRow("no equals sign") << "English_5 Exit" << "English" << none;
-    QTest::newRow("section line") << "[English_5=Exit]" << "English" << none;
-    QTest::newRow("hash comment") << "#English_5=Exit" << "English" << none;
-    QTest::newRow("quote comment") << "'English_5=Exit" << "English" << none;
-    QTest::newRow("indented comment") << "   # English_5=Exit" << "English" << none;
-    QTest::newRow("other language") << "Italiano_5=Esci" << "English" << none;
-    QTest::newRow("language name is a prefix") << "Englishman_5=Exit" << "English" << none;
-    QTest::newRow("leading zero") << "English_05=Exit" << "English" << none;
-    QTest::newRow("other number") << "English_50=Exit" << "English" << none;
-    QTest::newRow("no underscore") << "English5=Exit" << "English" << none;
-    QTest::newRow("name with trailing blank matches nothing") << "English_5=Exit" << "English " << none;
-    QTest::newRow("empty name matches a bare number") << "_5=Exit" << "" << "Exit";
-    QTest::newRow("empty name ignores named keys") << "English_5=Exit" << "" << none;
-    QTest::newRow("name with blanks inside") << "Old English_5=Exit" << "Old English" << "Exit";
-    QTest::newRow("accented name") << "Français_5=Quitter" << "FRANÇAIS" << "Quitter";
-    QTest::newRow("bad lines around a good one") << "garbage\n=\n==\nEnglish_=x\nEnglish_5=Exit\n_=" << "English"
+    QTest::newRow("access key kept") << "English_5=E&xit"
+                                     << "English"
+                                     << "E&xit";
+    QTest::newRow("later line wins") << "English_5=Exit\nEnglish_5=Quit"
+                                     << "English"
+                                     << "Quit";
+    QTest::newRow("later line in other case wins") << "English_5=Exit\r\nenglish_5=Quit"
+                                                   << "English"
+                                                   << "Quit";
+    QTest::newRow("lone CR ends a line") << "English_5=Exit\rEnglish_5=Quit"
+                                         << "English"
+                                         << "Quit";
+    QTest::newRow("empty text keeps the earlier one") << "English_5=Exit\nEnglish_5="
+                                                      << "English"
+                                                      << "Exit";
+    QTest::newRow("only an empty text") << "English_5=  "
+                                        << "English" << none;
+    QTest::newRow("no equals sign") << "English_5 Exit"
+                                    << "English" << none;
+    QTest::newRow("section line") << "[English_5=Exit]"
+                                  << "English" << none;
+    QTest::newRow("hash comment") << "#English_5=Exit"
+                                  << "English" << none;
+    QTest::newRow("quote comment") << "'English_5=Exit"
+                                   << "English" << none;
+    QTest::newRow("indented comment") << "   # English_5=Exit"
+                                      << "English" << none;
+    QTest::newRow("other language") << "Italiano_5=Esci"
+                                    << "English" << none;
+    QTest::newRow("language name is a prefix") << "Englishman_5=Exit"
+                                               << "English" << none;
+    QTest::newRow("leading zero") << "English_05=Exit"
+                                  << "English" << none;
+    QTest::newRow("other number") << "English_50=Exit"
+                                  << "English" << none;
+    QTest::newRow("no underscore") << "English5=Exit"
+                                   << "English" << none;
+    QTest::newRow("name with trailing blank matches nothing") << "English_5=Exit"
+                                                              << "English " << none;
+    QTest::newRow("empty name matches a bare number") << "_5=Exit"
+                                                      << ""
+                                                      << "Exit";
+    QTest::newRow("empty name ignores named keys") << "English_5=Exit"
+                                                   << "" << none;
+    QTest::newRow("name with blanks inside") << "Old English_5=Exit"
+                                             << "Old English"
+                                             << "Exit";
+    QTest::newRow("accented name") << "Français_5=Quitter"
+                                   << "FRANÇAIS"
+                                   << "Quitter";
+    QTest::newRow("bad lines around a good one") << "garbage\n=\n==\nEnglish_=x\nEnglish_5=Exit\n_="
+                                                 << "English"
                                                  << "Exit";
-    QTest::newRow("empty file") << "" << "English" << none;
+    QTest::newRow("empty file") << ""
+                                << "English" << none;
 }
 
 void LanguageFileTest::textOfKeyFive()
@@ -101,14 +143,22 @@ void LanguageFileTest::lastNonEmptyLineIsTheName_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("name");
-    QTest::newRow("one line") << "English\r\n" << "English";
-    QTest::newRow("no line end") << "English" << "English";
-    QTest::newRow("last line wins") << "Italiano\r\nEnglish\r\n" << "English";
-    QTest::newRow("empty lines after") << "English\n\n\r\n" << "English";
-    QTest::newRow("blanks kept") << " English \n" << " English ";
-    QTest::newRow("a line of blanks is not empty") << "English\n  \n" << "  ";
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("only line ends") << "\r\n\r\n" << "";
+    QTest::newRow("one line") << "English\r\n"
+                              << "English";
+    QTest::newRow("no line end") << "English"
+                                 << "English";
+    QTest::newRow("last line wins") << "Italiano\r\nEnglish\r\n"
+                                    << "English";
+    QTest::newRow("empty lines after") << "English\n\n\r\n"
+                                       << "English";
+    QTest::newRow("blanks kept") << " English \n"
+                                 << " English ";
+    QTest::newRow("a line of blanks is not empty") << "English\n  \n"
+                                                   << "  ";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("only line ends") << "\r\n\r\n"
+                                    << "";
 }
 
 void LanguageFileTest::lastNonEmptyLineIsTheName()
@@ -128,7 +178,8 @@ void LanguageFileTest::longTextsAreCut()
 
 void LanguageFileTest::missingTextsAreTheBuiltInItalianOnes()
 {
-    const LanguageTexts texts = LanguageTexts::fromText(u"English_5=Exit\nEnglish_999=Spare", QStringLiteral("English"));
+    const LanguageTexts texts
+        = LanguageTexts::fromText(u"English_5=Exit\nEnglish_999=Spare", QStringLiteral("English"));
     QCOMPARE(texts.text(5), QStringLiteral("Exit"));
     QCOMPARE(texts.text(15), QStringLiteral("La nota contiene modifiche non salvate. Vuoi salvarle?"));
     QCOMPARE(texts.text(36), QStringLiteral("Vai Giù"));

@@ -7,8 +7,8 @@
 #include "../file_bytes.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -105,12 +105,22 @@ void LanguageTextsTest::currentNameComesFromLangIni_data()
     QTest::addColumn<QByteArray>("langIni");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("quitCaption");
-    QTest::newRow("last non-empty line") << QByteArray("Italiano\r\nEnglish\r\n\r\n") << "English" << "Exit";
-    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf" "English\r\n") << "English" << "Exit";
-    QTest::newRow("Windows-1252") << QByteArray("Fran\xe7" "ais\r\n") << "Français" << "Quitter";
-    QTest::newRow("trailing blank matches no key") << QByteArray("English \r\n") << "English " << "Esci";
-    QTest::newRow("other case matches") << QByteArray("ENGLISH\n") << "ENGLISH" << "Exit";
-    QTest::newRow("empty file") << QByteArray() << "" << "Esci";
+    QTest::newRow("last non-empty line") << QByteArray("Italiano\r\nEnglish\r\n\r\n") << "English"
+                                         << "Exit";
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
+                                                  "English\r\n")
+                                    << "English"
+                                    << "Exit";
+    QTest::newRow("Windows-1252") << QByteArray("Fran\xe7"
+                                                "ais\r\n")
+                                  << "Français"
+                                  << "Quitter";
+    QTest::newRow("trailing blank matches no key") << QByteArray("English \r\n") << "English "
+                                                   << "Esci";
+    QTest::newRow("other case matches") << QByteArray("ENGLISH\n") << "ENGLISH"
+                                        << "Exit";
+    QTest::newRow("empty file") << QByteArray() << ""
+                                << "Esci";
 }
 
 void LanguageTextsTest::currentNameComesFromLangIni()
@@ -120,7 +130,9 @@ void LanguageTextsTest::currentNameComesFromLangIni()
     QFETCH(QString, quitCaption);
     QCOMPARE(languageFiles::readCurrentName(data()), QString());
     writeData(QStringLiteral("Lang.ini"), langIni);
-    writeData(QStringLiteral("Language.ini"), "English_5=Exit\r\nFran\xc3\xa7" "ais_5=Quitter\r\n");
+    writeData(QStringLiteral("Language.ini"),
+        "English_5=Exit\r\nFran\xc3\xa7"
+        "ais_5=Quitter\r\n");
     QCOMPARE(languageFiles::readCurrentName(data()), name);
     const LanguageTexts texts = LanguageTexts::loadCurrent(data());
     QCOMPARE(texts.languageName(), name);
@@ -145,7 +157,7 @@ void LanguageTextsTest::folderListsNamesWithoutExtension()
         writeData(QStringLiteral("Lang/") + QString::fromUtf8(name), "x\r\n");
     QDir().mkpath(data() + QStringLiteral("/Lang/Subfolder"));
     QCOMPARE(languageFiles::folderNames(data()),
-             (QStringList{QStringLiteral("deutsch"), QStringLiteral("English"), QStringLiteral("Español")}));
+        (QStringList {QStringLiteral("deutsch"), QStringLiteral("English"), QStringLiteral("Español")}));
     writeData(QStringLiteral("Lang/Klingon"), "Klingon\r\n\r\n");
     QCOMPARE(languageFiles::readNameInFolder(data(), QStringLiteral("Klingon")), QStringLiteral("Klingon"));
     QCOMPARE(languageFiles::readNameInFolder(data(), QStringLiteral("Missing")), QString());
@@ -199,11 +211,10 @@ void LanguageTextsTest::everyWindowKeyIsUniqueAndHasABuiltInText()
             previous = key.key;
             QVERIFY2(key.targets[0].kind != TextTarget::None, qPrintable(where + QStringLiteral(" has no target")));
             // Only a tool tip may be absent without a language file.
-            const bool onlyToolTips = std::all_of(key.targets.begin(), key.targets.end(), [](const LanguageTarget &t) {
-                return t.kind == TextTarget::ToolTip || t.kind == TextTarget::None;
-            });
+            const bool onlyToolTips = std::all_of(key.targets.begin(), key.targets.end(),
+                [](const LanguageTarget &t) { return t.kind == TextTarget::ToolTip || t.kind == TextTarget::None; });
             QVERIFY2(onlyToolTips || !key.builtInText().isEmpty(),
-                     qPrintable(where + QStringLiteral(" has no built-in text")));
+                qPrintable(where + QStringLiteral(" has no built-in text")));
             QCOMPARE(findLanguageKey(window, key.key), &key);
         }
     }
@@ -233,8 +244,8 @@ void LanguageTextsTest::shippedLanguagesGiveEveryKey()
 void LanguageTextsTest::shippedLanguageFilesNameTheirLanguage()
 {
     const QStringList offered = languageFiles::folderNames(shippedData());
-    QCOMPARE(QSet<QString>(offered.begin(), offered.end()),
-             QSet<QString>(shippedLanguages.begin(), shippedLanguages.end()));
+    QCOMPARE(
+        QSet<QString>(offered.begin(), offered.end()), QSet<QString>(shippedLanguages.begin(), shippedLanguages.end()));
     for (const QString &file : offered)
         QCOMPARE(languageFiles::readNameInFolder(shippedData(), file), file);
     QCOMPARE(languageFiles::readCurrentName(shippedData()), QStringLiteral("Italiano"));

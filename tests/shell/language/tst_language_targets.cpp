@@ -17,8 +17,7 @@ using namespace tabulo;
 namespace {
 
 // The controls a find and replace window and a calculator have, by name.
-template<typename Control>
-Control *add(QWidget *window, const char *name)
+template<typename Control> Control *add(QWidget *window, const char *name)
 {
     auto *control = new Control(window);
     control->setObjectName(QString::fromLatin1(name));
@@ -47,7 +46,7 @@ void LanguageTargetsTest::findAndReplaceTakesItsTexts()
     const auto texts = LanguageTexts::fromText(u"English_52=Find and Replace\nEnglish_53=Find:\n"
                                                u"English_55=Match &case\nEnglish_58=Replace &All\n"
                                                u"English_59=Text not found",
-                                               QStringLiteral("English"));
+        QStringLiteral("English"));
     applyLanguageTargets(&window, LanguageWindow::Form5, texts);
     QCOMPARE(window.windowTitle(), QStringLiteral("Tabulo - Find and Replace"));
     QCOMPARE(label->text(), QStringLiteral("Find:"));
@@ -90,7 +89,7 @@ void LanguageTargetsTest::calculatorTextsGoToCaptionsAndToolTips()
 
     const auto texts = LanguageTexts::fromText(u"English_77=Send to &Note\nEnglish_78=Clear\n"
                                                u"English_79=Click a calculation to use it again",
-                                               QStringLiteral("English"));
+        QStringLiteral("English"));
     applyLanguageTargets(&window, LanguageWindow::Form7, texts);
     QCOMPARE(send->text(), QStringLiteral("Send to &Note"));
     QCOMPARE(sendButton->text(), QStringLiteral("Send to &Note"));
@@ -106,7 +105,7 @@ void LanguageTargetsTest::runawayCaptionsAreCut()
     auto *label = add<QLabel>(&window, "Label1");
     const QString runaway(600, QLatin1Char('x'));
     applyLanguageTargets(&window, LanguageWindow::Form5,
-                         LanguageTexts::fromText(QStringLiteral("English_53=") + runaway, QStringLiteral("English")));
+        LanguageTexts::fromText(QStringLiteral("English_53=") + runaway, QStringLiteral("English")));
     QCOMPARE(label->text().size(), 100);
     QVERIFY(label->text().endsWith(QChar(0x2026)));
 }

@@ -133,14 +133,14 @@ void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce()
     window.applyLanguage();
     const QString data = fixture.dataFile(QString()).chopped(1);
 
-    QCOMPARE(languageItems(window), (QStringList{"English", "Italiano*"}));
+    QCOMPARE(languageItems(window), (QStringList {"English", "Italiano*"}));
     QCOMPARE(window.action("QuitX")->text(), QStringLiteral("Esci"));
     QCOMPARE(toolTip(window, 0), QStringLiteral("Nuovo File"));
     QCOMPARE(captionsNotIn(window, LanguageTexts::load(data, QStringLiteral("Italiano"))), QStringList());
 
     window.action("LanguageChoiseX(0)")->trigger();
     QCOMPARE(fixture.readDataFile("Lang.ini"), QByteArray("English\r\n"));
-    QCOMPARE(languageItems(window), (QStringList{"English*", "Italiano"}));
+    QCOMPARE(languageItems(window), (QStringList {"English*", "Italiano"}));
     QCOMPARE(window.action("QuitX")->text(), QStringLiteral("Exit"));
     QCOMPARE(menuCaption(window, "LinguaX"), QStringLiteral("Language"));
     QCOMPARE(toolTip(window, 0), QStringLiteral("New Note"));
@@ -163,34 +163,35 @@ void LanguageTest::menuFollowsTheFolderWhenRebuilt()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     // No language chosen yet: the built-in texts, which are Italian.
-    QCOMPARE(languageItems(window), (QStringList{"Italiano*"}));
+    QCOMPARE(languageItems(window), (QStringList {"Italiano*"}));
 
-    addLanguageFiles(fixture, {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Rock&Roll"),
-                               QStringLiteral("notes.txt")});
+    addLanguageFiles(fixture,
+        {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Rock&Roll"),
+            QStringLiteral("notes.txt")});
     window.applyLanguage();
     // A "&" in a file name is shown as it is.
-    QCOMPARE(languageItems(window), (QStringList{"Deutsch", "English", "Rock&&Roll"}));
+    QCOMPARE(languageItems(window), (QStringList {"Deutsch", "English", "Rock&&Roll"}));
 
     // Language names match ignoring case, like the keys.
     QVERIFY(WindowFixture::writeFile(fixture.dataFile("Lang.ini"), "english\r\n"));
     window.applyLanguage();
-    QCOMPARE(languageItems(window), (QStringList{"Deutsch", "English*", "Rock&&Roll"}));
+    QCOMPARE(languageItems(window), (QStringList {"Deutsch", "English*", "Rock&&Roll"}));
 
     QVERIFY(QFile::remove(fixture.dataFile("Lang/English")));
     QVERIFY(QFile::remove(fixture.dataFile("Lang/Rock&Roll")));
     window.applyLanguage();
-    QCOMPARE(languageItems(window), (QStringList{"Deutsch"}));
+    QCOMPARE(languageItems(window), (QStringList {"Deutsch"}));
     QCOMPARE(window.findChild<QMenu *>("LinguaX")->actions().size(), 3); // manage, separator, Deutsch
 
     window.action("LanguageChoiseX(0)")->trigger();
     QCOMPARE(fixture.readDataFile("Lang.ini"), QByteArray("Deutsch\r\n"));
-    QCOMPARE(languageItems(window), (QStringList{"Deutsch*"}));
+    QCOMPARE(languageItems(window), (QStringList {"Deutsch*"}));
 }
 
 void LanguageTest::toolbarTipsDropTheAccessKeys()
 {
-    WindowFixture fixture({.dataFiles = {{"Lang.ini", "Italiano\r\n"},
-                                         {"Language.ini", "Italiano_3=&Salva\r\nItaliano_29=Cal&co&latrice\r\n"}}});
+    WindowFixture fixture({.dataFiles
+        = {{"Lang.ini", "Italiano\r\n"}, {"Language.ini", "Italiano_3=&Salva\r\nItaliano_29=Cal&co&latrice\r\n"}}});
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     QCOMPARE(window.action("SaveX")->text(), QStringLiteral("&Salva"));
@@ -202,8 +203,9 @@ void LanguageTest::toolbarTipsDropTheAccessKeys()
 void LanguageTest::messagesAndQuitButtonsComeFromTheLanguage()
 {
     WindowFixture fixture({.dataFiles = {{"Lang.ini", "English\r\n"},
-                                         {"Language.ini", "English_15=Save it?\r\nEnglish_63=Changed\r\n"
-                                                          "English_64=Quit\r\nEnglish_65=Tray\r\nEnglish_66=Back\r\n"}}});
+                               {"Language.ini",
+                                   "English_15=Save it?\r\nEnglish_63=Changed\r\n"
+                                   "English_64=Quit\r\nEnglish_65=Tray\r\nEnglish_66=Back\r\n"}}});
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     QCOMPARE(window.languageText(15), QStringLiteral("Save it?"));
@@ -230,7 +232,7 @@ void LanguageTest::withoutLanguageFilesEverythingIsItalian()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     QCOMPARE(captionsNotIn(window, LanguageTexts()), QStringList());
-    QCOMPARE(languageItems(window), (QStringList{"Italiano*"}));
+    QCOMPARE(languageItems(window), (QStringList {"Italiano*"}));
     typeIntoNote(window, "+1");
     QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modificato"));
     QCOMPARE(window.languageText(15), QStringLiteral("La nota contiene modifiche non salvate. Vuoi salvarle?"));
@@ -255,7 +257,7 @@ void LanguageTest::unknownLanguageKeepsTheBuiltInTexts()
     window.applyLanguage();
     QCOMPARE(window.languageName(), QStringLiteral("Klingon"));
     QCOMPARE(captionsNotIn(window, LanguageTexts()), QStringList());
-    QCOMPARE(languageItems(window), (QStringList{"English"}));
+    QCOMPARE(languageItems(window), (QStringList {"English"}));
 }
 
 void LanguageTest::choiceThatCannotBeRememberedIsReportedAndStillApplied()
@@ -273,7 +275,8 @@ void LanguageTest::choiceThatCannotBeRememberedIsReportedAndStillApplied()
     window.action("LanguageChoiseX(0)")->trigger();
     const QStringList errors = fixture.prompts.takeErrors();
     QCOMPARE(errors.size(), 1);
-    QVERIFY2(errors[0].startsWith(QStringLiteral("The chosen language applies until Tabulo closes")), qPrintable(errors[0]));
+    QVERIFY2(
+        errors[0].startsWith(QStringLiteral("The chosen language applies until Tabulo closes")), qPrintable(errors[0]));
     QVERIFY(errors[0].contains(fixture.dataFile("Lang.ini")));
     QCOMPARE(window.action("QuitX")->text(), QStringLiteral("Exit"));
 }
@@ -284,7 +287,7 @@ void LanguageTest::managingLanguagesOpensTheFileAndCreatesAMissingOne()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     window.action("GestisciLinguaX")->trigger();
-    QCOMPARE(fixture.desktop.requests, QStringList{"editor " + fixture.dataFile("Language.ini")});
+    QCOMPARE(fixture.desktop.requests, QStringList {"editor " + fixture.dataFile("Language.ini")});
     QVERIFY(fixture.readDataFile("Language.ini").startsWith("# Tabulo language texts"));
     // The explanation changes no text.
     window.applyLanguage();
@@ -315,7 +318,8 @@ void LanguageTest::otherWindowsSeeTheFileAsItIsNow()
     Form1 &window = fixture.window();
     QCOMPARE(window.languageText(72), QStringLiteral("&Files"));
     QCOMPARE(window.languageText(73), QStringLiteral("Progetti"));
-    QVERIFY(WindowFixture::writeFile(fixture.dataFile("Language.ini"), "English_72=&Folder\r\nEnglish_73=Projects\r\n"));
+    QVERIFY(
+        WindowFixture::writeFile(fixture.dataFile("Language.ini"), "English_72=&Folder\r\nEnglish_73=Projects\r\n"));
     QCOMPARE(window.languageText(72), QStringLiteral("&Folder"));
     QCOMPARE(window.languageText(73), QStringLiteral("Projects"));
 }
@@ -339,7 +343,7 @@ void LanguageTest::realBoxesShowTheLanguageButtons()
     });
     answer.start();
     QCOMPARE(prompts.askYesNoCancel(nullptr, QStringLiteral("Salvare?")), Prompts::Answer::No);
-    QCOMPARE(shown, (QStringList{"&Sì", "&No", "Annulla"}));
+    QCOMPARE(shown, (QStringList {"&Sì", "&No", "Annulla"}));
 }
 
 QTEST_MAIN(LanguageTest)
