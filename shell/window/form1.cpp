@@ -9,6 +9,7 @@
 
 #include "language_defaults.h"
 #include "services/prompts.h"
+#include "theme/theme_applier.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -46,6 +47,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     setWindowIcon(icons::programIcon());
     buildControls();
     buildMenus();
+    buildThemes();
     buildTimers();
     connectNoteSignals();
     m_testoModificato = defaultLanguageText(63);

@@ -23,6 +23,9 @@ namespace tabulo {
 
 class NoteEditor;
 class Prompts;
+class ThemeApplier;
+class ThemeMenu;
+struct Theme;
 class TotalBox;
 class Toolbar;
 class StatusBar;
@@ -35,6 +38,7 @@ class StatusBar;
 //   form1_layout.cpp    Form_Resize, editor modes, toolbar, text size
 //   form1_note.cpp      change handling, evaluation, totals, history
 //   form1_startup.cpp   Form_Load, Start_Timer and the settings it restores
+//   form1_theme.cpp     the theme: LoadTheme and the "Colori" menu
 //   form1_shutdown.cpp  the quit dialog, the quit sequence, saving
 class Form1 : public QMainWindow
 {
@@ -70,8 +74,9 @@ public:
     QString NuovoFile;
     QString NuovoFileInUscita;
 
-    // Theme values kept as text; until a theme supplies them the design
-    // colours stand (colour numbers, red in the low byte).
+    // The applied theme's colours of a total by its sign, kept as text
+    // (colour numbers, red in the low byte); until a theme supplies them the
+    // design colours stand.
     struct TotalColours
     {
         QString fta_posi = QStringLiteral("65280"), fta_nega = QStringLiteral("255");
@@ -82,6 +87,8 @@ public:
     // ---- handlers
     void Form_Load();
     void Start_Timer();
+    void LoadTheme();
+    ThemeMenu *themes() const { return m_themes; }
     void LoadBarSetting();
     void LoadScrollSetting();
     void LoadWindowPlacement();
@@ -142,6 +149,9 @@ private:
     void syncHiddenEditor();
     void showSelectionLength();
     void showRecordedState(const std::optional<QString> &restored);
+    // form1_theme.cpp
+    void buildThemes();
+    void showAppliedTheme(const Theme &current);
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);
@@ -169,6 +179,8 @@ private:
     QMenu *m_trayBar = nullptr;
     QPointer<Form6> m_form6;
     QHash<QString, QAction *> m_actions;
+    std::unique_ptr<ThemeApplier> m_themeApplier;
+    ThemeMenu *m_themes = nullptr; // owned by its menu
     // The real message boxes, for a window built without a Prompts service:
     // a question about unsaved text must never be skipped.
     std::unique_ptr<Prompts> m_ownPrompts;

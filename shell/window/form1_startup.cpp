@@ -103,6 +103,7 @@ void Form1::Ora_Timer()
 void Form1::Start_Timer()
 {
     Start.stop();
+    LoadTheme();
     LoadBarSetting();
     LoadScrollSetting();
     LoadWindowPlacement();

@@ -14,6 +14,9 @@ inline QString defaultLanguageText(int key)
     case 64: return QStringLiteral("Quit Tabulo");
     case 65: return QStringLiteral("Send to the tray");
     case 66: return QStringLiteral("Cancel");
+    case 96: return QStringLiteral("Scrivi il nome del nuovo tema:");
+    case 97: return QStringLiteral("Crea Tema");
+    case 98: return QStringLiteral("Esiste già un tema con questo nome: scegline un altro.");
     default: return {};
     }
 }
