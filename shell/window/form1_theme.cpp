@@ -2,7 +2,6 @@
 
 #include "language_defaults.h"
 #include "note_editor.h"
-#include "theme/colour_picker.h"
 #include "theme/theme_applier.h"
 #include "theme/theme_menu.h"
 #include "total_box.h"
