@@ -34,9 +34,8 @@ ColourPicker::ColourPicker(QWidget *owner) : QWidget(owner, Qt::Window)
     auto *numbers = new QGridLayout;
     m_decimal = addNumberRow(numbers, 0, QStringLiteral("Numero colore:"), QStringLiteral("decimal"));
     m_hex = addNumberRow(numbers, 1, QStringLiteral("In esadecimale:"), QStringLiteral("hex"));
-    m_html = addNumberRow(numbers, 2, QStringLiteral("Nelle pagine web:"), QStringLiteral("html"));
     auto *hint = new QLabel(QStringLiteral("Incolla il numero dopo il segno \"=\" di una riga del tema, "
-                                           "per esempio: edt_bcol = %1")
+                                           "per esempio:\nedt_bcol = %1")
                                 .arg(colourNumberAsHex(colourNumber(255, 255, 255))));
     hint->setWordWrap(true);
 
@@ -99,7 +98,6 @@ void ColourPicker::showNumbers()
     const ColourNumber number = colour();
     m_decimal->setText(colourNumberAsDecimal(number));
     m_hex->setText(colourNumberAsHex(number));
-    m_html->setText(ColorToHtml(number));
 }
 
 void ColourPicker::showBeside(QWidget *owner)

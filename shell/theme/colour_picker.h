@@ -36,7 +36,6 @@ private:
     QColorDialog *m_dialog = nullptr;
     QLineEdit *m_decimal = nullptr;
     QLineEdit *m_hex = nullptr;
-    QLineEdit *m_html = nullptr;
 };
 
 } // namespace tabulo

@@ -110,6 +110,12 @@ void Form1ThemeTest::startUpAppliesTheChosenTheme()
     QCOMPARE(w.text1()->fontPointSize(), 16.0);
     w.action(QStringLiteral("NormalizzaTestoX"))->trigger();
     QCOMPARE(w.text1()->fontPointSize(), 15.0);
+
+    // The quit dialog takes the window's background.
+    w.close();
+    QTRY_VERIFY(w.quitDialog() && w.quitDialog()->isVisible());
+    QCOMPARE(background(w.quitDialog()), red);
+    w.quitDialog()->close();
 }
 
 void Form1ThemeTest::withoutThemesTheDesignLookStays()
