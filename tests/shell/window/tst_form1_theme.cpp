@@ -83,7 +83,7 @@ private slots:
     void choiceThatCannotBeRememberedIsStillApplied();
     void secondBandFollowsTheSecondTotalOnlyWhenItHasOne();
     void creaTemaRefusesNamesItCannotUse();
-    void creaTemaWithoutThemeFolderSaysSo();
+    void withoutThemeFolderCreaTemaAndGestisciTemiSaySo();
     void gestisciTemiOpensTheFolder();
 };
 
@@ -298,7 +298,7 @@ void Form1ThemeTest::creaTemaRefusesNamesItCannotUse()
     QCOMPARE(captions(w), QStringList({"Mare", "Rosso", "Verde [x]"}));
 }
 
-void Form1ThemeTest::creaTemaWithoutThemeFolderSaysSo()
+void Form1ThemeTest::withoutThemeFolderCreaTemaAndGestisciTemiSaySo()
 {
     WindowFixture fixture;
     QVERIFY(fixture.ready());
@@ -309,6 +309,10 @@ void Form1ThemeTest::creaTemaWithoutThemeFolderSaysSo()
     QVERIFY2(errors[0].contains(QDir::toNativeSeparators(fixture.dataFile(QStringLiteral("Theme")))),
              qPrintable(errors[0]));
     QVERIFY(!fixture.dataFileExists(QStringLiteral("Theme")));
+
+    // Nor can a missing folder be opened.
+    fixture.window().action(QStringLiteral("GestisciTemiX"))->trigger();
+    QCOMPARE(fixture.prompts.takeErrors().size(), 1);
     QCOMPARE(fixture.desktop.requests, QStringList());
 }
 
