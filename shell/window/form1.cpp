@@ -8,6 +8,7 @@
 #include "total_box.h"
 
 #include "services/prompts.h"
+#include "theme/theme_applier.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -44,6 +45,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     buildControls();
     buildMenus();
     connectLanguageMenu();
+    buildThemes();
     buildTimers();
     connectNoteSignals();
     connectDocumentCommands();
