@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form6.h"
+#include "note_dialog_host.h"
 #include "language/language_texts.h"
 #include "program_context.h"
 #include "session/note_session.h"
@@ -45,7 +46,7 @@ class StatusBar;
 //   form1_theme.cpp       the theme: LoadTheme and the "Colori" menu
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_language.cpp    the interface language and the "Lingua" menu
-class Form1 : public QMainWindow
+class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
 public:
@@ -75,7 +76,7 @@ public:
     bool modi() const { return m_session.modi(); }
     bool isUntitled() const { return !m_session.hasFile(); }
     const UndoHistory &history() const { return m_session.history(); }
-    const ProgramContext &context() const { return m_context; }
+    const ProgramContext &context() const override { return m_context; }
 
     // The applied theme's colours of a total by its sign, kept as text
     // (colour numbers, red in the low byte); until a theme supplies them the
@@ -90,7 +91,14 @@ public:
     // Saves the note under `path`, makes it the note's file and carries on
     // whatever waited for the save (the quit, a New). False, after telling
     // the user why, when the file could not be written.
-    bool saveNoteAs(const QString &path);
+    bool saveNoteAs(const QString &path) override;
+
+    // ---- what the note dialogs ask of the window (form1_dialogs.cpp)
+    QWidget *hostWindow() override { return this; }
+    bool openNote(const QString &path) override { return openNoteFile(path); }
+    QString currentNotePath() const override;
+    void noteFileDeleted(const QString &path) override;
+    void dialogClosed() override;
 
     // ---- handlers
     void Form_Load();
@@ -143,7 +151,7 @@ public:
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
     // language: the language file's text, else the built-in one.
-    QString languageText(int key) const;
+    QString languageText(int key) const override;
     // The current language's name as Lang.ini gave it; the help page and the
     // windows that open later use it.
     QString languageName() const { return m_languageTexts.languageName(); }

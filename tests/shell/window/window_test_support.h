@@ -5,6 +5,7 @@
 // on a temporary program folder.
 
 #include "form1.h"
+#include "form4.h"
 #include "note_editor.h"
 #include "services/desktop.h"
 #include "services/prompts.h"
@@ -263,6 +264,34 @@ public:
     bool waitForReset()
     {
         return QTest::qWaitFor([this] { return !m_window->resetModi.isActive(); }, 5000);
+    }
+
+    // The folder the note dialogs open in, as a user's last folder.
+    bool rememberFolder(const QString &folder)
+    {
+        return writeFile(dataFile(QStringLiteral("Dir.ini")), (folder + QStringLiteral("\r\n")).toUtf8());
+    }
+    // The save dialog the window has open, once it is there.
+    Form4 *saveDialog()
+    {
+        Form4 *dialog = nullptr;
+        (void)QTest::qWaitFor([&] { return (dialog = m_window->findChild<Form4 *>()) != nullptr; }, 5000);
+        return dialog;
+    }
+    // Answers the open save dialog: saves under `name` in the folder it shows,
+    // or closes it unsaved when there is no name.
+    bool answerSaveDialog(const std::optional<QString> &name)
+    {
+        Form4 *dialog = saveDialog();
+        if (!dialog)
+            return false;
+        if (name) {
+            dialog->Text1->setText(*name);
+            dialog->Command1_Click();
+        } else {
+            dialog->close();
+        }
+        return true;
     }
 
     // The quit sequence ends by closing the window for good; a close that
