@@ -36,6 +36,7 @@ class StatusBar;
 //   form1_note.cpp      change handling, evaluation, totals, history
 //   form1_startup.cpp   Form_Load, Start_Timer and the settings it restores
 //   form1_shutdown.cpp  the quit dialog, the quit sequence, saving
+//   form1_variants.cpp  switching to the other layout variant
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -106,6 +107,9 @@ public:
     void RipetiX_Click();
     void SaveX_Click();
     void Save_Calc_Click();
+    // form1_variants.cpp: switching to the other layout variant
+    void TotaleInAltoX_Click();
+    void TotaleInBassoX_Click();
 
     // The one-shot timers and the clock.
     QTimer Start, onQuit, OnTrayBar, resetModi, Ora;
@@ -145,6 +149,8 @@ private:
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);
+    // form1_variants.cpp
+    void switchToVariant(const QString &programName);
     // form1_shutdown.cpp
     void Form_Unload();
     bool saveNoteTo(const QString &path);
