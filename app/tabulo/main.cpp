@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -40,6 +41,13 @@ int main(int argc, char *argv[])
                      argv[0]);
         return 1;
     }
+#ifdef SIGPIPE
+    // Started by the launcher, the program inherits standard channels that
+    // may close long before it does (a pipe whose reader was the launcher's
+    // caller). A message written there then must fail quietly, not end the
+    // program with the note in it.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulo"));
     // The version each variant has always carried.
