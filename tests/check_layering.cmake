@@ -1,6 +1,8 @@
 # The note's core and the interpreter never depend on widgets: the core links
 # only QtCore and the interpreter no Qt at all, so both run without a display.
-file(GLOB_RECURSE core_sources ${ROOT}/core/*.h ${ROOT}/core/*.cpp ${ROOT}/shell/settings/*.h ${ROOT}/shell/settings/*.cpp)
+# The launcher too: it must start in a blink, without the GUI libraries.
+file(GLOB_RECURSE core_sources ${ROOT}/core/*.h ${ROOT}/core/*.cpp ${ROOT}/shell/settings/*.h ${ROOT}/shell/settings/*.cpp
+     ${ROOT}/launcher/*.h ${ROOT}/launcher/*.cpp)
 file(GLOB_RECURSE interpreter_sources ${ROOT}/script/vbs/*.h ${ROOT}/script/vbs/*.cpp)
 set(offenders)
 foreach(source ${core_sources})

@@ -1,6 +1,10 @@
 #include "note_editor.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include <algorithm>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -52,10 +56,66 @@ bool NoteEditor::event(QEvent *event)
     return QPlainTextEdit::event(event);
 }
 
+void NoteEditor::mousePressEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mousePressEvent(event);
+    emit mousePressed(event->button(), event->globalPosition().toPoint());
+}
+
 void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    emit mouseReleased();
+    if (event->button() != Qt::RightButton)
+        emit mouseReleased();
+}
+
+void NoteEditor::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    emit focusReceived();
+}
+
+void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+}
+
+namespace {
+
+bool carriesFiles(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); });
+}
+
+} // namespace
+
+void NoteEditor::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragEnterEvent(event);
+}
+
+void NoteEditor::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        QPlainTextEdit::dragMoveEvent(event);
+}
+
+void NoteEditor::dropEvent(QDropEvent *event)
+{
+    if (!carriesFiles(event->mimeData())) {
+        QPlainTextEdit::dropEvent(event);
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(event->mimeData()->urls());
 }
 
 void NoteEditor::moveCaretToEnd()
