@@ -93,9 +93,11 @@ TextSplice NoteSession::replace(qsizetype position, qsizetype removedLength, QSt
     };
     if (insideLineEnd(position))
         --position;
-    if (insideLineEnd(end))
+    if (removedLength <= 0 || end <= position)
+        end = position;
+    else if (insideLineEnd(end))
         ++end;
-    TextSplice splice{position, end - position, withCrLfLineEnds(inserted)};
+    TextSplice splice{position, end - position, withCrLfLineEnds(inserted.toString())};
     if (splice.removedLength == 0 && splice.inserted.isEmpty())
         return splice;
     changeByCommand(splice);
@@ -268,16 +270,21 @@ FileResult NoteSession::load(const QString &path)
 
 void NoteSession::loadText(const QString &text, const QString &caption)
 {
-    // The text goes in with evaluation suspended, then is evaluated once,
-    // and the history starts from it.
+    // The text goes in whole with evaluation suspended (`Caricamento`), is
+    // evaluated once, and the history starts from it.
     m_caricamento = true;
-    const TextSplice splice = spliceBetween(m_text, withCrLfLineEnds(text));
-    if (splice.removedLength != 0 || !splice.inserted.isEmpty()) {
-        changeByCommand(splice);
-    }
+    const TextSplice whole{0, m_text.size(), withCrLfLineEnds(text)};
+    const qsizetype oldEditorLength = editorLength();
+    m_totX = QStringLiteral("0");
+    m_totY = m_totX;
+    m_text = whole.inserted;
+    m_lines.reset(m_text);
+    m_historyFollowsText = false;
+    emit textSpliced(whole, 0, oldEditorLength);
     m_caricamento = false;
     m_caption = caption;
     evaluateNote();
+    scheduleWorkingFiles(std::nullopt);
     resetModi();
 }
 

@@ -21,6 +21,6 @@ TextSplice spliceBetween(const QString &from, const QString &to);
 
 // Every line end of `text` (CR LF, a lone CR, a lone LF) as CR LF: the note
 // never holds any other kind, so its lines are the editor's lines.
-QString withCrLfLineEnds(QStringView text);
+QString withCrLfLineEnds(const QString &text);
 
 } // namespace tabulo
