@@ -106,8 +106,8 @@ void StartProgramTest::startsTheVariantQuitLast_data()
     QTest::newRow("2") << QByteArray("\"2\"\r\n") << true << "Tabulo_Bt";
     QTest::newRow("1") << QByteArray("\"1\"\r\n") << true << "Tabulo_Top";
     QTest::newRow("no start file") << QByteArray() << false << "Tabulo_Top";
-    QTest::newRow("empty start file") << QByteArray() << true << "Tabulo_Top";
-    QTest::newRow("garbage") << QByteArray("\x7f\x45\x4c\x46\x02\x01garbage") << true << "Tabulo_Top";
+    // What else a start file may hold is the choice's own test; here only
+    // that a huge one does not slow the launcher down or stop it.
     QTest::newRow("10 MB") << QByteArray(10 * 1024 * 1024, '9') << true << "Tabulo_Top";
 }
 
