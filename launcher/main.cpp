@@ -26,15 +26,15 @@ int fail(const QString &message)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const ProgramFolders folders =
-        locateProgramFolders(QCoreApplication::applicationDirPath() + QStringLiteral("/Tabulo"));
+    const ProgramFolders folders
+        = locateProgramFolders(QCoreApplication::applicationDirPath() + QStringLiteral("/Tabulo"));
     const launcher::Variant variant = launcher::variantFor(
         launcher::readStartFileHead(folders.dataFolder() + QStringLiteral("/TabuloStartForTOT.ini")));
     const QString program = programPath(folders.programFolder, launcher::programName(variant));
 
     if (!QFileInfo(program).isFile())
-        return fail(QStringLiteral("%1 is missing, so Tabulo cannot start: this copy of Tabulo is incomplete.")
-                        .arg(program));
+        return fail(
+            QStringLiteral("%1 is missing, so Tabulo cannot start: this copy of Tabulo is incomplete.").arg(program));
     if (!QProcess::startDetached(program, app.arguments().mid(1)))
         return fail(QStringLiteral("%1 could not be started (is it executable?).").arg(program));
     return 0;

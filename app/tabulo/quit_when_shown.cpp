@@ -71,10 +71,8 @@ void QuitWhenShown::writeReport() const
         std::fprintf(stderr, "TABULO_QUIT_WHEN_SHOWN: cannot write %s\n", qPrintable(m_reportPath));
         return;
     }
-    report.write(QStringLiteral("shown %1\nversion %2\n")
-                     .arg(m_shownAt)
-                     .arg(QCoreApplication::applicationVersion())
-                     .toUtf8());
+    report.write(
+        QStringLiteral("shown %1\nversion %2\n").arg(m_shownAt).arg(QCoreApplication::applicationVersion()).toUtf8());
     report.commit();
 }
 

@@ -86,6 +86,6 @@ int main(int argc, char *argv[])
     }
     std::sort(times.begin(), times.end());
     std::printf("Start to window on screen: median %lld ms, worst %lld ms over %d runs (target: under 1000 ms)\n",
-                static_cast<long long>(times[times.size() / 2]), static_cast<long long>(times.last()), runs);
+        static_cast<long long>(times[times.size() / 2]), static_cast<long long>(times.last()), runs);
     return 0;
 }

@@ -9,8 +9,8 @@
 
 namespace tabulo {
 
-ProgramFolders chooseProgramFolders(const QString &programFolder, const ProgramFolderFacts &facts,
-                                    const QString &perUserFolder)
+ProgramFolders chooseProgramFolders(
+    const QString &programFolder, const ProgramFolderFacts &facts, const QString &perUserFolder)
 {
     const bool perUser = facts.markedInstalled || !facts.programFolderWritable || !facts.dataFolderWritable;
     return {programFolder, perUser ? perUserFolder : programFolder, perUser};
@@ -46,16 +46,15 @@ namespace {
 
 // The seeded files belong to the user now: writable by their owner even when
 // the installation shipped them read-only.
-constexpr QFileDevice::Permissions seededFilePermissions =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-constexpr QFileDevice::Permissions seededFolderPermissions = seededFilePermissions | QFileDevice::ExeOwner
-                                                             | QFileDevice::ExeGroup | QFileDevice::ExeOther;
+constexpr QFileDevice::Permissions seededFilePermissions
+    = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+constexpr QFileDevice::Permissions seededFolderPermissions
+    = seededFilePermissions | QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
 
 FileResult copyTree(const QString &from, const QString &to)
 {
     const QDir source(from);
-    QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                         QDirIterator::Subdirectories);
+    QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         const QFileInfo entry = entries.nextFileInfo();
         const QString target = to + QLatin1Char('/') + source.relativeFilePath(entry.filePath());
@@ -110,8 +109,7 @@ FileResult seedDataFolder(const ProgramFolders &folders)
     // Another instance started at the same moment may have seeded it first.
     if (QFileInfo(target).isDir())
         return FileResult::success();
-    return copied.ok ? FileResult::failure(
-                           QStringLiteral("The folder \"%1\" could not be put in place.").arg(target))
+    return copied.ok ? FileResult::failure(QStringLiteral("The folder \"%1\" could not be put in place.").arg(target))
                      : copied;
 }
 

@@ -17,9 +17,9 @@ namespace tabulo {
 // reads the start file where the main programs write it.
 struct ProgramFolders
 {
-    QString programFolder;  // where the main programs are; the other variant starts from here
+    QString programFolder; // where the main programs are; the other variant starts from here
     QString writableFolder; // holds Data/, the exported page and the projects folder
-    bool perUser = false;   // writableFolder is the user's own folder, not the program folder
+    bool perUser = false; // writableFolder is the user's own folder, not the program folder
 
     QString dataFolder() const { return writableFolder + QStringLiteral("/Data"); }
     QString shippedDataFolder() const { return programFolder + QStringLiteral("/Data"); }
@@ -38,8 +38,8 @@ struct ProgramFolderFacts
     bool dataFolderWritable = true; // a Data folder that does not exist yet counts as writable
 };
 
-ProgramFolders chooseProgramFolders(const QString &programFolder, const ProgramFolderFacts &facts,
-                                    const QString &perUserFolder);
+ProgramFolders chooseProgramFolders(
+    const QString &programFolder, const ProgramFolderFacts &facts, const QString &perUserFolder);
 
 ProgramFolderFacts inspectProgramFolder(const QString &programFolder);
 

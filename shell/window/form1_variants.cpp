@@ -27,9 +27,10 @@ void Form1::switchToVariant(const QString &programName)
     if (!m_context.desktop || !m_context.desktop->startProgram(program, {})) {
         // Closing now would leave the user one step from quitting with no
         // Tabulo at all on screen.
-        m_context.prompts->showError(this, QStringLiteral("%1 could not be started:\n%2\n\n"
-                                                          "This window stays open as it is.")
-                                               .arg(programName, program));
+        m_context.prompts->showError(this,
+            QStringLiteral("%1 could not be started:\n%2\n\n"
+                           "This window stays open as it is.")
+                .arg(programName, program));
         return;
     }
     close();

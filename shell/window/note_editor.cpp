@@ -92,26 +92,36 @@ bool carriesFiles(const QMimeData *data)
 
 } // namespace
 
+// Files dropped from outside open a note; text dragged within the editor
+// moves as in any editor; anything else dropped from outside is refused, so
+// a stray drop never changes the note.
 void NoteEditor::dragEnterEvent(QDragEnterEvent *event)
 {
     if (carriesFiles(event->mimeData()))
         event->acceptProposedAction();
-    else
+    else if (event->source() == this)
         QPlainTextEdit::dragEnterEvent(event);
+    else
+        event->ignore();
 }
 
 void NoteEditor::dragMoveEvent(QDragMoveEvent *event)
 {
     if (carriesFiles(event->mimeData()))
         event->acceptProposedAction();
-    else
+    else if (event->source() == this)
         QPlainTextEdit::dragMoveEvent(event);
+    else
+        event->ignore();
 }
 
 void NoteEditor::dropEvent(QDropEvent *event)
 {
     if (!carriesFiles(event->mimeData())) {
-        QPlainTextEdit::dropEvent(event);
+        if (event->source() == this)
+            QPlainTextEdit::dropEvent(event);
+        else
+            event->ignore();
         return;
     }
     event->acceptProposedAction();

@@ -30,13 +30,13 @@ public:
         QFile::copy(qEnvironmentVariable("TABULO_START"), path(QStringLiteral("Start")));
         for (const char *name : {"Tabulo_Bt", "Tabulo_Top"})
             writeFile(QStringLiteral("Tabulo/") + QLatin1String(name), standInScript,
-                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+                QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
 
     QString path(const QString &relative) const { return m_root.filePath(relative); }
 
     bool writeFile(const QString &relative, const QByteArray &bytes,
-                   QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner) const
+        QFileDevice::Permissions permissions = QFileDevice::ReadOwner | QFileDevice::WriteOwner) const
     {
         QFile file(path(relative));
         QDir().mkpath(QFileInfo(file).path());
@@ -128,8 +128,8 @@ void StartProgramTest::passesItsArgumentsAndFolderOn()
 {
     LauncherLayout layout;
     QTemporaryDir workingFolder;
-    const QStringList arguments = {QStringLiteral("my note.txt"), QStringLiteral("--not-an-option"),
-                                   QStringLiteral("\"quoted\"")};
+    const QStringList arguments
+        = {QStringLiteral("my note.txt"), QStringLiteral("--not-an-option"), QStringLiteral("\"quoted\"")};
     QCOMPARE(layout.runStart(arguments, workingFolder.path()), 0);
     const QStringList started = layout.started();
     QCOMPARE(started.value(0), QStringLiteral("Tabulo_Top"));

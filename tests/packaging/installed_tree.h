@@ -18,14 +18,15 @@ namespace tabulo::testing {
 inline QStringList fingerprint(const QString &folder)
 {
     QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(
+        folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo entry = it.nextFileInfo();
         entries << QStringLiteral("%1 %2 %3 %4")
                        .arg(QDir(folder).relativeFilePath(entry.filePath()),
-                            entry.isSymLink() ? QStringLiteral("link") : entry.isDir() ? QStringLiteral("dir")
-                                                                                      : QStringLiteral("file"))
+                           entry.isSymLink()   ? QStringLiteral("link")
+                               : entry.isDir() ? QStringLiteral("dir")
+                                               : QStringLiteral("file"))
                        .arg(entry.isDir() ? 0 : entry.size())
                        .arg(entry.lastModified().toMSecsSinceEpoch());
     }
@@ -64,8 +65,8 @@ public:
     // Runs a program that may hand over to another one (Start) and waits
     // until the program that shows the window has quit; the report it left
     // ("shown ...", "version ..."), or nothing.
-    std::optional<QStringList> runUntilQuit(const QString &program, const QStringList &arguments = {},
-                                            int *exitCode = nullptr)
+    std::optional<QStringList> runUntilQuit(
+        const QString &program, const QStringList &arguments = {}, int *exitCode = nullptr)
     {
         QFile::remove(reportPath());
         // Standard output and error are pipes that close when the program

@@ -41,19 +41,20 @@ void DebianPackageTest::initTestCase()
 {
     const QString out = m_work.filePath(QStringLiteral("out"));
     QVERIFY(output(qEnvironmentVariable("TABULO_CPACK"),
-                   {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                    qEnvironmentVariable("TABULO_BUILD_DIR") + QStringLiteral("/CPackConfig.cmake"),
-                    QStringLiteral("-B"), out}));
+        {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
+            qEnvironmentVariable("TABULO_BUILD_DIR") + QStringLiteral("/CPackConfig.cmake"), QStringLiteral("-B"),
+            out}));
     const QStringList packages = QDir(out).entryList({QStringLiteral("*.deb")}, QDir::Files);
     QCOMPARE(packages.size(), 1);
     m_package = QDir(out).filePath(packages.first());
-    QVERIFY(output(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), m_package, m_work.filePath(QStringLiteral("root"))}));
+    QVERIFY(
+        output(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), m_package, m_work.filePath(QStringLiteral("root"))}));
 }
 
 void DebianPackageTest::controlFields()
 {
-    const auto fields = output(QStringLiteral("dpkg-deb"), {QStringLiteral("-f"), m_package, QStringLiteral("Package"),
-                                                           QStringLiteral("Depends")});
+    const auto fields = output(QStringLiteral("dpkg-deb"),
+        {QStringLiteral("-f"), m_package, QStringLiteral("Package"), QStringLiteral("Depends")});
     QVERIFY(fields);
     QVERIFY2(fields->startsWith("Package: tabulo\n"), fields->constData());
     // The libraries come from the programs themselves, the toolkit first.
@@ -64,12 +65,12 @@ void DebianPackageTest::controlFields()
 void DebianPackageTest::contents()
 {
     for (const char *program : {"usr/lib/tabulo/Start", "usr/lib/tabulo/Tabulo/Tabulo_Bt",
-                                "usr/lib/tabulo/Tabulo/Tabulo_Top", "usr/bin/tabulo-calc"})
+             "usr/lib/tabulo/Tabulo/Tabulo_Top", "usr/bin/tabulo-calc"})
         QVERIFY2(QFileInfo(unpacked(QLatin1String(program))).isExecutable(), program);
     QVERIFY(QFileInfo(unpacked("usr/lib/tabulo/Tabulo/Data")).isDir());
     QVERIFY(QFileInfo::exists(unpacked("usr/lib/tabulo/Tabulo/installed.txt")));
     QCOMPARE(QFileInfo(unpacked("usr/bin/tabulo")).symLinkTarget(),
-             QFileInfo(unpacked("usr/lib/tabulo/Start")).absoluteFilePath());
+        QFileInfo(unpacked("usr/lib/tabulo/Start")).absoluteFilePath());
     QVERIFY(readAll(unpacked("usr/share/applications/tabulo.desktop")).contains("\nExec=tabulo %f\n"));
     QVERIFY(readAll(unpacked("usr/share/icons/hicolor/48x48/apps/tabulo.png")).startsWith("\x89PNG"));
 }

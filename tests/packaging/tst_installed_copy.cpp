@@ -13,8 +13,7 @@ bool run(const QString &program, const QStringList &arguments)
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(program, arguments);
-    return process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
+    return process.waitForFinished(120'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 // The size a PNG file says it has.
@@ -23,7 +22,8 @@ QSize pngSize(const QByteArray &png)
     if (!png.startsWith("\x89PNG\r\n\x1a\n") || png.size() < 24)
         return {};
     const auto bigEndian = [&](int at) {
-        return int((uchar(png[at]) << 24) | (uchar(png[at + 1]) << 16) | (uchar(png[at + 2]) << 8) | uchar(png[at + 3]));
+        return int(
+            (uchar(png[at]) << 24) | (uchar(png[at + 1]) << 16) | (uchar(png[at + 2]) << 8) | uchar(png[at + 3]));
     };
     return {bigEndian(16), bigEndian(20)};
 }
@@ -55,8 +55,8 @@ void InstalledCopyTest::initTestCase()
 {
     QVERIFY(m_prefix.isValid());
     QVERIFY(run(qEnvironmentVariable("TABULO_CMAKE"),
-                {QStringLiteral("--install"), qEnvironmentVariable("TABULO_BUILD_DIR"), QStringLiteral("--prefix"),
-                 m_prefix.path()}));
+        {QStringLiteral("--install"), qEnvironmentVariable("TABULO_BUILD_DIR"), QStringLiteral("--prefix"),
+            m_prefix.path()}));
     // As a package manager leaves it: nobody but root may write there (and
     // root, who may, must not either).
     QVERIFY(run(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("a-w"), m_prefix.path()}));
@@ -71,7 +71,7 @@ void InstalledCopyTest::cleanupTestCase()
 void InstalledCopyTest::layoutUnderThePrefix()
 {
     for (const char *program : {"lib/tabulo/Start", "lib/tabulo/Tabulo/Tabulo_Bt", "lib/tabulo/Tabulo/Tabulo_Top",
-                                "bin/tabulo-calc", "bin/tabulo-vbs"})
+             "bin/tabulo-calc", "bin/tabulo-vbs"})
         QVERIFY2(QFileInfo(installed(QLatin1String(program))).isExecutable(), program);
     QVERIFY(QFileInfo(installed("lib/tabulo/Tabulo/Data")).isDir());
     QVERIFY(QFileInfo::exists(installed("lib/tabulo/Tabulo/installed.txt")));

@@ -42,8 +42,8 @@ QMap<QString, QByteArray> treeContents(const QString &folder)
 struct InstalledCopy
 {
     QTemporaryDir root;
-    ProgramFolders folders{root.filePath(QStringLiteral("lib/Tabulo")), root.filePath(QStringLiteral("home/Tabulo")),
-                           true};
+    ProgramFolders folders {
+        root.filePath(QStringLiteral("lib/Tabulo")), root.filePath(QStringLiteral("home/Tabulo")), true};
 
     InstalledCopy()
     {
@@ -94,13 +94,12 @@ void ProgramFoldersTest::decision()
     QFETCH(bool, dataWritable);
     QFETCH(bool, perUser);
     const ProgramFolders folders = chooseProgramFolders(QStringLiteral("/opt/tabulo/Tabulo"),
-                                                        {marked, programWritable, dataWritable},
-                                                        QStringLiteral("/home/ann/.local/share/Tabulo"));
+        {marked, programWritable, dataWritable}, QStringLiteral("/home/ann/.local/share/Tabulo"));
     QCOMPARE(folders.perUser, perUser);
     QCOMPARE(folders.programFolder, QStringLiteral("/opt/tabulo/Tabulo"));
     QCOMPARE(folders.shippedDataFolder(), QStringLiteral("/opt/tabulo/Tabulo/Data"));
-    QCOMPARE(folders.dataFolder(), perUser ? QStringLiteral("/home/ann/.local/share/Tabulo/Data")
-                                           : QStringLiteral("/opt/tabulo/Tabulo/Data"));
+    QCOMPARE(folders.dataFolder(),
+        perUser ? QStringLiteral("/home/ann/.local/share/Tabulo/Data") : QStringLiteral("/opt/tabulo/Tabulo/Data"));
 }
 
 void ProgramFoldersTest::installMarkerMakesACopyPerUser()
@@ -141,7 +140,7 @@ void ProgramFoldersTest::firstStartCopiesTheShippedData()
     QVERIFY(QFileInfo(copy.folders.dataFolder() + QStringLiteral("/Empty")).isDir());
     // Nothing is left beside it.
     QCOMPARE(QDir(copy.folders.writableFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-             QStringList{QStringLiteral("Data")});
+        QStringList {QStringLiteral("Data")});
 }
 
 void ProgramFoldersTest::seededFilesBelongToTheUser()
@@ -154,7 +153,9 @@ void ProgramFoldersTest::seededFilesBelongToTheUser()
     QVERIFY(seedDataFolder(copy.folders).ok);
     const QFileInfo theme(copy.folders.dataFolder() + QStringLiteral("/Theme/Classic.ini"));
     QVERIFY(theme.permissions().testFlag(QFileDevice::WriteOwner));
-    QVERIFY(QFileInfo(copy.folders.dataFolder() + QStringLiteral("/Theme")).permissions().testFlag(QFileDevice::WriteOwner));
+    QVERIFY(QFileInfo(copy.folders.dataFolder() + QStringLiteral("/Theme"))
+                .permissions()
+                .testFlag(QFileDevice::WriteOwner));
     QVERIFY(QFileInfo(copy.folders.dataFolder()).permissions().testFlag(QFileDevice::WriteOwner));
 }
 
@@ -173,8 +174,8 @@ void ProgramFoldersTest::laterStartsKeepWhatTheUserChanged()
 void ProgramFoldersTest::installationWithoutDataSeedsAnEmptyFolder()
 {
     QTemporaryDir root;
-    const ProgramFolders folders{root.filePath(QStringLiteral("lib")), root.filePath(QStringLiteral("home/Tabulo")),
-                                 true};
+    const ProgramFolders folders {
+        root.filePath(QStringLiteral("lib")), root.filePath(QStringLiteral("home/Tabulo")), true};
     QVERIFY(seedDataFolder(folders).ok);
     QVERIFY(QFileInfo(folders.dataFolder()).isDir());
     QCOMPARE(treeContents(folders.dataFolder()).size(), 0);

@@ -80,7 +80,7 @@ void VariantsTest::switchStartsTheOtherVariantAndAsksAboutThisOne()
     // The program is started from the program folder, not from where an
     // installed copy keeps its files.
     QCOMPARE(fixture.desktop.requests,
-             QStringList{QStringLiteral("start %1/%2 ").arg(fixture.programFolder(), facts.otherProgram)});
+        QStringList {QStringLiteral("start %1/%2 ").arg(fixture.programFolder(), facts.otherProgram)});
     QVERIFY(quitDialogShown(window));
     QVERIFY(!window.isEnabled());
     QVERIFY(!fixture.hasQuit());
@@ -141,8 +141,7 @@ void VariantsTest::installedCopyWritesIntoItsOwnFolder()
         QVERIFY2(QFile::exists(userData + name), name);
     QVERIFY(!QFile::exists(userData + "Temp.cal"));
     // The program folder's Data folder is left exactly as it was: empty.
-    QCOMPARE(QDir(fixture.programFolder() + "/Data").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList());
+    QCOMPARE(QDir(fixture.programFolder() + "/Data").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(VariantsTest)
