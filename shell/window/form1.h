@@ -46,6 +46,7 @@ class StatusBar;
 //   form1_theme.cpp       the theme: LoadTheme and the "Colori" menu
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_language.cpp    the interface language and the "Lingua" menu
+//   form1_variants.cpp    switching to the other layout variant
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -147,6 +148,9 @@ public:
     void Split_String_Click();
     // The Enter mode: "+", "-", "*", "/", or nothing (`Option5`).
     QChar enterMode() const { return m_enterMode; }
+    // form1_variants.cpp: switching to the other layout variant
+    void TotaleInAltoX_Click();
+    void TotaleInBassoX_Click();
 
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
@@ -219,6 +223,8 @@ private:
     void connectLanguageMenu();
     void applyLanguageNamed(const QString &name);
     void rebuildLanguageMenu();
+    // form1_variants.cpp
+    void switchToVariant(const QString &programName);
     // form1_shutdown.cpp
     void Form_Unload();
     void finishQuit();

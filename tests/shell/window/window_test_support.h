@@ -147,13 +147,15 @@ class RecordingDesktop final : public Desktop
 {
 public:
     QStringList requests;
+    bool programsStart = true; // false: every program fails to start, as a missing one does
 
     bool openInTextEditor(const QString &path) override { return record(QStringLiteral("editor ") + path); }
     bool openFolder(const QString &path) override { return record(QStringLiteral("folder ") + path); }
     bool openWithAssociatedProgram(const QString &path) override { return record(QStringLiteral("open ") + path); }
     bool startProgram(const QString &program, const QStringList &arguments) override
     {
-        return record(QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
+        return record(QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')))
+            && programsStart;
     }
 
 private:
@@ -179,6 +181,9 @@ struct WindowSetup
     QLocale locale = italianLocale();
     QStringList arguments = {};
     DataFolder data = DataFolder::Present;
+    // Set: the program writes its files below this folder (the test's own
+    // temporary folder) instead of the program folder, as an installed copy does.
+    bool separateWritableFolder = false;
     // Files written into the Data folder before the window is built.
     QList<std::pair<QString, QByteArray>> dataFiles = {};
 };
@@ -203,6 +208,10 @@ public:
 
         ProgramContext context;
         context.programFolder = m_folder.path();
+        if (m_setup.separateWritableFolder) {
+            context.writableFolder = m_writable.path();
+            QDir().mkpath(m_writable.filePath(QStringLiteral("Data")));
+        }
         context.variant = m_setup.variant;
         context.arguments = m_setup.arguments;
         context.locale = m_setup.locale;
@@ -244,6 +253,7 @@ public:
 
     Form1 &window() { return *m_window; }
     QString programFolder() const { return m_folder.path(); }
+    QString writableFolder() const { return m_writable.path(); }
     QString dataFile(const QString &name) const { return m_folder.filePath(QStringLiteral("Data/") + name); }
     QString filePath(const QString &name) const { return m_folder.filePath(name); }
     bool dataFileExists(const QString &name) const { return QFile::exists(dataFile(name)); }
@@ -304,6 +314,7 @@ public:
 private:
     WindowSetup m_setup;
     QTemporaryDir m_folder;
+    QTemporaryDir m_writable;
     std::unique_ptr<Form1> m_window;
 };
 
