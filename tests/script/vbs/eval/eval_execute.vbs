@@ -18,5 +18,3 @@ UsesLocals
 Execute "z = 1 : z = z + 1"
 WScript.Echo z
 ' expect: 2
-Eval("1 +")
-' expect runtime error: Expected expression
