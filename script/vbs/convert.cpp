@@ -247,8 +247,9 @@ bool toBool(const Value& v, const Locale& locale) {
     case Type::Boolean: return v.rawBool();
     case Type::String: {
         std::u16string_view s = v.rawString();
-        if (sameName(s, u"True") || sameName(s, u"#TRUE#")) return true;
-        if (sameName(s, u"False") || sameName(s, u"#FALSE#")) return false;
+        // The locale's words and the English ones are both understood.
+        if (sameName(s, locale.trueName) || sameName(s, u"True") || sameName(s, u"#TRUE#")) return true;
+        if (sameName(s, locale.falseName) || sameName(s, u"False") || sameName(s, u"#FALSE#")) return false;
         double d;
         if (parseNumber(s, locale, d)) return d != 0;
         raise(err::TypeMismatch);
@@ -274,7 +275,7 @@ std::u16string toString(const Value& v, const Locale& locale) {
     switch (v.type()) {
     case Type::Empty: return {};
     case Type::Null: raise(err::InvalidUseOfNull);
-    case Type::Boolean: return v.rawBool() ? u"True" : u"False";
+    case Type::Boolean: return v.rawBool() ? locale.trueName : locale.falseName;
     case Type::Byte: return toText(v.rawByte());
     case Type::Integer: return toText(v.rawInteger());
     case Type::Long: return toText(v.rawLong());

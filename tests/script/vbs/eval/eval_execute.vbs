@@ -1,6 +1,6 @@
 x = 6
 WScript.Echo Eval("x * 7"), Eval("1 = 1")
-' expect: 42 True
+' expect: 42 -1
 Execute "y = x + 1"
 WScript.Echo y
 ' expect: 7
