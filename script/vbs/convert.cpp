@@ -165,6 +165,16 @@ std::u16string toText(std::int64_t n) {
 std::u16string formatCurrency(std::int64_t scaled, const Locale& locale) {
     bool negative = scaled < 0;
     std::uint64_t magnitude = negative ? 0 - std::uint64_t(scaled) : std::uint64_t(scaled);
+    // Like every other number, a Currency shows at most 15 significant digits: CCur of
+    // 922337203685477 is stored as 922337203685476.9664 by way of a Double, and shows
+    // as it was written. Halves round away from zero.
+    constexpr std::uint64_t kFifteenDigits = 1000000000000000ull;
+    if (magnitude >= kFifteenDigits) {
+        std::uint64_t unit = 1;
+        while (magnitude / unit >= kFifteenDigits) unit *= 10;
+        const std::uint64_t kept = magnitude / unit, rest = magnitude % unit;
+        magnitude = (kept + (rest >= unit - rest ? 1 : 0)) * unit;
+    }
     std::u16string out = negative ? u"-" : u"";
     for (char c : std::to_string(magnitude / 10000)) out.push_back(char16_t(c));
     unsigned fraction = unsigned(magnitude % 10000);

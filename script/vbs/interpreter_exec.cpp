@@ -155,8 +155,27 @@ Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
 }
 
 Flow Interpreter::execIf(const IfStmt& s, Frame& frame) {
-    for (std::size_t i = 0; i < s.conditions.size(); ++i)
-        if (truth(*s.conditions[i], frame)) return execBlock(s.blocks[i], frame);
+    for (std::size_t i = 0; i < s.conditions.size(); ++i) {
+        const Expr& condition = *s.conditions[i];
+        bool met;
+        try {
+            met = truth(condition, frame);
+        } catch (ScriptException& e) {
+            // The error belongs to the line of its condition (an ElseIf has its own).
+            ScriptError& error = e.error();
+            if (error.line == 0) {
+                error.line = condition.at.line;
+                error.column = condition.at.column;
+            }
+            recordError(e, s);
+            // Under On Error Resume Next the statement after the failed condition is the
+            // first one of its block, as the language runs it.
+            if (!frame.resumeNext || aborting_ || error.number == err::Stopped) throw;
+            err_->set(error);
+            met = true;
+        }
+        if (met) return execBlock(s.blocks[i], frame);
+    }
     return execBlock(s.elseBlock, frame);
 }
 
