@@ -15,6 +15,7 @@
 #include "builtins.h"
 #include "engine.h"
 #include "globals.h"
+#include "call_stack.h"
 
 namespace tabulo::vbs {
 
@@ -24,8 +25,9 @@ class ErrObject;
 // One running procedure (or the top level of a program).
 struct Frame {
     const Procedure* procedure = nullptr;
-    std::vector<Value> storage;
-    std::vector<Value*> slots;          // storage, or the caller's variable for ByRef
+    CallCell* locals = nullptr;
+    std::size_t localCount = 0;
+    Value* local(std::size_t i) const { return locals[i].slot; }
     ScriptObject* me = nullptr;
     std::vector<Value> withObjects;     // the objects of the enclosing With blocks
     bool resumeNext = false;            // On Error Resume Next is in force
@@ -134,7 +136,8 @@ private:
 
     // interpreter_calls.cpp
     Value callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller);
-    Value runProcedure(const Procedure& p, ScriptObject* me, std::span<Value*> arguments);
+    // arguments[i].slot is the variable (ByRef) or the value (ByVal) of parameter i.
+    Value runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count);
     void assignTo(const Expr& target, Value value, bool isSet, Frame& frame);
     void storeVariable(Value& slot, Value value, bool isSet);
     std::shared_ptr<ScriptObject> instantiate(const ClassDecl& cls);
@@ -169,6 +172,8 @@ private:
     const char* stackBase_ = nullptr;
 
     Frame* currentFrame_ = nullptr;
+    // Arguments and locals of the calls in progress.
+    CallStack callStack_;
     std::mt19937_64 random_;
     double lastRandom_ = 0;
     std::uint32_t rndState_ = 0x50000;

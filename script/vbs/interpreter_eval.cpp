@@ -136,7 +136,7 @@ Value* Interpreter::variableSlot(const NameExpr& n, Frame& frame) {
     switch (scope) {
     case NameScope::Local:
         if (n.undeclared && optionExplicit_) raise(err::VariableUndefined);
-        return std::size_t(slot) < frame.slots.size() ? frame.slots[std::size_t(slot)] : nullptr;
+        return std::size_t(slot) < frame.localCount ? frame.local(std::size_t(slot)) : nullptr;
     case NameScope::Field:
         return frame.me ? &frame.me->fields()[std::size_t(n.slot)] : nullptr;
     case NameScope::Global: {
@@ -160,8 +160,8 @@ Value Interpreter::evalName(const NameExpr& n, Frame& frame) {
     case NameScope::Local: {
         if (n.undeclared && optionExplicit_) raise(err::VariableUndefined);
         const int slot = liveSlot(n, scope);
-        if (std::size_t(slot) >= frame.slots.size()) raise(err::VariableUndefined);
-        const Value& v = *frame.slots[std::size_t(slot)];
+        if (std::size_t(slot) >= frame.localCount) raise(err::VariableUndefined);
+        const Value& v = *frame.local(std::size_t(slot));
         if (!n.args.parens && n.args.items.empty()) return v;
         return index(v, n.args, frame);
     }
