@@ -101,6 +101,7 @@ private:
     Flow execBlock(const Block& block, Frame& frame);
     Flow exec(const Stmt& s, Frame& frame);
     Flow execAssign(const struct AssignStmt& s, Frame& frame);
+    Value* plainVariable(const NameExpr& n, Frame& frame);
     Flow execIf(const struct IfStmt& s, Frame& frame);
     Flow execSelect(const struct SelectStmt& s, Frame& frame);
     Flow execFor(const struct ForStmt& s, Frame& frame);

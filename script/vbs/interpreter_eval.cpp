@@ -53,9 +53,43 @@ bool isLiteral(const Expr& e) {
     return false;
 }
 
+namespace {
+bool isWholeNumber(const Value& v) { return v.type() == Type::Integer || v.type() == Type::Long; }
+
+// Integer and Long operands, those of counters and recursion, with the general rules
+// worked out: the result is an Integer when both are, a Long otherwise, and widens
+// (to Long, then Double) only when it does not fit. False for other operators.
+bool wholeNumberOperation(BinaryOp op, const Value& left, const Value& right, Value& result) {
+    const bool bothInteger = left.type() == Type::Integer && right.type() == Type::Integer;
+    const std::int64_t a = left.type() == Type::Integer ? left.rawInteger() : left.rawLong();
+    const std::int64_t b = right.type() == Type::Integer ? right.rawInteger() : right.rawLong();
+    std::int64_t r;
+    switch (op) {
+    case BinaryOp::Add: r = a + b; break;
+    case BinaryOp::Subtract: r = a - b; break;
+    case BinaryOp::Multiply: r = a * b; break;
+    case BinaryOp::Equal: result = Value::boolean(a == b); return true;
+    case BinaryOp::NotEqual: result = Value::boolean(a != b); return true;
+    case BinaryOp::Less: result = Value::boolean(a < b); return true;
+    case BinaryOp::LessEqual: result = Value::boolean(a <= b); return true;
+    case BinaryOp::Greater: result = Value::boolean(a > b); return true;
+    case BinaryOp::GreaterEqual: result = Value::boolean(a >= b); return true;
+    default: return false;
+    }
+    if (bothInteger && r >= INT16_MIN && r <= INT16_MAX) result = Value::integer(std::int16_t(r));
+    else if (r >= INT32_MIN && r <= INT32_MAX) result = Value::longValue(std::int32_t(r));
+    else result = Value::number(double(r));
+    return true;
+}
+}  // namespace
+
 Value Interpreter::evalBinary(const BinaryExpr& b, Frame& frame) {
     Value left = eval(*b.left, frame);
     Value right = eval(*b.right, frame);
+    if (isWholeNumber(left) && isWholeNumber(right)) {
+        Value result;
+        if (wholeNumberOperation(b.op, left, right, result)) return result;
+    }
     auto comparison = [&] {
         CompareHints hints;
         hints.leftIsLiteral = isLiteral(*b.left);

@@ -150,8 +150,33 @@ Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
             return Flow::Normal;
         }
     }
-    assignTo(*s.target, eval(*s.value, frame), s.isSet, frame);
+    Value value = eval(*s.value, frame);
+    if (!s.isSet && !value.isObject() && s.target->kind == ExprKind::Name) {
+        // The common case, a plain variable on the left: straight into its slot.
+        if (Value* slot = plainVariable(static_cast<const NameExpr&>(*s.target), frame)) {
+            *slot = std::move(value);
+            return Flow::Normal;
+        }
+    }
+    assignTo(*s.target, std::move(value), s.isSet, frame);
     return Flow::Normal;
+}
+
+// The slot of a name that is nothing but a variable already in use (a local, or a
+// global variable): null for anything that needs the general rules of assignTo.
+Value* Interpreter::plainVariable(const NameExpr& n, Frame& frame) {
+    if (n.args.parens || !n.args.items.empty()) return nullptr;
+    switch (n.scope) {
+    case NameScope::Local:
+        if (n.undeclared && optionExplicit_) return nullptr;
+        return std::size_t(n.slot) < frame.localCount ? frame.local(std::size_t(n.slot)) : nullptr;
+    case NameScope::Global: {
+        GlobalEntry& entry = globals_[n.slot];
+        return entry.kind == GlobalEntry::Kind::Variable ? &entry.value : nullptr;
+    }
+    default:
+        return nullptr;
+    }
 }
 
 Flow Interpreter::execIf(const IfStmt& s, Frame& frame) {
