@@ -119,10 +119,26 @@ private:
     Value evalName(const NameExpr& n, Frame& frame);
     Value evalMember(const MemberExpr& m, Frame& frame);
     Value evalBinary(const BinaryExpr& b, Frame& frame);
+    Value evalIndex(const IndexExpr& ix, Frame& frame);
+    Value evalUnary(const UnaryExpr& u, Frame& frame);
     Value evalNew(const NewExpr& n);
     Value index(const Value& target, const ArgList& args, Frame& frame);
     std::vector<Value> evalArgs(const ArgList& args, Frame& frame);
     Value* variableSlot(const NameExpr& n, Frame& frame);  // null when not a plain variable
+    // What reading a bare name gives when it is a local or a global variable or constant
+    // in use, the case that needs none of evalName's rules; null otherwise.
+    const Value* plainValue(const NameExpr& n, Frame& frame) {
+        if (n.args.parens || !n.args.items.empty()) return nullptr;
+        if (n.scope == NameScope::Local) {
+            if ((n.undeclared && optionExplicit_) || std::size_t(n.slot) >= frame.localCount) return nullptr;
+            return frame.local(std::size_t(n.slot));
+        }
+        if (n.scope == NameScope::Global) {
+            const GlobalEntry& entry = globals_[n.slot];
+            if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant) return &entry.value;
+        }
+        return nullptr;
+    }
     // For GlobalOrLocal names: whether the global exists by now.
     NameScope liveScope(const NameExpr& n) const {
         if (n.scope != NameScope::GlobalOrLocal) return n.scope;

@@ -6,35 +6,40 @@
 
 namespace tabulo::vbs {
 
+// Kept small, the rarer kinds in functions of their own: every node of every expression
+// passes through here.
 Value Interpreter::eval(const Expr& e, Frame& frame) {
     switch (e.kind) {
     case ExprKind::Literal: return static_cast<const LiteralExpr&>(e).value;
-    case ExprKind::Name: return evalName(static_cast<const NameExpr&>(e), frame);
-    case ExprKind::Member: return evalMember(static_cast<const MemberExpr&>(e), frame);
-    case ExprKind::Index: {
-        const auto& ix = static_cast<const IndexExpr&>(e);
-        Value target = eval(*ix.target, frame);
-        return index(target, ix.args, frame);
-    }
-    case ExprKind::Unary: {
-        const auto& u = static_cast<const UnaryExpr&>(e);
-        Value v = eval(*u.operand, frame);
-        switch (u.op) {
-        case UnaryOp::Negate: return negate(v, locale_);
-        case UnaryOp::Not: return logicalNot(v, locale_);
-        case UnaryOp::Plus: return v.isObject() ? valueOf(v) : v;
-        }
-        return v;
+    case ExprKind::Name: {
+        const auto& n = static_cast<const NameExpr&>(e);
+        if (const Value* v = plainValue(n, frame)) return *v;
+        return evalName(n, frame);
     }
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr&>(e), frame);
-    case ExprKind::Paren: {
-        Value v = eval(*static_cast<const ParenExpr&>(e).inner, frame);
-        return v;
-    }
+    case ExprKind::Member: return evalMember(static_cast<const MemberExpr&>(e), frame);
+    case ExprKind::Index: return evalIndex(static_cast<const IndexExpr&>(e), frame);
+    case ExprKind::Unary: return evalUnary(static_cast<const UnaryExpr&>(e), frame);
+    case ExprKind::Paren: return eval(*static_cast<const ParenExpr&>(e).inner, frame);
     case ExprKind::New: return evalNew(static_cast<const NewExpr&>(e));
     case ExprKind::Me: return meValue(frame);
     }
     return Value();
+}
+
+Value Interpreter::evalIndex(const IndexExpr& ix, Frame& frame) {
+    Value target = eval(*ix.target, frame);
+    return index(target, ix.args, frame);
+}
+
+Value Interpreter::evalUnary(const UnaryExpr& u, Frame& frame) {
+    Value v = eval(*u.operand, frame);
+    switch (u.op) {
+    case UnaryOp::Negate: return negate(v, locale_);
+    case UnaryOp::Not: return logicalNot(v, locale_);
+    case UnaryOp::Plus: return v.isObject() ? valueOf(v) : v;
+    }
+    return v;
 }
 
 Value Interpreter::meValue(Frame& frame) const {
