@@ -153,8 +153,11 @@ private:
 
     // interpreter_calls.cpp
     Value callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller);
-    // arguments[i].slot is the variable (ByRef) or the value (ByVal) of parameter i.
-    Value runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count);
+    // arguments[i].slot is the variable (ByRef) or the value (ByVal) of parameter i;
+    // locals, p.slotCount cells the caller took from the call stack, get the procedure's
+    // variables. The caller gives them back (and so drops the locals) after the call.
+    Value runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count,
+                       CallCell* locals);
     void assignTo(const Expr& target, Value value, bool isSet, Frame& frame);
     void storeVariable(Value& slot, Value value, bool isSet);
     std::shared_ptr<ScriptObject> instantiate(const ClassDecl& cls);

@@ -24,8 +24,9 @@ private:
 Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller) {
     const std::size_t count = args.items.size();
     if (count != p.params.size()) raise(err::WrongArgumentCount);
+    // The arguments, then the procedure's locals: one piece of the call stack.
     CallRoom room(callStack_);
-    CallCell* arguments = callStack_.take(count);
+    CallCell* arguments = callStack_.take(count + std::size_t(p.slotCount));
     // An array element passed ByRef is copied in and written back after the call: a
     // pointer into the array could dangle if the procedure resized it.
     struct WriteBack { Value* array; std::vector<std::int32_t> indices; std::size_t arg; };
@@ -60,7 +61,7 @@ Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const Arg
         }
         argument.value = eval(*e, caller);
     }
-    Value result = runProcedure(p, me, arguments, count);
+    Value result = runProcedure(p, me, arguments, count, arguments + count);
     for (WriteBack& w : writeBacks) {
         if (!w.array->isArray()) continue;
         std::int64_t offset = w.array->rawArray().offsetOf(w.indices);
@@ -72,21 +73,19 @@ Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const Arg
 Value Interpreter::callWithValues(const Procedure& p, ScriptObject* me, Args args) {
     if (args.size() != p.params.size()) raise(err::WrongArgumentCount);
     CallRoom room(callStack_);
-    CallCell* arguments = callStack_.take(args.size());
+    CallCell* arguments = callStack_.take(args.size() + std::size_t(p.slotCount));
     for (std::size_t i = 0; i < args.size(); ++i) arguments[i].slot = &args[i];
-    return runProcedure(p, me, arguments, args.size());
+    return runProcedure(p, me, arguments, args.size(), arguments + args.size());
 }
 
-Value Interpreter::runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count) {
+Value Interpreter::runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count,
+                                CallCell* locals) {
     enterCall();
     struct Leave { Interpreter* i; ~Leave() { i->leaveCall(); } } leave{this};
     // The instance must outlive its own method, even if the method drops the last
     // reference the script held (Set x = Nothing inside x.Method).
     std::shared_ptr<ScriptObject> keepAlive = me ? me->weak_from_this().lock() : nullptr;
-    // The locals are given back (and dropped) after the frame is gone.
-    CallRoom room(callStack_);
     const std::size_t localCount = std::size_t(p.slotCount);
-    CallCell* locals = callStack_.take(localCount);
     for (std::size_t i = 0; i < localCount; ++i) locals[i].slot = &locals[i].value;
     for (std::size_t i = 0; i < count && i < localCount; ++i) {
         if (p.params[i].byRef) locals[i].slot = arguments[i].slot;
