@@ -28,7 +28,8 @@ public:
 
     Mark mark() const { return {current_, used_}; }
 
-    // n contiguous cells holding Empty and no slot.
+    // n contiguous cells. Their slots are null; their values hold nothing to drop but
+    // may hold what an earlier call left (a number): the taker sets what it reads.
     CallCell* take(std::size_t n) {
         if (used_ + n > capacity_) nextBlock(n);
         CallCell* taken = cells_ + used_;
@@ -46,7 +47,6 @@ public:
             CallCell& cell = cells_[used_ - 1];
             cell.slot = nullptr;
             if (cell.value.isPlain()) {
-                cell.value = Value();
                 --used_;
             } else {
                 // Dropping a string, array or object may run script (a Class_Terminate)

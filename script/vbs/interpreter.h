@@ -108,9 +108,14 @@ private:
     Flow execForEach(const struct ForEachStmt& s, Frame& frame);
     Flow execDo(const struct DoStmt& s, Frame& frame);
     Flow execWhile(const struct WhileStmt& s, Frame& frame);
+    void execCall(const struct CallStmt& s, Frame& frame);
+    Flow execWith(const struct WithStmt& w, Frame& frame);
+    void execRandomize(const struct RandomizeStmt& r, Frame& frame);
+    // interpreter_declarations.cpp
     void execDim(const struct DimStmt& s, Frame& frame);
     void execReDim(const struct ReDimStmt& s, Frame& frame);
     void execConst(const struct ConstStmt& s, Frame& frame);
+    void execErase(const struct EraseStmt& s, Frame& frame);
     bool truth(const Expr& condition, Frame& frame);
     void recordError(ScriptException& e, const Stmt& s);
 

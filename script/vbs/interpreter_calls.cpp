@@ -30,7 +30,7 @@ Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const Arg
     // An array element passed ByRef is copied in and written back after the call: a
     // pointer into the array could dangle if the procedure resized it.
     struct WriteBack { Value* array; std::vector<std::int32_t> indices; std::size_t arg; };
-    std::vector<WriteBack> writeBacks;
+    std::unique_ptr<std::vector<WriteBack>> writeBacks;  // made only when needed: calls are hot
     for (std::size_t i = 0; i < count; ++i) {
         const Expr* e = args.items[i].get();
         CallCell& argument = arguments[i];
@@ -55,14 +55,16 @@ Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const Arg
                 std::int64_t offset = slot->rawArray().offsetOf(indices);
                 if (offset < 0) raise(err::SubscriptOutOfRange);
                 argument.value = slot->rawArray().items[std::size_t(offset)];
-                writeBacks.push_back({slot, std::move(indices), i});
+                if (!writeBacks) writeBacks = std::make_unique<std::vector<WriteBack>>();
+                writeBacks->push_back({slot, std::move(indices), i});
                 continue;
             }
         }
         argument.value = eval(*e, caller);
     }
     Value result = runProcedure(p, me, arguments, count, arguments + count);
-    for (WriteBack& w : writeBacks) {
+    if (!writeBacks) return result;
+    for (WriteBack& w : *writeBacks) {
         if (!w.array->isArray()) continue;
         std::int64_t offset = w.array->rawArray().offsetOf(w.indices);
         if (offset >= 0) w.array->mutableArray().items[std::size_t(offset)] = std::move(arguments[w.arg].value);
@@ -86,7 +88,10 @@ Value Interpreter::runProcedure(const Procedure& p, ScriptObject* me, const Call
     // reference the script held (Set x = Nothing inside x.Method).
     std::shared_ptr<ScriptObject> keepAlive = me ? me->weak_from_this().lock() : nullptr;
     const std::size_t localCount = std::size_t(p.slotCount);
-    for (std::size_t i = 0; i < localCount; ++i) locals[i].slot = &locals[i].value;
+    for (std::size_t i = 0; i < localCount; ++i) {
+        locals[i].value = Value();
+        locals[i].slot = &locals[i].value;
+    }
     for (std::size_t i = 0; i < count && i < localCount; ++i) {
         if (p.params[i].byRef) locals[i].slot = arguments[i].slot;
         else locals[i].value = *arguments[i].slot;

@@ -14,6 +14,8 @@ Value Interpreter::eval(const Expr& e, Frame& frame) {
     case ExprKind::Name: {
         const auto& n = static_cast<const NameExpr&>(e);
         if (const Value* v = plainValue(n, frame)) return *v;
+        if (n.scope == NameScope::Global && globals_[n.slot].kind == GlobalEntry::Kind::Procedure)
+            return callProcedure(*globals_[n.slot].procedure, nullptr, n.args, frame);
         return evalName(n, frame);
     }
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr&>(e), frame);
