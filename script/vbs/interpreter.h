@@ -2,8 +2,9 @@
 // The tree-walking interpreter behind Engine. Names are bound to slots before code
 // runs (resolver.cpp), so a variable access is an index, not a lookup by text.
 // Split by concern: interpreter.cpp (set-up, Runtime, limits), interpreter_exec.cpp
-// (statements), interpreter_eval.cpp (expressions), interpreter_calls.cpp (procedures,
-// members, classes).
+// (statements), interpreter_declarations.cpp (Dim, ReDim, Const, Erase),
+// interpreter_eval.cpp (expressions), interpreter_calls.cpp (procedures, members,
+// classes). Arguments and locals live on a CallStack (call_stack.h).
 #include <chrono>
 #include <memory>
 #include <random>
