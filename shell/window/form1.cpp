@@ -7,7 +7,6 @@
 #include "toolbar.h"
 #include "total_box.h"
 
-#include "language_defaults.h"
 #include "services/prompts.h"
 
 #include <QLabel>
@@ -44,6 +43,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     setWindowIcon(icons::programIcon());
     buildControls();
     buildMenus();
+    connectLanguageMenu();
     buildTimers();
     connectNoteSignals();
     connectDocumentCommands();
