@@ -54,6 +54,13 @@ std::u16string datePattern(const std::u16string& strftime, const std::u16string&
     return out.empty() ? fallback : out;
 }
 
+// The C and POSIX locales mean "nothing chosen" for a category.
+bool nothingChosen(int category) {
+    const char* name = std::setlocale(category, nullptr);
+    const std::string chosen = name ? name : "C";
+    return chosen == "C" || chosen == "POSIX" || chosen.rfind("C.", 0) == 0;
+}
+
 }  // namespace
 
 Locale systemLocale() {
@@ -67,18 +74,23 @@ Locale systemLocale() {
         if (group.size() == 1) l.groupSeparator = group[0];
         else if (monetaryGroup.size() == 1) l.groupSeparator = monetaryGroup[0];
         else l.groupSeparator = l.decimalSeparator == u',' ? u'.' : u',';
-        if (c->currency_symbol && *c->currency_symbol) l.currencySymbol = fromUtf8(c->currency_symbol);
-        if (c->frac_digits >= 0 && c->frac_digits <= 6) l.currencyDigits = c->frac_digits;
-        bool before = c->p_cs_precedes == 1;
-        bool space = c->p_sep_by_space == 1;
-        l.currencyPositiveFormat = before ? (space ? 2 : 0) : (space ? 3 : 1);
-        l.currencyNegativeFormat = before ? (space ? 9 : 1) : (space ? 8 : 5);
+        // The C locale has no currency at all ("not available" everywhere): the US
+        // conventions stay, "$1,234.50".
+        if (!nothingChosen(LC_MONETARY)) {
+            if (c->currency_symbol && *c->currency_symbol) l.currencySymbol = fromUtf8(c->currency_symbol);
+            if (c->frac_digits >= 0 && c->frac_digits <= 6) l.currencyDigits = c->frac_digits;
+            bool before = c->p_cs_precedes == 1;
+            bool space = c->p_sep_by_space == 1;
+            l.currencyPositiveFormat = before ? (space ? 2 : 0) : (space ? 3 : 1);
+            l.currencyNegativeFormat = before ? (space ? 9 : 1) : (space ? 8 : 5);
+        }
     }
-    // The C and POSIX locales mean "nothing chosen": their two-digit-year dates would
-    // lose information, so the English defaults stay.
-    const char* timeLocale = std::setlocale(LC_TIME, nullptr);
-    const std::string chosen = timeLocale ? timeLocale : "C";
-    if (chosen == "C" || chosen == "POSIX" || chosen.rfind("C.", 0) == 0) return l;
+    // True and False follow the same regional settings as the decimal separator, as
+    // they do on a system where the format and the display language differ.
+    if (const char* numeric = std::setlocale(LC_NUMERIC, nullptr)) l.setBooleanNamesFor(numeric);
+    // With nothing chosen, two-digit-year dates would lose information, so the English
+    // defaults stay.
+    if (nothingChosen(LC_TIME)) return l;
     l.shortDateFormat = datePattern(text(D_FMT), l.shortDateFormat);
     l.longTimeFormat = datePattern(text(T_FMT), l.longTimeFormat);
     std::size_t d = l.shortDateFormat.find(u'd'), m = l.shortDateFormat.find(u'M'), y = l.shortDateFormat.find(u'y');

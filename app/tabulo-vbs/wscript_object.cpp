@@ -112,7 +112,11 @@ Value WScriptObject::invoke(std::u16string_view name, Args args) {
         std::u16string line;
         for (std::size_t i = 0; i < args.size(); ++i) {
             if (i) line += u' ';
-            line += shown(args[i], locale_);
+            // A console host's Echo shows a Boolean as its number, -1 or 0, in every
+            // language; CStr and & give the locale's words.
+            Value v = args[i].isObject() ? valueOf(args[i]) : args[i];
+            if (v.type() == Type::Boolean) line += v.rawBool() ? u"-1" : u"0";
+            else line += shown(v, locale_);
         }
         io_.writeOut(line + u"\n");
         return Value();

@@ -165,6 +165,16 @@ std::u16string toText(std::int64_t n) {
 std::u16string formatCurrency(std::int64_t scaled, const Locale& locale) {
     bool negative = scaled < 0;
     std::uint64_t magnitude = negative ? 0 - std::uint64_t(scaled) : std::uint64_t(scaled);
+    // Like every other number, a Currency shows at most 15 significant digits: CCur of
+    // 922337203685477 is stored as 922337203685476.9664 by way of a Double, and shows
+    // as it was written. Halves round away from zero.
+    constexpr std::uint64_t kFifteenDigits = 1000000000000000ull;
+    if (magnitude >= kFifteenDigits) {
+        std::uint64_t unit = 1;
+        while (magnitude / unit >= kFifteenDigits) unit *= 10;
+        const std::uint64_t kept = magnitude / unit, rest = magnitude % unit;
+        magnitude = (kept + (rest >= unit - rest ? 1 : 0)) * unit;
+    }
     std::u16string out = negative ? u"-" : u"";
     for (char c : std::to_string(magnitude / 10000)) out.push_back(char16_t(c));
     unsigned fraction = unsigned(magnitude % 10000);
@@ -247,8 +257,9 @@ bool toBool(const Value& v, const Locale& locale) {
     case Type::Boolean: return v.rawBool();
     case Type::String: {
         std::u16string_view s = v.rawString();
-        if (sameName(s, u"True") || sameName(s, u"#TRUE#")) return true;
-        if (sameName(s, u"False") || sameName(s, u"#FALSE#")) return false;
+        // The locale's words and the English ones are both understood.
+        if (sameName(s, locale.trueName) || sameName(s, u"True") || sameName(s, u"#TRUE#")) return true;
+        if (sameName(s, locale.falseName) || sameName(s, u"False") || sameName(s, u"#FALSE#")) return false;
         double d;
         if (parseNumber(s, locale, d)) return d != 0;
         raise(err::TypeMismatch);
@@ -274,7 +285,7 @@ std::u16string toString(const Value& v, const Locale& locale) {
     switch (v.type()) {
     case Type::Empty: return {};
     case Type::Null: raise(err::InvalidUseOfNull);
-    case Type::Boolean: return v.rawBool() ? u"True" : u"False";
+    case Type::Boolean: return v.rawBool() ? locale.trueName : locale.falseName;
     case Type::Byte: return toText(v.rawByte());
     case Type::Integer: return toText(v.rawInteger());
     case Type::Long: return toText(v.rawLong());

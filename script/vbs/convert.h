@@ -25,7 +25,7 @@ std::uint8_t toByte(const Value& v, const Locale& locale);
 std::int64_t toCurrency(const Value& v, const Locale& locale);  // scaled by 10,000
 bool toBool(const Value& v, const Locale& locale);
 double toDate(const Value& v, const Locale& locale);            // date serial
-// CStr: numbers in the general number format, True/False, dates in the locale's short
+// CStr: numbers in the general number format, True/False in the locale's words, dates in the locale's short
 // date and long time. Null raises 94; Empty is "".
 std::u16string toString(const Value& v, const Locale& locale);
 

@@ -6,9 +6,12 @@ int GlobalTable::slotOf(std::u16string_view name) {
     std::u16string folded = foldName(name);
     auto it = index_.find(folded);
     if (it != index_.end()) return it->second;
-    int slot = int(entries_.size());
-    entries_.push_back(GlobalEntry{std::u16string(name), GlobalEntry::Kind::Unset, Value(), nullptr});
+    const int slot = count_;
+    if (std::size_t(slot) >> kBlockBits >= blocks_.size())
+        blocks_.push_back(std::make_unique<GlobalEntry[]>(kSlotMask + 1));
+    (*this)[slot].name = std::u16string(name);
     index_.emplace(std::move(folded), slot);
+    ++count_;
     return slot;
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // The engine's global names: variables, constants, procedures and host objects, each
-// in a slot that compiled code addresses by number. Slots live in a deque so a
-// reference to one (a ByRef argument) stays valid while new globals are added.
-#include <deque>
+// in a slot that compiled code addresses by number. Slots live in fixed blocks that
+// never move, so a reference to one (a ByRef argument) stays valid while new globals
+// are added; a block holds a power of two of them, so finding a slot costs a shift
+// and a mask, not a division, on every access to a global.
+#include <memory>
 #include <string>
+#include <vector>
 #include <unordered_map>
 
 #include "ast.h"
@@ -25,13 +28,18 @@ public:
     int slotOf(std::u16string_view name);
     // -1 when the name has no slot.
     int find(std::u16string_view folded) const;
-    GlobalEntry& operator[](int slot) { return entries_[std::size_t(slot)]; }
-    const GlobalEntry& operator[](int slot) const { return entries_[std::size_t(slot)]; }
-    void clear() { entries_.clear(); index_.clear(); }
-    int size() const { return int(entries_.size()); }
+    GlobalEntry& operator[](int slot) { return blocks_[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask]; }
+    const GlobalEntry& operator[](int slot) const {
+        return blocks_[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask];
+    }
+    void clear() { blocks_.clear(); count_ = 0; index_.clear(); }
+    int size() const { return count_; }
 
 private:
-    std::deque<GlobalEntry> entries_;
+    static constexpr std::size_t kBlockBits = 6;
+    static constexpr std::size_t kSlotMask = (std::size_t(1) << kBlockBits) - 1;
+    std::vector<std::unique_ptr<GlobalEntry[]>> blocks_;
+    int count_ = 0;
     std::unordered_map<std::u16string, int> index_;  // folded name -> slot
 };
 

@@ -155,7 +155,7 @@ void Interpreter::runProgram(std::unique_ptr<Program> owned, Frame* scope) {
     for (auto& cls : program.classes) classes_[foldName(cls->name)] = cls.get();
     if (scope) {
         // Execute inside a procedure: the code runs in that procedure's frame.
-        if (scope->slots.size() < std::size_t(program.topLevel.slotCount)) raise(err::InvalidCall);
+        if (scope->localCount < std::size_t(program.topLevel.slotCount)) raise(err::InvalidCall);
         bool savedResume = scope->resumeNext;
         execBlock(program.statements, *scope);
         scope->resumeNext = savedResume;

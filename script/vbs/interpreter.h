@@ -2,8 +2,9 @@
 // The tree-walking interpreter behind Engine. Names are bound to slots before code
 // runs (resolver.cpp), so a variable access is an index, not a lookup by text.
 // Split by concern: interpreter.cpp (set-up, Runtime, limits), interpreter_exec.cpp
-// (statements), interpreter_eval.cpp (expressions), interpreter_calls.cpp (procedures,
-// members, classes).
+// (statements), interpreter_declarations.cpp (Dim, ReDim, Const, Erase),
+// interpreter_eval.cpp (expressions), interpreter_calls.cpp (procedures, members,
+// classes). Arguments and locals live on a CallStack (call_stack.h).
 #include <chrono>
 #include <memory>
 #include <random>
@@ -15,6 +16,7 @@
 #include "builtins.h"
 #include "engine.h"
 #include "globals.h"
+#include "call_stack.h"
 
 namespace tabulo::vbs {
 
@@ -24,8 +26,9 @@ class ErrObject;
 // One running procedure (or the top level of a program).
 struct Frame {
     const Procedure* procedure = nullptr;
-    std::vector<Value> storage;
-    std::vector<Value*> slots;          // storage, or the caller's variable for ByRef
+    CallCell* locals = nullptr;
+    std::size_t localCount = 0;
+    Value* local(std::size_t i) const { return locals[i].slot; }
     ScriptObject* me = nullptr;
     std::vector<Value> withObjects;     // the objects of the enclosing With blocks
     bool resumeNext = false;            // On Error Resume Next is in force
@@ -99,15 +102,21 @@ private:
     Flow execBlock(const Block& block, Frame& frame);
     Flow exec(const Stmt& s, Frame& frame);
     Flow execAssign(const struct AssignStmt& s, Frame& frame);
+    Value* plainVariable(const NameExpr& n, Frame& frame);
     Flow execIf(const struct IfStmt& s, Frame& frame);
     Flow execSelect(const struct SelectStmt& s, Frame& frame);
     Flow execFor(const struct ForStmt& s, Frame& frame);
     Flow execForEach(const struct ForEachStmt& s, Frame& frame);
     Flow execDo(const struct DoStmt& s, Frame& frame);
     Flow execWhile(const struct WhileStmt& s, Frame& frame);
+    void execCall(const struct CallStmt& s, Frame& frame);
+    Flow execWith(const struct WithStmt& w, Frame& frame);
+    void execRandomize(const struct RandomizeStmt& r, Frame& frame);
+    // interpreter_declarations.cpp
     void execDim(const struct DimStmt& s, Frame& frame);
     void execReDim(const struct ReDimStmt& s, Frame& frame);
     void execConst(const struct ConstStmt& s, Frame& frame);
+    void execErase(const struct EraseStmt& s, Frame& frame);
     bool truth(const Expr& condition, Frame& frame);
     void recordError(ScriptException& e, const Stmt& s);
 
@@ -116,10 +125,26 @@ private:
     Value evalName(const NameExpr& n, Frame& frame);
     Value evalMember(const MemberExpr& m, Frame& frame);
     Value evalBinary(const BinaryExpr& b, Frame& frame);
+    Value evalIndex(const IndexExpr& ix, Frame& frame);
+    Value evalUnary(const UnaryExpr& u, Frame& frame);
     Value evalNew(const NewExpr& n);
     Value index(const Value& target, const ArgList& args, Frame& frame);
     std::vector<Value> evalArgs(const ArgList& args, Frame& frame);
     Value* variableSlot(const NameExpr& n, Frame& frame);  // null when not a plain variable
+    // What reading a bare name gives when it is a local or a global variable or constant
+    // in use, the case that needs none of evalName's rules; null otherwise.
+    const Value* plainValue(const NameExpr& n, Frame& frame) {
+        if (n.args.parens || !n.args.items.empty()) return nullptr;
+        if (n.scope == NameScope::Local) {
+            if ((n.undeclared && optionExplicit_) || std::size_t(n.slot) >= frame.localCount) return nullptr;
+            return frame.local(std::size_t(n.slot));
+        }
+        if (n.scope == NameScope::Global) {
+            const GlobalEntry& entry = globals_[n.slot];
+            if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant) return &entry.value;
+        }
+        return nullptr;
+    }
     // For GlobalOrLocal names: whether the global exists by now.
     NameScope liveScope(const NameExpr& n) const {
         if (n.scope != NameScope::GlobalOrLocal) return n.scope;
@@ -134,7 +159,11 @@ private:
 
     // interpreter_calls.cpp
     Value callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller);
-    Value runProcedure(const Procedure& p, ScriptObject* me, std::span<Value*> arguments);
+    // arguments[i].slot is the variable (ByRef) or the value (ByVal) of parameter i;
+    // locals, p.slotCount cells the caller took from the call stack, get the procedure's
+    // variables. The caller gives them back (and so drops the locals) after the call.
+    Value runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count,
+                       CallCell* locals);
     void assignTo(const Expr& target, Value value, bool isSet, Frame& frame);
     void storeVariable(Value& slot, Value value, bool isSet);
     std::shared_ptr<ScriptObject> instantiate(const ClassDecl& cls);
@@ -169,6 +198,8 @@ private:
     const char* stackBase_ = nullptr;
 
     Frame* currentFrame_ = nullptr;
+    // Arguments and locals of the calls in progress.
+    CallStack callStack_;
     std::mt19937_64 random_;
     double lastRandom_ = 0;
     std::uint32_t rndState_ = 0x50000;

@@ -6,26 +6,44 @@
 
 namespace tabulo::vbs {
 
+namespace {
+// Room on the interpreter's call stack for one call, given back however the call ends.
+class CallRoom {
+public:
+    explicit CallRoom(CallStack& stack) : stack_(stack), mark_(stack.mark()) {}
+    ~CallRoom() { stack_.release(mark_); }
+    CallRoom(const CallRoom&) = delete;
+    CallRoom& operator=(const CallRoom&) = delete;
+
+private:
+    CallStack& stack_;
+    CallStack::Mark mark_;
+};
+}  // namespace
+
 Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller) {
-    if (args.items.size() != p.params.size()) raise(err::WrongArgumentCount);
-    std::vector<Value> temps(args.items.size());
-    std::vector<Value*> refs(args.items.size());
+    const std::size_t count = args.items.size();
+    if (count != p.params.size()) raise(err::WrongArgumentCount);
+    // The arguments, then the procedure's locals: one piece of the call stack.
+    CallRoom room(callStack_);
+    CallCell* arguments = callStack_.take(count + std::size_t(p.slotCount));
     // An array element passed ByRef is copied in and written back after the call: a
     // pointer into the array could dangle if the procedure resized it.
     struct WriteBack { Value* array; std::vector<std::int32_t> indices; std::size_t arg; };
-    std::vector<WriteBack> writeBacks;
-    for (std::size_t i = 0; i < args.items.size(); ++i) {
+    std::unique_ptr<std::vector<WriteBack>> writeBacks;  // made only when needed: calls are hot
+    for (std::size_t i = 0; i < count; ++i) {
         const Expr* e = args.items[i].get();
-        refs[i] = &temps[i];
+        CallCell& argument = arguments[i];
+        argument.slot = &argument.value;
         if (!e) {
-            temps[i] = Value::missing();
+            argument.value = Value::missing();
             continue;
         }
         if (p.params[i].byRef && e->kind == ExprKind::Name) {
             const auto& n = static_cast<const NameExpr&>(*e);
             Value* slot = variableSlot(n, caller);
             if (slot && !n.args.parens) {
-                refs[i] = slot;
+                argument.slot = slot;
                 continue;
             }
             if (slot && slot->isArray() && !n.args.items.empty()) {
@@ -36,50 +54,58 @@ Value Interpreter::callProcedure(const Procedure& p, ScriptObject* me, const Arg
                 }
                 std::int64_t offset = slot->rawArray().offsetOf(indices);
                 if (offset < 0) raise(err::SubscriptOutOfRange);
-                temps[i] = slot->rawArray().items[std::size_t(offset)];
-                writeBacks.push_back({slot, std::move(indices), i});
+                argument.value = slot->rawArray().items[std::size_t(offset)];
+                if (!writeBacks) writeBacks = std::make_unique<std::vector<WriteBack>>();
+                writeBacks->push_back({slot, std::move(indices), i});
                 continue;
             }
         }
-        temps[i] = eval(*e, caller);
+        argument.value = eval(*e, caller);
     }
-    Value result = runProcedure(p, me, refs);
-    for (WriteBack& w : writeBacks) {
+    Value result = runProcedure(p, me, arguments, count, arguments + count);
+    if (!writeBacks) return result;
+    for (WriteBack& w : *writeBacks) {
         if (!w.array->isArray()) continue;
         std::int64_t offset = w.array->rawArray().offsetOf(w.indices);
-        if (offset >= 0) w.array->mutableArray().items[std::size_t(offset)] = std::move(temps[w.arg]);
+        if (offset >= 0) w.array->mutableArray().items[std::size_t(offset)] = std::move(arguments[w.arg].value);
     }
     return result;
 }
 
 Value Interpreter::callWithValues(const Procedure& p, ScriptObject* me, Args args) {
     if (args.size() != p.params.size()) raise(err::WrongArgumentCount);
-    std::vector<Value*> refs(args.size());
-    for (std::size_t i = 0; i < args.size(); ++i) refs[i] = &args[i];
-    return runProcedure(p, me, refs);
+    CallRoom room(callStack_);
+    CallCell* arguments = callStack_.take(args.size() + std::size_t(p.slotCount));
+    for (std::size_t i = 0; i < args.size(); ++i) arguments[i].slot = &args[i];
+    return runProcedure(p, me, arguments, args.size(), arguments + args.size());
 }
 
-Value Interpreter::runProcedure(const Procedure& p, ScriptObject* me, std::span<Value*> arguments) {
+Value Interpreter::runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count,
+                                CallCell* locals) {
     enterCall();
     struct Leave { Interpreter* i; ~Leave() { i->leaveCall(); } } leave{this};
     // The instance must outlive its own method, even if the method drops the last
     // reference the script held (Set x = Nothing inside x.Method).
     std::shared_ptr<ScriptObject> keepAlive = me ? me->weak_from_this().lock() : nullptr;
+    const std::size_t localCount = std::size_t(p.slotCount);
+    for (std::size_t i = 0; i < localCount; ++i) {
+        locals[i].value = Value();
+        locals[i].slot = &locals[i].value;
+    }
+    for (std::size_t i = 0; i < count && i < localCount; ++i) {
+        if (p.params[i].byRef) locals[i].slot = arguments[i].slot;
+        else locals[i].value = *arguments[i].slot;
+    }
     Frame frame;
     frame.procedure = &p;
     frame.me = me;
-    frame.storage.resize(std::size_t(p.slotCount));
-    frame.slots.resize(std::size_t(p.slotCount));
-    for (std::size_t i = 0; i < frame.slots.size(); ++i) frame.slots[i] = &frame.storage[i];
-    for (std::size_t i = 0; i < arguments.size() && i < frame.slots.size(); ++i) {
-        if (p.params[i].byRef) frame.slots[i] = arguments[i];
-        else frame.storage[i] = *arguments[i];
-    }
+    frame.locals = locals;
+    frame.localCount = localCount;
     Frame* saved = currentFrame_;
     currentFrame_ = &frame;
     struct Restore { Frame*& f; Frame* v; ~Restore() { f = v; } } restore{currentFrame_, saved};
     execBlock(p.body, frame);
-    if (p.resultSlot >= 0) return std::move(frame.storage[std::size_t(p.resultSlot)]);
+    if (p.resultSlot >= 0) return std::move(locals[std::size_t(p.resultSlot)].value);
     return Value();
 }
 

@@ -6,35 +6,42 @@
 
 namespace tabulo::vbs {
 
+// Kept small, the rarer kinds in functions of their own: every node of every expression
+// passes through here.
 Value Interpreter::eval(const Expr& e, Frame& frame) {
     switch (e.kind) {
     case ExprKind::Literal: return static_cast<const LiteralExpr&>(e).value;
-    case ExprKind::Name: return evalName(static_cast<const NameExpr&>(e), frame);
-    case ExprKind::Member: return evalMember(static_cast<const MemberExpr&>(e), frame);
-    case ExprKind::Index: {
-        const auto& ix = static_cast<const IndexExpr&>(e);
-        Value target = eval(*ix.target, frame);
-        return index(target, ix.args, frame);
-    }
-    case ExprKind::Unary: {
-        const auto& u = static_cast<const UnaryExpr&>(e);
-        Value v = eval(*u.operand, frame);
-        switch (u.op) {
-        case UnaryOp::Negate: return negate(v, locale_);
-        case UnaryOp::Not: return logicalNot(v, locale_);
-        case UnaryOp::Plus: return v.isObject() ? valueOf(v) : v;
-        }
-        return v;
+    case ExprKind::Name: {
+        const auto& n = static_cast<const NameExpr&>(e);
+        if (const Value* v = plainValue(n, frame)) return *v;
+        if (n.scope == NameScope::Global && globals_[n.slot].kind == GlobalEntry::Kind::Procedure)
+            return callProcedure(*globals_[n.slot].procedure, nullptr, n.args, frame);
+        return evalName(n, frame);
     }
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr&>(e), frame);
-    case ExprKind::Paren: {
-        Value v = eval(*static_cast<const ParenExpr&>(e).inner, frame);
-        return v;
-    }
+    case ExprKind::Member: return evalMember(static_cast<const MemberExpr&>(e), frame);
+    case ExprKind::Index: return evalIndex(static_cast<const IndexExpr&>(e), frame);
+    case ExprKind::Unary: return evalUnary(static_cast<const UnaryExpr&>(e), frame);
+    case ExprKind::Paren: return eval(*static_cast<const ParenExpr&>(e).inner, frame);
     case ExprKind::New: return evalNew(static_cast<const NewExpr&>(e));
     case ExprKind::Me: return meValue(frame);
     }
     return Value();
+}
+
+Value Interpreter::evalIndex(const IndexExpr& ix, Frame& frame) {
+    Value target = eval(*ix.target, frame);
+    return index(target, ix.args, frame);
+}
+
+Value Interpreter::evalUnary(const UnaryExpr& u, Frame& frame) {
+    Value v = eval(*u.operand, frame);
+    switch (u.op) {
+    case UnaryOp::Negate: return negate(v, locale_);
+    case UnaryOp::Not: return logicalNot(v, locale_);
+    case UnaryOp::Plus: return v.isObject() ? valueOf(v) : v;
+    }
+    return v;
 }
 
 Value Interpreter::meValue(Frame& frame) const {
@@ -53,9 +60,43 @@ bool isLiteral(const Expr& e) {
     return false;
 }
 
+namespace {
+bool isWholeNumber(const Value& v) { return v.type() == Type::Integer || v.type() == Type::Long; }
+
+// Integer and Long operands, those of counters and recursion, with the general rules
+// worked out: the result is an Integer when both are, a Long otherwise, and widens
+// (to Long, then Double) only when it does not fit. False for other operators.
+bool wholeNumberOperation(BinaryOp op, const Value& left, const Value& right, Value& result) {
+    const bool bothInteger = left.type() == Type::Integer && right.type() == Type::Integer;
+    const std::int64_t a = left.type() == Type::Integer ? left.rawInteger() : left.rawLong();
+    const std::int64_t b = right.type() == Type::Integer ? right.rawInteger() : right.rawLong();
+    std::int64_t r;
+    switch (op) {
+    case BinaryOp::Add: r = a + b; break;
+    case BinaryOp::Subtract: r = a - b; break;
+    case BinaryOp::Multiply: r = a * b; break;
+    case BinaryOp::Equal: result = Value::boolean(a == b); return true;
+    case BinaryOp::NotEqual: result = Value::boolean(a != b); return true;
+    case BinaryOp::Less: result = Value::boolean(a < b); return true;
+    case BinaryOp::LessEqual: result = Value::boolean(a <= b); return true;
+    case BinaryOp::Greater: result = Value::boolean(a > b); return true;
+    case BinaryOp::GreaterEqual: result = Value::boolean(a >= b); return true;
+    default: return false;
+    }
+    if (bothInteger && r >= INT16_MIN && r <= INT16_MAX) result = Value::integer(std::int16_t(r));
+    else if (r >= INT32_MIN && r <= INT32_MAX) result = Value::longValue(std::int32_t(r));
+    else result = Value::number(double(r));
+    return true;
+}
+}  // namespace
+
 Value Interpreter::evalBinary(const BinaryExpr& b, Frame& frame) {
     Value left = eval(*b.left, frame);
     Value right = eval(*b.right, frame);
+    if (isWholeNumber(left) && isWholeNumber(right)) {
+        Value result;
+        if (wholeNumberOperation(b.op, left, right, result)) return result;
+    }
     auto comparison = [&] {
         CompareHints hints;
         hints.leftIsLiteral = isLiteral(*b.left);
@@ -136,7 +177,7 @@ Value* Interpreter::variableSlot(const NameExpr& n, Frame& frame) {
     switch (scope) {
     case NameScope::Local:
         if (n.undeclared && optionExplicit_) raise(err::VariableUndefined);
-        return std::size_t(slot) < frame.slots.size() ? frame.slots[std::size_t(slot)] : nullptr;
+        return std::size_t(slot) < frame.localCount ? frame.local(std::size_t(slot)) : nullptr;
     case NameScope::Field:
         return frame.me ? &frame.me->fields()[std::size_t(n.slot)] : nullptr;
     case NameScope::Global: {
@@ -160,8 +201,8 @@ Value Interpreter::evalName(const NameExpr& n, Frame& frame) {
     case NameScope::Local: {
         if (n.undeclared && optionExplicit_) raise(err::VariableUndefined);
         const int slot = liveSlot(n, scope);
-        if (std::size_t(slot) >= frame.slots.size()) raise(err::VariableUndefined);
-        const Value& v = *frame.slots[std::size_t(slot)];
+        if (std::size_t(slot) >= frame.localCount) raise(err::VariableUndefined);
+        const Value& v = *frame.local(std::size_t(slot));
         if (!n.args.parens && n.args.items.empty()) return v;
         return index(v, n.args, frame);
     }

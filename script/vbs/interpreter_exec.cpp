@@ -43,24 +43,7 @@ bool Interpreter::truth(const Expr& condition, Frame& frame) {
 Flow Interpreter::exec(const Stmt& s, Frame& frame) {
     switch (s.kind) {
     case StmtKind::Assign: return execAssign(static_cast<const AssignStmt&>(s), frame);
-    case StmtKind::Call: {
-        const Expr& call = *static_cast<const CallStmt&>(s).call;
-        if (call.kind == ExprKind::Name) {
-            const auto& n = static_cast<const NameExpr&>(call);
-            // A statement that names a variable holding an object calls its default member.
-            if (liveScope(n) == NameScope::Global) {
-                const GlobalEntry& entry = globals_[n.slot];
-                if (entry.kind == GlobalEntry::Kind::Procedure) {
-                    callProcedure(*entry.procedure, nullptr, n.args, frame);
-                    return Flow::Normal;
-                }
-                // A statement naming no procedure: an undefined Sub.
-                if (entry.kind == GlobalEntry::Kind::Unset) raise(err::TypeMismatch);
-            }
-        }
-        eval(call, frame);
-        return Flow::Normal;
-    }
+    case StmtKind::Call: execCall(static_cast<const CallStmt&>(s), frame); return Flow::Normal;
     case StmtKind::If: return execIf(static_cast<const IfStmt&>(s), frame);
     case StmtKind::Select: return execSelect(static_cast<const SelectStmt&>(s), frame);
     case StmtKind::For: return execFor(static_cast<const ForStmt&>(s), frame);
@@ -76,53 +59,57 @@ Flow Interpreter::exec(const Stmt& s, Frame& frame) {
     case StmtKind::Dim: execDim(static_cast<const DimStmt&>(s), frame); return Flow::Normal;
     case StmtKind::ReDim: execReDim(static_cast<const ReDimStmt&>(s), frame); return Flow::Normal;
     case StmtKind::Const: execConst(static_cast<const ConstStmt&>(s), frame); return Flow::Normal;
-    case StmtKind::Erase: {
-        const auto& n = static_cast<const NameExpr&>(*static_cast<const EraseStmt&>(s).target);
-        Value* slot = variableSlot(n, frame);
-        if (!slot || !slot->isArray()) raise(err::TypeMismatch);
-        ArrayData& a = slot->rawArray();
-        if (a.fixedSize) {
-            // A fixed array keeps its shape; its elements go back to Empty.
-            ArrayData& mine = slot->mutableArray();
-            for (Value& v : mine.items) v = Value();
-        } else {
-            std::int32_t none[] = {-1};
-            *slot = Value::array(std::span<const std::int32_t>(none, 1));
-            slot->mutableArray().dims.clear();
-        }
-        return Flow::Normal;
-    }
+    case StmtKind::Erase: execErase(static_cast<const EraseStmt&>(s), frame); return Flow::Normal;
     case StmtKind::OnError:
         frame.resumeNext = static_cast<const OnErrorStmt&>(s).resumeNext;
         err_->clear();
         return Flow::Normal;
-    case StmtKind::With: {
-        const auto& w = static_cast<const WithStmt&>(s);
-        Value object = eval(*w.object, frame);
-        if (!object.isObject()) raise(err::ObjectRequired);
-        if (frame.withObjects.size() <= std::size_t(w.depth)) frame.withObjects.resize(std::size_t(w.depth) + 1);
-        Value saved = std::move(frame.withObjects[std::size_t(w.depth)]);
-        frame.withObjects[std::size_t(w.depth)] = std::move(object);
-        struct Restore {
-            Frame& f; int d; Value v;
-            ~Restore() { if (f.withObjects.size() > std::size_t(d)) f.withObjects[std::size_t(d)] = std::move(v); }
-        } restore{frame, w.depth, std::move(saved)};
-        return execBlock(w.body, frame);
-    }
-    case StmtKind::Randomize: {
-        const auto& r = static_cast<const RandomizeStmt&>(s);
-        if (r.seed) {
-            seedRandom(toDouble(eval(*r.seed, frame), locale_));
-        } else {
-            seedRandom(double(std::chrono::steady_clock::now().time_since_epoch().count() % 86400000) / 1000.0);
-        }
-        return Flow::Normal;
-    }
+    case StmtKind::With: return execWith(static_cast<const WithStmt&>(s), frame);
+    case StmtKind::Randomize: execRandomize(static_cast<const RandomizeStmt&>(s), frame); return Flow::Normal;
     case StmtKind::OptionExplicit:
     case StmtKind::Nop:
         return Flow::Normal;
     }
     return Flow::Normal;
+}
+
+// A statement that is a call: a Sub, or (a name holding an object) its default member.
+void Interpreter::execCall(const CallStmt& s, Frame& frame) {
+    const Expr& call = *s.call;
+    if (call.kind == ExprKind::Name) {
+        const auto& n = static_cast<const NameExpr&>(call);
+        if (liveScope(n) == NameScope::Global) {
+            const GlobalEntry& entry = globals_[n.slot];
+            if (entry.kind == GlobalEntry::Kind::Procedure) {
+                callProcedure(*entry.procedure, nullptr, n.args, frame);
+                return;
+            }
+            // A statement naming no procedure: an undefined Sub.
+            if (entry.kind == GlobalEntry::Kind::Unset) raise(err::TypeMismatch);
+        }
+    }
+    eval(call, frame);
+}
+
+Flow Interpreter::execWith(const WithStmt& w, Frame& frame) {
+    Value object = eval(*w.object, frame);
+    if (!object.isObject()) raise(err::ObjectRequired);
+    if (frame.withObjects.size() <= std::size_t(w.depth)) frame.withObjects.resize(std::size_t(w.depth) + 1);
+    Value saved = std::move(frame.withObjects[std::size_t(w.depth)]);
+    frame.withObjects[std::size_t(w.depth)] = std::move(object);
+    struct Restore {
+        Frame& f; int d; Value v;
+        ~Restore() { if (f.withObjects.size() > std::size_t(d)) f.withObjects[std::size_t(d)] = std::move(v); }
+    } restore{frame, w.depth, std::move(saved)};
+    return execBlock(w.body, frame);
+}
+
+void Interpreter::execRandomize(const RandomizeStmt& r, Frame& frame) {
+    if (r.seed) {
+        seedRandom(toDouble(eval(*r.seed, frame), locale_));
+    } else {
+        seedRandom(double(std::chrono::steady_clock::now().time_since_epoch().count() % 86400000) / 1000.0);
+    }
 }
 
 Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
@@ -150,13 +137,57 @@ Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
             return Flow::Normal;
         }
     }
-    assignTo(*s.target, eval(*s.value, frame), s.isSet, frame);
+    Value value = eval(*s.value, frame);
+    if (!s.isSet && !value.isObject() && s.target->kind == ExprKind::Name) {
+        // The common case, a plain variable on the left: straight into its slot.
+        if (Value* slot = plainVariable(static_cast<const NameExpr&>(*s.target), frame)) {
+            *slot = std::move(value);
+            return Flow::Normal;
+        }
+    }
+    assignTo(*s.target, std::move(value), s.isSet, frame);
     return Flow::Normal;
 }
 
+// The slot of a name that is nothing but a variable already in use (a local, or a
+// global variable): null for anything that needs the general rules of assignTo.
+Value* Interpreter::plainVariable(const NameExpr& n, Frame& frame) {
+    if (n.args.parens || !n.args.items.empty()) return nullptr;
+    switch (n.scope) {
+    case NameScope::Local:
+        if (n.undeclared && optionExplicit_) return nullptr;
+        return std::size_t(n.slot) < frame.localCount ? frame.local(std::size_t(n.slot)) : nullptr;
+    case NameScope::Global: {
+        GlobalEntry& entry = globals_[n.slot];
+        return entry.kind == GlobalEntry::Kind::Variable ? &entry.value : nullptr;
+    }
+    default:
+        return nullptr;
+    }
+}
+
 Flow Interpreter::execIf(const IfStmt& s, Frame& frame) {
-    for (std::size_t i = 0; i < s.conditions.size(); ++i)
-        if (truth(*s.conditions[i], frame)) return execBlock(s.blocks[i], frame);
+    for (std::size_t i = 0; i < s.conditions.size(); ++i) {
+        const Expr& condition = *s.conditions[i];
+        bool met;
+        try {
+            met = truth(condition, frame);
+        } catch (ScriptException& e) {
+            // The error belongs to the line of its condition (an ElseIf has its own).
+            ScriptError& error = e.error();
+            if (error.line == 0) {
+                error.line = condition.at.line;
+                error.column = condition.at.column;
+            }
+            recordError(e, s);
+            // Under On Error Resume Next the statement after the failed condition is the
+            // first one of its block, as the language runs it.
+            if (!frame.resumeNext || aborting_ || error.number == err::Stopped) throw;
+            err_->set(error);
+            met = true;
+        }
+        if (met) return execBlock(s.blocks[i], frame);
+    }
     return execBlock(s.elseBlock, frame);
 }
 
@@ -292,68 +323,6 @@ Flow Interpreter::execWhile(const WhileStmt& s, Frame& frame) {
         tick();
     }
     return Flow::Normal;
-}
-
-namespace {
-std::vector<std::int32_t> evalBounds(const std::vector<ExprPtr>& bounds, const std::function<Value(const Expr&)>& eval,
-                                     const Locale& locale) {
-    std::vector<std::int32_t> upper;
-    for (const auto& b : bounds) upper.push_back(toLong(eval(*b), locale));
-    return upper;
-}
-}  // namespace
-
-void Interpreter::execDim(const DimStmt& s, Frame& frame) {
-    for (const DimItem& item : s.items) {
-        if (!item.isArray) continue;  // a plain Dim leaves the variable as it is (Empty)
-        Value* slot = variableSlot(*item.name, frame);
-        if (!slot) continue;
-        if (item.bounds.empty()) {
-            // Dim a(): a dynamic array with no elements yet.
-            Value empty = Value::array(std::vector<Value>{});
-            empty.mutableArray().dims.clear();
-            *slot = std::move(empty);
-            continue;
-        }
-        auto upper = evalBounds(item.bounds, [&](const Expr& e) { return eval(e, frame); }, locale_);
-        Value array = Value::array(std::span<const std::int32_t>(upper));
-        array.mutableArray().fixedSize = true;
-        *slot = std::move(array);
-    }
-}
-
-void Interpreter::execReDim(const ReDimStmt& s, Frame& frame) {
-    for (const DimItem& item : s.items) {
-        auto upper = evalBounds(item.bounds, [&](const Expr& e) { return eval(e, frame); }, locale_);
-        Value* slot = variableSlot(*item.name, frame);
-        if (!slot) raise(err::TypeMismatch);
-        if (slot->isArray() && slot->rawArray().fixedSize) raise(err::ArrayFixed);
-        Value fresh = Value::array(std::span<const std::int32_t>(upper));
-        if (s.preserve && slot->isArray() && !slot->rawArray().dims.empty()) {
-            const ArrayData& old = slot->rawArray();
-            // Only the last dimension may change; the layout keeps the others in place.
-            if (old.dims.size() != upper.size()) raise(err::SubscriptOutOfRange);
-            for (std::size_t d = 0; d + 1 < upper.size(); ++d)
-                if (old.dims[d].count != fresh.rawArray().dims[d].count) raise(err::SubscriptOutOfRange);
-            ArrayData& target = fresh.mutableArray();
-            std::size_t keep = std::min(old.items.size(), target.items.size());
-            for (std::size_t i = 0; i < keep; ++i) target.items[i] = old.items[i];
-        }
-        *slot = std::move(fresh);
-    }
-}
-
-void Interpreter::execConst(const ConstStmt& s, Frame& frame) {
-    for (const auto& [name, value] : s.items) {
-        Value v = eval(*value, frame);
-        if (liveScope(*name) == NameScope::Global) {
-            GlobalEntry& entry = globals_[name->slot];
-            entry.value = std::move(v);
-            entry.kind = GlobalEntry::Kind::Constant;
-        } else if (Value* slot = variableSlot(*name, frame)) {
-            *slot = std::move(v);
-        }
-    }
 }
 
 }  // namespace tabulo::vbs

@@ -2,6 +2,35 @@
 
 namespace tabulo::vbs {
 
+namespace {
+struct BooleanNames {
+    std::string_view language;
+    std::u16string_view trueName;
+    std::u16string_view falseName;
+};
+// The words a localised system shows for the two Boolean values.
+constexpr BooleanNames kBooleanNames[] = {
+    {"en", u"True", u"False"},       {"it", u"Vero", u"Falso"},
+    {"de", u"Wahr", u"Falsch"},      {"fr", u"Vrai", u"Faux"},
+    {"es", u"Verdadero", u"Falso"},  {"pt", u"Verdadeiro", u"Falso"},
+    {"nl", u"Waar", u"Onwaar"},
+};
+}  // namespace
+
+void Locale::setBooleanNamesFor(std::string_view language) {
+    // "it_IT.UTF-8", "it-IT" and "it" all name Italian.
+    language = language.substr(0, language.find_first_of("_-.@"));
+    for (const BooleanNames& names : kBooleanNames) {
+        if (names.language == language) {
+            trueName = names.trueName;
+            falseName = names.falseName;
+            return;
+        }
+    }
+    trueName = u"True";
+    falseName = u"False";
+}
+
 Locale Locale::italian() {
     Locale l;
     l.decimalSeparator = u',';
@@ -20,6 +49,7 @@ Locale Locale::italian() {
                             u"lug", u"ago", u"set", u"ott", u"nov", u"dic"};
     l.dayNames = {u"domenica", u"lunedì", u"martedì", u"mercoledì", u"giovedì", u"venerdì", u"sabato"};
     l.dayAbbreviations = {u"dom", u"lun", u"mar", u"mer", u"gio", u"ven", u"sab"};
+    l.setBooleanNamesFor("it");
     return l;
 }
 

@@ -4,6 +4,7 @@
 // locale and a dot locale side by side.
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace tabulo::vbs {
 
@@ -41,6 +42,13 @@ struct Locale {
                                            u"Thursday", u"Friday", u"Saturday"};
     std::array<std::u16string, 7> dayAbbreviations{u"Sun", u"Mon", u"Tue", u"Wed",
                                                    u"Thu", u"Fri", u"Sat"};
+
+    // The words CStr gives for True and False (a localised system says "Vero", "Falso").
+    std::u16string trueName = u"True";
+    std::u16string falseName = u"False";
+    // Sets trueName and falseName to a language's words: "it" or "it_IT.UTF-8" give
+    // Vero and Falso; a language the table does not hold keeps English.
+    void setBooleanNamesFor(std::string_view language);
 
     // United States English: what tests assume unless they say otherwise.
     static Locale english() { return Locale{}; }

@@ -66,6 +66,8 @@ Value fromCurrency(long double scaled) {
 // Prepares both operands of an arithmetic operator: objects give their default value,
 // Empty becomes Integer 0, strings become Double. Returns false when either is Null.
 bool numericOperands(const Value& a, const Value& b, Value& x, Value& y, const Locale& locale) {
+    // Null wins before any conversion: "abc" + Null is Null, not a type mismatch.
+    if ((a.isNull() && !b.isArray()) || (b.isNull() && !a.isArray())) return false;
     x = toNumeric(a, locale);
     y = toNumeric(b, locale);
     return !x.isNull() && !y.isNull();
@@ -160,7 +162,8 @@ Value divide(const Value& a, const Value& b, const Locale& locale) {
     Value x, y;
     if (!numericOperands(a, b, x, y, locale)) return Value::null();
     double d = doubleOf(y);
-    if (d == 0) raise(err::DivisionByZero);
+    // 0 / 0 has no value at all and is reported as an overflow, as the language does.
+    if (d == 0) raise(doubleOf(x) == 0 ? err::Overflow : err::DivisionByZero);
     return checkedDouble(doubleOf(x) / d);
 }
 
@@ -250,17 +253,29 @@ std::int64_t applyBits(Logic op, std::int64_t a, std::int64_t b) {
     return 0;
 }
 
-// The three-valued truth tables with Null.
+// The three-valued truth tables with Null: the result is Null unless the other operand
+// decides it on its own (False And Null is False, True Or Null is True, False Imp Null
+// and Null Imp True are True). Numbers work bit by bit: 0 And Null is 0, -1 Or Null is -1.
 Value logicWithNull(Logic op, const Value& x, const Value& y, const Locale& locale) {
-    // Null stays Null unless the other operand decides the result on its own.
     const Value& other = x.isNull() ? y : x;
-    bool nullFirst = x.isNull();
+    const bool nullFirst = x.isNull();
     if (other.isNull()) return Value::null();
-    std::int64_t bits = other.type() == Type::Boolean ? (other.rawBool() ? -1 : 0) : toLong(other, locale);
+    const bool logical = other.type() == Type::Boolean;
+    const Value known = logical ? other : toNumeric(other, locale);
+    const Kind kind = logical ? KInteger : std::min(kindOf(known), KLong);
+    const std::int64_t allSet = kind == KByte ? 0xFF : -1;
+    const std::int64_t bits = logical ? (other.rawBool() ? -1 : 0) : toLong(known, locale);
+    auto decided = [&](std::int64_t r) {
+        if (logical) return Value::boolean(r != 0);
+        return kind == KByte ? Value::byte(std::uint8_t(r)) : fitInteger(r, kind);
+    };
     switch (op) {
-    case Logic::And: if (bits == 0) return other.type() == Type::Boolean ? Value::boolean(false) : fitInteger(0, kindOf(other)); break;
-    case Logic::Or: if (bits == -1 && other.type() == Type::Boolean) return Value::boolean(true); break;
-    case Logic::Imp: if (nullFirst && bits == -1) return other; if (!nullFirst && bits == 0) return Value::boolean(true); break;
+    case Logic::And: if (bits == 0) return decided(0); break;
+    case Logic::Or: if (bits == allSet) return decided(allSet); break;
+    case Logic::Imp:
+        if (nullFirst && bits == allSet) return decided(allSet);
+        if (!nullFirst && bits == 0) return decided(allSet);
+        break;
     default: break;
     }
     return Value::null();

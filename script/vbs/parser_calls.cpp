@@ -37,6 +37,13 @@ ExprPtr Parser::callTarget() {
         m->withDepth = withDepth_ - 1;
         if (this->at(TokenKind::LParen) && groupBelongsToChain()) argumentList(m->args);
         target = std::move(m);
+    } else if (atKeyword(Keyword::Me)) {
+        // Me.Value = 1, Me.Walk n: a member of the instance, as class code often writes.
+        advance();
+        auto me = std::make_unique<MeExpr>();
+        me->at = at;
+        target = std::move(me);
+        if (!this->at(TokenKind::Dot) || peek().spaceBefore) fail(err::ExpectedStatement);
     } else {
         if (!atName()) fail(err::ExpectedStatement);
         auto n = std::make_unique<NameExpr>();

@@ -118,6 +118,7 @@ StmtPtr Parser::statement(bool insideProcedure) {
         case Keyword::Erase: result = eraseStatement(); break;
         case Keyword::Randomize: result = randomizeStatement(); break;
         case Keyword::Call: advance(); result = assignmentOrCall(false, true); break;
+        case Keyword::Me: result = assignmentOrCall(false, false); break;
         case Keyword::Set: advance(); result = assignmentOrCall(true, false); break;
         case Keyword::Let: advance(); result = assignmentOrCall(false, false); break;
         case Keyword::Option:

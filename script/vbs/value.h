@@ -97,6 +97,8 @@ public:
     bool isNothing() const { return type_ == Type::Object && !u_.object; }
     bool isArray() const { return type_ == Type::Array; }
     bool isMissing() const { return missing_; }
+    // Holds no string, array or object: copying and dropping it are plain bit copies.
+    bool isPlain() const { return !managed(); }
     // Integer, Long, Single, Double, Currency, Byte, Date and Boolean hold numbers.
     bool isNumber() const;
 

@@ -133,8 +133,10 @@ void RegExp::assign(std::u16string_view name, Args args, const Value& value, boo
 namespace {
 std::shared_ptr<Object> makeRegExp(Runtime& runtime) { return std::make_shared<RegExp>(runtime); }
 constexpr BuiltinClass kClasses[] = {{u"RegExp", makeRegExp}};
+// CreateObject("VBScript.RegExp") is how most published scripts make one.
+constexpr BuiltinClass kProgIds[] = {{u"VBScript.RegExp", makeRegExp}};
 }  // namespace
 
-Library regExpLibrary() { return {{}, {}, kClasses}; }
+Library regExpLibrary() { return {{}, {}, kClasses, kProgIds}; }
 
 }  // namespace tabulo::vbs

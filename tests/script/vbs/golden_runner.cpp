@@ -1,7 +1,9 @@
 // Runs golden scripts: each .vbs file holds its expected output inline.
 //
 //   ' expect: TEXT                     the next output line
-//   ' expect runtime error: TEXT       the run ends with this run-time error
+//   ' expect runtime error: TEXT       the run ends with this run-time error, raised on
+//                                      the line the comment ends, or on its own line, on
+//                                      the nearest line of code above it
 //   ' expect syntax error: TEXT        the script does not compile
 //   ' locale: italian                  run in the comma locale (default: English)
 //   ' timeout: MILLISECONDS            the engine's time limit (default: 10000)
@@ -10,6 +12,7 @@
 //
 // Usage: vbs_golden PATH...   (files or folders, searched recursively)
 #include <algorithm>
+#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -30,6 +33,7 @@ namespace {
 struct Expectations {
     std::vector<std::string> output;
     std::string runtimeError;
+    int runtimeErrorLine = 0;
     std::string syntaxError;
     std::string locale = "english";
     int timeout = 10000;
@@ -51,15 +55,31 @@ bool directive(const std::string& line, const std::string& key, std::string& val
     return true;
 }
 
+// Whether a line holds a statement, not only blanks or a comment.
+bool holdsCode(const std::string& line) {
+    std::size_t first = line.find_first_not_of(" \t\r");
+    if (first == std::string::npos || line[first] == '\'') return false;
+    std::string word = line.substr(first, 4);
+    for (char& c : word) c = char(std::tolower(static_cast<unsigned char>(c)));
+    return !(word == "rem" || word == "rem " || word == "rem\t" || word == "rem\r");
+}
+
 Expectations readExpectations(const std::string& source) {
     Expectations e;
     std::size_t start = 0;
+    int lineNumber = 0;
+    int lastCodeLine = 0;
     while (start <= source.size()) {
         std::size_t end = source.find('\n', start);
         std::string line = source.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        ++lineNumber;
+        if (holdsCode(line)) lastCodeLine = lineNumber;
         std::string value;
         if (directive(line, "expect", value)) e.output.push_back(value);
-        else if (directive(line, "expect runtime error", value)) e.runtimeError = value;
+        else if (directive(line, "expect runtime error", value)) {
+            e.runtimeError = value;
+            e.runtimeErrorLine = lastCodeLine;
+        }
         else if (directive(line, "expect syntax error", value)) e.syntaxError = value;
         else if (directive(line, "locale", value)) e.locale = value;
         else if (directive(line, "timeout", value)) e.timeout = std::stoi(value);
@@ -139,6 +159,8 @@ bool runFile(const fs::path& path) {
         else if (!expected.syntaxError.empty() != (result.error.source.find(u"compilation") != std::u16string::npos))
             failures.push_back("error \"" + got + "\" is of the wrong kind (syntax or run-time)" + where);
         else if (result.error.line <= 0) failures.push_back("error \"" + got + "\" has no line" + where);
+        else if (!expected.runtimeError.empty() && result.error.line != expected.runtimeErrorLine)
+            failures.push_back("error \"" + got + "\" expected at line " + std::to_string(expected.runtimeErrorLine) + where);
     }
     if (failures.empty()) return true;
     std::cout << "FAIL " << path.string() << "\n";

@@ -1,6 +1,9 @@
 // Values, conversions and the general number format, table by table.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstdint>
+
 #include "vbs/convert.h"
 #include "vbs/error.h"
 #include "vbs/operators.h"
@@ -76,6 +79,70 @@ INSTANTIATE_TEST_SUITE_P(Texts, NumberParsing, ::testing::Values(
     ParseCase{"trailingGarbage", u"12abc", false, false, 0},
     ParseCase{"exponentWithoutDigits", u"1e", false, false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct CurrencyCase {
+    const char* name;
+    std::int64_t scaled;  // the value times 10,000
+    const char* english;
+    const char* italian;
+};
+
+class CurrencyText : public ::testing::TestWithParam<CurrencyCase> {};
+
+TEST_P(CurrencyText, ShowsAtMostFifteenSignificantDigits) {
+    const CurrencyCase& c = GetParam();
+    EXPECT_EQ(toUtf8(formatCurrency(c.scaled, Locale::english())), c.english);
+    EXPECT_EQ(toUtf8(formatCurrency(c.scaled, Locale::italian())), c.italian);
+}
+
+INSTANTIATE_TEST_SUITE_P(Amounts, CurrencyText, ::testing::Values(
+    CurrencyCase{"zero", 0, "0", "0"},
+    CurrencyCase{"smallest", 1, "0.0001", "0,0001"},
+    CurrencyCase{"trailingZerosDropped", 15000, "1.5", "1,5"},
+    CurrencyCase{"fifteenDigitsKept", 123456789012345, "12345678901.2345", "12345678901,2345"},
+    CurrencyCase{"sixteenthDigitRoundsUp", 1234567890123456, "123456789012.346", "123456789012,346"},
+    CurrencyCase{"halfRoundsAwayFromZero", -1234567890123455, "-123456789012.346", "-123456789012,346"},
+    CurrencyCase{"roundsToWholeNumber", 9223372036854769664, "922337203685477", "922337203685477"},
+    CurrencyCase{"carryAddsADigit", 9999999999999999, "1000000000000", "1000000000000"},
+    CurrencyCase{"largest", INT64_MAX, "922337203685478", "922337203685478"},
+    CurrencyCase{"smallestNegative", INT64_MIN, "-922337203685478", "-922337203685478"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BooleanNamesCase {
+    const char* language;
+    const char16_t* trueName;
+    const char16_t* falseName;
+};
+
+class BooleanNames : public ::testing::TestWithParam<BooleanNamesCase> {};
+
+TEST_P(BooleanNames, FollowTheLanguageOfTheSettings) {
+    const BooleanNamesCase& c = GetParam();
+    Locale l = Locale::italian();  // not English: an unknown language must reset it
+    l.setBooleanNamesFor(c.language);
+    EXPECT_EQ(toUtf8(l.trueName), toUtf8(c.trueName));
+    EXPECT_EQ(toUtf8(l.falseName), toUtf8(c.falseName));
+    EXPECT_EQ(toUtf8(toString(Value::boolean(true), l)), toUtf8(c.trueName));
+    EXPECT_TRUE(toBool(Value::string(c.trueName), l));
+    EXPECT_FALSE(toBool(Value::string(c.falseName), l));
+    EXPECT_TRUE(toBool(Value::string(u"TRUE"), l));  // English is understood everywhere
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, BooleanNames, ::testing::Values(
+    BooleanNamesCase{"it", u"Vero", u"Falso"},
+    BooleanNamesCase{"it_IT.UTF-8", u"Vero", u"Falso"},
+    BooleanNamesCase{"de_DE@euro", u"Wahr", u"Falsch"},
+    BooleanNamesCase{"fr-CA", u"Vrai", u"Faux"},
+    BooleanNamesCase{"en_GB.UTF-8", u"True", u"False"},
+    BooleanNamesCase{"C", u"True", u"False"},
+    BooleanNamesCase{"", u"True", u"False"},
+    BooleanNamesCase{"xx_YY", u"True", u"False"}),
+    [](const auto& info) {
+        std::string name;
+        for (const char* p = info.param.language; *p; ++p)
+            name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+        return name.empty() ? std::string("nothing") : name;
+    });
 
 TEST(Rounding, ConversionsToIntegersRoundHalvesToEven) {
     const Locale l = Locale::english();

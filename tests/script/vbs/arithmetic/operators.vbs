@@ -18,4 +18,4 @@ WScript.Echo 1 + True, TypeName(True + True), True + True
 WScript.Echo "3" + 4, TypeName("3" + 4), "3" + "4"
 ' expect: 7 Double 34
 WScript.Echo Empty + 1, TypeName(Empty + Empty), IsNull(Null + 1)
-' expect: 1 Integer True
+' expect: 1 Integer -1

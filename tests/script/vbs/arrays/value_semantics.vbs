@@ -20,9 +20,9 @@ WScript.Echo c(0)
 ' expect: made
 Erase c
 WScript.Echo IsArray(c)
-' expect: True
+' expect: -1
 Dim fixed(2)
 fixed(1) = 4
 Erase fixed
 WScript.Echo UBound(fixed), IsEmpty(fixed(1))
-' expect: 2 True
+' expect: 2 -1

@@ -35,6 +35,6 @@ c.Name = "hits"
 WScript.Echo c.Describe()
 ' expect: hits=100
 WScript.Echo TypeName(c), IsObject(c)
-' expect: Counter True
+' expect: Counter -1
 WScript.Echo c.count
 ' expect runtime error: Object doesn't support this property or method

@@ -17,6 +17,5 @@ m(0, 0) = 1: m(1, 0) = 2: m(0, 1) = 3: m(1, 1) = 4
 For Each v In m: t = t & v: Next
 WScript.Echo t
 ' expect: 1234
-For Each v In 5
-Next
+For Each v In 5: Next
 ' expect runtime error: Object not a collection

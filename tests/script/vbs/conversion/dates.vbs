@@ -7,4 +7,4 @@ WScript.Echo CDbl(#1/1/2000#), CDate(36526.5)
 WScript.Echo d + 1, d - #1/1/2024#, TypeName(d + 1), TypeName(d - d)
 ' expect: 1/6/2024 4 Date Double
 WScript.Echo #1/1/2024# < #1/2/2024#, CDate("January 5, 2024") = d
-' expect: True True
+' expect: -1 -1

@@ -13,7 +13,7 @@ WScript.Echo Err.Number, Err.Description
 ' expect: 9 Subscript out of range
 Err.Raise vbObjectError + 1
 WScript.Echo Err.Number = vbObjectError + 1
-' expect: True
+' expect: -1
 On Error GoTo 0
 WScript.Echo Err.Number
 ' expect: 0

@@ -23,6 +23,8 @@ On Error Resume Next
 Unguarded
 WScript.Echo Err.Number, Err.Description
 ' expect: 5 Invalid procedure call or argument
+' A failed condition goes on into the Then branch (errors/resume_next_in_if_condition.vbs).
 If 1 / 0 = 1 Then WScript.Echo "then branch" Else WScript.Echo "else branch"
 WScript.Echo "after if"
+' expect: then branch
 ' expect: after if

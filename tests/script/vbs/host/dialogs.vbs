@@ -4,7 +4,7 @@
 r = MsgBox("Continue?", vbYesNo, "Question")
 WScript.Echo r = vbYes
 ' expect: [MsgBox] Continue?
-' expect: True
+' expect: -1
 name = InputBox("Your name?")
 WScript.Echo "Hello " & name
 ' expect: [InputBox] Your name?

@@ -1,5 +1,5 @@
 Function Down(n)
     Down = Down(n + 1)
+    ' expect runtime error: Out of stack space
 End Function
 x = Down(0)
-' expect runtime error: Out of stack space

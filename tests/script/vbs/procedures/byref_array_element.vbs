@@ -12,7 +12,7 @@ Sub Shrink(x)
 End Sub
 Shrink arr(2)
 WScript.Echo UBound(arr), IsEmpty(arr(0))
-' expect: 0 True
+' expect: 0 -1
 Sub Swap(a, b)
     Dim t
     t = a: a = b: b = t

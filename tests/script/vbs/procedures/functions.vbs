@@ -10,7 +10,7 @@ WScript.Echo Fact(10)
 Function NoResult()
 End Function
 WScript.Echo IsEmpty(NoResult()), IsEmpty(NoResult)
-' expect: True True
+' expect: -1 -1
 Function Early(x)
     Early = "early"
     If x Then Exit Function

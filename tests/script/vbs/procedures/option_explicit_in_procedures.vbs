@@ -10,6 +10,6 @@ WScript.Echo shown
 ' expect: 2
 Sub Undeclared()
     notDeclared = 5
+    ' expect runtime error: Variable is undefined
 End Sub
 Undeclared
-' expect runtime error: Variable is undefined

@@ -19,7 +19,7 @@ Sub SetImplicit()
 End Sub
 SetImplicit
 WScript.Echo IsEmpty(implicitLocal)
-' expect: True
+' expect: -1
 Sub ChangeGlobal()
     g = "changed"
 End Sub

@@ -42,7 +42,7 @@ Function Balanced(text)
 End Function
 
 WScript.Echo Balanced("(a(b)c)"), Balanced("(()"), Balanced(")(")
-' expect: True False False
+' expect: -1 0 0
 Set big = New Stack
 For i = 1 To 100: big.Push i: Next
 total = 0

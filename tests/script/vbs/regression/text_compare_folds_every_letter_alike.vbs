@@ -3,9 +3,9 @@
 Set d = CreateObject("Scripting.Dictionary")
 d.CompareMode = 1
 d.Add "Σύνολο", 1
-' expect: True True
+' expect: -1 -1
 WScript.Echo d.Exists("σύνολο"), d.Exists("ΣΎΝΟΛΟ")
 ' expect: 0 2 Ωμέγα
 WScript.Echo StrComp("Привет", "ПРИВЕТ", 1), InStr(1, "ΑΒΓ", "β", 1), Filter(Array("Ωμέγα", "x"), "ω", True, 1)(0)
-' expect: False
+' expect: 0
 WScript.Echo "σ" = "Σ"

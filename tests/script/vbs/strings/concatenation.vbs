@@ -1,7 +1,7 @@
 WScript.Echo "a" & 1 & True & Null & 2.5
 ' expect: a1True2.5
 WScript.Echo IsNull(Null & Null), TypeName(1 & 2), 1 & 2
-' expect: True String 12
+' expect: -1 String 12
 s = ""
 For i = 1 To 5
     s = s & i

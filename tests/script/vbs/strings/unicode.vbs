@@ -3,4 +3,4 @@ s = "caffè €"
 WScript.Echo s
 ' expect: caffè €
 WScript.Echo "Ä" = "ä", "Ä" < "Z", "é" & "è"
-' expect: False False éè
+' expect: 0 0 éè

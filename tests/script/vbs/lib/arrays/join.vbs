@@ -4,7 +4,7 @@ WScript.Echo Join(Array("a", "b", "c")) & "|" & Join(Array("a", "b", "c"), "-") 
 ' expect: 1,2.5,,True|
 WScript.Echo Join(Array(1, 2.5, Empty, True), ",") & "|" & Join(Array())
 ' Split and Join undo each other.
-' expect: True
+' expect: -1
 WScript.Echo Join(Split("x;y;;z", ";"), ";") = "x;y;;z"
 x = Join("not an array")
 ' expect runtime error: Type mismatch

@@ -10,7 +10,7 @@ WScript.Echo DateAdd("h", -1, d) & "|" & DateAdd("n", 30, d) & "|" & DateAdd("s"
 ' The interval name ignores case; text dates are read as CDate reads them.
 ' expect: 3/1/2024
 WScript.Echo DateAdd("M", 1, "2/1/2024")
-' expect: True
+' expect: -1
 WScript.Echo IsNull(DateAdd("d", 1, Null))
 On Error Resume Next
 x = DateAdd("x", 1, d)

@@ -7,7 +7,7 @@ WScript.Echo Year("3/14/2024"), Month("3/14/2024"), Day("3/14/2024")
 ' Empty is day zero, 30 December 1899.
 ' expect: 1899 12 30 0
 WScript.Echo Year(Empty), Month(Empty), Day(Empty), Hour(Empty)
-' expect: True 2
+' expect: -1 2
 WScript.Echo IsNull(Year(Null)), VarType(Day(d))
 x = Month("not a date")
 ' expect runtime error: Type mismatch

@@ -3,7 +3,7 @@ d.Add "a", 1
 d.Add "b", "two"
 ' expect: Dictionary 2 1 two
 WScript.Echo TypeName(d), d.Count, d("a"), d.Item("b")
-' expect: True False
+' expect: -1 0
 WScript.Echo d.Exists("a"), d.Exists("A")
 d("a") = 10
 d.Item("c") = 3

@@ -3,7 +3,7 @@ Set d = CreateObject("Scripting.Dictionary")
 WScript.Echo d.CompareMode
 d.CompareMode = vbTextCompare
 d.Add "Key", 1
-' expect: 1 True 1
+' expect: 1 -1 1
 WScript.Echo d.CompareMode, d.Exists("KEY"), d("kEy")
 ' Keys keep the spelling they were added with.
 ' expect: Key

@@ -5,7 +5,7 @@ d.Add 1, "number"
 d.Add "1", "text"
 ' expect: 2 number text
 WScript.Echo d.Count, d(1), d("1")
-' expect: True True number
+' expect: -1 -1 number
 WScript.Echo d.Exists(CDbl(1)), d.Exists(CLng(1)), d(1.0)
 d.Add Empty, "empty"
 d.Add True, "bool"

@@ -1,5 +1,5 @@
 ' Reading a key that is not there adds it, holding Empty.
 Set d = CreateObject("Scripting.Dictionary")
 x = d("ghost")
-' expect: True 1 True
+' expect: -1 1 -1
 WScript.Echo IsEmpty(x), d.Count, d.Exists("ghost")

@@ -7,5 +7,5 @@ WScript.Echo d("child")("x"), TypeName(d("child"))
 ' Objects as keys compare by identity.
 Set other = CreateObject("Scripting.Dictionary")
 d.Add inner, "inner"
-' expect: True False
+' expect: -1 0
 WScript.Echo d.Exists(inner), d.Exists(other)

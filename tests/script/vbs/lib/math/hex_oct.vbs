@@ -6,7 +6,7 @@ WScript.Echo Hex(CInt(-1)), Hex(CLng(-1)), Oct(CInt(-1)), Oct(CLng(-1))
 ' Fractions round to a whole number first (halves to even).
 ' expect: 2 4 A
 WScript.Echo Hex(2.5), Hex(3.5), Hex("10")
-' expect: True 0
+' expect: -1 0
 WScript.Echo IsNull(Hex(Null)), Hex(Empty)
 x = Hex(2 ^ 32)
 ' expect runtime error: Overflow

@@ -9,7 +9,7 @@ WScript.Echo Round(123456789.125, 2), Round(1E+300, 2)
 ' The subtype stays.
 ' expect: 2 6 5
 WScript.Echo VarType(Round(CInt(7))), VarType(Round(CCur(2.55555), 2)), VarType(Round("2.5"))
-' expect: 2.5556 True
+' expect: 2.5556 -1
 WScript.Echo Round(CCur(2.55555), 4), IsNull(Round(Null))
 x = Round(1.5, -1)
 ' expect runtime error: Invalid procedure call or argument

@@ -6,5 +6,5 @@ WScript.Echo Unescape("a%20b%3F%u20AC%FC")
 ' A "%" that starts no valid escape stays.
 ' expect: 100%|%zz|%u12
 WScript.Echo Unescape("100%") & "|" & Unescape("%zz") & "|" & Unescape("%u12")
-' expect: True
+' expect: -1
 WScript.Echo Unescape(Escape("x" & vbCrLf & ChrW(1234))) = "x" & vbCrLf & ChrW(1234)

@@ -7,7 +7,7 @@ WScript.Echo Mid("hello", 2, 3) & "|" & Mid("hello", 3) & "|" & Mid("hello", 9)
 ' expect: 12|3.5
 WScript.Echo Left(123, 2) & "|" & Mid(23.5, 2)
 ' Null in, Null out.
-' expect: True True True
+' expect: -1 -1 -1
 WScript.Echo IsNull(Left(Null, 1)), IsNull(Right(Null, 1)), IsNull(Mid(Null, 1))
 x = Mid("hello", 0)
 ' expect runtime error: Invalid procedure call or argument

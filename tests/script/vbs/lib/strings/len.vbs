@@ -1,6 +1,6 @@
 ' expect: 5 0 3 2
 WScript.Echo Len("hello"), Len(""), Len(123), Len(Empty & "ab")
-' expect: True
+' expect: -1
 WScript.Echo IsNull(Len(Null))
 ' expect: 3
 WScript.Echo VarType(Len("x"))

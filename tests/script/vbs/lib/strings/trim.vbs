@@ -3,5 +3,5 @@
 WScript.Echo "[" & LTrim("  a b  ") & "]|[" & RTrim("  a b  ") & "]|[" & Trim("  a b  ") & "]"
 ' expect: 3
 WScript.Echo Len(Trim(vbTab & "x" & vbTab))
-' expect: True
+' expect: -1
 WScript.Echo IsNull(Trim(Null))
