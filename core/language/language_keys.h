@@ -21,6 +21,11 @@ constexpr int yesButton = 206;
 constexpr int noButton = 207;
 constexpr int cancelButton = 208;
 constexpr int okButton = 209;
+// The exports and the help page.
+constexpr int cannotExport = 230; // %1 the file, %2 the reason
+constexpr int cannotShowExport = 231; // %1 the file written
+constexpr int noHelpPage = 232; // %1 the help page looked for
+constexpr int cannotShowHelp = 233; // %1 the help page
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and

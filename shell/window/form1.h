@@ -47,6 +47,7 @@ class StatusBar;
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_language.cpp    the interface language and the "Lingua" menu
 //   form1_variants.cpp    switching to the other layout variant
+//   form1_tools.cpp       edit commands, caret jumps, export, help and info
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -151,6 +152,11 @@ public:
     // form1_variants.cpp: switching to the other layout variant
     void TotaleInAltoX_Click();
     void TotaleInBassoX_Click();
+    // form1_tools.cpp: edit commands, export, help
+    void EliminaX_Click();
+    void EsportaX_Click();
+    void EsportaHtmlX_Click();
+    void AiutoX_Click();
 
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
@@ -223,6 +229,9 @@ private:
     void connectLanguageMenu();
     void applyLanguageNamed(const QString &name);
     void rebuildLanguageMenu();
+    // form1_tools.cpp
+    void connectToolCommands();
+    void moveCaretTo(int position); // a QTextCursor::MoveOperation
     // form1_variants.cpp
     void switchToVariant(const QString &programName);
     // form1_shutdown.cpp

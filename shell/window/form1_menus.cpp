@@ -145,13 +145,6 @@ void Form1::buildMenus()
     };
     for (const auto &[name, handler] : handlers)
         connect(m_actions.value(QString::fromLatin1(name)), &QAction::triggered, this, handler);
-    connect(m_actions.value(QStringLiteral("SelezionaTuttoX")), &QAction::triggered, this,
-            [this] { visibleEditor()->selectAll(); });
-    connect(m_actions.value(QStringLiteral("TagliaX")), &QAction::triggered, this, [this] { visibleEditor()->cut(); });
-    connect(m_actions.value(QStringLiteral("CopiaX")), &QAction::triggered, this, [this] { visibleEditor()->copy(); });
-    connect(m_actions.value(QStringLiteral("IncollaX")), &QAction::triggered, this, [this] { visibleEditor()->paste(); });
-    connect(m_actions.value(QStringLiteral("EliminaX")), &QAction::triggered, this,
-            [this] { visibleEditor()->textCursor().removeSelectedText(); });
     connect(m_actions.value(QStringLiteral("QuitX")), &QAction::triggered, this, [this] { onQuit.start(); });
     connect(m_actions.value(QStringLiteral("Fine")), &QAction::triggered, this, [this] { onQuit.start(); });
     if (QAction *toTop = m_actions.value(QStringLiteral("TotaleInAltoX")))
