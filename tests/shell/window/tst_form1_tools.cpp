@@ -3,6 +3,8 @@
 
 #include "window_test_support.h"
 
+#include "language/language_texts.h"
+
 #include <QClipboard>
 #include <QDate>
 #include <QGuiApplication>
@@ -20,6 +22,8 @@ void select(NoteEditor *editor, int from, int to)
     cursor.setPosition(to, QTextCursor::KeepAnchor);
     editor->setTextCursor(cursor);
 }
+
+QString helpName(const QString &language) { return QStringLiteral("Help_") + language + QStringLiteral(".htm"); }
 
 } // namespace
 
@@ -199,6 +203,24 @@ private slots:
         QCOMPARE(errors.size(), 1);
         QVERIFY2(errors.first().contains(QStringLiteral("Help_Italiano.htm")), qPrintable(errors.first()));
         QCOMPARE(fixture.desktop.requests, QStringList());
+    }
+
+    // Every language the program ships, the built-in one included, has its
+    // manual, and each covers the same ground.
+    void everyShippedLanguageHasItsHelpPage()
+    {
+        const QString data = QStringLiteral(TABULO_SHIPPED_DATA);
+        QStringList languages{QStringLiteral("Italiano")};
+        for (const QString &file : languageFiles::folderNames(data))
+            languages << languageFiles::readNameInFolder(data, file);
+        languages.removeDuplicates();
+        QVERIFY(languages.contains(QStringLiteral("English")));
+        for (const QString &language : std::as_const(languages)) {
+            const QString page = QString::fromUtf8(WindowFixture::readFile(data + QLatin1Char('/') + helpName(language)));
+            QVERIFY2(page.contains(QStringLiteral("</html>")), qPrintable(language));
+            for (const char *mustMention : {"+4+6", "TotX", "F1", "Ctrl+F5", "Ctrl+Z", "VBScript"})
+                QVERIFY2(page.contains(QLatin1String(mustMention)), qPrintable(language + QLatin1Char(' ') + mustMention));
+        }
     }
 
     void infoShowsTwoLinesEndingTheFirstWithTheYear()
