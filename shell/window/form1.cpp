@@ -46,6 +46,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     setWindowIcon(icons::programIcon());
     buildControls();
     buildMenus();
+    buildWindowBehaviours();
     buildTimers();
     connectNoteSignals();
     m_testoModificato = defaultLanguageText(63);

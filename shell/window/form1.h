@@ -6,6 +6,7 @@
 #include "history/undo_history.h"
 #include "numbers/number_format.h"
 #include "program_context.h"
+#include "window_placement.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -26,6 +27,8 @@ class Prompts;
 class TotalBox;
 class Toolbar;
 class StatusBar;
+class TrayBehaviour;
+class WindowOptions;
 
 
 // The main window: the note editor between the toolbar, the totals band(s)
@@ -36,6 +39,7 @@ class StatusBar;
 //   form1_note.cpp      change handling, evaluation, totals, history
 //   form1_startup.cpp   Form_Load, Start_Timer and the settings it restores
 //   form1_shutdown.cpp  the quit dialog, the quit sequence, saving
+//   form1_behaviours.cpp  the tray, the window options, a new instance
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -60,6 +64,8 @@ public:
     QAction *action(const QString &name) const { return m_actions.value(name); }
     QMenu *trayBarMenu() const { return m_trayBar; }
     Form6 *quitDialog() const { return m_form6; }
+    TrayBehaviour *tray() const { return m_tray; }
+    WindowOptions *windowOptions() const { return m_windowOptions; }
 
     int modi() const { return m_modi; }
     bool isUntitled() const;
@@ -150,6 +156,8 @@ private:
     bool saveNoteTo(const QString &path);
     void finishQuit();
     QString savedStateErrors();
+    // form1_behaviours.cpp
+    void buildWindowBehaviours();
 
     ProgramContext m_context;
     NumberFormat m_numberFormat;
@@ -167,6 +175,8 @@ private:
     Toolbar *m_toolbar = nullptr;  // Picture3
     StatusBar *m_status = nullptr; // Picture4
     QMenu *m_trayBar = nullptr;
+    TrayBehaviour *m_tray = nullptr;
+    WindowOptions *m_windowOptions = nullptr;
     QPointer<Form6> m_form6;
     QHash<QString, QAction *> m_actions;
     // The real message boxes, for a window built without a Prompts service:
@@ -178,6 +188,7 @@ private:
     int m_saltaCronologia = 0;
     bool m_hiddenEditorStale = false;
     bool m_quitting = false;
+    std::optional<RestoredPlacement> m_restoredPlacement;
     QString m_testoModificato;
 };
 

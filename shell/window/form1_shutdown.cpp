@@ -8,6 +8,7 @@
 #include "services/prompts.h"
 #include "settings_line_file.h"
 #include "toolbar.h"
+#include "tray_behaviour.h"
 #include "window_placement.h"
 
 #include <QAction>
@@ -134,7 +135,7 @@ void Form1::onQuit_Timer()
 QString Form1::savedStateErrors()
 {
     QDir().mkpath(m_context.dataFolder());
-    const QRect frame = frameGeometry();
+    const QRect frame = m_tray->outerGeometry();
     const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
     const QString launcherValue = m_context.variant == LayoutVariant::TotalAtTop ? QStringLiteral("1")
                                                                                   : QStringLiteral("2");
@@ -150,8 +151,8 @@ QString Form1::savedStateErrors()
                                  {visibleEditor() == m_text1 ? QStringLiteral("0") : QStringLiteral("1")})},
         {QStringLiteral("TabuloStart.ini"),
          SettingsLineFile::write(m_context.dataFile(QStringLiteral("TabuloStart.ini")),
-                                 {WindowPlacement::format(toTwips(frame.y()), toTwips(frame.x()),
-                                                          toTwips(frame.width()), toTwips(frame.height()), state)})},
+                                 {placementRecordAtQuit(frame, state, Twips::forDpi(logicalDpiY()),
+                                                        m_restoredPlacement)})},
         {QStringLiteral("TabuloStartForTOT.ini"),
          SettingsLineFile::write(m_context.dataFile(QStringLiteral("TabuloStartForTOT.ini")),
                                  {RecordFormat::formatRecord({launcherValue})})},
@@ -171,14 +172,6 @@ void Form1::finishQuit()
         m_form6->close();
     close();
     QCoreApplication::exit(0);
-}
-
-void Form1::OnTrayBar_Timer()
-{
-    OnTrayBar.stop();
-    // Without a tray icon to come back from, the window is minimised the
-    // ordinary way: it must never become unreachable.
-    showMinimized();
 }
 
 void Form1::ResettaInterfacciaX_Click()
