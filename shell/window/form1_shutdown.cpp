@@ -4,6 +4,7 @@
 #include "form6.h"
 #include "language_defaults.h"
 #include "note_editor.h"
+#include "outer_placement.h"
 #include "record_format.h"
 #include "services/prompts.h"
 #include "settings_line_file.h"
@@ -136,7 +137,9 @@ QString Form1::savedStateErrors()
 {
     QDir().mkpath(m_context.dataFolder());
     const QRect frame = m_tray->outerGeometry();
-    const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    // A window in the tray counts as minimised, whatever the window manager
+    // made of its state when it was hidden.
+    const int state = isMinimized() || m_tray->isInTray() ? 1 : isMaximized() ? 2 : 0;
     const QString launcherValue = m_context.variant == LayoutVariant::TotalAtTop ? QStringLiteral("1")
                                                                                   : QStringLiteral("2");
     const std::pair<QString, FileResult> writes[] = {
@@ -177,7 +180,7 @@ void Form1::finishQuit()
 void Form1::ResettaInterfacciaX_Click()
 {
     showNormal();
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    const QSize frameExtra = currentOuterGeometry(this).size() - geometry().size();
     resize(QSize(pixels(9600), pixels(7200)) - frameExtra);
     move(pixels(toTwips(m_surface->width()) / 3), pixels(toTwips(m_surface->height()) / 3));
     QFile::remove(m_context.dataFile(QStringLiteral("TabuloStart.ini")));

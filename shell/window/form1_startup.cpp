@@ -153,7 +153,7 @@ void Form1::applyWindowPlacement(const WindowPlacement &placement)
         setWindowState(Qt::WindowMaximized);
         return;
     }
-    const QRect frame = frameGeometry();
+    const QRect frame = currentOuterGeometry(this);
     double top = placement.top.value_or(toTwips(frame.y()));
     double left = placement.left.value_or(toTwips(frame.x()));
     const double width = placement.width.value_or(toTwips(frame.width()));

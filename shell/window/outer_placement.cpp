@@ -50,6 +50,12 @@ private:
 
 } // namespace
 
+QRect currentOuterGeometry(const QWidget *window)
+{
+    const QWindow *surface = window->windowHandle();
+    return surface ? surface->frameGeometry() : window->frameGeometry();
+}
+
 void placeOuterGeometry(QWidget *window, const QRect &outer, std::function<void()> placed)
 {
     for (QObject *waiting : window->findChildren<QObject *>(QStringLiteral("PendingOuterPlacement"),

@@ -22,4 +22,9 @@ namespace tabulo {
 // A later call replaces a placement still waiting for the exposure.
 void placeOuterGeometry(QWidget *window, const QRect &outer, std::function<void()> placed = {});
 
+// The outer rectangle of a top-level window as the window system has it
+// now. QWidget::frameGeometry() keeps the frame it last saw, which is none
+// after the window has been hidden and shown again until it next moves.
+QRect currentOuterGeometry(const QWidget *window);
+
 } // namespace tabulo

@@ -1,9 +1,11 @@
 #include "tray_behaviour.h"
 
+#include "outer_placement.h"
 #include "services/desktop.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QEvent>
 #include <QMenu>
 #include <QWidget>
 
@@ -26,6 +28,19 @@ TrayBehaviour::TrayBehaviour(QWidget *window, QMenu *trayBar, QAction *mostra, D
     connect(mostra, &QAction::triggered, this, &TrayBehaviour::Mostra_Click);
     m_trayWatch.setInterval(trayWatchMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TrayBehaviour::checkTrayStillThere);
+    m_window->installEventFilter(this);
+}
+
+bool TrayBehaviour::eventFilter(QObject *watched, QEvent *event)
+{
+    // A window manager activates the window some time after it is shown,
+    // and activation hands the focus to whatever child had it before.
+    if (watched == m_window && event->type() == QEvent::WindowActivate && m_focusWhenActive) {
+        m_focusWhenActive = false;
+        if (m_focusVisibleEditor)
+            QTimer::singleShot(0, this, m_focusVisibleEditor);
+    }
+    return false;
 }
 
 bool TrayBehaviour::trayAvailable() const
@@ -40,14 +55,15 @@ bool TrayBehaviour::isInTray() const
 
 QRect TrayBehaviour::outerGeometry() const
 {
-    return m_window->isHidden() && m_outerWhenHidden.isValid() ? m_outerWhenHidden : m_window->frameGeometry();
+    return m_window->isHidden() && m_outerWhenHidden.isValid() ? m_outerWhenHidden
+                                                               : currentOuterGeometry(m_window);
 }
 
 void TrayBehaviour::hideWindow()
 {
     if (m_window->isHidden())
         return;
-    m_outerWhenHidden = m_window->frameGeometry();
+    m_outerWhenHidden = currentOuterGeometry(m_window);
     m_window->hide();
 }
 
@@ -106,6 +122,7 @@ void TrayBehaviour::Mostra_Click()
     m_window->activateWindow();
     if (m_focusVisibleEditor)
         m_focusVisibleEditor();
+    m_focusWhenActive = !m_window->isActiveWindow();
     RemoveTrayIcon();
 }
 

@@ -51,6 +51,9 @@ public:
     // How often the tray is looked for while the icon stands in it.
     static constexpr int trayWatchMs = 500;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool trayAvailable() const;
     void AddTrayIcon();
@@ -67,6 +70,7 @@ private:
     QSystemTrayIcon m_icon;
     QTimer m_trayWatch;
     QRect m_outerWhenHidden;
+    bool m_focusWhenActive = false;
 };
 
 } // namespace tabulo
