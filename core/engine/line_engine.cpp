@@ -67,51 +67,22 @@ QChar *normaliseLine(QStringView line, QChar *out)
 bool LineEngine::applyWord(QChar op, QStringView number, double &total) const
 {
     const auto value = m_format.parse(number);
-    if (!value)
+    if (!value || !isOperator(op))
         return false;
-    switch (op.unicode()) {
-    case u'+': total += *value; break;
-    case u'-': total -= *value; break;
-    case u'*': total *= *value; break;
-    // A division by zero gives an infinite (or undefined) total, which the
-    // following lines carry on with.
-    case u'/': total /= *value; break;
-    default: return false;
-    }
+    total = CountedOperation{op.unicode(), *value}.applyTo(total);
     return true;
 }
 
 Evaluation LineEngine::evaluate(QStringView text, const RunningTotal &onCounted) const
 {
-    // This is the two passes fused into one: instead of building the
-    // normalised lines, each operator of a line is looked at where it stands.
-    // The first word of the operator line it would start is the operator
-    // followed by everything up to the next space or operator; the leading
-    // operator of the line skips one space first.
     Evaluation result;
-    forEachLine(text, [&](QStringView rawLine) {
-        const QStringView line = trimSpaces(rawLine);
-        if (line.isEmpty() || isCommentStart(line.front()))
-            return;
-        const QChar lead = line.front();
-        const qsizetype n = line.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            const QChar op = line[i];
-            if (!isOperator(op))
-                continue;
-            qsizetype wordStart = i + 1;
-            if (op == lead && wordStart < n && line[wordStart] == u' ')
-                ++wordStart;
-            qsizetype wordEnd = wordStart;
-            while (wordEnd < n && line[wordEnd] != u' ' && !isOperator(line[wordEnd]))
-                ++wordEnd;
-            if (applyWord(op, line.sliced(wordStart, wordEnd - wordStart), result.total)) {
-                ++result.countedLines;
-                if (onCounted)
-                    onCounted(result.total);
-            }
-            i = wordEnd - 1;
-        }
+    forEachLine(text, [&](QStringView line) {
+        forEachCountedOperation(line, [&](const CountedOperation &operation) {
+            result.total = operation.applyTo(result.total);
+            ++result.countedLines;
+            if (onCounted)
+                onCounted(result.total);
+        });
     });
     return result;
 }

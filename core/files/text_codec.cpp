@@ -59,11 +59,13 @@ QString toCrLf(QStringView editorText)
 {
     QString out;
     out.reserve(editorText.size() + editorText.size() / 16);
-    for (QChar c : editorText) {
-        if (c == u'\n')
-            out += u'\r';
-        out += c;
+    qsizetype lineStart = 0;
+    for (qsizetype i = editorText.indexOf(u'\n'); i >= 0; i = editorText.indexOf(u'\n', lineStart)) {
+        out.append(editorText.sliced(lineStart, i - lineStart));
+        out += QLatin1String("\r\n");
+        lineStart = i + 1;
     }
+    out.append(editorText.sliced(lineStart));
     return out;
 }
 

@@ -50,6 +50,21 @@ TextVersions::Id TextVersions::add(const QString &text)
     return m_current;
 }
 
+TextVersions::Id TextVersions::addEdit(qsizetype position, qsizetype removedLength, QStringView inserted)
+{
+    Node node;
+    node.parent = m_current;
+    node.depth = m_nodes[size_t(m_current)].depth + 1;
+    node.position = position;
+    node.removed = m_currentText.mid(position, removedLength);
+    node.inserted = inserted.toString();
+    m_currentText.replace(position, removedLength, inserted.data(), inserted.size());
+    node.length = m_currentText.size();
+    m_nodes.push_back(std::move(node));
+    m_current = Id(m_nodes.size() - 1);
+    return m_current;
+}
+
 QString TextVersions::text(Id id)
 {
     moveTo(id);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 #include <vector>
 
@@ -23,6 +24,12 @@ public:
 
     // Adds `text` as a child of the current version and makes it current.
     Id add(const QString &text);
+
+    // The same when the caller knows the edit that turns the current
+    // version's text into the new one: nothing is compared, so a keystroke in
+    // a big text costs the size of the keystroke. There must be a current
+    // version.
+    Id addEdit(qsizetype position, qsizetype removedLength, QStringView inserted);
 
     // The text of a version, which becomes the current one.
     QString text(Id id);

@@ -46,6 +46,18 @@ void UndoHistory::record(const QString &text)
     store(m_position, text);
 }
 
+void UndoHistory::recordEdit(qsizetype position, qsizetype removedLength, QStringView inserted,
+                             bool resultIsEmpty)
+{
+    if (resultIsEmpty)
+        return;
+    if (m_position < PositionCeiling)
+        ++m_position;
+    if (size_t(m_position) >= m_slots.size())
+        m_slots.resize(size_t(m_position) + 1, TextVersions::None);
+    m_slots[size_t(m_position)] = m_versions.addEdit(position, removedLength, inserted);
+}
+
 void UndoHistory::reset(const QString &base)
 {
     m_position = 0;

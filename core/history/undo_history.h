@@ -36,6 +36,12 @@ public:
     // A change of the note: the empty text is never recorded.
     void record(const QString &text);
 
+    // The same change described as the edit that made it from the text the
+    // history last stored, restored or was reset to (the caller guarantees
+    // that); `resultIsEmpty` says the note is now empty, which is never
+    // recorded.
+    void recordEdit(qsizetype position, qsizetype removedLength, QStringView inserted, bool resultIsEmpty);
+
     // Re-bases the history on the note as it now is (after a load, a save,
     // a new note): position 0 holds `base`, everything else is empty.
     void reset(const QString &base);

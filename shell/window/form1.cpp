@@ -34,9 +34,7 @@ QWidget *makeBand(QWidget *parent, const QString &name)
 Form1::Form1(ProgramContext context, QWidget *parent)
     : QMainWindow(parent)
     , m_context(std::move(context))
-    , m_numberFormat(m_context.locale)
-    , m_engine(m_numberFormat)
-    , m_workingFiles(m_context.dataFolder())
+    , m_session(m_context.locale, m_context.dataFolder())
 {
     setObjectName(QStringLiteral("Form1"));
     if (!m_context.prompts) {
@@ -49,7 +47,9 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     buildWindowBehaviours();
     buildTimers();
     connectNoteSignals();
-    m_testoModificato = defaultLanguageText(63);
+    connectDocumentCommands();
+    connectEntryAids();
+    m_session.setModifiedWord(languageText(63));
 
     // The design client area, 9480 x 6405 twips, below the menu bar.
     resize(pixels(9480), pixels(6405) + menuBar()->sizeHint().height());

@@ -1,11 +1,8 @@
 #pragma once
 
-#include "engine/line_engine.h"
 #include "form6.h"
-#include "engine/working_files.h"
-#include "history/undo_history.h"
-#include "numbers/number_format.h"
 #include "program_context.h"
+#include "session/note_session.h"
 #include "window_placement.h"
 
 #include <QHash>
@@ -17,6 +14,7 @@
 #include <memory>
 
 class QLabel;
+class QUrl;
 class QMenu;
 class QFrame;
 
@@ -32,13 +30,17 @@ class WindowOptions;
 
 
 // The main window: the note editor between the toolbar, the totals band(s)
-// and the status bar. Its implementation is split by concern:
-//   form1.cpp           building the controls
-//   form1_menus.cpp     the menus and their shortcuts
-//   form1_layout.cpp    Form_Resize, editor modes, toolbar, text size
-//   form1_note.cpp      change handling, evaluation, totals, history
-//   form1_startup.cpp   Form_Load, Start_Timer and the settings it restores
-//   form1_shutdown.cpp  the quit dialog, the quit sequence, saving
+// and the status bar. The note itself (text, totals, history, file, flags)
+// is the note session's; the window shows it and turns events into its
+// calls. Its implementation is split by concern:
+//   form1.cpp             building the controls
+//   form1_menus.cpp       the menus and their shortcuts
+//   form1_layout.cpp      Form_Resize, editor modes, toolbar, text size
+//   form1_note.cpp        the editors and the totals boxes bound to the session
+//   form1_documents.cpp   New, Load, Reload, Save, Save As, dropped files
+//   form1_entry_aids.cpp  Enter modes, signs, splitting, selection feedback
+//   form1_startup.cpp     Form_Load, Start_Timer and the settings it restores
+//   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_behaviours.cpp  the tray, the window options, a new instance
 class Form1 : public QMainWindow
 {
@@ -49,8 +51,10 @@ public:
 
     // ---- the note, the totals and the window state, as other windows and
     // tests reach them
-    QString noteText() const;              // `Text1`'s text, lines ended by CR LF
-    void setNoteText(const QString &text); // assigning `Text1`: runs the evaluation
+    NoteSession &session() { return m_session; }
+    const NoteSession &session() const { return m_session; }
+    QString noteText() const { return m_session.text(); } // `Text1`'s text, lines ended by CR LF
+    void setNoteText(const QString &text);                // assigning `Text1`: runs the evaluation
     NoteEditor *text1() const { return m_text1; }
     NoteEditor *editor2() const { return m_editor2; }
     NoteEditor *visibleEditor() const;
@@ -67,14 +71,10 @@ public:
     TrayBehaviour *tray() const { return m_tray; }
     WindowOptions *windowOptions() const { return m_windowOptions; }
 
-    int modi() const { return m_modi; }
-    bool isUntitled() const;
-    const UndoHistory &history() const { return m_history; }
+    bool modi() const { return m_session.modi(); }
+    bool isUntitled() const { return !m_session.hasFile(); }
+    const UndoHistory &history() const { return m_session.history(); }
     const ProgramContext &context() const { return m_context; }
-
-    // The flags the note dialogs and the quit sequence leave for each other.
-    QString NuovoFile;
-    QString NuovoFileInUscita;
 
     // Theme values kept as text; until a theme supplies them the design
     // colours stand (colour numbers, red in the low byte).
@@ -85,6 +85,13 @@ public:
     } themeColours;
     qreal normalTextSize = 12;
 
+    // The current language's text of a key (captions, messages, prompts).
+    QString languageText(int key) const;
+    // Saves the note under `path`, makes it the note's file and carries on
+    // whatever waited for the save (the quit, a New). False, after telling
+    // the user why, when the file could not be written.
+    bool saveNoteAs(const QString &path);
+
     // ---- handlers
     void Form_Load();
     void Start_Timer();
@@ -92,7 +99,6 @@ public:
     void LoadScrollSetting();
     void LoadWindowPlacement();
     void Form_Resize();
-    void Text1_Change();
     void Text2_Change();
     void Text3_Change();
     void TotaleSelezione();
@@ -110,19 +116,36 @@ public:
     void ResettaInterfacciaX_Click();
     void AnnullaX_Click();
     void RipetiX_Click();
+    // form1_documents.cpp
+    void New_Calc_Click();
+    void NuovaNota();
+    void PulisciNota();
+    void Load_Calc_Click();
+    void RicaricaUltimoFileX_Click();
     void SaveX_Click();
     void Save_Calc_Click();
+    // Opens a note file (a drop, the command line, the open dialog); a file
+    // that cannot be read leaves the note as it was and says why.
+    bool openNoteFile(const QString &path);
+    // Saves to the note's own file; false (the user told why) when it failed.
+    bool saveToCurrentFile();
+    // form1_entry_aids.cpp
+    void O_Click(char16_t mode); // the operator, or 0 for none
+    void AggiornaMenuInvio();
+    void AggiungiSegnoInizialeX_Click();
+    void RimuoviSegnoInizialeX_Click();
+    void Split_String_Click();
+    // The Enter mode: "+", "-", "*", "/", or nothing (`Option5`).
+    QChar enterMode() const { return m_enterMode; }
 
     // The one-shot timers and the clock.
     QTimer Start, onQuit, OnTrayBar, resetModi, Ora;
 
-    // The caption of a note without a file: the product name, an author line
-    // and the current year.
-    static QString untitledCaption();
     // The two comment lines written into a fresh note at start-up.
     static QString startHeader();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -142,28 +165,39 @@ private:
     void showToolbarAsChecked();
     // form1_note.cpp
     void connectNoteSignals();
-    void onEditorChanged(NoteEditor *editor);
-    void showTotalIn(TotalBox *box, double total);
+    void onEditorContentsChange(NoteEditor *editor, int position, int removed, int added);
+    void applySessionSplice(const TextSplice &splice, qsizetype editorStart, qsizetype editorEnd);
+    void showSession();
     void colourTotal(TotalBox *box, const QString &positive, const QString &negative);
     void syncHiddenEditor();
     void showSelectionLength();
-    void showRecordedState(const std::optional<QString> &restored);
+    // Replaces the visible editor's selection through the session (one
+    // recorded change); the caret goes to the end of what was inserted.
+    void replaceSelection(const QString &noteText);
+    void showChangeAt(int editorPosition);
+    QString selectedNoteText() const;
+    // form1_documents.cpp
+    void connectDocumentCommands();
+    bool askToKeepChanges();
+    void openNoteDialog();
+    void openSaveDialog();
+    void dropFiles(const QList<QUrl> &urls);
+    // form1_entry_aids.cpp
+    void connectEntryAids();
+    bool handleEnterKey();
+    void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);
     // form1_shutdown.cpp
     void Form_Unload();
-    bool saveNoteTo(const QString &path);
     void finishQuit();
     QString savedStateErrors();
     // form1_behaviours.cpp
     void buildWindowBehaviours();
 
     ProgramContext m_context;
-    NumberFormat m_numberFormat;
-    LineEngine m_engine;
-    WorkingFiles m_workingFiles;
-    UndoHistory m_history;
+    NoteSession m_session;
 
     NoteEditor *m_text1 = nullptr;
     NoteEditor *m_editor2 = nullptr;
@@ -183,13 +217,15 @@ private:
     // a question about unsaved text must never be skipped.
     std::unique_ptr<Prompts> m_ownPrompts;
 
-    int m_modi = 0;
-    int m_caricamento = 0;
-    int m_saltaCronologia = 0;
     bool m_hiddenEditorStale = false;
+    // The editor is making a change the session asked for: not a new edit.
+    bool m_applyingSessionChange = false;
     bool m_quitting = false;
     std::optional<RestoredPlacement> m_restoredPlacement;
-    QString m_testoModificato;
+    int m_lastSpliceCaret = 0;   // where the session's last change began, in the editor
+    QString m_shownStatusWord;
+    QMenu *m_editMenu = nullptr; // `Edit_X`, also the editors' pop-up menu
+    QChar m_enterMode; // null: `Option5`, no operator
 };
 
 } // namespace tabulo

@@ -72,6 +72,7 @@ void Form1::buildMenus()
 
     QMenu *edit = bar->addMenu(QStringLiteral("Menu"));
     edit->setObjectName(QStringLiteral("Edit_X"));
+    m_editMenu = edit;
     addItem(edit, QStringLiteral("InserisciScriptX"), QStringLiteral("Inserisci Script..."), QKeySequence(Qt::Key_F4));
     addItem(edit, QStringLiteral("EseguiScriptX"), QStringLiteral("Esegui Tabulo Script..."), QKeySequence(Qt::Key_F5));
     edit->addSeparator();
@@ -141,8 +142,6 @@ void Form1::buildMenus()
         {"NormalizzaTestoX", &Form1::NormalizzaTestoX_Click},
         {"AnnullaX", &Form1::AnnullaX_Click},
         {"RipetiX", &Form1::RipetiX_Click},
-        {"SaveX", &Form1::SaveX_Click},
-        {"Save_Calc", &Form1::Save_Calc_Click},
     };
     for (const auto &[name, handler] : handlers)
         connect(m_actions.value(QString::fromLatin1(name)), &QAction::triggered, this, handler);

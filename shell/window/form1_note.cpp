@@ -6,42 +6,100 @@
 #include "total_box.h"
 
 #include <QLabel>
+#include <QTextBlock>
 #include <QTextCursor>
 
 namespace tabulo {
 
+// The editors show the session's note. A change typed in the visible editor
+// is handed to the session as the splice the document reports; a change the
+// session makes (Undo, a command, a load) is made in the editor as the same
+// splice. Neither side ever copies the whole text for a keystroke.
+
 void Form1::connectNoteSignals()
 {
-    connect(m_text1, &QPlainTextEdit::textChanged, this, [this] { onEditorChanged(m_text1); });
-    connect(m_editor2, &QPlainTextEdit::textChanged, this, [this] { onEditorChanged(m_editor2); });
+    for (NoteEditor *editor : {m_text1, m_editor2}) {
+        connect(editor->document(), &QTextDocument::contentsChange, this,
+                [this, editor](int position, int removed, int added) {
+                    onEditorContentsChange(editor, position, removed, added);
+                });
+    }
+    connect(&m_session, &NoteSession::textSpliced, this, &Form1::applySessionSplice);
+    connect(&m_session, &NoteSession::viewChanged, this, &Form1::showSession);
     connect(m_text2, &TotalBox::totalChanged, this, &Form1::Text2_Change);
     connect(m_text3, &TotalBox::totalChanged, this, &Form1::Text3_Change);
-    for (NoteEditor *editor : {m_text1, m_editor2}) {
-        connect(editor, &QPlainTextEdit::selectionChanged, this, &Form1::showSelectionLength);
-        // Lines selected with the mouse show their own total in the second box.
-        connect(editor, &NoteEditor::mouseReleased, this, [this, editor] {
-            if (editor == visibleEditor() && editor->textCursor().selectedText().size() > 2)
-                TotaleSelezione();
-        });
-    }
-}
-
-QString Form1::noteText() const
-{
-    return toCrLf(visibleEditor()->editorText());
 }
 
 void Form1::setNoteText(const QString &text)
 {
-    visibleEditor()->setEditorText(fromCrLf(text));
+    m_session.setText(text);
 }
 
-void Form1::onEditorChanged(NoteEditor *editor)
+namespace {
+
+qsizetype editorLength(const NoteEditor *editor)
+{
+    return editor->document()->characterCount() - 1;
+}
+
+} // namespace
+
+void Form1::onEditorContentsChange(NoteEditor *editor, int position, int removed, int added)
 {
     // The hidden twin only receives copies; the visible editor is the note.
-    if (editor != visibleEditor())
+    if (m_applyingSessionChange || editor != visibleEditor())
         return;
-    Text1_Change();
+    m_hiddenEditorStale = true;
+    QString inserted;
+    if (added > 0) {
+        QTextCursor span(editor->document());
+        span.setPosition(position);
+        span.setPosition(std::min(position + added, int(editorLength(editor))), QTextCursor::KeepAnchor);
+        inserted = span.selectedText();
+        inserted.replace(QChar::ParagraphSeparator, u'\n');
+    }
+    // The document sometimes reports more than it changed (a whole block
+    // re-formatted, the end of the document); a splice that does not add up
+    // to the editor's length is replaced by one found by comparing texts.
+    const qsizetype expected = m_session.editorLength() - removed + inserted.size();
+    if (expected != editorLength(editor) || !m_session.editorChanged(position, removed, inserted))
+        m_session.editorResynchronised(toCrLf(editor->editorText()));
+}
+
+void Form1::applySessionSplice(const TextSplice &splice, qsizetype editorStart, qsizetype editorEnd)
+{
+    NoteEditor *editor = visibleEditor();
+    m_applyingSessionChange = true;
+    if (editorStart == 0 && editorEnd >= editorLength(editor)) {
+        // The whole note changed (a load, a new note): one assignment lays it
+        // out faster than an edit of everything.
+        editor->setEditorText(fromCrLf(m_session.text()));
+    } else {
+        QTextCursor span(editor->document());
+        span.setPosition(int(editorStart));
+        span.setPosition(int(std::min(editorEnd, editorLength(editor))), QTextCursor::KeepAnchor);
+        span.insertText(fromCrLf(splice.inserted));
+    }
+    m_applyingSessionChange = false;
+    m_hiddenEditorStale = true;
+    m_lastSpliceCaret = int(editorStart);
+    if (editorLength(editor) != m_session.editorLength())
+        qWarning("The editor and the note differ after a change; the note holds the text.");
+}
+
+void Form1::showSession()
+{
+    m_text2->setTotal(m_session.totX());
+    m_text3->setTotal(m_session.totY());
+    statusPanel(1)->setText(QStringLiteral("CC: %1").arg(m_session.characterCount()));
+    // Other texts may stand in the status panel (a language applied); the
+    // session's word is shown when it changes.
+    if (m_session.statusWord() != m_shownStatusWord) {
+        m_shownStatusWord = m_session.statusWord();
+        statusPanel(0)->setText(m_shownStatusWord);
+    }
+    if (windowTitle() != m_session.caption())
+        setWindowTitle(m_session.caption());
 }
 
 void Form1::syncHiddenEditor()
@@ -53,47 +111,13 @@ void Form1::syncHiddenEditor()
         return;
     NoteEditor *shown = visibleEditor();
     NoteEditor *hidden = shown == m_text1 ? m_editor2 : m_text1;
-    const QSignalBlocker quiet(hidden);
-    hidden->setEditorText(shown->editorText());
-    hidden->setTextCursor(QTextCursor(hidden->document()));
-    QTextCursor caret = hidden->textCursor();
-    caret.setPosition(std::min(shown->textCursor().position(), hidden->document()->characterCount() - 1));
+    m_applyingSessionChange = true;
+    hidden->setEditorText(fromCrLf(m_session.text()));
+    m_applyingSessionChange = false;
+    QTextCursor caret(hidden->document());
+    caret.setPosition(std::min(shown->textCursor().position(), int(editorLength(hidden))));
     hidden->setTextCursor(caret);
     m_hiddenEditorStale = false;
-}
-
-void Form1::Text1_Change()
-{
-    const QString text = visibleEditor()->editorText();
-    m_text2->setTotal(QStringLiteral("0"));
-    m_hiddenEditorStale = true;
-    if (m_caricamento)
-        return;
-
-    // Every character counts, the two of each CR LF line break included.
-    const qsizetype lineBreaks = visibleEditor()->document()->blockCount() - 1;
-    statusPanel(1)->setText(QStringLiteral("CC: %1").arg(text.size() + lineBreaks));
-
-    if (m_saltaCronologia) {
-        // The change was Undo or Redo putting back a recorded state.
-        m_saltaCronologia = 0;
-    } else {
-        statusPanel(0)->setText(m_testoModificato);
-        m_history.record(text);
-    }
-
-    // Only the last running total is shown: the totals box never needs the
-    // intermediate ones.
-    const Evaluation evaluation = m_engine.evaluate(text);
-    m_workingFiles.writeEvaluation(text);
-    if (evaluation.countedLines > 0)
-        showTotalIn(m_text2, evaluation.total);
-    m_modi = 1;
-}
-
-void Form1::showTotalIn(TotalBox *box, double total)
-{
-    box->setTotal(m_numberFormat.format(total));
 }
 
 void Form1::colourTotal(TotalBox *box, const QString &positive, const QString &negative)
@@ -107,9 +131,6 @@ void Form1::colourTotal(TotalBox *box, const QString &positive, const QString &n
 void Form1::Text2_Change()
 {
     colourTotal(m_text2, themeColours.fta_posi, themeColours.fta_nega);
-    if (m_text2->text().isEmpty())
-        m_text2->setTotal(QStringLiteral("0"));
-    m_text3->setTotal(m_text2->text());
 }
 
 void Form1::Text3_Change()
@@ -117,87 +138,60 @@ void Form1::Text3_Change()
     colourTotal(m_text3, themeColours.ftb_posi, themeColours.ftb_nega);
 }
 
-void Form1::TotaleSelezione()
+QString Form1::selectedNoteText() const
 {
-    // The selection's own total goes to the second box; a selection in which
-    // no line counts leaves that box as it was.
-    syncHiddenEditor();
-    const QString selected = visibleEditor()->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n');
-    const Evaluation evaluation = m_engine.evaluate(selected);
-    m_workingFiles.writeEvaluation(selected);
-    if (evaluation.countedLines > 0)
-        showTotalIn(m_text3, evaluation.total);
-    if (evaluation.total > 0) {
-        if (auto colour = colourFromNumberText(themeColours.ftb_posi))
-            m_text3->setTextColour(*colour);
-    } else if (evaluation.total < 0) {
-        if (auto colour = colourFromNumberText(themeColours.ftb_nega))
-            m_text3->setTextColour(*colour);
-    }
+    QString selected = visibleEditor()->textCursor().selectedText();
+    selected.replace(QChar::ParagraphSeparator, u'\n');
+    return toCrLf(selected);
 }
 
-void Form1::showSelectionLength()
+void Form1::TotaleSelezione()
 {
-    // Lengths count line breaks as the two characters of CR LF.
-    const QString selected = visibleEditor()->textCursor().selectedText();
-    statusPanel(2)->setText(QStringLiteral("Sel: %1").arg(selected.size() + selected.count(QChar::ParagraphSeparator)));
+    m_session.TotaleSelezione(selectedNoteText());
+}
+
+void Form1::replaceSelection(const QString &noteText)
+{
+    NoteEditor *editor = visibleEditor();
+    const QTextCursor selection = editor->textCursor();
+    const qsizetype start = m_session.notePosition(selection.selectionStart());
+    const qsizetype end = m_session.notePosition(selection.selectionEnd());
+    const TextSplice splice = m_session.replace(start, end - start, noteText);
+    QTextCursor caret(editor->document());
+    caret.setPosition(int(m_session.editorPosition(splice.position + splice.inserted.size())));
+    editor->setTextCursor(caret);
 }
 
 void Form1::resetModi_Timer()
 {
     resetModi.stop();
-    m_modi = 0;
-    NuovoFile.clear();
-    NoteEditor *editor = visibleEditor();
-    m_history.reset(editor->editorText());
-    editor->setFocus();
-    statusPanel(0)->setText(QStringLiteral("Ok"));
+    m_session.resetModi();
+    visibleEditor()->setFocus();
     colourTotal(m_text2, themeColours.fta_posi, themeColours.fta_nega);
     colourTotal(m_text3, themeColours.ftb_posi, themeColours.ftb_nega);
 }
 
-namespace {
-
-// Puts the caret where a restored text first differs from the one it
-// replaces, so Undo and Redo show what they changed.
-void placeCaretAtFirstDifference(NoteEditor *editor, const QString &before, const QString &after)
-{
-    const qsizetype shorter = std::min(before.size(), after.size());
-    qsizetype at = 0;
-    while (at < shorter && before[at] == after[at])
-        ++at;
-    QTextCursor caret(editor->document());
-    caret.setPosition(int(at));
-    editor->setTextCursor(caret);
-    editor->ensureCursorVisible();
-}
-
-} // namespace
-
 void Form1::AnnullaX_Click()
 {
-    if (m_modi == 1)
-        showRecordedState(m_history.undo());
+    if (m_session.undo())
+        showChangeAt(m_lastSpliceCaret);
 }
 
 void Form1::RipetiX_Click()
 {
-    if (m_modi == 1)
-        showRecordedState(m_history.redo());
+    if (m_session.redo())
+        showChangeAt(m_lastSpliceCaret);
 }
 
-void Form1::showRecordedState(const std::optional<QString> &restored)
+void Form1::showChangeAt(int editorPosition)
 {
-    if (!restored)
-        return;
+    // The caret goes where Undo or Redo changed the note, so the user sees
+    // what they did.
     NoteEditor *editor = visibleEditor();
-    const QString before = editor->editorText();
-    m_saltaCronologia = 1;
-    // An entry equal to the text on screen raises no change to consume the
-    // flag; left set, it would swallow the next real edit.
-    if (!editor->setEditorText(*restored))
-        m_saltaCronologia = 0;
-    placeCaretAtFirstDifference(editor, before, *restored);
+    QTextCursor caret(editor->document());
+    caret.setPosition(std::clamp(editorPosition, 0, int(editorLength(editor))));
+    editor->setTextCursor(caret);
+    editor->ensureCursorVisible();
 }
 
 } // namespace tabulo

@@ -49,72 +49,27 @@ void Form1::Form_Unload()
     m_form6->raise();
     m_form6->activateWindow();
     setEnabled(false);
-    m_form6->Command1->setText(defaultLanguageText(64));
-    m_form6->Command2->setText(defaultLanguageText(65));
-    m_form6->Command3->setText(defaultLanguageText(66));
-}
-
-bool Form1::saveNoteTo(const QString &path)
-{
-    const FileResult saved = saveNoteFile(path, noteText());
-    if (!saved.ok)
-        m_context.prompts->showError(this, QStringLiteral("The note could not be saved to \"%1\":\n%2\n\n"
-                                                          "Your text is still here, unchanged.")
-                                               .arg(path, saved.error));
-    return saved.ok;
-}
-
-void Form1::SaveX_Click()
-{
-    if (isUntitled()) {
-        Save_Calc_Click();
-        return;
-    }
-    // A failed save keeps the note marked as changed, with its history.
-    if (saveNoteTo(windowTitle()))
-        resetModi.start();
-}
-
-void Form1::Save_Calc_Click()
-{
-    const auto chosen = m_context.prompts->askSavePath(this, QDir::homePath());
-    if (!chosen) {
-        // Nothing was saved: neither a waiting New nor a waiting quit goes on.
-        NuovoFile.clear();
-        NuovoFileInUscita.clear();
-        return;
-    }
-    QString path = *chosen;
-    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        path += QLatin1String(".txt");
-    if (!saveNoteTo(path)) {
-        NuovoFile.clear();
-        NuovoFileInUscita.clear();
-        return;
-    }
-    setWindowTitle(path);
-    if (!NuovoFileInUscita.isEmpty()) {
-        finishQuit();
-        return;
-    }
-    resetModi.start();
+    m_form6->Command1->setText(languageText(64));
+    m_form6->Command2->setText(languageText(65));
+    m_form6->Command3->setText(languageText(66));
 }
 
 void Form1::onQuit_Timer()
 {
     onQuit.stop();
-    if (m_modi == 1) {
-        switch (m_context.prompts->askYesNoCancel(this, defaultLanguageText(15))) {
+    if (m_session.modi()) {
+        switch (m_context.prompts->askYesNoCancel(this, languageText(15))) {
         case Prompts::Answer::Yes:
-            NuovoFileInUscita = QStringLiteral("1");
-            if (isUntitled()) {
+            // A note without a file goes to the save dialog, which ends the
+            // program once it has saved. A failed or cancelled save keeps the
+            // program running with the text.
+            if (!m_session.hasFile()) {
+                m_session.NuovoFileInUscita = true;
                 Save_Calc_Click();
                 return;
             }
-            if (!saveNoteTo(windowTitle())) {
-                NuovoFileInUscita.clear();
+            if (!saveToCurrentFile())
                 return;
-            }
             break;
         case Prompts::Answer::No:
             break;

@@ -34,11 +34,6 @@ QString currentYear()
 
 } // namespace
 
-QString Form1::untitledCaption()
-{
-    return QStringLiteral("Tabulo - notes that add up - \u00A9 the Tabulo developers ") + currentYear();
-}
-
 QString Form1::startHeader()
 {
     return QStringLiteral("\r\n# Tabulo - notes that add up, by the Tabulo developers\r\n"
@@ -46,19 +41,11 @@ QString Form1::startHeader()
         .arg(currentYear());
 }
 
-bool Form1::isUntitled() const
-{
-    const QString caption = windowTitle().trimmed();
-    return caption.isEmpty() || caption.startsWith(QLatin1String("Tabulo"));
-}
-
 void Form1::Form_Load()
 {
     statusPanel(2)->setText(QStringLiteral("Sel: 0"));
     statusPanel(4)->setText(QDate::currentDate().toString(QStringLiteral("MM-dd-yyyy")));
     statusPanel(5)->setText(m_context.locale.toString(QTime::currentTime(), QLocale::ShortFormat));
-    m_caricamento = 0;
-    m_saltaCronologia = 0;
 
     const bool noteNamed = !commandLinePath(m_context.arguments).isEmpty();
     if (noteNamed)
@@ -67,7 +54,7 @@ void Form1::Form_Load()
     visibleEditor()->moveCaretToEnd();
     visibleEditor()->setFocus();
     if (!noteNamed)
-        setWindowTitle(untitledCaption());
+        m_session.setCaption(NoteSession::untitledCaption());
     action(QStringLiteral("O5"))->setChecked(true);
     Start.start();
 }
@@ -75,25 +62,15 @@ void Form1::Form_Load()
 void Form1::loadCommandLineNote()
 {
     const QString path = commandLinePath(m_context.arguments);
-    m_caricamento = 1;
-    QString reason;
-    const auto text = readNoteFile(path, &reason);
-    if (text) {
-        setNoteText(*text);
-        setWindowTitle(path);
-    } else if (!QFileInfo::exists(path)) {
+    if (!QFileInfo::exists(path)) {
         // A note that does not exist yet: the first Save creates it.
-        setWindowTitle(path);
-    } else {
-        // A file that exists but cannot be read must never be overwritten by
-        // a Save of the empty note, so the note stays untitled.
-        setWindowTitle(untitledCaption());
-        m_context.prompts->showError(this, QStringLiteral("The note \"%1\" could not be opened:\n%2")
-                                               .arg(path, reason));
+        m_session.setCaption(path);
+        return;
     }
-    m_caricamento = 0;
-    // The text went in while evaluation was suspended: evaluate it once now.
-    Text1_Change();
+    // A file that exists but cannot be read must never be overwritten by a
+    // Save of the empty note, so the note then stays untitled.
+    if (!openNoteFile(path))
+        m_session.setCaption(NoteSession::untitledCaption());
 }
 
 void Form1::Ora_Timer()

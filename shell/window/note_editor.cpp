@@ -1,6 +1,10 @@
 #include "note_editor.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include <algorithm>
 #include <QScrollBar>
 #include <QTextCursor>
 
@@ -52,10 +56,76 @@ bool NoteEditor::event(QEvent *event)
     return QPlainTextEdit::event(event);
 }
 
+void NoteEditor::mousePressEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mousePressEvent(event);
+    emit mousePressed(event->button(), event->globalPosition().toPoint());
+}
+
 void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
-    emit mouseReleased();
+    if (event->button() != Qt::RightButton)
+        emit mouseReleased();
+}
+
+void NoteEditor::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    emit focusReceived();
+}
+
+void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+}
+
+namespace {
+
+bool carriesFiles(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); });
+}
+
+} // namespace
+
+// Files dropped from outside open a note; text dragged within the editor
+// moves as in any editor; anything else dropped from outside is refused, so
+// a stray drop never changes the note.
+void NoteEditor::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else if (event->source() == this)
+        QPlainTextEdit::dragEnterEvent(event);
+    else
+        event->ignore();
+}
+
+void NoteEditor::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else if (event->source() == this)
+        QPlainTextEdit::dragMoveEvent(event);
+    else
+        event->ignore();
+}
+
+void NoteEditor::dropEvent(QDropEvent *event)
+{
+    if (!carriesFiles(event->mimeData())) {
+        if (event->source() == this)
+            QPlainTextEdit::dropEvent(event);
+        else
+            event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(event->mimeData()->urls());
 }
 
 void NoteEditor::moveCaretToEnd()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QUrl>
 
 namespace tabulo {
 
@@ -32,12 +33,24 @@ public:
     qreal fontPointSize() const { return font().pointSizeF(); }
 
 signals:
+    // A mouse button went down (after the editor has handled it).
+    void mousePressed(Qt::MouseButton button, const QPoint &globalPosition);
     // The mouse button went up: a selection made with the mouse is complete.
     void mouseReleased();
+    void focusReceived();
+    // Files were dropped on the editor; a drop of text is an ordinary edit.
+    void filesDropped(const QList<QUrl> &files);
 
 protected:
     bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    // The window shows its own menu on a right-button press instead.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 };
 
 } // namespace tabulo

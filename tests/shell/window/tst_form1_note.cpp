@@ -82,8 +82,8 @@ void NoteTest::typingMarksTheNoteChangedAndCountsCrLfAsTwo()
     const QString note = window.noteText();
     QCOMPARE(note, header() + QStringLiteral("+1\r\n+2"));
     QCOMPARE(window.statusPanel(1)->text(), QStringLiteral("CC: %1").arg(note.size()));
-    QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modified"));
-    QCOMPARE(window.modi(), 1);
+    QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modificato"));
+    QVERIFY(window.modi());
     QCOMPARE(window.history().position(), 5); // "+", "+1", Return, "+", "+2"
 }
 
@@ -94,7 +94,8 @@ void NoteTest::workingFilesHoldTheNormalisedLines()
     typeIntoNote(fixture.window(), QStringLiteral("+ 12,50 bread\nmilk 3\n+4+6"));
 
     // Comments and empty lines go; each operator starts a line of its own.
-    QCOMPARE(fixture.readDataFile(QStringLiteral("Temp.cal")),
+    // The files are written once the typing pauses.
+    QTRY_COMPARE(fixture.readDataFile(QStringLiteral("Temp.cal")),
              QByteArray("\r\n+12,50 bread\r\nmilk 3\r\n\r\n+4\r\n+6\r\n"));
     QVERIFY(!fixture.dataFileExists(QStringLiteral("Temp2.cal")));
 }
@@ -115,7 +116,7 @@ void NoteTest::totalsDoNotNeedAWritableDataFolder()
 
     typeIntoNote(window, QStringLiteral("+2,5\n*4\n-1"));
     QCOMPARE(window.text2()->text(), QStringLiteral("9"));
-    QCOMPARE(window.modi(), 1);
+    QVERIFY(window.modi());
     window.action("AnnullaX")->trigger();
     QCOMPARE(window.text2()->text(), QStringLiteral("10"));
 }
@@ -165,7 +166,7 @@ void NoteTest::undoRightAfterStartDoesNothing()
     window.action("AnnullaX")->trigger();
     window.action("RipetiX")->trigger();
     QCOMPARE(window.noteText(), header());
-    QCOMPARE(window.modi(), 0);
+    QVERIFY(!window.modi());
     QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Ok"));
 }
 

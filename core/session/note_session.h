@@ -1,0 +1,162 @@
+#pragma once
+
+#include "engine/line_engine.h"
+#include "engine/working_files.h"
+#include "files/text_file.h"
+#include "history/undo_history.h"
+#include "line_totals.h"
+#include "numbers/number_format.h"
+#include "text_splice.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <optional>
+
+namespace tabulo {
+
+// The note as a document: its text, its totals, its history, its file and
+// the flags that say what a change of the text does. Windows show what it
+// holds and turn the user's actions into its calls; they never keep note
+// state of their own. Scripts and the calculator reach the note through it
+// too, so every change, whoever makes it, takes the same road.
+//
+// The text uses CR LF between lines and no other line end. An editor that
+// keeps "\n" converts positions with editorPosition()/notePosition().
+//
+// The road of one change (`Text1_Change`), in this order:
+//   1. `TotX` becomes "0" (and `TotY` with it);
+//   2. while a note is being loaded (`Caricamento`) nothing else happens;
+//   3. the character count follows the text;
+//   4. a change made by Undo or Redo (`SaltaCronologia`) is not recorded and
+//      clears that flag; any other change shows the modified status word and
+//      is recorded in the history, unless the note became empty;
+//   5. the note is evaluated into `TotX`, which `TotY` repeats;
+//   6. the note is marked modified (`Modi`).
+// The working files are written when the editing pauses: nothing reads them.
+class NoteSession : public QObject
+{
+    Q_OBJECT
+public:
+    NoteSession(const QLocale &locale, QString dataFolder, QObject *parent = nullptr);
+
+    // ---- the note
+    const QString &text() const { return m_text; }
+    qsizetype characterCount() const { return m_text.size(); }
+    const LineTotals &lines() const { return m_lines; }
+    const NumberFormat &numberFormat() const { return m_numberFormat; }
+    // The length and positions in an editor that ends lines with one "\n".
+    qsizetype editorLength() const { return m_text.size() - (m_lines.lineCount() - 1); }
+    qsizetype editorPosition(qsizetype notePosition) const;
+    qsizetype notePosition(qsizetype editorPosition) const;
+
+    // ---- changes
+    // The editor has already made this change on screen (typing, pasting);
+    // positions and lengths are the editor's. Returns false when the change
+    // does not fit the note as the session knows it (the caller then hands
+    // over the whole text with editorResynchronised()).
+    bool editorChanged(qsizetype editorPosition, qsizetype editorRemoved, const QString &editorInserted);
+    void editorResynchronised(const QString &noteText);
+    // A change made by a command (entry aids, find and replace, a script):
+    // the editor follows through textSpliced(). Line ends in `inserted` become
+    // CR LF. Returns the splice as applied.
+    TextSplice replace(qsizetype position, qsizetype removedLength, QStringView inserted);
+    // Assigning the whole text: one change (nothing when it is the same).
+    void setText(const QString &text);
+
+    // ---- history (`Cronologia`, `PosCronologia`)
+    // Undo and Redo act only while the note is modified; false when they had
+    // nowhere to go.
+    bool undo();
+    bool redo();
+    // `resetModi`: the note as it is becomes the history's base, unmodified.
+    void resetModi();
+    const UndoHistory &history() const { return m_history; }
+
+    // ---- totals (`TotX`, `TotY`), as the boxes show them
+    const QString &totX() const { return m_totX; }
+    const QString &totY() const { return m_totY; }
+    // Setting `TotX` sets `TotY` too; an empty `TotX` shows "0".
+    void setTotX(const QString &text);
+    void setTotY(const QString &text);
+    // `TotaleSelezione`: the total of the selected lines (note text) into
+    // `TotY`; a selection in which no line counts leaves `TotY` as it was.
+    void TotaleSelezione(QStringView selectedText);
+
+    // ---- state
+    bool modi() const { return m_modi; }
+    const QString &statusWord() const { return m_statusWord; }
+    // `TestoModificato`, the status word shown after each recorded change.
+    void setModifiedWord(const QString &word) { m_testoModificato = word; }
+
+    // ---- the note's file, kept as the window's caption
+    const QString &caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+    // A note has no file of its own when its caption is empty or begins with
+    // the product name.
+    bool hasFile() const;
+    static QString untitledCaption();
+
+    // Reads a note file and makes it the note, unmodified, with its path as
+    // caption. A file that cannot be read leaves the note as it was.
+    FileResult load(const QString &path);
+    // Makes `text` the note, as load() does with a file's text.
+    void loadText(const QString &text, const QString &caption);
+    // Writes the note to `path` and makes that its file. A failed save
+    // changes nothing: the note stays modified, its history whole.
+    FileResult saveAs(const QString &path);
+    // `PulisciNota`: an empty note without a file.
+    void PulisciNota();
+
+    // "1" while a New, or the quit, waits for a Save As to finish.
+    bool NuovoFile = false;
+    bool NuovoFileInUscita = false;
+
+    // Writes the working files now rather than when editing pauses.
+    void writeWorkingFiles();
+    const WorkingFiles &workingFiles() const { return m_workingFiles; }
+
+signals:
+    // The note changed by a command: the editor must make the same change.
+    // `editorStart` and `editorEnd` are the replaced range in the editor's
+    // positions before the change; the splice's are the note's.
+    void textSpliced(const tabulo::TextSplice &splice, qsizetype editorStart, qsizetype editorEnd);
+    // Totals, status word, character count or caption changed.
+    void viewChanged();
+
+private:
+    void Text1_Change(const TextSplice &splice);
+    // A change made by a command rather than in the editor.
+    void changeByCommand(const TextSplice &splice);
+    void apply(const TextSplice &splice);
+    void record(const TextSplice &splice);
+    void evaluateNote();
+    bool restore(const std::optional<QString> &entry);
+    void scheduleWorkingFiles(std::optional<QString> selection);
+
+    NumberFormat m_numberFormat;
+    LineEngine m_engine;
+    LineTotals m_lines;
+    WorkingFiles m_workingFiles;
+    UndoHistory m_history;
+    QTimer m_workingFilesTimer;
+
+    QString m_text;
+    QString m_totX = QStringLiteral("0");
+    QString m_totY = QStringLiteral("0");
+    QString m_caption;
+    QString m_statusWord;
+    QString m_testoModificato;
+    // The selection last evaluated, which the working files then show
+    // instead of the note.
+    std::optional<QString> m_evaluatedSelection;
+
+    bool m_modi = false;
+    bool m_caricamento = false;
+    bool m_saltaCronologia = false;
+    // The history's current entry is the text as it is, so the next change
+    // can be recorded as the edit it is rather than found by comparing.
+    bool m_historyFollowsText = true;
+};
+
+} // namespace tabulo

@@ -1,0 +1,257 @@
+// The note session's road of one change, and its history, loads and saves,
+// without any widget. The history is checked the way text editors check
+// theirs: after every edit the position, then everything undone and redone.
+
+#include "session/note_session.h"
+
+#include "../file_bytes.h"
+#include "../test_locales.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using tabulo::NoteSession;
+using tabulo::TextSplice;
+
+namespace {
+
+struct Fixture
+{
+    QTemporaryDir data;
+    NoteSession session{tabulo::test::commaLocale(), data.path()};
+
+    Fixture()
+    {
+        session.setModifiedWord(QStringLiteral("Modificato"));
+        session.resetModi();
+    }
+    // Types `text` one character at a time at the end, as the editor reports it.
+    void type(const QString &text)
+    {
+        for (const QChar c : text)
+            QVERIFY(session.editorChanged(session.editorLength(), 0, QString(c)));
+    }
+};
+
+} // namespace
+
+class NoteSessionTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void aChangeIsRecordedEvaluatedAndMarksTheNote()
+    {
+        Fixture f;
+        QCOMPARE(f.session.statusWord(), QStringLiteral("Ok"));
+        QVERIFY(!f.session.modi());
+        f.type(QStringLiteral("+1,5\n*4"));
+        QCOMPARE(f.session.text(), QStringLiteral("+1,5\r\n*4"));
+        QCOMPARE(f.session.characterCount(), qsizetype(8)); // a line end counts two
+        QCOMPARE(f.session.totX(), QStringLiteral("6"));
+        QCOMPARE(f.session.totY(), QStringLiteral("6"));
+        QCOMPARE(f.session.statusWord(), QStringLiteral("Modificato"));
+        QVERIFY(f.session.modi());
+        QCOMPARE(f.session.history().position(), 7);
+    }
+
+    // KTextEditor-style: after each edit the position moves by one; undoing
+    // everything gives back every state in reverse, redoing brings them back.
+    void undoAndRedoWalkEveryRecordedState()
+    {
+        Fixture f;
+        QStringList states{QString()};
+        const QList<TextSplice> edits{{0, 0, "+10"}, {3, 0, "\r\n*2"}, {0, 1, "-"}, {4, 1, "\r\n+5\r\n"}, {2, 3, QString()}};
+        for (const TextSplice &edit : edits) {
+            f.session.replace(edit.position, edit.removedLength, edit.inserted);
+            states << f.session.text();
+            QCOMPARE(f.session.history().position(), int(states.size()) - 1);
+        }
+        for (int i = int(states.size()) - 2; i >= 0; --i) {
+            QVERIFY(f.session.undo());
+            QCOMPARE(f.session.text(), states[i]);
+            QCOMPARE(f.session.history().position(), i);
+        }
+        QVERIFY(!f.session.undo());
+        for (int i = 1; i < states.size(); ++i) {
+            QVERIFY(f.session.redo());
+            QCOMPARE(f.session.text(), states[i]);
+        }
+        QVERIFY(!f.session.redo());
+        QCOMPARE(f.session.totX(), QStringLiteral("8")); // "-1+5", "*2"
+    }
+
+    void undoAndRedoActOnlyOnAModifiedNote()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+1"));
+        f.session.resetModi();
+        QVERIFY(!f.session.undo());
+        QCOMPARE(f.session.text(), QStringLiteral("+1"));
+    }
+
+    // An Undo that finds the note already equal to its entry changes nothing,
+    // and the next edit is still recorded and evaluated.
+    void anUndoThatChangesNothingDoesNotSwallowTheNextEdit()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+1"));
+        // Emptying the note is not recorded, so typing the same text again
+        // records a second entry equal to the first.
+        f.session.setText(QString());
+        f.session.setText(QStringLiteral("+1"));
+        QCOMPARE(f.session.history().position(), 3);
+        QVERIFY(f.session.undo()); // entry 2 holds "+1" too
+        QCOMPARE(f.session.text(), QStringLiteral("+1"));
+        f.type(QStringLiteral("2"));
+        QCOMPARE(f.session.totX(), QStringLiteral("12"));
+        QCOMPARE(f.session.history().position(), 3);
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), QStringLiteral("+1"));
+    }
+
+    void theEmptyNoteIsEvaluatedButNeverRecorded()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+7"));
+        f.session.setText(QString());
+        QCOMPARE(f.session.totX(), QStringLiteral("0"));
+        QCOMPARE(f.session.history().position(), 2);
+        f.type(QStringLiteral("+3"));
+        QCOMPARE(f.session.history().position(), 4);
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), QStringLiteral("+"));
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), QStringLiteral("+7"));
+    }
+
+    // The position is a 16-bit number: past 32767 each change replaces the
+    // last entry, and Undo still steps back one change at a time.
+    void theHistoryCeilingKeepsUndoingOneStepAtATime()
+    {
+        Fixture f;
+        for (int i = 0; i < 32800; ++i)
+            f.type(QString::number(i % 10));
+        QCOMPARE(f.session.history().position(), 32767);
+        const QString last = f.session.text();
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.history().position(), 32766);
+        QCOMPARE(f.session.text(), last.left(32766));
+        QVERIFY(f.session.redo());
+        QCOMPARE(f.session.text(), last);
+    }
+
+    void commandsKeepLineEndsWholeAndTellTheEditor()
+    {
+        Fixture f;
+        f.session.setText(QStringLiteral("+1\r\n+2"));
+        QSignalSpy spliced(&f.session, &NoteSession::textSpliced);
+        // A change that would start between CR and LF takes the whole line end.
+        const TextSplice applied = f.session.replace(3, 0, QStringLiteral("x\ny"));
+        QCOMPARE(applied.position, qsizetype(2));
+        QCOMPARE(f.session.text(), QStringLiteral("+1x\r\ny\r\n+2"));
+        QCOMPARE(spliced.size(), 1);
+        QCOMPARE(spliced[0][1].value<qsizetype>(), qsizetype(2)); // editor start
+        // Assigning the text the note holds is no change.
+        f.session.setText(f.session.text());
+        QCOMPARE(spliced.size(), 1);
+    }
+
+    void aSelectionTotalGoesToTotYOnlyWhenALineCounts()
+    {
+        Fixture f;
+        f.session.setText(QStringLiteral("+5\r\n-8"));
+        QCOMPARE(f.session.totY(), QStringLiteral("-3"));
+        f.session.setTotY(QStringLiteral("0"));
+        f.session.TotaleSelezione(u"text only");
+        QCOMPARE(f.session.totY(), QStringLiteral("0"));
+        f.session.TotaleSelezione(u"-8\r\n*2,5");
+        QCOMPARE(f.session.totY(), QStringLiteral("-20"));
+        QCOMPARE(f.session.totX(), QStringLiteral("-3"));
+    }
+
+    void loadingMakesAnUnmodifiedNoteWithItsFile()
+    {
+        Fixture f;
+        const QString path = f.data.filePath(QStringLiteral("note.txt"));
+        tabulo::test::writeBytes(path, "+1\n+2\r+3\r\n");
+        f.type(QStringLiteral("+9"));
+        QVERIFY(f.session.load(path).ok);
+        QCOMPARE(f.session.text(), QStringLiteral("+1\r\n+2\r\n+3"));
+        QCOMPARE(f.session.totX(), QStringLiteral("6"));
+        QCOMPARE(f.session.caption(), path);
+        QVERIFY(f.session.hasFile());
+        QVERIFY(!f.session.modi());
+        QVERIFY(!f.session.undo());
+    }
+
+    void aFileThatCannotBeReadLeavesTheNoteAsItWas()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+4"));
+        f.session.setCaption(QStringLiteral("mine.txt"));
+        for (const QString &path : {f.data.filePath(QStringLiteral("missing.txt")), f.data.path()}) {
+            const tabulo::FileResult loaded = f.session.load(path);
+            QVERIFY(!loaded.ok);
+            QVERIFY(!loaded.error.isEmpty());
+            QCOMPARE(f.session.text(), QStringLiteral("+4"));
+            QCOMPARE(f.session.caption(), QStringLiteral("mine.txt"));
+            QVERIFY(f.session.modi());
+        }
+    }
+
+    void aFailedSaveChangesNothing()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+4"));
+        const QString caption = f.session.caption();
+        const tabulo::FileResult saved = f.session.saveAs(f.data.filePath(QStringLiteral("no/such/folder/n.txt")));
+        QVERIFY(!saved.ok);
+        QVERIFY(f.session.modi());
+        QCOMPARE(f.session.caption(), caption);
+        QCOMPARE(f.session.history().position(), 2);
+        QVERIFY(f.session.undo());
+    }
+
+    void aSaveWritesCrLfWithAFinalLineEndAndRebasesTheHistory()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+1\n+2"));
+        const QString path = f.data.filePath(QStringLiteral("saved.txt"));
+        QVERIFY(f.session.saveAs(path).ok);
+        QCOMPARE(tabulo::test::readBytes(path), QByteArray("+1\r\n+2\r\n"));
+        QCOMPARE(f.session.caption(), path);
+        QVERIFY(!f.session.modi());
+        QCOMPARE(f.session.history().position(), 0);
+    }
+
+    void aBlankNoteHasNoFile()
+    {
+        Fixture f;
+        f.session.setCaption(QStringLiteral("/notes/a.txt"));
+        f.type(QStringLiteral("+1"));
+        f.session.NuovoFile = true;
+        f.session.PulisciNota();
+        QCOMPARE(f.session.text(), QString());
+        QCOMPARE(f.session.totX(), QStringLiteral("0"));
+        QVERIFY(!f.session.hasFile());
+        QVERIFY(f.session.caption().startsWith(QLatin1String("Tabulo")));
+        QVERIFY(!f.session.NuovoFile);
+        QVERIFY(!f.session.modi());
+    }
+
+    void workingFilesAreWrittenWhenTheTypingPauses()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+ 2#x"));
+        const QString tempCal = f.data.filePath(QStringLiteral("Temp.cal"));
+        QTRY_COMPARE(tabulo::test::readBytes(tempCal), QByteArray("\r\n+2'x\r\n"));
+        f.session.TotaleSelezione(u"-1 b");
+        f.session.writeWorkingFiles();
+        QCOMPARE(tabulo::test::readBytes(tempCal), QByteArray("\r\n-1 b\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(NoteSessionTest)
+#include "tst_note_session.moc"
