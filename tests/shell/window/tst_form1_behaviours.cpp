@@ -54,12 +54,10 @@ private slots:
     void optionsFlipWithTheirCheckMarks_data();
     void optionsFlipWithTheirCheckMarks();
 
-    void windowGoesToTheTray_data();
-    void windowGoesToTheTray();
     void withoutATrayTheWindowIsNeverHidden_data();
     void withoutATrayTheWindowIsNeverHidden();
-    void mostraBringsTheWindowBackToTheVisibleEditor_data();
-    void mostraBringsTheWindowBackToTheVisibleEditor();
+    void trayKeepsTheWindowUntilMostra_data();
+    void trayKeepsTheWindowUntilMostra();
     void trayIconOpensTheMenuOnBothButtons_data();
     void trayIconOpensTheMenuOnBothButtons();
     void windowComesBackWhenTheTrayGoesAway();
@@ -117,33 +115,11 @@ void BehavioursTest::optionsFlipWithTheirCheckMarks()
     QCOMPARE(window.windowOpacity(), 1.0);
 }
 
-void BehavioursTest::windowGoesToTheTray_data()
+void BehavioursTest::withoutATrayTheWindowIsNeverHidden_data()
 {
     QTest::addColumn<ToTray>("how");
     QTest::newRow("from the quit dialog") << ToTray::QuitDialog;
     QTest::newRow("minimised") << ToTray::Minimising;
-}
-
-void BehavioursTest::windowGoesToTheTray()
-{
-    QFETCH(ToTray, how);
-    WindowFixture fixture;
-    fixture.desktop.systemTray = true;
-    QVERIFY(fixture.ready());
-    Form1 &window = fixture.window();
-    sendToTray(window, how);
-    QTRY_VERIFY(window.tray()->isInTray());
-    QVERIFY(window.isMinimized());
-    QVERIFY(window.isEnabled());
-    QSystemTrayIcon *icon = window.tray()->icon();
-    QCOMPARE(icon->toolTip(), QStringLiteral("Tabulo"));
-    QVERIFY(!icon->icon().isNull());
-    QVERIFY(!fixture.dataFileExists("LastFile.ini"));
-}
-
-void BehavioursTest::withoutATrayTheWindowIsNeverHidden_data()
-{
-    windowGoesToTheTray_data();
 }
 
 void BehavioursTest::withoutATrayTheWindowIsNeverHidden()
@@ -160,27 +136,35 @@ void BehavioursTest::withoutATrayTheWindowIsNeverHidden()
     QVERIFY(!window.tray()->icon()->isVisible());
 }
 
-void BehavioursTest::mostraBringsTheWindowBackToTheVisibleEditor_data()
+void BehavioursTest::trayKeepsTheWindowUntilMostra_data()
 {
+    QTest::addColumn<ToTray>("how");
     QTest::addColumn<QByteArray>("scrollIni");
-    QTest::newRow("scrolling editor") << QByteArray("0\r\n");
-    QTest::newRow("wrapping editor") << QByteArray("1\r\n");
+    QTest::newRow("quit dialog, scrolling editor") << ToTray::QuitDialog << QByteArray("0\r\n");
+    QTest::newRow("minimised, wrapping editor") << ToTray::Minimising << QByteArray("1\r\n");
 }
 
-void BehavioursTest::mostraBringsTheWindowBackToTheVisibleEditor()
+void BehavioursTest::trayKeepsTheWindowUntilMostra()
 {
+    QFETCH(ToTray, how);
     QFETCH(QByteArray, scrollIni);
     WindowFixture fixture({.dataFiles = {{"Scroll.ini", scrollIni}}});
     fixture.desktop.systemTray = true;
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    sendToTray(window, ToTray::QuitDialog);
+    sendToTray(window, how);
     QTRY_VERIFY(window.tray()->isInTray());
+    QVERIFY(window.isMinimized());
+    QVERIFY(window.isEnabled());
+    QSystemTrayIcon *icon = window.tray()->icon();
+    QCOMPARE(icon->toolTip(), QStringLiteral("Tabulo"));
+    QVERIFY(!icon->icon().isNull());
+    QVERIFY(!fixture.dataFileExists("LastFile.ini"));
 
     window.action("Mostra")->trigger();
     QVERIFY(window.isVisible());
     QVERIFY(!window.isMinimized());
-    QVERIFY(!window.tray()->icon()->isVisible());
+    QVERIFY(!icon->isVisible());
     // The offscreen platform does not activate a window that comes back, so
     // the window's focus is what the user would type into.
     QCOMPARE(window.focusWidget(), window.visibleEditor());

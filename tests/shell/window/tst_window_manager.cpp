@@ -65,7 +65,6 @@ private slots:
     void alwaysOnTopKeepsTheWindowOnScreen();
     void trayMenuBringsTheWindowBack();
     void windowComesBackWhenTheTrayGoesAway();
-    void withoutATrayTheWindowIsOnlyMinimised();
 
 private:
     // Starts or stops openbox and waits until a window shows it: framed or not.
@@ -230,21 +229,6 @@ void WindowManagerTest::windowComesBackWhenTheTrayGoesAway()
     x11Desktop->stopTray();
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
     QVERIFY(!window.isMinimized());
-    QVERIFY(!window.tray()->icon()->isVisible());
-}
-
-void WindowManagerTest::withoutATrayTheWindowIsOnlyMinimised()
-{
-    QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
-    WindowFixture fixture;
-    QVERIFY(fixture.ready());
-    Form1 &window = fixture.window();
-    window.close();
-    QTRY_VERIFY(window.quitDialog() && window.quitDialog()->isVisible());
-    QTest::mouseClick(window.quitDialog()->Command2, Qt::LeftButton);
-    QTRY_VERIFY(window.isMinimized());
-    QTest::qWait(300);
-    QVERIFY(window.isVisible());
     QVERIFY(!window.tray()->icon()->isVisible());
 }
 
