@@ -1,6 +1,10 @@
 # The note's core and the interpreter never depend on widgets: the core links
 # only QtCore and the interpreter no Qt at all, so both run without a display.
 file(GLOB_RECURSE core_sources ${ROOT}/core/*.h ${ROOT}/core/*.cpp ${ROOT}/shell/settings/*.h ${ROOT}/shell/settings/*.cpp)
+# The note dialogs' rules are QtCore only too; their windows are not.
+foreach(rule note_names last_folder file_pattern folder_listing dialog_placement)
+  list(APPEND core_sources ${ROOT}/shell/dialogs/${rule}.h ${ROOT}/shell/dialogs/${rule}.cpp)
+endforeach()
 file(GLOB_RECURSE interpreter_sources ${ROOT}/script/vbs/*.h ${ROOT}/script/vbs/*.cpp)
 set(offenders)
 foreach(source ${core_sources})

@@ -100,4 +100,45 @@ QString joinLinesWithCrLf(QStringView text)
     return out;
 }
 
+namespace {
+
+// True when every line end is already a CR LF pair.
+bool hasOnlyCrLfLineEnds(QStringView text)
+{
+    const QChar *p = text.data();
+    const QChar *end = p + text.size();
+    for (; p != end; ++p) {
+        if (p->unicode() > u'\r' || (p->unicode() != u'\r' && p->unicode() != u'\n'))
+            continue;
+        if (p->unicode() == u'\n' || p + 1 == end || p[1].unicode() != u'\n')
+            return false;
+        ++p;
+    }
+    return true;
+}
+
+} // namespace
+
+QString withCrLfLineEnds(const QString &text)
+{
+    // A loaded note already has CR LF everywhere: it is kept, not copied.
+    if (hasOnlyCrLfLineEnds(text))
+        return text;
+    QString out;
+    out.reserve(text.size() + text.size() / 16 + 2);
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        out.append(QStringView(text).sliced(lineStart, i - lineStart));
+        out += QLatin1String("\r\n");
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    out.append(QStringView(text).sliced(lineStart));
+    return out;
+}
+
 } // namespace tabulo

@@ -19,6 +19,11 @@ void encodeTextInto(QStringView text, QByteArray &out);
 QString toCrLf(QStringView editorText);
 QString fromCrLf(QStringView noteText);
 
+// Every line end of `text` (CR LF, a lone CR, a lone LF) as CR LF. The note
+// never holds any other kind, so its lines are the editor's lines; a text
+// that already has only CR LF is returned as it is, without a copy.
+QString withCrLfLineEnds(const QString &text);
+
 // The lines of a text (ended by CR LF, a lone CR or a lone LF) joined again
 // with CR LF; a final line end is dropped, so a saved note reads back as it
 // was.

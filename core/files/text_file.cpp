@@ -47,17 +47,23 @@ std::optional<QString> readTextFile(const QString &path, QString *error, qint64 
 
 std::optional<QString> readNoteFile(const QString &path, QString *error)
 {
-    auto text = readTextFile(path, error);
+    auto text = readTextFile(path, error, maxNoteBytes);
     if (!text)
         return std::nullopt;
+    // Binary data shown as text and saved again would be destroyed.
+    if (text->contains(QChar(0))) {
+        if (error)
+            *error = QStringLiteral("It is not a text file: it holds binary data.");
+        return std::nullopt;
+    }
     return joinLinesWithCrLf(*text);
 }
 
-FileResult saveNoteFile(const QString &path, QStringView noteText)
+FileResult saveNoteFile(const QString &path, const QString &noteText)
 {
     // Every line end becomes CR LF, the last one included, so an empty last
     // line survives the round trip.
-    QString contents = toCrLf(fromCrLf(noteText));
+    QString contents = withCrLfLineEnds(noteText);
     contents += QStringLiteral("\r\n");
     return writeFileAtomically(path, contents);
 }

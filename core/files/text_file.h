@@ -27,10 +27,15 @@ FileResult writeFileAtomically(const QString &path, QStringView contents);
 std::optional<QString> readTextFile(const QString &path, QString *error = nullptr,
                                     qint64 maxBytes = qint64(512) * 1024 * 1024);
 
-// A note file: its lines joined with CR LF, one final line end dropped.
+// The largest note the editor opens: beyond it, laying out the text would
+// keep the window unresponsive for many seconds.
+constexpr qint64 maxNoteBytes = qint64(32) * 1024 * 1024;
+
+// A note file: its lines joined with CR LF, one final line end dropped. A
+// file with binary data (NUL bytes) or above maxNoteBytes is refused.
 std::optional<QString> readNoteFile(const QString &path, QString *error = nullptr);
 
-// Saves a note (CR LF form) as its text followed by CR LF.
-FileResult saveNoteFile(const QString &path, QStringView noteText);
+// Saves a note as its text followed by CR LF, every line end as CR LF.
+FileResult saveNoteFile(const QString &path, const QString &noteText);
 
 } // namespace tabulo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/text_codec.h"
+
 #include <QString>
 
 namespace tabulo {
@@ -18,9 +20,5 @@ struct TextSplice
 // The smallest splice that turns `from` into `to` (their common beginning
 // and end are left alone).
 TextSplice spliceBetween(const QString &from, const QString &to);
-
-// Every line end of `text` (CR LF, a lone CR, a lone LF) as CR LF: the note
-// never holds any other kind, so its lines are the editor's lines.
-QString withCrLfLineEnds(const QString &text);
 
 } // namespace tabulo

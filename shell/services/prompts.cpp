@@ -1,5 +1,6 @@
 #include "prompts.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -12,13 +13,32 @@ namespace {
 // message boxes of the note commands always did.
 const QString boxTitle = QStringLiteral("Tabulo");
 
+void label(QMessageBox &box, QMessageBox::StandardButton which, const QString &caption)
+{
+    if (QAbstractButton *button = box.button(which); button && !caption.isEmpty())
+        button->setText(caption);
+}
+
+void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text, const QString &ok)
+{
+    QMessageBox box(icon, boxTitle, text, QMessageBox::Ok, parent);
+    label(box, QMessageBox::Ok, ok);
+    box.exec();
+}
+
 } // namespace
 
 Prompts::Answer DialogPrompts::askYesNoCancel(QWidget *parent, const QString &text)
 {
-    const auto button = QMessageBox::question(parent, boxTitle, text,
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                              QMessageBox::Yes);
+    QMessageBox box(QMessageBox::Question, boxTitle, text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    label(box, QMessageBox::Yes, m_captions.yes);
+    label(box, QMessageBox::No, m_captions.no);
+    label(box, QMessageBox::Cancel, m_captions.cancel);
+    box.exec();
+    // Esc and the close box press Cancel.
+    const auto button = box.standardButton(box.clickedButton());
     if (button == QMessageBox::Yes)
         return Answer::Yes;
     if (button == QMessageBox::No)
@@ -28,23 +48,28 @@ Prompts::Answer DialogPrompts::askYesNoCancel(QWidget *parent, const QString &te
 
 void DialogPrompts::showInformation(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, boxTitle, text);
+    showMessage(parent, QMessageBox::Information, text, m_captions.ok);
 }
 
 void DialogPrompts::showError(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, boxTitle, text);
+    showMessage(parent, QMessageBox::Critical, text, m_captions.ok);
 }
 
 std::optional<QString> DialogPrompts::askText(QWidget *parent, const QString &prompt,
                                               const QString &title, const QString &proposed)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title.isEmpty() ? boxTitle : title, prompt,
-                                               QLineEdit::Normal, proposed, &ok);
-    if (!ok)
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title.isEmpty() ? boxTitle : title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(proposed);
+    if (!m_captions.ok.isEmpty())
+        dialog.setOkButtonText(m_captions.ok);
+    if (!m_captions.cancel.isEmpty())
+        dialog.setCancelButtonText(m_captions.cancel);
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QString> DialogPrompts::askSavePath(QWidget *parent, const QString &folder)

@@ -18,6 +18,14 @@ public:
 
     virtual ~Prompts() = default;
 
+    // The captions of the boxes' buttons, in the interface language; an empty
+    // caption leaves the toolkit's own.
+    struct ButtonCaptions
+    {
+        QString yes, no, cancel, ok;
+    };
+    virtual void setButtonCaptions(const ButtonCaptions &) {}
+
     // A question with Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(QWidget *parent, const QString &text) = 0;
     virtual void showInformation(QWidget *parent, const QString &text) = 0;
@@ -34,12 +42,16 @@ public:
 class DialogPrompts final : public Prompts
 {
 public:
+    void setButtonCaptions(const ButtonCaptions &captions) override { m_captions = captions; }
     Answer askYesNoCancel(QWidget *parent, const QString &text) override;
     void showInformation(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &proposed) override;
     std::optional<QString> askSavePath(QWidget *parent, const QString &folder) override;
+
+private:
+    ButtonCaptions m_captions;
 };
 
 } // namespace tabulo

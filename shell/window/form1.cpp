@@ -7,7 +7,6 @@
 #include "toolbar.h"
 #include "total_box.h"
 
-#include "language_defaults.h"
 #include "services/prompts.h"
 
 #include <QLabel>
@@ -45,6 +44,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     buildControls();
     buildMenus();
     buildWindowBehaviours();
+    connectLanguageMenu();
     buildTimers();
     connectNoteSignals();
     connectDocumentCommands();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form6.h"
+#include "language/language_texts.h"
 #include "program_context.h"
 #include "session/note_session.h"
 #include "window_placement.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <memory>
 
+class QActionGroup;
 class QLabel;
 class QUrl;
 class QMenu;
@@ -42,6 +44,7 @@ class WindowOptions;
 //   form1_startup.cpp     Form_Load, Start_Timer and the settings it restores
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_behaviours.cpp  the tray, the window options, a new instance
+//   form1_language.cpp    the interface language and the "Lingua" menu
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -85,8 +88,6 @@ public:
     } themeColours;
     qreal normalTextSize = 12;
 
-    // The current language's text of a key (captions, messages, prompts).
-    QString languageText(int key) const;
     // Saves the note under `path`, makes it the note's file and carries on
     // whatever waited for the save (the quit, a New). False, after telling
     // the user why, when the file could not be written.
@@ -137,6 +138,19 @@ public:
     void Split_String_Click();
     // The Enter mode: "+", "-", "*", "/", or nothing (`Option5`).
     QChar enterMode() const { return m_enterMode; }
+
+    // ---- the interface language (form1_language.cpp)
+    // The text of any key of any window, messages included, in the current
+    // language: the language file's text, else the built-in one.
+    QString languageText(int key) const;
+    // The current language's name as Lang.ini gave it; the help page and the
+    // windows that open later use it.
+    QString languageName() const { return m_languageTexts.languageName(); }
+    // The main window's language loader: reads the current language,
+    // rebuilds the "Lingua" menu and puts every text of this window in place.
+    void applyLanguage();
+    void LanguageChoiseX_Click(int index);
+    void GestisciLinguaX_Click();
 
     // The one-shot timers and the clock.
     QTimer Start, onQuit, OnTrayBar, resetModi, Ora;
@@ -189,6 +203,10 @@ private:
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);
+    // form1_language.cpp
+    void connectLanguageMenu();
+    void applyLanguageNamed(const QString &name);
+    void rebuildLanguageMenu();
     // form1_shutdown.cpp
     void Form_Unload();
     void finishQuit();
@@ -226,6 +244,11 @@ private:
     QString m_shownStatusWord;
     QMenu *m_editMenu = nullptr; // `Edit_X`, also the editors' pop-up menu
     QChar m_enterMode; // null: `Option5`, no operator
+    LanguageTexts m_languageTexts;
+    // The texts of the windows that open later, read again whenever the
+    // language file changes.
+    mutable LanguageTexts m_otherWindowsTexts;
+    QActionGroup *m_languageChoices = nullptr;
 };
 
 } // namespace tabulo

@@ -3,7 +3,7 @@
 #include "files/text_file.h"
 #include "note_editor.h"
 #include "record_format.h"
-#include "language_defaults.h"
+#include "language/language_keys.h"
 #include "services/prompts.h"
 
 #include <QAction>

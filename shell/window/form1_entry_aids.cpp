@@ -1,7 +1,7 @@
 #include "form1.h"
 
 #include "entry/entry_aids.h"
-#include "language_defaults.h"
+#include "language/language_keys.h"
 #include "note_editor.h"
 #include "services/prompts.h"
 #include "total_box.h"
@@ -132,11 +132,6 @@ void Form1::editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const
     m_session.setTotY(QStringLiteral("0"));
     const qsizetype selected = selectedNoteText().size();
     statusPanel(2)->setText(QStringLiteral("Sel: %1").arg(selected > 2 ? selected : 0));
-}
-
-QString Form1::languageText(int key) const
-{
-    return defaultLanguageText(key);
 }
 
 } // namespace tabulo

@@ -2,7 +2,7 @@
 
 #include "files/text_file.h"
 #include "form6.h"
-#include "language_defaults.h"
+#include "language/language_keys.h"
 #include "note_editor.h"
 #include "outer_placement.h"
 #include "record_format.h"

@@ -81,6 +81,8 @@ void Form1::Ora_Timer()
 void Form1::Start_Timer()
 {
     Start.stop();
+    // The theme (LoadTheme) is applied first, then the language.
+    applyLanguage();
     LoadBarSetting();
     LoadScrollSetting();
     LoadWindowPlacement();

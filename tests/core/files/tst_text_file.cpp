@@ -54,6 +54,8 @@ private slots:
     void failedSaveSaysWhyAndKeepsTheOldFile_data();
     void failedSaveSaysWhyAndKeepsTheOldFile();
     void saveReplacesTheWholeFile();
+    void notesThatWouldBeDestroyedAreRefused_data();
+    void notesThatWouldBeDestroyedAreRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -98,7 +100,7 @@ void TextFileTest::readsNoteFilesFromOtherSystems_data()
     QTest::newRow("windows-1252") << QByteArray("+5 caff\xE8 \x80\r\n") << "+5 caff\u00e8 \u20ac";
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF+5\r\n") << "+5";
     QTest::newRow("empty file") << QByteArray() << "";
-    QTest::newRow("binary keeps its bytes") << QByteArray("\0\x01\xFF", 3) << QStringView(u"\0\u0001\u00ff", 3).toString();
+    QTest::newRow("control characters other than NUL") << QByteArray("\x01\xFF", 2) << QStringView(u"\u0001\u00ff", 2).toString();
 }
 
 void TextFileTest::readsNoteFilesFromOtherSystems()
@@ -197,6 +199,28 @@ void TextFileTest::saveReplacesTheWholeFile()
     const FileResult result = writeFileAtomically(path, u"+1");
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(readBytes(path), QByteArray("+1"));
+}
+
+
+void TextFileTest::notesThatWouldBeDestroyedAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("binary data") << QByteArray("+1\0\x01\x02+2", 7) << false;
+    QTest::newRow("UTF-16 text") << QByteArray("\xff\xfe+\0" "1\0", 6) << false;
+    QTest::newRow("above the largest note") << QByteArray(maxNoteBytes + 1, 'x') << false;
+    QTest::newRow("the largest note") << QByteArray(maxNoteBytes, 'x') << true;
+}
+
+void TextFileTest::notesThatWouldBeDestroyedAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, readable);
+    const QString path = m_dir.filePath(QStringLiteral("note.txt"));
+    QVERIFY(writeBytes(path, bytes));
+    QString error;
+    QCOMPARE(readNoteFile(path, &error).has_value(), readable);
+    QCOMPARE(error.isEmpty(), readable);
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)

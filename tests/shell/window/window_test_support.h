@@ -59,6 +59,9 @@ public:
     };
 
     void queueAnswer(Answer answer) { m_script.push_back({Kind::Question, answer}); }
+    // The button captions the window last gave the boxes.
+    ButtonCaptions captions;
+    void setButtonCaptions(const ButtonCaptions &given) override { captions = given; }
     // Nothing stands for the dialog being cancelled.
     void queueSavePath(const std::optional<QString> &path) { queueText(Kind::SavePath, path); }
     void queueTextInput(const std::optional<QString> &text) { queueText(Kind::TextInput, text); }

@@ -1,0 +1,230 @@
+#include "language_keys.h"
+
+#include <algorithm>
+
+namespace tabulo {
+
+namespace {
+
+constexpr LanguageTarget caption(const char *object, const char *builtIn)
+{
+    return {TextTarget::Caption, object, builtIn};
+}
+constexpr LanguageTarget toolbarTip(const char *tool, const char *builtIn)
+{
+    return {TextTarget::ToolbarTip, tool, builtIn};
+}
+constexpr LanguageTarget toolTip(const char *object, const char *builtIn = nullptr)
+{
+    return {TextTarget::ToolTip, object, builtIn};
+}
+constexpr LanguageTarget windowCaption(const char *builtIn)
+{
+    return {TextTarget::WindowCaption, nullptr, builtIn};
+}
+// A message, prompt or title. The language file is meant to give these, but
+// a missing or partial file must never leave a question without its words
+// (or the quit dialog with blank buttons), so each has an Italian wording.
+constexpr LanguageTarget text(const char *builtIn)
+{
+    return {TextTarget::Text, nullptr, builtIn};
+}
+
+// The main window. The toolbar's tool tips are the menu captions without
+// their access keys.
+constexpr LanguageKey form1Keys[] = {
+    {0, {caption("FileX", "File")}},
+    {1, {caption("New_Calc", "Nuovo File"), toolbarTip("tool(0)", "Nuovo File")}},
+    {2, {caption("Load_Calc", "Carica File..."), toolbarTip("tool(1)", "Carica File...")}},
+    {3, {caption("SaveX", "Salva"), toolbarTip("tool(2)", "Salva")}},
+    {4, {caption("Save_Calc", "Salva con Nome...")}},
+    {5, {caption("QuitX", "Esci")}},
+    {6, {caption("Edit_X", "Menu")}},
+    {7, {caption("addX", "Tasto Invio")}},
+    {8, {caption("O5", "Niente")}},
+    {9, {caption("O1", "Aggiungi (+)")}},
+    {10, {caption("O2", "Aggiungi (-)")}},
+    {11, {caption("O3", "Aggiungi (*)")}},
+    {12, {caption("O4", "Aggiungi (/)")}},
+    {13, {caption("Split_String", "Separa Stringa")}},
+    {14, {text("Seleziona prima l'espressione da separare in righe.")}},
+    {15, {text("La nota contiene modifiche non salvate. Vuoi salvarle?")}},
+    {19, {caption("TagliaX", "Taglia (CTRL+X)"), toolbarTip("tool(7)", "Taglia (CTRL+X)")}},
+    {20, {caption("CopiaX", "Copia (CTRL+C)"), toolbarTip("tool(8)", "Copia (CTRL+C)")}},
+    {21, {caption("IncollaX", "Incolla (CTRL+V)"), toolbarTip("tool(9)", "Incolla (CTRL+V)")}},
+    {22, {caption("EliminaX", "Elimina (CANC)")}},
+    {23, {caption("SelezionaTuttoX", "Seleziona Tutto  (CTRL+A)")}},
+    {24, {caption("AiutoX", "Help"), toolbarTip("tool(12)", "Help")}},
+    {25, {caption("InfoX", "Info")}},
+    {26, {caption("Mostra", "Mostra Tabulo...")}},
+    {27, {caption("ChiudiMenu", "Chiudi questo menù")}},
+    {28, {caption("Fine", "Esci da Tabulo")}},
+    {29, {caption("CalcolatriceX", "Calcolatrice"), toolbarTip("tool(11)", "Calcolatrice")}},
+    {30, {caption("EsportaX", "Esporta")}},
+    {31, {caption("ImpostazioniX", "Impostazioni")}},
+    {32, {caption("ColoriX", "Colori")}},
+    {33, {caption("LinguaX", "Lingua")}},
+    {35, {caption("VaiSuX", "Vai Su")}},
+    {36, {caption("VaiGiuX", "Vai Giù")}},
+    {37, {caption("SempreInPrimoPianoX", "Sempre in Primo Piano")}},
+    {38, {caption("TrasparenteX", "Trasparente")}},
+    {39, {caption("AggiungiSegnoInizialeX", "Aggiungi Segno Iniziale")}},
+    {40, {text("Segno da mettere davanti a ogni riga selezionata:")}},
+    {41, {text("Aggiungi Segno Iniziale")}},
+    {42, {caption("RimuoviSegnoInizialeX", "Rimuovi Segno Iniziale")}},
+    {43, {caption("EseguiScriptX", "Esegui Tabulo Script..."), toolbarTip("tool(4)", "Esegui Tabulo Script...")}},
+    {49, {caption("EsportaHtmlX", "Esporta in HTML...")}},
+    {50, {caption("RicaricaUltimoFileX", "Ricarica ultimo file")}},
+    {51, {caption("TrovaSostituisciX", "Trova e Sostituisci..."), toolbarTip("tool(10)", "Trova e Sostituisci...")}},
+    {60, {caption("AnnullaX", "Annulla"), toolbarTip("tool(5)", "Annulla")}},
+    {61, {caption("RipetiX", "Ripeti"), toolbarTip("tool(6)", "Ripeti")}},
+    {62, {caption("MostraStrumentiX", "Mostra Strumenti")}},
+    // The status word: shown at once and after every recorded change.
+    {63, {text("Modificato")}},
+    // The quit dialog's buttons, which the main window labels whenever it
+    // opens the dialog.
+    {64, {text("Esci dal Programma")}},
+    {65, {text("Porta sulla TrayBar")}},
+    {66, {text("Annulla")}},
+    {67, {caption("EditorX", "Editor")}},
+    {68, {caption("VerticaleOrizzonateX", "Scrolling Verticale e Orizzonate")}},
+    {69, {caption("SoloVerticaleX", "Scrolling Solo Verticale")}},
+    {70, {text("Seleziona prima il testo da eliminare.")}},
+    {71, {caption("ResettaInterfacciaX", "Resetta Interfaccia")}},
+    {84, {caption("TotaleInAltoX", "Totale In Alto")}},
+    {85, {caption("TotaleInBassoX", "Totale In Basso")}},
+    {90, {caption("InserisciScriptX", "Inserisci Script..."), toolbarTip("tool(3)", "Inserisci Script...")}},
+    {91, {text("Salva prima la nota in un file: il suo script si trova accanto al file della nota.")}},
+    {92, {text("Lo script di questa nota non esiste, è vuoto o è troppo lungo (al massimo 32767 byte).")}},
+    {93, {text("Lo script è stato modificato. Vuoi salvarlo?")}},
+    {95, {caption("CreaTemaX", "Crea Tema...")}},
+    {96, {text("Nome del nuovo tema:")}},
+    {97, {text("Crea Tema")}},
+    {98, {text("Esiste già un tema con questo nome. Scegline un altro.")}},
+    {99, {caption("GestisciTemiX", "Gestisci Temi...")}},
+    {100, {caption("GestisciLinguaX", "Gestisci Lingua...")}},
+    {101, {caption("NuovaIstanzaX", "Nuova Istanza...")}},
+    // Our own messages, for failures the user must hear about.
+    {LanguageKeys::cannotOpen,
+        {text("Impossibile aprire la nota \"%1\":\n%2\n\nIl testo sullo schermo non è cambiato.")}},
+    {LanguageKeys::cannotSave,
+        {text("Impossibile salvare la nota in \"%1\":\n%2\n\nIl testo è ancora qui, invariato.")}},
+    {LanguageKeys::noLastFile, {text("All'ultima uscita non era aperto nessun file da ricaricare.")}},
+    {LanguageKeys::onlyFirstDropped, {text("Si apre una nota alla volta: è stata aperta \"%1\".")}},
+    {LanguageKeys::languageNotKept,
+        {text("La lingua scelta vale fino alla chiusura di Tabulo, ma non è stato possibile ricordarla:")}},
+    {LanguageKeys::cannotEditLanguages,
+        {text("Non è stato possibile aprire il file delle lingue nell'editor di testo:")}},
+    {LanguageKeys::yesButton, {text("&Sì")}},
+    {LanguageKeys::noButton, {text("&No")}},
+    {LanguageKeys::cancelButton, {text("Annulla")}},
+    {LanguageKeys::okButton, {text("OK")}},
+};
+
+// The note open dialog.
+constexpr LanguageKey form2Keys[] = {
+    {48, {text("Vuoi cancellare il file")}},
+    {72, {caption("Command2", "&Files")}},
+    {73, {caption("Command3", "Progetti")}},
+    {74, {caption("Command4", "Cancella File")}},
+    {76, {text("File:")}},
+};
+
+// The note save dialog.
+constexpr LanguageKey form4Keys[] = {
+    {18, {text("Esiste già un file con questo nome. Scegli un altro nome.")}},
+    {44, {text("Nome della nuova cartella in")}},
+    {45, {text("Esiste già una cartella con questo nome.")}},
+    {46, {caption("Command1", "Save")}},
+    {48, {text("Vuoi cancellare il file")}},
+    {72, {caption("Command2", "&Files")}},
+    {73, {caption("Command3", "Progetti")}},
+    {74, {caption("Command4", "Cancella File")}},
+    {75, {caption("Command5", "Crea Cartella")}},
+};
+
+// Find and replace.
+constexpr LanguageKey form5Keys[] = {
+    {52, {windowCaption("Find & Replace")}},
+    {53, {caption("Label1", "Trova:")}},
+    {54, {caption("Label2", "Sostituisci con:")}},
+    {55, {caption("Check1", "Ca&se Sensitive")}},
+    {56, {caption("cmdfind", "&Find Next")}},
+    {57, {caption("ReplaceButton", "&Replace")}},
+    {58, {caption("Command2", "&Replace all")}},
+    {59, {text("Testo non trovato")}},
+};
+
+// The calculator.
+constexpr LanguageKey form7Keys[] = {
+    {77, {caption("TabuloSelX", "Tabulo Sel."), caption("Command1", "<< Tabulo Sel. >>"), toolTip("Command1")}},
+    {78, {caption("CancelX", "Cancel"), toolTip("Command2")}},
+    {79, {toolTip("List1")}},
+    {80, {caption("Command3", "Elimina Cronologia"), toolTip("Command3")}},
+    {81, {text("Vuoi cancellare tutta la cronologia dei calcoli?")}},
+    {82, {caption("ResetX", "Reset")}},
+};
+
+} // namespace
+
+QString LanguageKey::builtInText() const
+{
+    for (const LanguageTarget &target : targets) {
+        if (target.builtIn)
+            return QString::fromUtf8(target.builtIn);
+    }
+    return {};
+}
+
+std::span<const LanguageKey> languageKeys(LanguageWindow window)
+{
+    switch (window) {
+    case LanguageWindow::Form1:
+        return form1Keys;
+    case LanguageWindow::Form2:
+        return form2Keys;
+    case LanguageWindow::Form4:
+        return form4Keys;
+    case LanguageWindow::Form5:
+        return form5Keys;
+    case LanguageWindow::Form7:
+        return form7Keys;
+    }
+    return {};
+}
+
+const LanguageKey *findLanguageKey(LanguageWindow window, int key)
+{
+    const auto keys = languageKeys(window);
+    const auto found = std::lower_bound(
+        keys.begin(), keys.end(), key, [](const LanguageKey &entry, int wanted) { return entry.key < wanted; });
+    return found != keys.end() && found->key == key ? &*found : nullptr;
+}
+
+QString builtInLanguageText(int key)
+{
+    for (const LanguageWindow window : allLanguageWindows) {
+        if (const LanguageKey *entry = findLanguageKey(window, key))
+            return entry->builtInText();
+    }
+    return {};
+}
+
+QString languageWindowName(LanguageWindow window)
+{
+    switch (window) {
+    case LanguageWindow::Form1:
+        return QStringLiteral("Form1");
+    case LanguageWindow::Form2:
+        return QStringLiteral("Form2");
+    case LanguageWindow::Form4:
+        return QStringLiteral("Form4");
+    case LanguageWindow::Form5:
+        return QStringLiteral("Form5");
+    case LanguageWindow::Form7:
+        return QStringLiteral("Form7");
+    }
+    return {};
+}
+
+} // namespace tabulo

@@ -1,0 +1,255 @@
+// The language files in a Data folder: how they are read whatever encoding
+// a text editor gave them, what the "Lang" folder lists, choosing a language,
+// and the shipped files giving every text of every window in each language.
+
+#include "language/language_texts.h"
+
+#include "../file_bytes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace tabulo;
+using tabulo::test::readBytes;
+using tabulo::test::writeBytes;
+
+namespace {
+
+// The languages the shipped Data folder offers; each must give every key.
+const QStringList shippedLanguages = {QStringLiteral("Italiano"), QStringLiteral("English")};
+
+QString shippedData()
+{
+    return QStringLiteral(TABULO_SHIPPED_DATA);
+}
+
+} // namespace
+
+class LanguageTextsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void languageFileIsReadInAnyEncoding_data();
+    void languageFileIsReadInAnyEncoding();
+    void missingOrUnusableFilesLeaveTheBuiltInTexts_data();
+    void missingOrUnusableFilesLeaveTheBuiltInTexts();
+    void currentNameComesFromLangIni_data();
+    void currentNameComesFromLangIni();
+    void aHundredThousandLinesAreReadAndTheLastWins();
+    void folderListsNamesWithoutExtension();
+    void choosingWritesTheNameAsTheOnlyLine();
+    void choosingIntoABlockedDataFolderSaysWhy();
+    void textsKnowWhenTheFileChanged();
+    void everyWindowKeyIsUniqueAndHasABuiltInText();
+    void shippedLanguagesGiveEveryKey_data();
+    void shippedLanguagesGiveEveryKey();
+    void shippedLanguageFilesNameTheirLanguage();
+    void init() { QVERIFY(QDir(data()).removeRecursively()); }
+
+private:
+    QTemporaryDir m_folder;
+    QString data() const { return m_folder.filePath(QStringLiteral("Data")); }
+    void writeData(const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(data() + QLatin1Char('/') + name).path());
+        QVERIFY(writeBytes(data() + QLatin1Char('/') + name, bytes));
+    }
+};
+
+void LanguageTextsTest::languageFileIsReadInAnyEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("UTF-8") << QByteArray("Italiano_36=Vai Gi\xc3\xb9\r\n");
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbfItaliano_36=Vai Gi\xc3\xb9\r\n");
+    QTest::newRow("Windows-1252") << QByteArray("Italiano_36=Vai Gi\xf9\r\n");
+    QTest::newRow("LF only") << QByteArray("# comment\nItaliano_36=Vai Gi\xc3\xb9\n");
+}
+
+void LanguageTextsTest::languageFileIsReadInAnyEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    writeData(QStringLiteral("Language.ini"), bytes);
+    const LanguageTexts texts = LanguageTexts::load(data(), QStringLiteral("italiano"));
+    QCOMPARE(texts.fileText(36), std::optional(QStringLiteral("Vai Giù")));
+}
+
+void LanguageTextsTest::missingOrUnusableFilesLeaveTheBuiltInTexts_data()
+{
+    QTest::addColumn<QString>("languageIni");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("no file") << "" << QByteArray();
+    QTest::newRow("empty file") << "Language.ini" << QByteArray();
+    QTest::newRow("binary file") << "Language.ini" << QByteArray("\x00\xff\xfe=\x01\r\n\x00", 9);
+    QTest::newRow("a folder in its place") << "Language.ini/x" << QByteArray("English_5=Exit");
+}
+
+void LanguageTextsTest::missingOrUnusableFilesLeaveTheBuiltInTexts()
+{
+    QFETCH(QString, languageIni);
+    QFETCH(QByteArray, bytes);
+    if (!languageIni.isEmpty())
+        writeData(languageIni, bytes);
+    const LanguageTexts texts = LanguageTexts::load(data(), QStringLiteral("English"));
+    QCOMPARE(texts.fileTextCount(), 0);
+    QCOMPARE(texts.text(5), QStringLiteral("Esci"));
+    QCOMPARE(texts.text(63), QStringLiteral("Modificato"));
+}
+
+void LanguageTextsTest::currentNameComesFromLangIni_data()
+{
+    QTest::addColumn<QByteArray>("langIni");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("quitCaption");
+    QTest::newRow("last non-empty line") << QByteArray("Italiano\r\nEnglish\r\n\r\n") << "English"
+                                         << "Exit";
+    QTest::newRow("UTF-8 with BOM") << QByteArray("\xef\xbb\xbf"
+                                                  "English\r\n")
+                                    << "English"
+                                    << "Exit";
+    QTest::newRow("Windows-1252") << QByteArray("Fran\xe7"
+                                                "ais\r\n")
+                                  << "Français"
+                                  << "Quitter";
+    QTest::newRow("trailing blank matches no key") << QByteArray("English \r\n") << "English "
+                                                   << "Esci";
+    QTest::newRow("other case matches") << QByteArray("ENGLISH\n") << "ENGLISH"
+                                        << "Exit";
+    QTest::newRow("empty file") << QByteArray() << ""
+                                << "Esci";
+}
+
+void LanguageTextsTest::currentNameComesFromLangIni()
+{
+    QFETCH(QByteArray, langIni);
+    QFETCH(QString, name);
+    QFETCH(QString, quitCaption);
+    QCOMPARE(languageFiles::readCurrentName(data()), QString());
+    writeData(QStringLiteral("Lang.ini"), langIni);
+    writeData(QStringLiteral("Language.ini"),
+        "English_5=Exit\r\nFran\xc3\xa7"
+        "ais_5=Quitter\r\n");
+    QCOMPARE(languageFiles::readCurrentName(data()), name);
+    const LanguageTexts texts = LanguageTexts::loadCurrent(data());
+    QCOMPARE(texts.languageName(), name);
+    QCOMPARE(texts.text(5), quitCaption);
+}
+
+void LanguageTextsTest::aHundredThousandLinesAreReadAndTheLastWins()
+{
+    QByteArray file;
+    for (int i = 0; i < 100000; ++i)
+        file += "Deutsch_" + QByteArray::number(i % 120) + "=Text " + QByteArray::number(i) + "\r\n";
+    writeData(QStringLiteral("Language.ini"), file);
+    const LanguageTexts texts = LanguageTexts::load(data(), QStringLiteral("deutsch"));
+    QCOMPARE(texts.fileTextCount(), 120);
+    QCOMPARE(texts.text(5), QStringLiteral("Text 99965"));
+}
+
+void LanguageTextsTest::folderListsNamesWithoutExtension()
+{
+    QCOMPARE(languageFiles::folderNames(data()), QStringList());
+    for (const char *name : {"English", "notes.txt", "deutsch", "Español", ".hidden", "Lang.ini"})
+        writeData(QStringLiteral("Lang/") + QString::fromUtf8(name), "x\r\n");
+    QDir().mkpath(data() + QStringLiteral("/Lang/Subfolder"));
+    QCOMPARE(languageFiles::folderNames(data()),
+        (QStringList {QStringLiteral("deutsch"), QStringLiteral("English"), QStringLiteral("Español")}));
+    writeData(QStringLiteral("Lang/Klingon"), "Klingon\r\n\r\n");
+    QCOMPARE(languageFiles::readNameInFolder(data(), QStringLiteral("Klingon")), QStringLiteral("Klingon"));
+    QCOMPARE(languageFiles::readNameInFolder(data(), QStringLiteral("Missing")), QString());
+    QCOMPARE(languageFiles::readNameInFolder(data(), QStringLiteral("../Lang.ini")), QString());
+}
+
+void LanguageTextsTest::choosingWritesTheNameAsTheOnlyLine()
+{
+    writeData(QStringLiteral("Lang.ini"), "Italiano\r\n");
+    const FileResult saved = languageFiles::writeCurrentName(data(), QStringLiteral("English"));
+    QVERIFY2(saved.ok, qPrintable(saved.error));
+    QCOMPARE(readBytes(data() + QStringLiteral("/Lang.ini")), QByteArray("English\r\n"));
+    // A missing Data folder is made.
+    QVERIFY(QDir(data()).removeRecursively());
+    QVERIFY(languageFiles::writeCurrentName(data(), QStringLiteral("Español")).ok);
+    QCOMPARE(readBytes(data() + QStringLiteral("/Lang.ini")), QByteArray("Espa\xc3\xb1ol\r\n"));
+}
+
+void LanguageTextsTest::choosingIntoABlockedDataFolderSaysWhy()
+{
+    // A plain file where the Data folder should be: nothing can be written
+    // into it, whoever runs the test.
+    QVERIFY(writeBytes(data(), "not a folder"));
+    const FileResult saved = languageFiles::writeCurrentName(data(), QStringLiteral("English"));
+    QVERIFY(!saved.ok);
+    QVERIFY(!saved.error.isEmpty());
+    QCOMPARE(readBytes(data()), QByteArray("not a folder"));
+    QVERIFY(QFile::remove(data()));
+}
+
+void LanguageTextsTest::textsKnowWhenTheFileChanged()
+{
+    QVERIFY(LanguageTexts().isOutdated());
+    LanguageTexts texts = LanguageTexts::load(data(), QStringLiteral("English"));
+    QVERIFY(!texts.isOutdated());
+    writeData(QStringLiteral("Language.ini"), "English_5=Exit\r\n");
+    QVERIFY(texts.isOutdated());
+    texts = LanguageTexts::load(data(), QStringLiteral("English"));
+    QVERIFY(!texts.isOutdated());
+    writeData(QStringLiteral("Language.ini"), "English_5=Quit it\r\n");
+    QVERIFY(texts.isOutdated());
+}
+
+void LanguageTextsTest::everyWindowKeyIsUniqueAndHasABuiltInText()
+{
+    for (const LanguageWindow window : allLanguageWindows) {
+        int previous = -1;
+        for (const LanguageKey &key : languageKeys(window)) {
+            const QString where = languageWindowName(window) + QStringLiteral(" key ") + QString::number(key.key);
+            QVERIFY2(key.key > previous, qPrintable(where + QStringLiteral(" is out of order")));
+            previous = key.key;
+            QVERIFY2(key.targets[0].kind != TextTarget::None, qPrintable(where + QStringLiteral(" has no target")));
+            // Only a tool tip may be absent without a language file.
+            const bool onlyToolTips = std::all_of(key.targets.begin(), key.targets.end(),
+                [](const LanguageTarget &t) { return t.kind == TextTarget::ToolTip || t.kind == TextTarget::None; });
+            QVERIFY2(onlyToolTips || !key.builtInText().isEmpty(),
+                qPrintable(where + QStringLiteral(" has no built-in text")));
+            QCOMPARE(findLanguageKey(window, key.key), &key);
+        }
+    }
+}
+
+void LanguageTextsTest::shippedLanguagesGiveEveryKey_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : shippedLanguages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void LanguageTextsTest::shippedLanguagesGiveEveryKey()
+{
+    QFETCH(QString, language);
+    const LanguageTexts texts = LanguageTexts::load(shippedData(), language);
+    QStringList missing;
+    for (const LanguageWindow window : allLanguageWindows) {
+        for (const LanguageKey &key : languageKeys(window)) {
+            if (!texts.fileText(key.key))
+                missing << languageWindowName(window) + QLatin1Char(' ') + QString::number(key.key);
+        }
+    }
+    QCOMPARE(missing.join(QStringLiteral(", ")), QString());
+}
+
+void LanguageTextsTest::shippedLanguageFilesNameTheirLanguage()
+{
+    const QStringList offered = languageFiles::folderNames(shippedData());
+    QCOMPARE(
+        QSet<QString>(offered.begin(), offered.end()), QSet<QString>(shippedLanguages.begin(), shippedLanguages.end()));
+    for (const QString &file : offered)
+        QCOMPARE(languageFiles::readNameInFolder(shippedData(), file), file);
+    QCOMPARE(languageFiles::readCurrentName(shippedData()), QStringLiteral("Italiano"));
+}
+
+QTEST_GUILESS_MAIN(LanguageTextsTest)
+#include "tst_language_texts.moc"
