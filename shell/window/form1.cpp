@@ -8,6 +8,7 @@
 #include "total_box.h"
 
 #include "services/prompts.h"
+#include "theme/theme_applier.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -45,6 +46,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     buildMenus();
     buildWindowBehaviours();
     connectLanguageMenu();
+    buildThemes();
     buildTimers();
     connectNoteSignals();
     connectDocumentCommands();

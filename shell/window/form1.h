@@ -24,6 +24,9 @@ namespace tabulo {
 
 class NoteEditor;
 class Prompts;
+class ThemeApplier;
+class ThemeMenu;
+struct Theme;
 class TotalBox;
 class Toolbar;
 class StatusBar;
@@ -42,6 +45,7 @@ class WindowOptions;
 //   form1_documents.cpp   New, Load, Reload, Save, Save As, dropped files
 //   form1_entry_aids.cpp  Enter modes, signs, splitting, selection feedback
 //   form1_startup.cpp     Form_Load, Start_Timer and the settings it restores
+//   form1_theme.cpp       the theme: LoadTheme and the "Colori" menu
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_behaviours.cpp  the tray, the window options, a new instance
 //   form1_language.cpp    the interface language and the "Lingua" menu
@@ -79,8 +83,9 @@ public:
     const UndoHistory &history() const { return m_session.history(); }
     const ProgramContext &context() const { return m_context; }
 
-    // Theme values kept as text; until a theme supplies them the design
-    // colours stand (colour numbers, red in the low byte).
+    // The applied theme's colours of a total by its sign, kept as text
+    // (colour numbers, red in the low byte); until a theme supplies them the
+    // design colours stand.
     struct TotalColours
     {
         QString fta_posi = QStringLiteral("65280"), fta_nega = QStringLiteral("255");
@@ -96,6 +101,8 @@ public:
     // ---- handlers
     void Form_Load();
     void Start_Timer();
+    void LoadTheme();
+    ThemeMenu *themes() const { return m_themes; }
     void LoadBarSetting();
     void LoadScrollSetting();
     void LoadWindowPlacement();
@@ -200,6 +207,9 @@ private:
     void connectEntryAids();
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
+    // form1_theme.cpp
+    void buildThemes();
+    void showAppliedTheme(const Theme &current);
     // form1_startup.cpp
     void loadCommandLineNote();
     void applyWindowPlacement(const struct WindowPlacement &placement);
@@ -231,6 +241,8 @@ private:
     WindowOptions *m_windowOptions = nullptr;
     QPointer<Form6> m_form6;
     QHash<QString, QAction *> m_actions;
+    std::unique_ptr<ThemeApplier> m_themeApplier;
+    ThemeMenu *m_themes = nullptr; // owned by its menu
     // The real message boxes, for a window built without a Prompts service:
     // a question about unsaved text must never be skipped.
     std::unique_ptr<Prompts> m_ownPrompts;

@@ -36,7 +36,7 @@ void Form1::closeEvent(QCloseEvent *event)
 void Form1::Form_Unload()
 {
     if (!m_form6) {
-        m_form6 = new Form6(palette().color(QPalette::Window));
+        m_form6 = new Form6(m_surface->palette().color(QPalette::Window));
         connect(m_form6, &Form6::quitChosen, this, [this] { onQuit.start(); });
         connect(m_form6, &Form6::trayChosen, this, [this] { OnTrayBar.start(); });
         connect(m_form6, &Form6::closed, this, [this] {

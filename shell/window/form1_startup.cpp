@@ -81,7 +81,7 @@ void Form1::Ora_Timer()
 void Form1::Start_Timer()
 {
     Start.stop();
-    // The theme (LoadTheme) is applied first, then the language.
+    LoadTheme();
     applyLanguage();
     LoadBarSetting();
     LoadScrollSetting();

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
@@ -197,8 +198,11 @@ public:
             QDir().mkpath(data);
         else if (m_setup.data == DataFolder::Blocked)
             writeFile(data, "not a folder");
-        for (const auto &[name, bytes] : std::as_const(m_setup.dataFiles))
-            writeFile(m_folder.filePath(QStringLiteral("Data/") + name), bytes);
+        for (const auto &[name, bytes] : std::as_const(m_setup.dataFiles)) {
+            const QString path = m_folder.filePath(QStringLiteral("Data/") + name);
+            QDir().mkpath(QFileInfo(path).path()); // "Theme/Scuro.ini" and the like
+            writeFile(path, bytes);
+        }
 
         ProgramContext context;
         context.programFolder = m_folder.path();
