@@ -2,6 +2,8 @@
 // the bottom or with the first total in a band at the top.
 
 #include "form1.h"
+#include "program_folders.h"
+#include "quit_when_shown.h"
 #include "services/desktop.h"
 #include "services/prompts.h"
 
@@ -9,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -38,13 +41,28 @@ int main(int argc, char *argv[])
                      argv[0]);
         return 1;
     }
+#ifdef SIGPIPE
+    // Started by the launcher, the program inherits standard channels that
+    // may close long before it does (a pipe whose reader was the launcher's
+    // caller). A message written there then must fail quietly, not end the
+    // program with the note in it.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tabulo"));
+    // The version each variant has always carried.
+    QApplication::setApplicationVersion(TABULO_TOTAL_AT_TOP ? QStringLiteral("5.00") : QStringLiteral("3.00"));
+
+    const tabulo::ProgramFolders folders = tabulo::locateProgramFolders(QCoreApplication::applicationDirPath());
+    if (const tabulo::FileResult seeded = tabulo::seedDataFolder(folders); !seeded.ok)
+        std::fprintf(stderr, "Tabulo starts with its default settings: its data folder could not be set up.\n%s\n",
+                     qPrintable(seeded.error));
 
     tabulo::DialogPrompts prompts;
     tabulo::SystemDesktop desktop;
     tabulo::ProgramContext context;
-    context.programFolder = QCoreApplication::applicationDirPath();
+    context.programFolder = folders.programFolder;
+    context.writableFolder = folders.writableFolder;
     context.variant = TABULO_TOTAL_AT_TOP ? tabulo::LayoutVariant::TotalAtTop
                                           : tabulo::LayoutVariant::TotalsAtBottom;
     context.arguments = app.arguments().mid(1);
@@ -53,6 +71,7 @@ int main(int argc, char *argv[])
     context.desktop = &desktop;
 
     tabulo::Form1 window(context);
+    const auto quitWhenShown = tabulo::QuitWhenShown::fromEnvironment(window);
     // The window starts centred on the screen; a stored placement moves it
     // once it is up.
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -61,5 +80,8 @@ int main(int argc, char *argv[])
         window.move(frame.topLeft());
     }
     window.show();
-    return app.exec();
+    const int exitCode = app.exec();
+    if (quitWhenShown)
+        quitWhenShown->writeReport();
+    return exitCode;
 }

@@ -203,6 +203,12 @@ bool NoteSession::redo()
     return m_modi && restore(m_history.redo());
 }
 
+void NoteSession::markModified()
+{
+    m_modi = true;
+    emit viewChanged();
+}
+
 void NoteSession::resetModi()
 {
     m_modi = false;

@@ -69,6 +69,8 @@ public:
     // nowhere to go.
     bool undo();
     bool redo();
+    // The note must be saved before it may be discarded (its file is gone).
+    void markModified();
     // `resetModi`: the note as it is becomes the history's base, unmodified.
     void resetModi();
     const UndoHistory &history() const { return m_history; }

@@ -108,7 +108,7 @@ QString NoteFileDialog::currentFolder() const
 
 QString NoteFileDialog::projectsFolder() const
 {
-    return QDir::cleanPath(m_host.context().programFolder + QStringLiteral("/Db"));
+    return QDir::cleanPath(m_host.context().storageFolder() + QStringLiteral("/Db"));
 }
 
 QString NoteFileDialog::text(int key) const

@@ -19,14 +19,20 @@ enum class LayoutVariant { TotalsAtBottom, TotalAtTop };
 // locale and scripted services.
 struct ProgramContext
 {
-    QString programFolder;
+    QString programFolder; // where the programs are: the other variant and new instances start from here
+    // Where the program writes what a copy run from its own folder keeps
+    // beside the programs: the Data folder, the exported page "Output.htm" and
+    // the projects folder "Db". An installed copy points it at the user's own
+    // folder; empty means the program folder.
+    QString writableFolder;
     LayoutVariant variant = LayoutVariant::TotalsAtBottom;
     QStringList arguments; // the command line after the program name
     QLocale locale;
     Prompts *prompts = nullptr;
     Desktop *desktop = nullptr;
 
-    QString dataFolder() const { return programFolder + QStringLiteral("/Data"); }
+    QString storageFolder() const { return writableFolder.isEmpty() ? programFolder : writableFolder; }
+    QString dataFolder() const { return storageFolder() + QStringLiteral("/Data"); }
     // `name` as the program has always spelled it, such as "Bar.ini".
     QString dataFile(const QString &name) const { return dataFolder() + QLatin1Char('/') + name; }
 };

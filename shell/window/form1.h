@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form6.h"
+#include "note_dialog_host.h"
 #include "language/language_texts.h"
 #include "program_context.h"
 #include "session/note_session.h"
@@ -49,7 +50,8 @@ class WindowOptions;
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_behaviours.cpp  the tray, the window options, a new instance
 //   form1_language.cpp    the interface language and the "Lingua" menu
-class Form1 : public QMainWindow
+//   form1_variants.cpp    switching to the other layout variant
+class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
 public:
@@ -81,7 +83,7 @@ public:
     bool modi() const { return m_session.modi(); }
     bool isUntitled() const { return !m_session.hasFile(); }
     const UndoHistory &history() const { return m_session.history(); }
-    const ProgramContext &context() const { return m_context; }
+    const ProgramContext &context() const override { return m_context; }
 
     // The applied theme's colours of a total by its sign, kept as text
     // (colour numbers, red in the low byte); until a theme supplies them the
@@ -96,7 +98,14 @@ public:
     // Saves the note under `path`, makes it the note's file and carries on
     // whatever waited for the save (the quit, a New). False, after telling
     // the user why, when the file could not be written.
-    bool saveNoteAs(const QString &path);
+    bool saveNoteAs(const QString &path) override;
+
+    // ---- what the note dialogs ask of the window (form1_dialogs.cpp)
+    QWidget *hostWindow() override { return this; }
+    bool openNote(const QString &path) override { return openNoteFile(path); }
+    QString currentNotePath() const override;
+    void noteFileDeleted(const QString &path) override;
+    void dialogClosed() override;
 
     // ---- handlers
     void Form_Load();
@@ -145,11 +154,14 @@ public:
     void Split_String_Click();
     // The Enter mode: "+", "-", "*", "/", or nothing (`Option5`).
     QChar enterMode() const { return m_enterMode; }
+    // form1_variants.cpp: switching to the other layout variant
+    void TotaleInAltoX_Click();
+    void TotaleInBassoX_Click();
 
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
     // language: the language file's text, else the built-in one.
-    QString languageText(int key) const;
+    QString languageText(int key) const override;
     // The current language's name as Lang.ini gave it; the help page and the
     // windows that open later use it.
     QString languageName() const { return m_languageTexts.languageName(); }
@@ -217,6 +229,8 @@ private:
     void connectLanguageMenu();
     void applyLanguageNamed(const QString &name);
     void rebuildLanguageMenu();
+    // form1_variants.cpp
+    void switchToVariant(const QString &programName);
     // form1_shutdown.cpp
     void Form_Unload();
     void finishQuit();

@@ -1,28 +1,44 @@
 #include "form1.h"
 
-#include "services/prompts.h"
-
-#include <QDir>
+#include "form2.h"
+#include "form4.h"
+#include "note_editor.h"
 
 namespace tabulo {
 
+// The note dialogs open on the window and reach it only through the
+// NoteDialogHost calls below; the window is disabled while one is open.
+
 void Form1::openNoteDialog()
 {
+    Form2::open(*this);
 }
 
 void Form1::openSaveDialog()
 {
-    const auto chosen = m_context.prompts->askSavePath(this, QDir::homePath());
-    if (!chosen) {
-        // Nothing was saved: neither a waiting New nor a waiting quit goes on.
-        m_session.NuovoFile = false;
-        m_session.NuovoFileInUscita = false;
-        return;
-    }
-    QString path = *chosen;
-    if (!path.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        path += QLatin1String(".txt");
-    saveNoteAs(path);
+    Form4::open(*this);
+}
+
+QString Form1::currentNotePath() const
+{
+    return m_session.hasFile() ? m_session.caption() : QString();
+}
+
+void Form1::noteFileDeleted(const QString &)
+{
+    // The text on screen is now the only copy: the quit asks to save it.
+    m_session.markModified();
+}
+
+void Form1::dialogClosed()
+{
+    // A New or a quit that waited for a Save As the user gave up on does
+    // not go on later with another save.
+    m_session.NuovoFile = false;
+    m_session.NuovoFileInUscita = false;
+    setEnabled(true);
+    activateWindow();
+    visibleEditor()->setFocus();
 }
 
 } // namespace tabulo

@@ -154,6 +154,10 @@ void Form1::buildMenus()
             [this] { visibleEditor()->textCursor().removeSelectedText(); });
     connect(m_actions.value(QStringLiteral("QuitX")), &QAction::triggered, this, [this] { onQuit.start(); });
     connect(m_actions.value(QStringLiteral("Fine")), &QAction::triggered, this, [this] { onQuit.start(); });
+    if (QAction *toTop = m_actions.value(QStringLiteral("TotaleInAltoX")))
+        connect(toTop, &QAction::triggered, this, &Form1::TotaleInAltoX_Click);
+    if (QAction *toBottom = m_actions.value(QStringLiteral("TotaleInBassoX")))
+        connect(toBottom, &QAction::triggered, this, &Form1::TotaleInBassoX_Click);
 }
 
 } // namespace tabulo

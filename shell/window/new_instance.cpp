@@ -1,6 +1,7 @@
 #include "new_instance.h"
 
 #include "program_context.h"
+#include "program_folders.h"
 #include "services/desktop.h"
 #include "services/prompts.h"
 
@@ -10,11 +11,7 @@ namespace tabulo {
 
 QString newInstanceProgram(const QString &programFolder)
 {
-#ifdef Q_OS_WIN
-    return programFolder + QStringLiteral("/Tabulo_Top.exe");
-#else
-    return programFolder + QStringLiteral("/Tabulo_Top");
-#endif
+    return programPath(programFolder, QStringLiteral("Tabulo_Top"));
 }
 
 void NuovaIstanzaX_Click(const ProgramContext &context, QWidget *parent)

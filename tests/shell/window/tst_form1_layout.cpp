@@ -192,9 +192,16 @@ void LayoutTest::toolbarButtonsRunTheirCommands()
     QTest::mouseClick(toolbar->tool(6), Qt::LeftButton);
     QCOMPARE(window.noteText(), Form1::startHeader() + "+12");
     // Save of an untitled note asks for a name.
-    fixture.prompts.queueSavePath(std::nullopt);
     QTest::mouseClick(toolbar->tool(2), Qt::LeftButton);
-    QCOMPARE(fixture.prompts.count(ScriptedPrompts::Kind::SavePath), 1);
+    QVERIFY(fixture.answerSaveDialog(std::nullopt));
+    // New and Load: the question first, then a blank note or the open dialog.
+    fixture.prompts.queueAnswer(Prompts::Answer::No);
+    QTest::mouseClick(toolbar->tool(0), Qt::LeftButton);
+    QCOMPARE(window.noteText(), QString());
+    QTest::mouseClick(toolbar->tool(1), Qt::LeftButton);
+    QTRY_VERIFY(window.findChild<QDialog *>(QStringLiteral("Form2")));
+    window.findChild<QDialog *>(QStringLiteral("Form2"))->close();
+    QTRY_VERIFY(window.isEnabled());
 }
 
 void LayoutTest::textSizeCommands()

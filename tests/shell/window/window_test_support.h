@@ -5,6 +5,7 @@
 // on a temporary program folder.
 
 #include "form1.h"
+#include "form4.h"
 #include "note_editor.h"
 #include "services/desktop.h"
 #include "services/prompts.h"
@@ -146,13 +147,15 @@ class RecordingDesktop final : public Desktop
 {
 public:
     QStringList requests;
+    bool programsStart = true; // false: every program fails to start, as a missing one does
 
     bool openInTextEditor(const QString &path) override { return record(QStringLiteral("editor ") + path); }
     bool openFolder(const QString &path) override { return record(QStringLiteral("folder ") + path); }
     bool openWithAssociatedProgram(const QString &path) override { return record(QStringLiteral("open ") + path); }
     bool startProgram(const QString &program, const QStringList &arguments) override
     {
-        return record(QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')));
+        return record(QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')))
+            && programsStart;
     }
     // Whether the desktop offers a tray; unset asks the real desktop, which
     // has none on the offscreen platform.
@@ -182,6 +185,9 @@ struct WindowSetup
     QLocale locale = italianLocale();
     QStringList arguments = {};
     DataFolder data = DataFolder::Present;
+    // Set: the program writes its files below this folder (the test's own
+    // temporary folder) instead of the program folder, as an installed copy does.
+    bool separateWritableFolder = false;
     // Files written into the Data folder before the window is built.
     QList<std::pair<QString, QByteArray>> dataFiles = {};
 };
@@ -206,6 +212,10 @@ public:
 
         ProgramContext context;
         context.programFolder = m_folder.path();
+        if (m_setup.separateWritableFolder) {
+            context.writableFolder = m_writable.path();
+            QDir().mkpath(m_writable.filePath(QStringLiteral("Data")));
+        }
         context.variant = m_setup.variant;
         context.arguments = m_setup.arguments;
         context.locale = m_setup.locale;
@@ -247,6 +257,7 @@ public:
 
     Form1 &window() { return *m_window; }
     QString programFolder() const { return m_folder.path(); }
+    QString writableFolder() const { return m_writable.path(); }
     QString dataFile(const QString &name) const { return m_folder.filePath(QStringLiteral("Data/") + name); }
     QString filePath(const QString &name) const { return m_folder.filePath(name); }
     bool dataFileExists(const QString &name) const { return QFile::exists(dataFile(name)); }
@@ -269,6 +280,34 @@ public:
         return QTest::qWaitFor([this] { return !m_window->resetModi.isActive(); }, 5000);
     }
 
+    // The folder the note dialogs open in, as a user's last folder.
+    bool rememberFolder(const QString &folder)
+    {
+        return writeFile(dataFile(QStringLiteral("Dir.ini")), (folder + QStringLiteral("\r\n")).toUtf8());
+    }
+    // The save dialog the window has open, once it is there.
+    Form4 *saveDialog()
+    {
+        Form4 *dialog = nullptr;
+        (void)QTest::qWaitFor([&] { return (dialog = m_window->findChild<Form4 *>()) != nullptr; }, 5000);
+        return dialog;
+    }
+    // Answers the open save dialog: saves under `name` in the folder it shows,
+    // or closes it unsaved when there is no name.
+    bool answerSaveDialog(const std::optional<QString> &name)
+    {
+        Form4 *dialog = saveDialog();
+        if (!dialog)
+            return false;
+        if (name) {
+            dialog->Text1->setText(*name);
+            dialog->Command1_Click();
+        } else {
+            dialog->close();
+        }
+        return true;
+    }
+
     // The quit sequence ends by closing the window for good; a close that
     // only opens the quit dialog leaves it on screen.
     bool hasQuit() const { return !m_window->isVisible(); }
@@ -279,6 +318,7 @@ public:
 private:
     WindowSetup m_setup;
     QTemporaryDir m_folder;
+    QTemporaryDir m_writable;
     std::unique_ptr<Form1> m_window;
 };
 
