@@ -151,6 +151,8 @@ public:
     // form1_variants.cpp: switching to the other layout variant
     void TotaleInAltoX_Click();
     void TotaleInBassoX_Click();
+    // form1_find.cpp: opens the find and replace window, or brings it forward
+    void TrovaSostituisciX_Click();
 
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
@@ -211,6 +213,7 @@ private:
     void dropFiles(const QList<QUrl> &urls);
     // form1_entry_aids.cpp
     void connectEntryAids();
+    void connectFindAndReplace(); // form1_find.cpp
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_theme.cpp
