@@ -40,6 +40,13 @@ void TestTextSearch::findWithWrap_data()
     QTest::newRow("matching case skips other case") << "ABC abc" << "abc" << qsizetype(0) << true << qsizetype(4);
     QTest::newRow("matching case, only other case") << "ABC" << "abc" << qsizetype(0) << true << qsizetype(-1);
     QTest::newRow("accented letters ignoring case") << "x ÈRA" << "èra" << qsizetype(0) << false << qsizetype(2);
+    QTest::newRow("letter of another alphabet") << QStringLiteral("x \u03A3\u0391") << QStringLiteral("\u03C3\u03B1")
+                                                << qsizetype(0) << false << qsizetype(2);
+    QTest::newRow("first letter matches, rest does not") << "ab aB ac" << "AC" << qsizetype(0) << false
+                                                          << qsizetype(6);
+    QTest::newRow("match at the very end") << "xxab" << "AB" << qsizetype(1) << false << qsizetype(2);
+    QTest::newRow("character outside the basic plane") << QStringLiteral("a \U0001F600b") << QStringLiteral("\U0001F600B")
+                                                        << qsizetype(0) << false << qsizetype(2);
     QTest::newRow("regular expression characters are plain") << "a.b a+b (x)*" << ".b" << qsizetype(0) << false
                                                               << qsizetype(1);
     QTest::newRow("dot does not match any character") << "axb" << "a.b" << qsizetype(0) << false << qsizetype(-1);
