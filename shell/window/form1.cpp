@@ -52,6 +52,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     connectDocumentCommands();
     connectEntryAids();
     connectToolCommands();
+    connectFindAndReplace();
     m_session.setModifiedWord(languageText(63));
 
     // The design client area, 9480 x 6405 twips, below the menu bar.

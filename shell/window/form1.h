@@ -163,6 +163,8 @@ public:
     void EsportaX_Click();
     void EsportaHtmlX_Click();
     void AiutoX_Click();
+    // form1_find.cpp: opens the find and replace window, or brings it forward
+    void TrovaSostituisciX_Click();
 
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
@@ -223,6 +225,7 @@ private:
     void dropFiles(const QList<QUrl> &urls);
     // form1_entry_aids.cpp
     void connectEntryAids();
+    void connectFindAndReplace(); // form1_find.cpp
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_theme.cpp
