@@ -50,6 +50,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     connectNoteSignals();
     connectDocumentCommands();
     connectEntryAids();
+    connectCalculator();
     m_session.setModifiedWord(languageText(63));
 
     // The design client area, 9480 x 6405 twips, below the menu bar.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form6.h"
+#include "form7.h"
 #include "note_dialog_host.h"
 #include "language/language_texts.h"
 #include "program_context.h"
@@ -73,6 +74,7 @@ public:
     QAction *action(const QString &name) const { return m_actions.value(name); }
     QMenu *trayBarMenu() const { return m_trayBar; }
     Form6 *quitDialog() const { return m_form6; }
+    Form7 *calculator() const { return m_form7; } // nothing while it is closed
 
     bool modi() const { return m_session.modi(); }
     bool isUntitled() const { return !m_session.hasFile(); }
@@ -126,6 +128,9 @@ public:
     void NormalizzaTestoX_Click();
     void ResettaInterfacciaX_Click();
     void AnnullaX_Click();
+    // The calculator beside the note: opened (or brought forward) and closed.
+    void CalcolatriceX_Click();
+    void closeCalculator();
     void RipetiX_Click();
     // form1_documents.cpp
     void New_Calc_Click();
@@ -211,6 +216,7 @@ private:
     void dropFiles(const QList<QUrl> &urls);
     // form1_entry_aids.cpp
     void connectEntryAids();
+    void connectCalculator();
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_theme.cpp
@@ -244,6 +250,7 @@ private:
     StatusBar *m_status = nullptr; // Picture4
     QMenu *m_trayBar = nullptr;
     QPointer<Form6> m_form6;
+    QPointer<Form7> m_form7;
     QHash<QString, QAction *> m_actions;
     std::unique_ptr<ThemeApplier> m_themeApplier;
     ThemeMenu *m_themes = nullptr; // owned by its menu

@@ -293,7 +293,15 @@ void Form7::Command3_Click()
     Text1->setFocus();
 }
 
+Form7::~Form7() { saveFiles(); }
+
 void Form7::closeEvent(QCloseEvent *event)
+{
+    saveFiles();
+    QMainWindow::closeEvent(event);
+}
+
+void Form7::saveFiles()
 {
     if (!m_closed) {
         m_closed = true;
@@ -307,7 +315,6 @@ void Form7::closeEvent(QCloseEvent *event)
         placement.height = twips(height()) + frameTwips;
         writeFileAtomically(placementPath(), placement.format());
     }
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace tabulo

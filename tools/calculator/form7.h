@@ -35,6 +35,8 @@ public:
         std::function<void(const QString &)> insertIntoNote;
     };
     explicit Form7(Host host, QWidget *parent = nullptr);
+    // A calculator destroyed with the main window still keeps its history.
+    ~Form7() override;
 
     QLineEdit *TotX = nullptr;
     QLineEdit *Text1 = nullptr;
@@ -69,6 +71,7 @@ private:
     void loadPlacement();
     void Text1_Change();
     void appendToHistory(const QString &entry);
+    void saveFiles();
     int pixels(double twips) const;
     double twips(int pixels) const;
 
