@@ -53,6 +53,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     connectEntryAids();
     connectToolCommands();
     connectFindAndReplace();
+    connectCalculator();
     m_session.setModifiedWord(languageText(63));
 
     // The design client area, 9480 x 6405 twips, below the menu bar.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "form6.h"
+#include "form7.h"
 #include "note_dialog_host.h"
 #include "language/language_texts.h"
 #include "program_context.h"
@@ -78,6 +79,7 @@ public:
     QAction *action(const QString &name) const { return m_actions.value(name); }
     QMenu *trayBarMenu() const { return m_trayBar; }
     Form6 *quitDialog() const { return m_form6; }
+    Form7 *calculator() const { return m_form7; } // nothing while it is closed
     TrayBehaviour *tray() const { return m_tray; }
     WindowOptions *windowOptions() const { return m_windowOptions; }
 
@@ -133,6 +135,9 @@ public:
     void NormalizzaTestoX_Click();
     void ResettaInterfacciaX_Click();
     void AnnullaX_Click();
+    // The calculator beside the note: opened (or brought forward) and closed.
+    void CalcolatriceX_Click();
+    void closeCalculator();
     void RipetiX_Click();
     // form1_documents.cpp
     void New_Calc_Click();
@@ -226,6 +231,7 @@ private:
     // form1_entry_aids.cpp
     void connectEntryAids();
     void connectFindAndReplace(); // form1_find.cpp
+    void connectCalculator();
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_theme.cpp
@@ -266,6 +272,7 @@ private:
     TrayBehaviour *m_tray = nullptr;
     WindowOptions *m_windowOptions = nullptr;
     QPointer<Form6> m_form6;
+    QPointer<Form7> m_form7;
     QHash<QString, QAction *> m_actions;
     std::unique_ptr<ThemeApplier> m_themeApplier;
     ThemeMenu *m_themes = nullptr; // owned by its menu

@@ -164,6 +164,8 @@ void Form1::tool_Click(int index)
         "TagliaX", "CopiaX", "IncollaX", "TrovaSostituisciX", "CalcolatriceX", "AiutoX"};
     if (index < 0 || index >= Toolbar::toolCount)
         return;
+    // Every button first closes the calculator, which saves its history.
+    closeCalculator();
     if (QAction *command = action(QString::fromLatin1(commands[index])))
         command->trigger();
 }

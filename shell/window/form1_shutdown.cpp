@@ -35,6 +35,7 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::Form_Unload()
 {
+    closeCalculator();
     if (!m_form6) {
         m_form6 = new Form6(m_surface->palette().color(QPalette::Window));
         connect(m_form6, &Form6::quitChosen, this, [this] { onQuit.start(); });
