@@ -119,6 +119,7 @@ constexpr LanguageKey form1Keys[] = {
     {LanguageKeys::noButton, {text("&No")}},
     {LanguageKeys::cancelButton, {text("Annulla")}},
     {LanguageKeys::okButton, {text("OK")}},
+    {260, {caption("ColonnaTotaliX", "Mostra Totali di Riga")}},
 };
 
 // The note open dialog.

@@ -46,6 +46,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     buildMenus();
     connectLanguageMenu();
     buildThemes();
+    buildRunningTotalColumns();
     buildTimers();
     connectNoteSignals();
     connectDocumentCommands();

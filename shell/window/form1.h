@@ -27,6 +27,7 @@ class Prompts;
 class ThemeApplier;
 class ThemeMenu;
 struct Theme;
+class RunningTotalColumn;
 class TotalBox;
 class Toolbar;
 class StatusBar;
@@ -47,6 +48,7 @@ class StatusBar;
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
 //   form1_language.cpp    the interface language and the "Lingua" menu
 //   form1_variants.cpp    switching to the other layout variant
+//   form1_column.cpp      the running totals column beside the note
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -152,6 +154,13 @@ public:
     void TotaleInAltoX_Click();
     void TotaleInBassoX_Click();
 
+    // ---- the running totals column (form1_column.cpp)
+    // The column beside `editor` (each editor has its own).
+    RunningTotalColumn *runningTotalColumn(const NoteEditor *editor) const;
+    void LoadColumnSetting();
+    // The menu item has already inverted its check mark; the columns follow.
+    void ColonnaTotaliX_Click();
+
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
     // language: the language file's text, else the built-in one.
@@ -223,6 +232,9 @@ private:
     void connectLanguageMenu();
     void applyLanguageNamed(const QString &name);
     void rebuildLanguageMenu();
+    // form1_column.cpp
+    void buildRunningTotalColumns();
+    void colourRunningTotalColumns();
     // form1_variants.cpp
     void switchToVariant(const QString &programName);
     // form1_shutdown.cpp
@@ -264,6 +276,7 @@ private:
     // language file changes.
     mutable LanguageTexts m_otherWindowsTexts;
     QActionGroup *m_languageChoices = nullptr;
+    std::array<RunningTotalColumn *, 2> m_columns{}; // beside Text1, Editor2
 };
 
 } // namespace tabulo
