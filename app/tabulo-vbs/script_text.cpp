@@ -5,14 +5,17 @@
 namespace tabulo::vbs {
 namespace {
 
-bool isValidUtf8(std::string_view s) {
+bool isValidUtf8(std::string_view s)
+{
     std::size_t i = 0;
     while (i < s.size()) {
         unsigned char c = static_cast<unsigned char>(s[i]);
         std::size_t len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (len == 0 || i + len > s.size()) return false;
+        if (len == 0 || i + len > s.size())
+            return false;
         for (std::size_t k = 1; k < len; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
+            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2)
+                return false;
         i += len;
     }
     return true;
@@ -20,28 +23,62 @@ bool isValidUtf8(std::string_view s) {
 
 // The 0x80-0x9F row of Windows-1252; the rest of the code page is Latin-1.
 constexpr char16_t kWindows1252[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC,
+    0x0081,
+    0x201A,
+    0x0192,
+    0x201E,
+    0x2026,
+    0x2020,
+    0x2021,
+    0x02C6,
+    0x2030,
+    0x0160,
+    0x2039,
+    0x0152,
+    0x008D,
+    0x017D,
+    0x008F,
+    0x0090,
+    0x2018,
+    0x2019,
+    0x201C,
+    0x201D,
+    0x2022,
+    0x2013,
+    0x2014,
+    0x02DC,
+    0x2122,
+    0x0161,
+    0x203A,
+    0x0153,
+    0x009D,
+    0x017E,
+    0x0178,
 };
 
-}  // namespace
+} // namespace
 
-std::u16string decodeScriptText(std::string_view bytes) {
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
+std::u16string decodeScriptText(std::string_view bytes)
+{
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF
+        && static_cast<unsigned char>(bytes[1]) == 0xFE) {
         std::u16string out;
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
             out += char16_t(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
         return out;
     }
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE && static_cast<unsigned char>(bytes[1]) == 0xFF) {
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE
+        && static_cast<unsigned char>(bytes[1]) == 0xFF) {
         std::u16string out;
         for (std::size_t i = 2; i + 1 < bytes.size(); i += 2)
             out += char16_t((static_cast<unsigned char>(bytes[i]) << 8) | static_cast<unsigned char>(bytes[i + 1]));
         return out;
     }
-    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    if (isValidUtf8(bytes)) return fromUtf8(bytes);
+    if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
+    if (isValidUtf8(bytes))
+        return fromUtf8(bytes);
     std::u16string out;
     out.reserve(bytes.size());
     for (char ch : bytes) {
@@ -51,4 +88,4 @@ std::u16string decodeScriptText(std::string_view bytes) {
     return out;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

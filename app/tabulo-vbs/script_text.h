@@ -8,4 +8,4 @@ namespace tabulo::vbs {
 
 std::u16string decodeScriptText(std::string_view bytes);
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -7,4 +7,4 @@ namespace tabulo::vbs {
 
 Locale systemLocale();
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -7,20 +7,22 @@
 #include <string>
 #include <vector>
 
-#include "vbs/object.h"
 #include "vbs/locale.h"
+#include "vbs/object.h"
 
 namespace tabulo::vbs {
 
-struct ConsoleIo {
-    std::function<void(std::u16string_view)> writeOut;   // text as it is, no line end added
+struct ConsoleIo
+{
+    std::function<void(std::u16string_view)> writeOut; // text as it is, no line end added
     std::function<void(std::u16string_view)> writeErr;
-    std::function<std::optional<std::u16string>()> readLine;  // nothing at the end of input
+    std::function<std::optional<std::u16string>()> readLine; // nothing at the end of input
 };
 
-class WScriptObject final : public Object {
+class WScriptObject final : public Object
+{
 public:
-    WScriptObject(const Locale& locale, ConsoleIo io, std::u16string scriptPath, std::vector<std::u16string> arguments);
+    WScriptObject(const Locale &locale, ConsoleIo io, std::u16string scriptPath, std::vector<std::u16string> arguments);
 
     std::u16string typeName() const override { return u"Object"; }
     Value invoke(std::u16string_view name, Args args) override;
@@ -30,7 +32,7 @@ public:
     int exitCode() const { return exitCode_; }
 
 private:
-    const Locale& locale_;
+    const Locale &locale_;
     ConsoleIo io_;
     std::u16string scriptPath_;
     std::shared_ptr<Object> stdOut_, stdErr_, stdIn_, arguments_;
@@ -38,4 +40,4 @@ private:
     int exitCode_ = 0;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -2,9 +2,9 @@
 //   bench_vbs_scripts            full sizes, prints the figures and the targets
 //   bench_vbs_scripts --quick    small sizes, for the test run that checks it still works
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <string>
 
 #include "vbs/engine.h"
@@ -13,34 +13,43 @@ using namespace tabulo::vbs;
 
 namespace {
 
-struct Case {
-    const char* name;
+struct Case
+{
+    const char *name;
     std::u16string code;
     double targetSeconds;
-    const char* expected;  // the value of `result` afterwards
+    const char *expected; // the value of `result` afterwards
 };
 
-std::u16string number(long n) {
+std::u16string number(long n)
+{
     std::u16string s;
-    for (char c : std::to_string(n)) s += char16_t(c);
+    for (char c : std::to_string(n))
+        s += char16_t(c);
     return s;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char **argv)
+{
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
     const long loops = quick ? 10000 : 10000000;
     const long appends = quick ? 2000 : 200000;
     const long fibN = quick ? 10 : 25;
     const Case cases[] = {
-        {"loop of s = s + i", u"s = 0\nFor i = 1 To " + number(loops) + u"\n    s = s + i\nNext\nresult = s", 1.0, nullptr},
-        {"string appends s = s & \"x\"", u"s = \"\"\nFor i = 1 To " + number(appends) + u"\n    s = s & \"x\"\nNext\nresult = Len(s)", 0.2, nullptr},
-        {"recursive fib", u"Function Fib(n)\n    If n < 2 Then Fib = n Else Fib = Fib(n - 1) + Fib(n - 2)\nEnd Function\nresult = Fib(" + number(fibN) + u")", 0.1,
-         quick ? "55" : "75025"},
+        {"loop of s = s + i", u"s = 0\nFor i = 1 To " + number(loops) + u"\n    s = s + i\nNext\nresult = s", 1.0,
+            nullptr},
+        {"string appends s = s & \"x\"",
+            u"s = \"\"\nFor i = 1 To " + number(appends) + u"\n    s = s & \"x\"\nNext\nresult = Len(s)", 0.2, nullptr},
+        {"recursive fib",
+            u"Function Fib(n)\n    If n < 2 Then Fib = n Else Fib = Fib(n - 1) + Fib(n - 2)\nEnd Function\nresult = "
+            u"Fib("
+                + number(fibN) + u")",
+            0.1, quick ? "55" : "75025"},
     };
     int failures = 0;
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         Engine engine;
         engine.SetTimeout(0);
         // CPU time is what the targets are about; wall time also shows what a shared,
@@ -63,7 +72,7 @@ int main(int argc, char** argv) {
             ++failures;
         }
         std::printf("%-30s %8.3f s CPU  %8.3f s wall  (target %.1f s)  result %s\n", c.name, cpu, wall, c.targetSeconds,
-                    shown.c_str());
+            shown.c_str());
     }
     return failures == 0 ? 0 : 1;
 }

@@ -22,11 +22,12 @@
 namespace tabulo::vbs {
 
 // What a running script offers the builtins. The interpreter implements it.
-class Runtime {
+class Runtime
+{
 public:
     virtual ~Runtime() = default;
-    virtual const Locale& locale() const = 0;
-    virtual const UiCallbacks& ui() const = 0;
+    virtual const Locale &locale() const = 0;
+    virtual const UiCallbacks &ui() const = 0;
     // Raises the time-out error when the current call has run past the engine's time
     // limit. Builtins that may loop for long (a regular expression over a large text)
     // call it now and then.
@@ -44,18 +45,23 @@ public:
 
 // One call of a builtin: its arguments and the runtime, with readers that convert an
 // argument and raise the language's errors (13, 6, 94) when it does not fit.
-class CallContext {
+class CallContext
+{
 public:
-    CallContext(Runtime& runtime, Args args) : runtime_(runtime), args_(args) {}
+    CallContext(Runtime &runtime, Args args)
+        : runtime_(runtime)
+        , args_(args)
+    {
+    }
 
-    Runtime& runtime() const { return runtime_; }
-    const Locale& locale() const { return runtime_.locale(); }
+    Runtime &runtime() const { return runtime_; }
+    const Locale &locale() const { return runtime_.locale(); }
     Args args() const { return args_; }
     std::size_t count() const { return args_.size(); }
     // True when argument i was given and not left out (`MsgBox "x", , "title"`).
     bool has(std::size_t i) const { return i < args_.size() && !args_[i].isMissing(); }
     // Argument i as it came (objects not yet reduced to their default value).
-    Value& arg(std::size_t i) const { return args_[i]; }
+    Value &arg(std::size_t i) const { return args_[i]; }
     // Argument i as a value: an object argument gives its default member's value.
     Value value(std::size_t i) const { return valueOf(args_[i]); }
 
@@ -66,19 +72,21 @@ public:
     double date(std::size_t i) const { return toDate(args_[i], locale()); }
     // Optional arguments: the fallback when the argument was not given.
     std::int32_t longOr(std::size_t i, std::int32_t fallback) const { return has(i) ? longValue(i) : fallback; }
-    std::u16string stringOr(std::size_t i, std::u16string_view fallback) const {
+    std::u16string stringOr(std::size_t i, std::u16string_view fallback) const
+    {
         return has(i) ? string(i) : std::u16string(fallback);
     }
     bool isNull(std::size_t i) const { return i < args_.size() && valueOf(args_[i]).isNull(); }
 
 private:
-    Runtime& runtime_;
+    Runtime &runtime_;
     Args args_;
 };
 
-using BuiltinFunction = Value (*)(CallContext& call);
+using BuiltinFunction = Value (*)(CallContext &call);
 
-struct Builtin {
+struct Builtin
+{
     std::u16string_view name;
     BuiltinFunction function;
     std::uint8_t minArgs;
@@ -86,19 +94,22 @@ struct Builtin {
 };
 
 // A named constant (vbCrLf, vbTextCompare). make() builds its value.
-struct BuiltinConstant {
+struct BuiltinConstant
+{
     std::u16string_view name;
     Value (*make)();
 };
 
 // A builtin object type: `New RegExp` looks names up in Library::classes,
 // `CreateObject("Scripting.Dictionary")` in Library::progIds.
-struct BuiltinClass {
+struct BuiltinClass
+{
     std::u16string_view name;
-    std::shared_ptr<Object> (*make)(Runtime& runtime);
+    std::shared_ptr<Object> (*make)(Runtime &runtime);
 };
 
-struct Library {
+struct Library
+{
     std::span<const Builtin> functions;
     std::span<const BuiltinConstant> constants = {};
     std::span<const BuiltinClass> classes = {};
@@ -108,4 +119,4 @@ struct Library {
 // Every library the interpreter knows, core and lib/ alike.
 std::span<const Library> allLibraries();
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -14,14 +14,17 @@ namespace tabulo::vbs {
 
 // A local of a procedure (or an argument of a call) and the variable its name reaches:
 // its own value, or the caller's variable for a ByRef parameter.
-struct CallCell {
+struct CallCell
+{
     Value value;
-    Value* slot = nullptr;
+    Value *slot = nullptr;
 };
 
-class CallStack {
+class CallStack
+{
 public:
-    struct Mark {
+    struct Mark
+    {
         std::size_t block = 0;
         std::size_t used = 0;
     };
@@ -30,21 +33,24 @@ public:
 
     // n contiguous cells. Their slots are null; their values hold nothing to drop but
     // may hold what an earlier call left (a number): the taker sets what it reads.
-    CallCell* take(std::size_t n) {
-        if (used_ + n > capacity_) nextBlock(n);
-        CallCell* taken = cells_ + used_;
+    CallCell *take(std::size_t n)
+    {
+        if (used_ + n > capacity_)
+            nextBlock(n);
+        CallCell *taken = cells_ + used_;
         used_ += n;
         return taken;
     }
 
     // Gives back everything taken since `m`, newest first.
-    void release(Mark m) {
+    void release(Mark m)
+    {
         while (current_ != m.block || used_ != m.used) {
             if (used_ == 0) {
                 previousBlock();
                 continue;
             }
-            CallCell& cell = cells_[used_ - 1];
+            CallCell &cell = cells_[used_ - 1];
             cell.slot = nullptr;
             if (cell.value.isPlain()) {
                 --used_;
@@ -61,7 +67,8 @@ private:
     void nextBlock(std::size_t n);
     void previousBlock();
 
-    struct Block {
+    struct Block
+    {
         std::unique_ptr<CallCell[]> cells;
         std::size_t capacity = 0;
         std::size_t usedWhenLeft = 0;
@@ -69,9 +76,9 @@ private:
     std::vector<Block> blocks_;
     std::size_t current_ = 0;
     // The current block's cells, cached for take and release.
-    CallCell* cells_ = nullptr;
+    CallCell *cells_ = nullptr;
     std::size_t capacity_ = 0;
     std::size_t used_ = 0;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

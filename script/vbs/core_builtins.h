@@ -11,4 +11,4 @@ Library coreArrayLibrary();
 Library coreInteractionLibrary();
 Library coreConstantLibrary();
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -9,7 +9,8 @@ namespace tabulo::vbs {
 namespace {
 
 // Days from 1 January 1970 of a proleptic Gregorian date (H. Hinnant's civil algorithm).
-long long daysFromCivil(long long y, unsigned m, unsigned d) {
+long long daysFromCivil(long long y, unsigned m, unsigned d)
+{
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = unsigned(y - era * 400);
@@ -18,7 +19,8 @@ long long daysFromCivil(long long y, unsigned m, unsigned d) {
     return era * 146097 + doe - 719468;
 }
 
-void civilFromDays(long long z, int& y, int& m, int& d) {
+void civilFromDays(long long z, int &y, int &m, int &d)
+{
     z += 719468;
     const long long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = unsigned(z - era * 146097);
@@ -34,40 +36,51 @@ void civilFromDays(long long z, int& y, int& m, int& d) {
 // 30 December 1899 counted from 1 January 1970.
 constexpr long long kEpochOffset = -25569;
 
-std::u16string twoDigits(int n) {
+std::u16string twoDigits(int n)
+{
     std::u16string s;
     s += char16_t(u'0' + (n / 10) % 10);
     s += char16_t(u'0' + n % 10);
     return s;
 }
 
-std::u16string digits(long long n) {
+std::u16string digits(long long n)
+{
     std::u16string s;
-    for (char c : std::to_string(n)) s += char16_t(c);
+    for (char c : std::to_string(n))
+        s += char16_t(c);
     return s;
 }
 
-}  // namespace
+} // namespace
 
-std::optional<double> serialFromDate(int year, int month, int day) {
+std::optional<double> serialFromDate(int year, int month, int day)
+{
     // Two-digit years are read as 1930-2029, as the language does.
-    if (year >= 0 && year < 30) year += 2000;
-    else if (year >= 30 && year < 100) year += 1900;
+    if (year >= 0 && year < 30)
+        year += 2000;
+    else if (year >= 30 && year < 100)
+        year += 1900;
     long long y = year + (long long)std::floor((month - 1) / 12.0);
     long long m = ((month - 1) % 12 + 12) % 12 + 1;
-    if (y < 100 || y > 9999) return std::nullopt;
+    if (y < 100 || y > 9999)
+        return std::nullopt;
     long long serial = daysFromCivil(y, unsigned(m), 1) - kEpochOffset + (day - 1);
-    if (serial < -657434 || serial > 2958465) return std::nullopt;
+    if (serial < -657434 || serial > 2958465)
+        return std::nullopt;
     return double(serial);
 }
 
-double serialFromTime(int hour, int minute, int second) {
+double serialFromTime(int hour, int minute, int second)
+{
     return (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
 }
 
-DateParts partsFromSerial(double serial) {
+DateParts partsFromSerial(double serial)
+{
     DateParts p;
-    if (!std::isfinite(serial)) return p;
+    if (!std::isfinite(serial))
+        return p;
     // Negative serials keep a positive time: -1.25 is 29 December 1899, 06:00.
     double dayPart = std::trunc(serial);
     long long seconds = std::llround(std::fabs(serial - dayPart) * 86400.0);
@@ -85,68 +98,93 @@ DateParts partsFromSerial(double serial) {
     return p;
 }
 
-std::u16string formatDatePattern(double serial, std::u16string_view pattern, const Locale& locale) {
+std::u16string formatDatePattern(double serial, std::u16string_view pattern, const Locale &locale)
+{
     DateParts p = partsFromSerial(serial);
     std::u16string out;
     std::size_t i = 0;
     while (i < pattern.size()) {
         char16_t c = pattern[i];
         std::size_t run = 1;
-        while (i + run < pattern.size() && pattern[i + run] == c) ++run;
+        while (i + run < pattern.size() && pattern[i + run] == c)
+            ++run;
         switch (c) {
         case u'd':
-            if (run == 1) out += digits(p.day);
-            else if (run == 2) out += twoDigits(p.day);
-            else if (run == 3) out += locale.dayAbbreviations[p.weekday - 1];
-            else out += locale.dayNames[p.weekday - 1];
+            if (run == 1)
+                out += digits(p.day);
+            else if (run == 2)
+                out += twoDigits(p.day);
+            else if (run == 3)
+                out += locale.dayAbbreviations[p.weekday - 1];
+            else
+                out += locale.dayNames[p.weekday - 1];
             break;
         case u'M':
-            if (run == 1) out += digits(p.month);
-            else if (run == 2) out += twoDigits(p.month);
-            else if (run == 3) out += locale.monthAbbreviations[p.month - 1];
-            else out += locale.monthNames[p.month - 1];
+            if (run == 1)
+                out += digits(p.month);
+            else if (run == 2)
+                out += twoDigits(p.month);
+            else if (run == 3)
+                out += locale.monthAbbreviations[p.month - 1];
+            else
+                out += locale.monthNames[p.month - 1];
             break;
         case u'y':
-            if (run <= 2) out += twoDigits(p.year % 100);
-            else out += digits(p.year);
+            if (run <= 2)
+                out += twoDigits(p.year % 100);
+            else
+                out += digits(p.year);
             break;
         case u'h': {
             int h = p.hour % 12 == 0 ? 12 : p.hour % 12;
             out += run == 1 ? digits(h) : twoDigits(h);
             break;
         }
-        case u'H': out += run == 1 ? digits(p.hour) : twoDigits(p.hour); break;
-        case u'm': out += run == 1 ? digits(p.minute) : twoDigits(p.minute); break;
-        case u's': out += run == 1 ? digits(p.second) : twoDigits(p.second); break;
+        case u'H':
+            out += run == 1 ? digits(p.hour) : twoDigits(p.hour);
+            break;
+        case u'm':
+            out += run == 1 ? digits(p.minute) : twoDigits(p.minute);
+            break;
+        case u's':
+            out += run == 1 ? digits(p.second) : twoDigits(p.second);
+            break;
         case u't': {
-            const std::u16string& marker = p.hour < 12 ? locale.amDesignator : locale.pmDesignator;
+            const std::u16string &marker = p.hour < 12 ? locale.amDesignator : locale.pmDesignator;
             out += run == 1 ? marker.substr(0, 1) : marker;
             break;
         }
-        case u'\'': case u'"': {
+        case u'\'':
+        case u'"': {
             std::size_t close = pattern.find(c, i + 1);
-            if (close == std::u16string_view::npos) close = pattern.size();
+            if (close == std::u16string_view::npos)
+                close = pattern.size();
             out += pattern.substr(i + 1, close - i - 1);
             i = close + 1;
             continue;
         }
-        default: out.append(run, c); break;
+        default:
+            out.append(run, c);
+            break;
         }
         i += run;
     }
     return out;
 }
 
-std::u16string formatDate(double serial, const Locale& locale) {
+std::u16string formatDate(double serial, const Locale &locale)
+{
     DateParts p = partsFromSerial(serial);
     // Day zero (30 December 1899) stands for "no date": such a value shows
     // only its time, midnight included, as a plain time of day does.
     bool hasDate = std::trunc(serial) != 0;
     bool hasTime = p.hour || p.minute || p.second || !hasDate;
     std::u16string out;
-    if (hasDate) out = formatDatePattern(serial, locale.shortDateFormat, locale);
+    if (hasDate)
+        out = formatDatePattern(serial, locale.shortDateFormat, locale);
     if (hasTime) {
-        if (!out.empty()) out += u' ';
+        if (!out.empty())
+            out += u' ';
         out += formatDatePattern(serial, locale.longTimeFormat, locale);
     }
     return out;
@@ -154,30 +192,39 @@ std::u16string formatDate(double serial, const Locale& locale) {
 
 namespace {
 
-struct DateToken {
+struct DateToken
+{
     enum Kind { Number, Word, Colon, Separator };
-    explicit DateToken(Kind k) : kind(k) {}
+    explicit DateToken(Kind k)
+        : kind(k)
+    {
+    }
     Kind kind;
     long long number = 0;
     int width = 0;
     std::u16string word;
 };
 
-int monthFromWord(std::u16string_view w, const Locale& locale) {
+int monthFromWord(std::u16string_view w, const Locale &locale)
+{
     for (int i = 0; i < 12; ++i)
-        if (sameName(w, locale.monthNames[i]) || sameName(w, locale.monthAbbreviations[i])) return i + 1;
+        if (sameName(w, locale.monthNames[i]) || sameName(w, locale.monthAbbreviations[i]))
+            return i + 1;
     return 0;
 }
 
-bool isWeekday(std::u16string_view w, const Locale& locale) {
+bool isWeekday(std::u16string_view w, const Locale &locale)
+{
     for (int i = 0; i < 7; ++i)
-        if (sameName(w, locale.dayNames[i]) || sameName(w, locale.dayAbbreviations[i])) return true;
+        if (sameName(w, locale.dayNames[i]) || sameName(w, locale.dayAbbreviations[i]))
+            return true;
     return false;
 }
 
-}  // namespace
+} // namespace
 
-bool parseDate(std::u16string_view text, const Locale& locale, double& serial) {
+bool parseDate(std::u16string_view text, const Locale &locale, double &serial)
+{
     std::vector<DateToken> tokens;
     for (std::size_t i = 0; i < text.size();) {
         char16_t c = text[i];
@@ -188,18 +235,21 @@ bool parseDate(std::u16string_view text, const Locale& locale, double& serial) {
                 ++t.width;
                 ++i;
             }
-            if (i < text.size() && text[i] >= u'0' && text[i] <= u'9') return false;
+            if (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+                return false;
             tokens.push_back(t);
         } else if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || c >= 0xC0) {
             DateToken t(DateToken::Word);
-            while (i < text.size() && ((text[i] >= u'a' && text[i] <= u'z') || (text[i] >= u'A' && text[i] <= u'Z') || text[i] >= 0xC0))
+            while (i < text.size()
+                && ((text[i] >= u'a' && text[i] <= u'z') || (text[i] >= u'A' && text[i] <= u'Z') || text[i] >= 0xC0))
                 t.word += text[i++];
             tokens.push_back(t);
         } else if (c == u':') {
             tokens.push_back(DateToken(DateToken::Colon));
             ++i;
         } else if (c == u'/' || c == u'-' || c == u'.' || c == u',' || c == u' ' || c == u'\t') {
-            if (c != u' ' && c != u'\t' && c != u',') tokens.push_back(DateToken(DateToken::Separator));
+            if (c != u' ' && c != u'\t' && c != u',')
+                tokens.push_back(DateToken(DateToken::Separator));
             ++i;
         } else {
             return false;
@@ -210,37 +260,46 @@ bool parseDate(std::u16string_view text, const Locale& locale, double& serial) {
     int monthByName = 0;
     long long timeParts[3] = {0, 0, 0};
     int timeCount = 0;
-    int meridian = 0;  // 1 am, 2 pm
+    int meridian = 0; // 1 am, 2 pm
     bool sawDate = false;
     for (std::size_t k = 0; k < tokens.size(); ++k) {
-        const DateToken& t = tokens[k];
+        const DateToken &t = tokens[k];
         if (t.kind == DateToken::Number && k + 1 < tokens.size() && tokens[k + 1].kind == DateToken::Colon) {
-            if (timeCount) return false;
+            if (timeCount)
+                return false;
             while (k < tokens.size() && tokens[k].kind == DateToken::Number && timeCount < 3) {
                 timeParts[timeCount++] = tokens[k].number;
-                if (k + 1 < tokens.size() && tokens[k + 1].kind == DateToken::Colon) k += 2;
-                else break;
+                if (k + 1 < tokens.size() && tokens[k + 1].kind == DateToken::Colon)
+                    k += 2;
+                else
+                    break;
             }
-            if (k < tokens.size() && tokens[k].kind != DateToken::Number) return false;
+            if (k < tokens.size() && tokens[k].kind != DateToken::Number)
+                return false;
         } else if (t.kind == DateToken::Number) {
             dateNumbers.push_back(t.number);
             dateWidths.push_back(t.width);
             sawDate = true;
         } else if (t.kind == DateToken::Word) {
-            if (sameName(t.word, locale.amDesignator) || sameName(t.word, u"AM") || sameName(t.word, u"A")) meridian = 1;
-            else if (sameName(t.word, locale.pmDesignator) || sameName(t.word, u"PM") || sameName(t.word, u"P")) meridian = 2;
+            if (sameName(t.word, locale.amDesignator) || sameName(t.word, u"AM") || sameName(t.word, u"A"))
+                meridian = 1;
+            else if (sameName(t.word, locale.pmDesignator) || sameName(t.word, u"PM") || sameName(t.word, u"P"))
+                meridian = 2;
             else if (int m = monthFromWord(t.word, locale); m && !monthByName) {
                 monthByName = m;
                 sawDate = true;
-            } else if (!isWeekday(t.word, locale)) return false;
+            } else if (!isWeekday(t.word, locale))
+                return false;
         } else if (t.kind == DateToken::Colon) {
             return false;
         }
     }
-    if (!sawDate && !timeCount) return false;
+    if (!sawDate && !timeCount)
+        return false;
     if (meridian && !timeCount) {
         // "3 PM": a lone hour with a meridian.
-        if (dateNumbers.size() != 1 || monthByName) return false;
+        if (dateNumbers.size() != 1 || monthByName)
+            return false;
         timeParts[0] = dateNumbers[0];
         timeCount = 1;
         dateNumbers.clear();
@@ -248,10 +307,12 @@ bool parseDate(std::u16string_view text, const Locale& locale, double& serial) {
     }
     if (timeCount) {
         if (meridian) {
-            if (timeParts[0] < 1 || timeParts[0] > 12) return false;
+            if (timeParts[0] < 1 || timeParts[0] > 12)
+                return false;
             timeParts[0] = timeParts[0] % 12 + (meridian == 2 ? 12 : 0);
         }
-        if (timeParts[0] > 23 || timeParts[1] > 59 || timeParts[2] > 59) return false;
+        if (timeParts[0] > 23 || timeParts[1] > 59 || timeParts[2] > 59)
+            return false;
     }
     double datePart = 0;
     if (sawDate) {
@@ -261,33 +322,50 @@ bool parseDate(std::u16string_view text, const Locale& locale, double& serial) {
             m = monthByName;
             if (n == 2) {
                 // "5 January 2024", "January 5, 2024", "2024 January 5"
-                if (dateWidths[0] >= 3) { y = dateNumbers[0]; d = dateNumbers[1]; }
-                else { d = dateNumbers[0]; y = dateNumbers[1]; }
+                if (dateWidths[0] >= 3) {
+                    y = dateNumbers[0];
+                    d = dateNumbers[1];
+                } else {
+                    d = dateNumbers[0];
+                    y = dateNumbers[1];
+                }
             } else {
                 return false;
             }
         } else if (n == 3) {
             if (dateWidths[0] >= 3) {
-                y = dateNumbers[0]; m = dateNumbers[1]; d = dateNumbers[2];
+                y = dateNumbers[0];
+                m = dateNumbers[1];
+                d = dateNumbers[2];
             } else if (locale.dateOrder == DateOrder::DayMonthYear) {
-                d = dateNumbers[0]; m = dateNumbers[1]; y = dateNumbers[2];
+                d = dateNumbers[0];
+                m = dateNumbers[1];
+                y = dateNumbers[2];
             } else if (locale.dateOrder == DateOrder::YearMonthDay) {
-                y = dateNumbers[0]; m = dateNumbers[1]; d = dateNumbers[2];
+                y = dateNumbers[0];
+                m = dateNumbers[1];
+                d = dateNumbers[2];
             } else {
-                m = dateNumbers[0]; d = dateNumbers[1]; y = dateNumbers[2];
+                m = dateNumbers[0];
+                d = dateNumbers[1];
+                y = dateNumbers[2];
             }
             // A first number that cannot be a month swaps month and day, as CDate does.
-            if (m > 12 && d <= 12) std::swap(m, d);
+            if (m > 12 && d <= 12)
+                std::swap(m, d);
         } else {
             // A day and month without a year would need the clock; we do not guess.
             return false;
         }
-        if (m < 1 || m > 12 || d < 1 || d > 31 || y < 0 || y > 9999) return false;
+        if (m < 1 || m > 12 || d < 1 || d > 31 || y < 0 || y > 9999)
+            return false;
         auto s = serialFromDate(int(y), int(m), int(d));
-        if (!s) return false;
+        if (!s)
+            return false;
         // Reject 31 February and the like instead of rolling over.
         DateParts check = partsFromSerial(*s);
-        if (check.day != d) return false;
+        if (check.day != d)
+            return false;
         datePart = *s;
     }
     double timePart = timeCount ? serialFromTime(int(timeParts[0]), int(timeParts[1]), int(timeParts[2])) : 0;
@@ -295,4 +373,4 @@ bool parseDate(std::u16string_view text, const Locale& locale, double& serial) {
     return true;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -9,10 +9,11 @@
 
 namespace tabulo::vbs {
 
-struct DateParts {
+struct DateParts
+{
     int year = 1899, month = 12, day = 30;
     int hour = 0, minute = 0, second = 0;
-    int weekday = 7;  // 1 = Sunday ... 7 = Saturday
+    int weekday = 7; // 1 = Sunday ... 7 = Saturday
 };
 
 // DateSerial/TimeSerial arithmetic: months and days out of range roll over
@@ -25,13 +26,13 @@ DateParts partsFromSerial(double serial);
 
 // CStr of a date: the short date, the long time, or both ("1/5/2024 3:04:05 PM");
 // the date part alone when the time is midnight, the time alone on day zero.
-std::u16string formatDate(double serial, const Locale& locale);
+std::u16string formatDate(double serial, const Locale &locale);
 // Pattern letters: d dd ddd dddd M MM MMM MMMM y yy yyyy h hh H HH m mm s ss t tt;
 // text in single or double quotes is copied as it is.
-std::u16string formatDatePattern(double serial, std::u16string_view pattern, const Locale& locale);
+std::u16string formatDatePattern(double serial, std::u16string_view pattern, const Locale &locale);
 
 // Reads a date and/or a time the way CDate does: the locale's date order, "-", "/" or
 // "." between the parts, month names, ISO year-first dates, 12- or 24-hour times.
-bool parseDate(std::u16string_view text, const Locale& locale, double& serial);
+bool parseDate(std::u16string_view text, const Locale &locale, double &serial);
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

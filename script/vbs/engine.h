@@ -23,18 +23,20 @@ namespace tabulo::vbs {
 
 class Interpreter;
 
-struct Result {
+struct Result
+{
     bool ok = true;
-    ScriptError error;  // meaningful when !ok
+    ScriptError error; // meaningful when !ok
     explicit operator bool() const { return ok; }
 };
 
-class Engine {
+class Engine
+{
 public:
     explicit Engine(Locale locale = Locale::english());
     ~Engine();
-    Engine(const Engine&) = delete;
-    Engine& operator=(const Engine&) = delete;
+    Engine(const Engine &) = delete;
+    Engine &operator=(const Engine &) = delete;
 
     // Discards all code, variables and host objects added before.
     void Reset();
@@ -50,17 +52,17 @@ public:
     Result AddCode(std::u16string_view code);
     Result AddCodeUtf8(std::string_view code);
     // Evaluates one expression in the global scope.
-    Result Eval(std::u16string_view expression, Value& out);
+    Result Eval(std::u16string_view expression, Value &out);
 
     void SetUiCallbacks(UiCallbacks callbacks);
     void SetLocale(Locale locale);
-    const Locale& locale() const;
+    const Locale &locale() const;
     // How the language shows a value as text (CStr), in this engine's locale; objects
     // give their default value, Null gives "Null", arrays and failures give "".
-    std::u16string ToText(const Value& value) const;
+    std::u16string ToText(const Value &value) const;
 
 private:
     std::unique_ptr<Interpreter> interpreter_;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

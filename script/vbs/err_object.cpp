@@ -6,13 +6,15 @@ namespace tabulo::vbs {
 
 namespace {
 // Err lives outside any locale-specific context: its numbers are plain integers.
-const Locale& neutral() {
+const Locale &neutral()
+{
     static const Locale english = Locale::english();
     return english;
 }
-}  // namespace
+} // namespace
 
-void ErrObject::set(const ScriptError& error) {
+void ErrObject::set(const ScriptError &error)
+{
     number_ = error.number;
     description_ = error.description;
     source_ = error.source;
@@ -20,7 +22,8 @@ void ErrObject::set(const ScriptError& error) {
     helpContext_ = 0;
 }
 
-void ErrObject::clear() {
+void ErrObject::clear()
+{
     number_ = 0;
     description_.clear();
     source_.clear();
@@ -28,29 +31,39 @@ void ErrObject::clear() {
     helpContext_ = 0;
 }
 
-Value ErrObject::invoke(std::u16string_view name, Args args) {
+Value ErrObject::invoke(std::u16string_view name, Args args)
+{
     if (name.empty() || sameName(name, u"Number")) {
-        if (!args.empty()) raise(err::WrongArgumentCount);
+        if (!args.empty())
+            raise(err::WrongArgumentCount);
         return Value::longValue(number_);
     }
-    if (sameName(name, u"Description")) return Value::string(description_);
-    if (sameName(name, u"Source")) return Value::string(source_);
-    if (sameName(name, u"HelpFile")) return Value::string(helpFile_);
-    if (sameName(name, u"HelpContext")) return Value::longValue(helpContext_);
+    if (sameName(name, u"Description"))
+        return Value::string(description_);
+    if (sameName(name, u"Source"))
+        return Value::string(source_);
+    if (sameName(name, u"HelpFile"))
+        return Value::string(helpFile_);
+    if (sameName(name, u"HelpContext"))
+        return Value::longValue(helpContext_);
     if (sameName(name, u"Clear")) {
-        if (!args.empty()) raise(err::WrongArgumentCount);
+        if (!args.empty())
+            raise(err::WrongArgumentCount);
         clear();
         return Value();
     }
     if (sameName(name, u"Raise")) {
         // Err.Raise number, [source], [description], [helpfile], [helpcontext]
-        if (args.empty() || args.size() > 5) raise(err::WrongArgumentCount);
-        if (args[0].isMissing()) raise(err::ArgumentNotOptional);
+        if (args.empty() || args.size() > 5)
+            raise(err::WrongArgumentCount);
+        if (args[0].isMissing())
+            raise(err::ArgumentNotOptional);
         ScriptError e;
         e.number = toLong(args[0], neutral());
-        if (e.number == 0) raise(err::InvalidCall);
+        if (e.number == 0)
+            raise(err::InvalidCall);
         e.source = args.size() > 1 && !args[1].isMissing() ? toString(args[1], neutral())
-                                                             : std::u16string(u"Microsoft VBScript runtime error");
+                                                           : std::u16string(u"Microsoft VBScript runtime error");
         if (args.size() > 2 && !args[2].isMissing()) {
             e.description = toString(args[2], neutral());
         } else {
@@ -64,12 +77,15 @@ Value ErrObject::invoke(std::u16string_view name, Args args) {
     raise(err::NoSuchMember);
 }
 
-void ErrObject::assign(std::u16string_view name, Args args, const Value& value, bool isSet) {
-    if (isSet || !args.empty()) raise(err::NoSuchMember);
+void ErrObject::assign(std::u16string_view name, Args args, const Value &value, bool isSet)
+{
+    if (isSet || !args.empty())
+        raise(err::NoSuchMember);
     if (name.empty() || sameName(name, u"Number")) {
         number_ = toLong(value, neutral());
         // A number with a standard text gets that text, as the language does.
-        if (description_.empty()) description_ = std::u16string(errorDescription(number_));
+        if (description_.empty())
+            description_ = std::u16string(errorDescription(number_));
     } else if (sameName(name, u"Description")) {
         description_ = toString(value, neutral());
     } else if (sameName(name, u"Source")) {
@@ -83,4 +99,4 @@ void ErrObject::assign(std::u16string_view name, Args args, const Value& value, 
     }
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

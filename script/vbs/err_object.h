@@ -7,13 +7,14 @@
 
 namespace tabulo::vbs {
 
-class ErrObject final : public Object {
+class ErrObject final : public Object
+{
 public:
     std::u16string typeName() const override { return u"ErrObject"; }
     Value invoke(std::u16string_view name, Args args) override;
-    void assign(std::u16string_view name, Args args, const Value& value, bool isSet) override;
+    void assign(std::u16string_view name, Args args, const Value &value, bool isSet) override;
 
-    void set(const ScriptError& error);
+    void set(const ScriptError &error);
     void clear();
     int number() const { return number_; }
 
@@ -25,4 +26,4 @@ private:
     int helpContext_ = 0;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

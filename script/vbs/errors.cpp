@@ -6,7 +6,8 @@
 namespace tabulo::vbs {
 namespace {
 
-struct ErrorText {
+struct ErrorText
+{
     int number;
     std::u16string_view description;
 };
@@ -117,25 +118,29 @@ constexpr ErrorText kErrorTexts[] = {
     {32811, u"Element not found"},
 };
 
-}  // namespace
+} // namespace
 
-std::u16string_view errorDescription(int number) {
-    auto it = std::lower_bound(std::begin(kErrorTexts), std::end(kErrorTexts), number,
-                               [](const ErrorText& e, int n) { return e.number < n; });
-    if (it != std::end(kErrorTexts) && it->number == number) return it->description;
+std::u16string_view errorDescription(int number)
+{
+    auto it = std::lower_bound(
+        std::begin(kErrorTexts), std::end(kErrorTexts), number, [](const ErrorText &e, int n) { return e.number < n; });
+    if (it != std::end(kErrorTexts) && it->number == number)
+        return it->description;
     return {};
 }
 
-[[noreturn]] void raise(int number) {
+[[noreturn]] void raise(int number)
+{
     std::u16string_view text = errorDescription(number);
     raise(number, text.empty() ? std::u16string(u"Unknown runtime error") : std::u16string(text));
 }
 
-[[noreturn]] void raise(int number, std::u16string description) {
+[[noreturn]] void raise(int number, std::u16string description)
+{
     ScriptError e;
     e.number = number;
     e.description = std::move(description);
     throw ScriptException(std::move(e));
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -2,10 +2,12 @@
 
 namespace tabulo::vbs {
 
-int GlobalTable::slotOf(std::u16string_view name) {
+int GlobalTable::slotOf(std::u16string_view name)
+{
     std::u16string folded = foldName(name);
     auto it = index_.find(folded);
-    if (it != index_.end()) return it->second;
+    if (it != index_.end())
+        return it->second;
     const int slot = count_;
     if (std::size_t(slot) >> kBlockBits >= blocks_.size())
         blocks_.push_back(std::make_unique<GlobalEntry[]>(kSlotMask + 1));
@@ -15,27 +17,34 @@ int GlobalTable::slotOf(std::u16string_view name) {
     return slot;
 }
 
-int GlobalTable::find(std::u16string_view folded) const {
+int GlobalTable::find(std::u16string_view folded) const
+{
     auto it = index_.find(std::u16string(folded));
     return it == index_.end() ? -1 : it->second;
 }
 
-int ClassDecl::fieldIndex(std::u16string_view folded) const {
+int ClassDecl::fieldIndex(std::u16string_view folded) const
+{
     for (std::size_t i = 0; i < fields.size(); ++i)
-        if (sameName(fields[i].name, folded)) return int(i);
+        if (sameName(fields[i].name, folded))
+            return int(i);
     return -1;
 }
 
-Procedure* ClassDecl::method(std::u16string_view folded) const {
-    for (const auto& [name, proc] : methods)
-        if (name == folded) return proc;
+Procedure *ClassDecl::method(std::u16string_view folded) const
+{
+    for (const auto &[name, proc] : methods)
+        if (name == folded)
+            return proc;
     return nullptr;
 }
 
-const PropertySet* ClassDecl::property(std::u16string_view folded) const {
-    for (const auto& [name, accessors] : properties)
-        if (name == folded) return &accessors;
+const PropertySet *ClassDecl::property(std::u16string_view folded) const
+{
+    for (const auto &[name, accessors] : properties)
+        if (name == folded)
+            return &accessors;
     return nullptr;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -6,33 +6,44 @@
 // and a mask, not a division, on every access to a global.
 #include <memory>
 #include <string>
-#include <vector>
 #include <unordered_map>
+#include <vector>
 
 #include "ast.h"
 #include "value.h"
 
 namespace tabulo::vbs {
 
-struct GlobalEntry {
+struct GlobalEntry
+{
     enum class Kind : std::uint8_t { Unset, Variable, Constant, Procedure, HostObject };
     std::u16string name;
     Kind kind = Kind::Unset;
     Value value;
-    const Procedure* procedure = nullptr;
+    const Procedure *procedure = nullptr;
 };
 
-class GlobalTable {
+class GlobalTable
+{
 public:
     // The slot of a name, created (Unset) when the name is new.
     int slotOf(std::u16string_view name);
     // -1 when the name has no slot.
     int find(std::u16string_view folded) const;
-    GlobalEntry& operator[](int slot) { return blocks_[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask]; }
-    const GlobalEntry& operator[](int slot) const {
+    GlobalEntry &operator[](int slot)
+    {
         return blocks_[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask];
     }
-    void clear() { blocks_.clear(); count_ = 0; index_.clear(); }
+    const GlobalEntry &operator[](int slot) const
+    {
+        return blocks_[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask];
+    }
+    void clear()
+    {
+        blocks_.clear();
+        count_ = 0;
+        index_.clear();
+    }
     int size() const { return count_; }
 
 private:
@@ -40,7 +51,7 @@ private:
     static constexpr std::size_t kSlotMask = (std::size_t(1) << kBlockBits) - 1;
     std::vector<std::unique_ptr<GlobalEntry[]>> blocks_;
     int count_ = 0;
-    std::unordered_map<std::u16string, int> index_;  // folded name -> slot
+    std::unordered_map<std::u16string, int> index_; // folded name -> slot
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -14,9 +14,9 @@
 
 #include "ast.h"
 #include "builtins.h"
+#include "call_stack.h"
 #include "engine.h"
 #include "globals.h"
-#include "call_stack.h"
 
 namespace tabulo::vbs {
 
@@ -24,19 +24,21 @@ class ScriptObject;
 class ErrObject;
 
 // One running procedure (or the top level of a program).
-struct Frame {
-    const Procedure* procedure = nullptr;
-    CallCell* locals = nullptr;
+struct Frame
+{
+    const Procedure *procedure = nullptr;
+    CallCell *locals = nullptr;
     std::size_t localCount = 0;
-    Value* local(std::size_t i) const { return locals[i].slot; }
-    ScriptObject* me = nullptr;
-    std::vector<Value> withObjects;     // the objects of the enclosing With blocks
-    bool resumeNext = false;            // On Error Resume Next is in force
+    Value *local(std::size_t i) const { return locals[i].slot; }
+    ScriptObject *me = nullptr;
+    std::vector<Value> withObjects; // the objects of the enclosing With blocks
+    bool resumeNext = false; // On Error Resume Next is in force
 };
 
 enum class Flow : std::uint8_t { Normal, ExitDo, ExitFor, ExitProcedure };
 
-class Interpreter final : public Runtime {
+class Interpreter final : public Runtime
+{
 public:
     explicit Interpreter(Locale locale);
     ~Interpreter() override;
@@ -47,13 +49,13 @@ public:
     void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
     int timeout() const { return timeoutMs_; }
     Result addCode(std::u16string_view code);
-    Result evalExpression(std::u16string_view expression, Value& out);
+    Result evalExpression(std::u16string_view expression, Value &out);
     void setUi(UiCallbacks callbacks) { ui_ = std::move(callbacks); }
     void setLocale(Locale locale) { locale_ = std::move(locale); }
 
     // Runtime (what builtins see).
-    const Locale& locale() const override { return locale_; }
-    const UiCallbacks& ui() const override { return ui_; }
+    const Locale &locale() const override { return locale_; }
+    const UiCallbacks &ui() const override { return ui_; }
     void checkTimeLimit() override;
     std::shared_ptr<Object> createObject(std::u16string_view progId) override;
     Value evaluate(std::u16string_view expression) override;
@@ -63,27 +65,29 @@ public:
     void seedRandom(double seed) override;
 
     // Used by script class instances and function references.
-    Value invokeMember(ScriptObject& self, std::u16string_view name, Args args, bool fromInside);
-    void assignMember(ScriptObject& self, std::u16string_view name, Args args, const Value& value, bool isSet, bool fromInside);
-    Value callWithValues(const Procedure& procedure, ScriptObject* me, Args args);
-    void runTerminate(ScriptObject& self);
-    const Procedure* findProcedure(std::u16string_view name) const;
-    ErrObject& errObject() { return *err_; }
+    Value invokeMember(ScriptObject &self, std::u16string_view name, Args args, bool fromInside);
+    void assignMember(
+        ScriptObject &self, std::u16string_view name, Args args, const Value &value, bool isSet, bool fromInside);
+    Value callWithValues(const Procedure &procedure, ScriptObject *me, Args args);
+    void runTerminate(ScriptObject &self);
+    const Procedure *findProcedure(std::u16string_view name) const;
+    ErrObject &errObject() { return *err_; }
     // Time spent waiting for the user in a dialog does not count against the limit.
     void extendDeadline(std::chrono::steady_clock::duration waited) { deadline_ += waited; }
     // Shared with the objects the interpreter makes: false once it is gone.
-    const std::shared_ptr<bool>& alive() const { return alive_; }
+    const std::shared_ptr<bool> &alive() const { return alive_; }
 
 private:
     // interpreter.cpp
-    void runProgram(std::unique_ptr<Program> program, Frame* scope);
+    void runProgram(std::unique_ptr<Program> program, Frame *scope);
     void releaseGlobals();
     Result addCodeNow(std::u16string_view code);
-    Result evalNow(std::u16string_view expression, Value& out);
+    Result evalNow(std::u16string_view expression, Value &out);
     void enterCall();
     // Loops call this once a pass: the clock is read every few passes, so a loop whose
     // passes are slow (big strings) still stops soon after the limit.
-    void tick() {
+    void tick()
+    {
         if (--clockCountdown_ <= 0) {
             clockCountdown_ = 64;
             checkTimeLimit();
@@ -92,112 +96,119 @@ private:
     void leaveCall() { --callDepth_; }
     [[noreturn]] void timedOut();
     void startClock();
-    Result failure(const ScriptException& e, bool syntax) const;
+    Result failure(const ScriptException &e, bool syntax) const;
 
     // resolver.cpp
-    void resolve(Program& program, const Procedure* scope);
-    void resolveExpression(Expr& e, const Procedure* scope);
+    void resolve(Program &program, const Procedure *scope);
+    void resolveExpression(Expr &e, const Procedure *scope);
 
     // interpreter_exec.cpp
-    Flow execBlock(const Block& block, Frame& frame);
-    Flow exec(const Stmt& s, Frame& frame);
-    Flow execAssign(const struct AssignStmt& s, Frame& frame);
-    Value* plainVariable(const NameExpr& n, Frame& frame);
-    Flow execIf(const struct IfStmt& s, Frame& frame);
-    Flow execSelect(const struct SelectStmt& s, Frame& frame);
-    Flow execFor(const struct ForStmt& s, Frame& frame);
-    Flow execForEach(const struct ForEachStmt& s, Frame& frame);
-    Flow execDo(const struct DoStmt& s, Frame& frame);
-    Flow execWhile(const struct WhileStmt& s, Frame& frame);
-    void execCall(const struct CallStmt& s, Frame& frame);
-    Flow execWith(const struct WithStmt& w, Frame& frame);
-    void execRandomize(const struct RandomizeStmt& r, Frame& frame);
+    Flow execBlock(const Block &block, Frame &frame);
+    Flow exec(const Stmt &s, Frame &frame);
+    Flow execAssign(const struct AssignStmt &s, Frame &frame);
+    Value *plainVariable(const NameExpr &n, Frame &frame);
+    Flow execIf(const struct IfStmt &s, Frame &frame);
+    Flow execSelect(const struct SelectStmt &s, Frame &frame);
+    Flow execFor(const struct ForStmt &s, Frame &frame);
+    Flow execForEach(const struct ForEachStmt &s, Frame &frame);
+    Flow execDo(const struct DoStmt &s, Frame &frame);
+    Flow execWhile(const struct WhileStmt &s, Frame &frame);
+    void execCall(const struct CallStmt &s, Frame &frame);
+    Flow execWith(const struct WithStmt &w, Frame &frame);
+    void execRandomize(const struct RandomizeStmt &r, Frame &frame);
     // interpreter_declarations.cpp
-    void execDim(const struct DimStmt& s, Frame& frame);
-    void execReDim(const struct ReDimStmt& s, Frame& frame);
-    void execConst(const struct ConstStmt& s, Frame& frame);
-    void execErase(const struct EraseStmt& s, Frame& frame);
-    bool truth(const Expr& condition, Frame& frame);
-    void recordError(ScriptException& e, const Stmt& s);
+    void execDim(const struct DimStmt &s, Frame &frame);
+    void execReDim(const struct ReDimStmt &s, Frame &frame);
+    void execConst(const struct ConstStmt &s, Frame &frame);
+    void execErase(const struct EraseStmt &s, Frame &frame);
+    bool truth(const Expr &condition, Frame &frame);
+    void recordError(ScriptException &e, const Stmt &s);
 
     // interpreter_eval.cpp
-    Value eval(const Expr& e, Frame& frame);
-    Value evalName(const NameExpr& n, Frame& frame);
-    Value evalMember(const MemberExpr& m, Frame& frame);
-    Value evalBinary(const BinaryExpr& b, Frame& frame);
-    Value evalIndex(const IndexExpr& ix, Frame& frame);
-    Value evalUnary(const UnaryExpr& u, Frame& frame);
-    Value evalNew(const NewExpr& n);
-    Value index(const Value& target, const ArgList& args, Frame& frame);
-    std::vector<Value> evalArgs(const ArgList& args, Frame& frame);
-    Value* variableSlot(const NameExpr& n, Frame& frame);  // null when not a plain variable
+    Value eval(const Expr &e, Frame &frame);
+    Value evalName(const NameExpr &n, Frame &frame);
+    Value evalMember(const MemberExpr &m, Frame &frame);
+    Value evalBinary(const BinaryExpr &b, Frame &frame);
+    Value evalIndex(const IndexExpr &ix, Frame &frame);
+    Value evalUnary(const UnaryExpr &u, Frame &frame);
+    Value evalNew(const NewExpr &n);
+    Value index(const Value &target, const ArgList &args, Frame &frame);
+    std::vector<Value> evalArgs(const ArgList &args, Frame &frame);
+    Value *variableSlot(const NameExpr &n, Frame &frame); // null when not a plain variable
     // What reading a bare name gives when it is a local or a global variable or constant
     // in use, the case that needs none of evalName's rules; null otherwise.
-    const Value* plainValue(const NameExpr& n, Frame& frame) {
-        if (n.args.parens || !n.args.items.empty()) return nullptr;
+    const Value *plainValue(const NameExpr &n, Frame &frame)
+    {
+        if (n.args.parens || !n.args.items.empty())
+            return nullptr;
         if (n.scope == NameScope::Local) {
-            if ((n.undeclared && optionExplicit_) || std::size_t(n.slot) >= frame.localCount) return nullptr;
+            if ((n.undeclared && optionExplicit_) || std::size_t(n.slot) >= frame.localCount)
+                return nullptr;
             return frame.local(std::size_t(n.slot));
         }
         if (n.scope == NameScope::Global) {
-            const GlobalEntry& entry = globals_[n.slot];
-            if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant) return &entry.value;
+            const GlobalEntry &entry = globals_[n.slot];
+            if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant)
+                return &entry.value;
         }
         return nullptr;
     }
     // For GlobalOrLocal names: whether the global exists by now.
-    NameScope liveScope(const NameExpr& n) const {
-        if (n.scope != NameScope::GlobalOrLocal) return n.scope;
+    NameScope liveScope(const NameExpr &n) const
+    {
+        if (n.scope != NameScope::GlobalOrLocal)
+            return n.scope;
         return globals_[n.slot].kind == GlobalEntry::Kind::Unset ? NameScope::Local : NameScope::Global;
     }
-    static int liveSlot(const NameExpr& n, NameScope scope) {
+    static int liveSlot(const NameExpr &n, NameScope scope)
+    {
         return n.scope == NameScope::GlobalOrLocal && scope == NameScope::Local ? n.localSlot : n.slot;
     }
-    Value meValue(Frame& frame) const;
-    Value objectOf(const MemberExpr& m, Frame& frame);
-    Value callBuiltin(const Builtin& b, const ArgList& args, Frame& frame);
+    Value meValue(Frame &frame) const;
+    Value objectOf(const MemberExpr &m, Frame &frame);
+    Value callBuiltin(const Builtin &b, const ArgList &args, Frame &frame);
 
     // interpreter_calls.cpp
-    Value callProcedure(const Procedure& p, ScriptObject* me, const ArgList& args, Frame& caller);
+    Value callProcedure(const Procedure &p, ScriptObject *me, const ArgList &args, Frame &caller);
     // arguments[i].slot is the variable (ByRef) or the value (ByVal) of parameter i;
     // locals, p.slotCount cells the caller took from the call stack, get the procedure's
     // variables. The caller gives them back (and so drops the locals) after the call.
-    Value runProcedure(const Procedure& p, ScriptObject* me, const CallCell* arguments, std::size_t count,
-                       CallCell* locals);
-    void assignTo(const Expr& target, Value value, bool isSet, Frame& frame);
-    void storeVariable(Value& slot, Value value, bool isSet);
-    std::shared_ptr<ScriptObject> instantiate(const ClassDecl& cls);
+    Value runProcedure(
+        const Procedure &p, ScriptObject *me, const CallCell *arguments, std::size_t count, CallCell *locals);
+    void assignTo(const Expr &target, Value value, bool isSet, Frame &frame);
+    void storeVariable(Value &slot, Value value, bool isSet);
+    std::shared_ptr<ScriptObject> instantiate(const ClassDecl &cls);
     // The Sub, Function or Property Get that reading `name` on an instance calls.
-    const Procedure* readableMember(const ClassDecl& cls, const std::u16string& folded, bool fromInside) const;
-    Value indexValue(const Value& target, Args indices);
-    void assignElement(Value& slot, Args indices, Value value, bool isSet);
-    Value* nestedElement(const IndexExpr& ix, Frame& frame);
+    const Procedure *readableMember(const ClassDecl &cls, const std::u16string &folded, bool fromInside) const;
+    Value indexValue(const Value &target, Args indices);
+    void assignElement(Value &slot, Args indices, Value value, bool isSet);
+    Value *nestedElement(const IndexExpr &ix, Frame &frame);
 
     Locale locale_;
     UiCallbacks ui_;
     int timeoutMs_ = 10000;
     GlobalTable globals_;
-    std::vector<std::unique_ptr<Program>> programs_;       // code stays while procedures may run
-    std::unordered_map<std::u16string, const ClassDecl*> classes_;  // folded name
-    std::unordered_map<std::u16string, const Builtin*> builtins_;
+    std::vector<std::unique_ptr<Program>> programs_; // code stays while procedures may run
+    std::unordered_map<std::u16string, const ClassDecl *> classes_; // folded name
+    std::unordered_map<std::u16string, const Builtin *> builtins_;
     std::unordered_map<std::u16string, Value> constants_;
-    std::unordered_map<std::u16string, const BuiltinClass*> newClasses_;
-    std::unordered_map<std::u16string, const BuiltinClass*> progIds_;
+    std::unordered_map<std::u16string, const BuiltinClass *> newClasses_;
+    std::unordered_map<std::u16string, const BuiltinClass *> progIds_;
     std::shared_ptr<ErrObject> err_;
     std::shared_ptr<bool> alive_;
     bool optionExplicit_ = false;
     bool resetPending_ = false;
 
     // Limits.
-    std::chrono::steady_clock::time_point deadline_{};
+    std::chrono::steady_clock::time_point deadline_ {};
     bool clockRunning_ = false;
-    bool aborting_ = false;      // the time limit struck: nothing may catch it
+    bool aborting_ = false; // the time limit struck: nothing may catch it
     int clockCountdown_ = 0;
     int callDepth_ = 0;
-    int outerCalls_ = 0;         // nesting of Engine calls (a host object may call back)
-    const char* stackBase_ = nullptr;
+    int outerCalls_ = 0; // nesting of Engine calls (a host object may call back)
+    const char *stackBase_ = nullptr;
 
-    Frame* currentFrame_ = nullptr;
+    Frame *currentFrame_ = nullptr;
     // Arguments and locals of the calls in progress.
     CallStack callStack_;
     std::mt19937_64 random_;
@@ -205,9 +216,9 @@ private:
     std::uint32_t rndState_ = 0x50000;
 };
 
-bool isLiteral(const Expr& e);
+bool isLiteral(const Expr &e);
 
 inline constexpr int kMaxCallDepth = 3000;
-inline constexpr std::size_t kMaxStackBytes = std::size_t(4) << 20;  // half of a main thread's 8 MB
+inline constexpr std::size_t kMaxStackBytes = std::size_t(4) << 20; // half of a main thread's 8 MB
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -8,64 +8,96 @@
 
 namespace tabulo::vbs {
 
-void Interpreter::recordError(ScriptException& e, const Stmt& s) {
-    ScriptError& error = e.error();
+void Interpreter::recordError(ScriptException &e, const Stmt &s)
+{
+    ScriptError &error = e.error();
     if (error.line == 0) {
         error.line = s.at.line;
         error.column = s.at.column;
     }
-    if (error.source.empty()) error.source = u"Microsoft VBScript runtime error";
+    if (error.source.empty())
+        error.source = u"Microsoft VBScript runtime error";
 }
 
-Flow Interpreter::execBlock(const Block& block, Frame& frame) {
-    for (const StmtPtr& s : block) {
+Flow Interpreter::execBlock(const Block &block, Frame &frame)
+{
+    for (const StmtPtr &s : block) {
         try {
             Flow flow = exec(*s, frame);
-            if (flow != Flow::Normal) return flow;
-        } catch (ScriptException& e) {
+            if (flow != Flow::Normal)
+                return flow;
+        } catch (ScriptException &e) {
             recordError(e, *s);
             // The time limit ends the script whatever On Error says.
-            if (!frame.resumeNext || aborting_ || e.error().number == err::Stopped) throw;
+            if (!frame.resumeNext || aborting_ || e.error().number == err::Stopped)
+                throw;
             err_->set(e.error());
         }
     }
     return Flow::Normal;
 }
 
-bool Interpreter::truth(const Expr& condition, Frame& frame) {
+bool Interpreter::truth(const Expr &condition, Frame &frame)
+{
     Value v = eval(condition, frame);
-    if (v.type() == Type::Boolean) return v.rawBool();
+    if (v.type() == Type::Boolean)
+        return v.rawBool();
     // If Null: the condition is not met.
-    if (v.isNull()) return false;
+    if (v.isNull())
+        return false;
     return toBool(v, locale_);
 }
 
-Flow Interpreter::exec(const Stmt& s, Frame& frame) {
+Flow Interpreter::exec(const Stmt &s, Frame &frame)
+{
     switch (s.kind) {
-    case StmtKind::Assign: return execAssign(static_cast<const AssignStmt&>(s), frame);
-    case StmtKind::Call: execCall(static_cast<const CallStmt&>(s), frame); return Flow::Normal;
-    case StmtKind::If: return execIf(static_cast<const IfStmt&>(s), frame);
-    case StmtKind::Select: return execSelect(static_cast<const SelectStmt&>(s), frame);
-    case StmtKind::For: return execFor(static_cast<const ForStmt&>(s), frame);
-    case StmtKind::ForEach: return execForEach(static_cast<const ForEachStmt&>(s), frame);
-    case StmtKind::Do: return execDo(static_cast<const DoStmt&>(s), frame);
-    case StmtKind::While: return execWhile(static_cast<const WhileStmt&>(s), frame);
+    case StmtKind::Assign:
+        return execAssign(static_cast<const AssignStmt &>(s), frame);
+    case StmtKind::Call:
+        execCall(static_cast<const CallStmt &>(s), frame);
+        return Flow::Normal;
+    case StmtKind::If:
+        return execIf(static_cast<const IfStmt &>(s), frame);
+    case StmtKind::Select:
+        return execSelect(static_cast<const SelectStmt &>(s), frame);
+    case StmtKind::For:
+        return execFor(static_cast<const ForStmt &>(s), frame);
+    case StmtKind::ForEach:
+        return execForEach(static_cast<const ForEachStmt &>(s), frame);
+    case StmtKind::Do:
+        return execDo(static_cast<const DoStmt &>(s), frame);
+    case StmtKind::While:
+        return execWhile(static_cast<const WhileStmt &>(s), frame);
     case StmtKind::Exit:
-        switch (static_cast<const ExitStmt&>(s).what) {
-        case ExitKind::Do: return Flow::ExitDo;
-        case ExitKind::For: return Flow::ExitFor;
-        default: return Flow::ExitProcedure;
+        switch (static_cast<const ExitStmt &>(s).what) {
+        case ExitKind::Do:
+            return Flow::ExitDo;
+        case ExitKind::For:
+            return Flow::ExitFor;
+        default:
+            return Flow::ExitProcedure;
         }
-    case StmtKind::Dim: execDim(static_cast<const DimStmt&>(s), frame); return Flow::Normal;
-    case StmtKind::ReDim: execReDim(static_cast<const ReDimStmt&>(s), frame); return Flow::Normal;
-    case StmtKind::Const: execConst(static_cast<const ConstStmt&>(s), frame); return Flow::Normal;
-    case StmtKind::Erase: execErase(static_cast<const EraseStmt&>(s), frame); return Flow::Normal;
+    case StmtKind::Dim:
+        execDim(static_cast<const DimStmt &>(s), frame);
+        return Flow::Normal;
+    case StmtKind::ReDim:
+        execReDim(static_cast<const ReDimStmt &>(s), frame);
+        return Flow::Normal;
+    case StmtKind::Const:
+        execConst(static_cast<const ConstStmt &>(s), frame);
+        return Flow::Normal;
+    case StmtKind::Erase:
+        execErase(static_cast<const EraseStmt &>(s), frame);
+        return Flow::Normal;
     case StmtKind::OnError:
-        frame.resumeNext = static_cast<const OnErrorStmt&>(s).resumeNext;
+        frame.resumeNext = static_cast<const OnErrorStmt &>(s).resumeNext;
         err_->clear();
         return Flow::Normal;
-    case StmtKind::With: return execWith(static_cast<const WithStmt&>(s), frame);
-    case StmtKind::Randomize: execRandomize(static_cast<const RandomizeStmt&>(s), frame); return Flow::Normal;
+    case StmtKind::With:
+        return execWith(static_cast<const WithStmt &>(s), frame);
+    case StmtKind::Randomize:
+        execRandomize(static_cast<const RandomizeStmt &>(s), frame);
+        return Flow::Normal;
     case StmtKind::OptionExplicit:
     case StmtKind::Nop:
         return Flow::Normal;
@@ -74,37 +106,50 @@ Flow Interpreter::exec(const Stmt& s, Frame& frame) {
 }
 
 // A statement that is a call: a Sub, or (a name holding an object) its default member.
-void Interpreter::execCall(const CallStmt& s, Frame& frame) {
-    const Expr& call = *s.call;
+void Interpreter::execCall(const CallStmt &s, Frame &frame)
+{
+    const Expr &call = *s.call;
     if (call.kind == ExprKind::Name) {
-        const auto& n = static_cast<const NameExpr&>(call);
+        const auto &n = static_cast<const NameExpr &>(call);
         if (liveScope(n) == NameScope::Global) {
-            const GlobalEntry& entry = globals_[n.slot];
+            const GlobalEntry &entry = globals_[n.slot];
             if (entry.kind == GlobalEntry::Kind::Procedure) {
                 callProcedure(*entry.procedure, nullptr, n.args, frame);
                 return;
             }
             // A statement naming no procedure: an undefined Sub.
-            if (entry.kind == GlobalEntry::Kind::Unset) raise(err::TypeMismatch);
+            if (entry.kind == GlobalEntry::Kind::Unset)
+                raise(err::TypeMismatch);
         }
     }
     eval(call, frame);
 }
 
-Flow Interpreter::execWith(const WithStmt& w, Frame& frame) {
+Flow Interpreter::execWith(const WithStmt &w, Frame &frame)
+{
     Value object = eval(*w.object, frame);
-    if (!object.isObject()) raise(err::ObjectRequired);
-    if (frame.withObjects.size() <= std::size_t(w.depth)) frame.withObjects.resize(std::size_t(w.depth) + 1);
+    if (!object.isObject())
+        raise(err::ObjectRequired);
+    if (frame.withObjects.size() <= std::size_t(w.depth))
+        frame.withObjects.resize(std::size_t(w.depth) + 1);
     Value saved = std::move(frame.withObjects[std::size_t(w.depth)]);
     frame.withObjects[std::size_t(w.depth)] = std::move(object);
-    struct Restore {
-        Frame& f; int d; Value v;
-        ~Restore() { if (f.withObjects.size() > std::size_t(d)) f.withObjects[std::size_t(d)] = std::move(v); }
-    } restore{frame, w.depth, std::move(saved)};
+    struct Restore
+    {
+        Frame &f;
+        int d;
+        Value v;
+        ~Restore()
+        {
+            if (f.withObjects.size() > std::size_t(d))
+                f.withObjects[std::size_t(d)] = std::move(v);
+        }
+    } restore {frame, w.depth, std::move(saved)};
     return execBlock(w.body, frame);
 }
 
-void Interpreter::execRandomize(const RandomizeStmt& r, Frame& frame) {
+void Interpreter::execRandomize(const RandomizeStmt &r, Frame &frame)
+{
     if (r.seed) {
         seedRandom(toDouble(eval(*r.seed, frame), locale_));
     } else {
@@ -112,22 +157,25 @@ void Interpreter::execRandomize(const RandomizeStmt& r, Frame& frame) {
     }
 }
 
-Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
+Flow Interpreter::execAssign(const AssignStmt &s, Frame &frame)
+{
     if (!s.appendPieces.empty()) {
-        const auto& n = static_cast<const NameExpr&>(*s.target);
-        Value* slot = variableSlot(n, frame);
+        const auto &n = static_cast<const NameExpr &>(*s.target);
+        Value *slot = variableSlot(n, frame);
         if (slot && slot->isString()) {
             // s = s & a & b: grow the string where it is (amortised constant time).
             std::u16string tail;
             const std::size_t base = slot->rawString().size();
-            for (const Expr* piece : s.appendPieces) {
+            for (const Expr *piece : s.appendPieces) {
                 Value v = eval(*piece, frame);
-                if (!v.isString()) v = Value::string(v.isNull() ? std::u16string() : toString(v, locale_));
+                if (!v.isString())
+                    v = Value::string(v.isNull() ? std::u16string() : toString(v, locale_));
                 // Refuse before copying: a string at the limit is expensive to copy.
-                if (base + tail.size() + v.rawString().size() > kMaxStringLength) raise(err::OutOfMemory);
+                if (base + tail.size() + v.rawString().size() > kMaxStringLength)
+                    raise(err::OutOfMemory);
                 tail += v.rawString();
             }
-            slot = variableSlot(n, frame);  // evaluating may have moved nothing, but be sure
+            slot = variableSlot(n, frame); // evaluating may have moved nothing, but be sure
             if (slot && slot->isString()) {
                 slot->appendString(tail);
                 return Flow::Normal;
@@ -140,7 +188,7 @@ Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
     Value value = eval(*s.value, frame);
     if (!s.isSet && !value.isObject() && s.target->kind == ExprKind::Name) {
         // The common case, a plain variable on the left: straight into its slot.
-        if (Value* slot = plainVariable(static_cast<const NameExpr&>(*s.target), frame)) {
+        if (Value *slot = plainVariable(static_cast<const NameExpr &>(*s.target), frame)) {
             *slot = std::move(value);
             return Flow::Normal;
         }
@@ -151,14 +199,17 @@ Flow Interpreter::execAssign(const AssignStmt& s, Frame& frame) {
 
 // The slot of a name that is nothing but a variable already in use (a local, or a
 // global variable): null for anything that needs the general rules of assignTo.
-Value* Interpreter::plainVariable(const NameExpr& n, Frame& frame) {
-    if (n.args.parens || !n.args.items.empty()) return nullptr;
+Value *Interpreter::plainVariable(const NameExpr &n, Frame &frame)
+{
+    if (n.args.parens || !n.args.items.empty())
+        return nullptr;
     switch (n.scope) {
     case NameScope::Local:
-        if (n.undeclared && optionExplicit_) return nullptr;
+        if (n.undeclared && optionExplicit_)
+            return nullptr;
         return std::size_t(n.slot) < frame.localCount ? frame.local(std::size_t(n.slot)) : nullptr;
     case NameScope::Global: {
-        GlobalEntry& entry = globals_[n.slot];
+        GlobalEntry &entry = globals_[n.slot];
         return entry.kind == GlobalEntry::Kind::Variable ? &entry.value : nullptr;
     }
     default:
@@ -166,15 +217,16 @@ Value* Interpreter::plainVariable(const NameExpr& n, Frame& frame) {
     }
 }
 
-Flow Interpreter::execIf(const IfStmt& s, Frame& frame) {
+Flow Interpreter::execIf(const IfStmt &s, Frame &frame)
+{
     for (std::size_t i = 0; i < s.conditions.size(); ++i) {
-        const Expr& condition = *s.conditions[i];
+        const Expr &condition = *s.conditions[i];
         bool met;
         try {
             met = truth(condition, frame);
-        } catch (ScriptException& e) {
+        } catch (ScriptException &e) {
             // The error belongs to the line of its condition (an ElseIf has its own).
-            ScriptError& error = e.error();
+            ScriptError &error = e.error();
             if (error.line == 0) {
                 error.line = condition.at.line;
                 error.column = condition.at.column;
@@ -182,61 +234,76 @@ Flow Interpreter::execIf(const IfStmt& s, Frame& frame) {
             recordError(e, s);
             // Under On Error Resume Next the statement after the failed condition is the
             // first one of its block, as the language runs it.
-            if (!frame.resumeNext || aborting_ || error.number == err::Stopped) throw;
+            if (!frame.resumeNext || aborting_ || error.number == err::Stopped)
+                throw;
             err_->set(error);
             met = true;
         }
-        if (met) return execBlock(s.blocks[i], frame);
+        if (met)
+            return execBlock(s.blocks[i], frame);
     }
     return execBlock(s.elseBlock, frame);
 }
 
-Flow Interpreter::execSelect(const SelectStmt& s, Frame& frame) {
+Flow Interpreter::execSelect(const SelectStmt &s, Frame &frame)
+{
     Value subject = eval(*s.subject, frame);
-    auto test = [&](BinaryOp op, const Value& v, const Expr& source) {
+    auto test = [&](BinaryOp op, const Value &v, const Expr &source) {
         CompareHints hints;
         hints.leftIsLiteral = isLiteral(*s.subject);
         hints.rightIsLiteral = isLiteral(source);
         Ordering o = compare(subject, v, locale_, hints);
         switch (op) {
-        case BinaryOp::Equal: return o == Ordering::Equal;
-        case BinaryOp::NotEqual: return o == Ordering::Less || o == Ordering::Greater;
-        case BinaryOp::Less: return o == Ordering::Less;
-        case BinaryOp::LessEqual: return o == Ordering::Less || o == Ordering::Equal;
-        case BinaryOp::Greater: return o == Ordering::Greater;
-        case BinaryOp::GreaterEqual: return o == Ordering::Greater || o == Ordering::Equal;
-        default: return false;
+        case BinaryOp::Equal:
+            return o == Ordering::Equal;
+        case BinaryOp::NotEqual:
+            return o == Ordering::Less || o == Ordering::Greater;
+        case BinaryOp::Less:
+            return o == Ordering::Less;
+        case BinaryOp::LessEqual:
+            return o == Ordering::Less || o == Ordering::Equal;
+        case BinaryOp::Greater:
+            return o == Ordering::Greater;
+        case BinaryOp::GreaterEqual:
+            return o == Ordering::Greater || o == Ordering::Equal;
+        default:
+            return false;
         }
     };
     for (std::size_t i = 0; i < s.tests.size(); ++i) {
-        for (const CaseTest& t : s.tests[i]) {
+        for (const CaseTest &t : s.tests[i]) {
             bool match;
             if (t.kind == CaseTest::Range) {
                 Value low = eval(*t.first, frame);
                 Value high = eval(*t.second, frame);
                 match = test(BinaryOp::GreaterEqual, low, *t.first) && test(BinaryOp::LessEqual, high, *t.second);
             } else {
-                match = test(t.kind == CaseTest::Comparison ? t.comparison : BinaryOp::Equal, eval(*t.first, frame), *t.first);
+                match = test(
+                    t.kind == CaseTest::Comparison ? t.comparison : BinaryOp::Equal, eval(*t.first, frame), *t.first);
             }
-            if (match) return execBlock(s.blocks[i], frame);
+            if (match)
+                return execBlock(s.blocks[i], frame);
         }
     }
     return execBlock(s.elseBlock, frame);
 }
 
 namespace {
-bool isWholeNumber(const Value& v) {
+bool isWholeNumber(const Value &v)
+{
     return v.type() == Type::Integer || v.type() == Type::Long || v.type() == Type::Byte;
 }
-}  // namespace
+} // namespace
 
-Flow Interpreter::execFor(const ForStmt& s, Frame& frame) {
-    const auto& var = static_cast<const NameExpr&>(*s.variable);
+Flow Interpreter::execFor(const ForStmt &s, Frame &frame)
+{
+    const auto &var = static_cast<const NameExpr &>(*s.variable);
     // The bounds and the step are evaluated once, before the first pass.
     Value from = toNumeric(eval(*s.from, frame), locale_);
     Value to = toNumeric(eval(*s.to, frame), locale_);
     Value step = s.step ? toNumeric(eval(*s.step, frame), locale_) : Value::integer(1);
-    if (from.isNull() || to.isNull() || step.isNull()) raise(err::InvalidUseOfNull);
+    if (from.isNull() || to.isNull() || step.isNull())
+        raise(err::InvalidUseOfNull);
     assignTo(var, from, false, frame);
     if (isWholeNumber(from) && isWholeNumber(to) && isWholeNumber(step)) {
         // Whole-number loops count in 64 bits; the variable shows the counter.
@@ -244,27 +311,40 @@ Flow Interpreter::execFor(const ForStmt& s, Frame& frame) {
         const std::int64_t increment = toLong(step, locale_);
         const bool wide = from.type() == Type::Long || to.type() == Type::Long || step.type() == Type::Long;
         for (;;) {
-            Value* slot = variableSlot(var, frame);
+            Value *slot = variableSlot(var, frame);
             std::int64_t current;
-            if (slot && isWholeNumber(*slot)) current = slot->type() == Type::Integer ? slot->rawInteger()
-                                                      : slot->type() == Type::Long ? slot->rawLong() : slot->rawByte();
-            else current = std::int64_t(toDouble(slot ? *slot : eval(var, frame), locale_));
-            if (increment >= 0 ? current > last : current < last) break;
+            if (slot && isWholeNumber(*slot))
+                current = slot->type() == Type::Integer ? slot->rawInteger()
+                    : slot->type() == Type::Long        ? slot->rawLong()
+                                                        : slot->rawByte();
+            else
+                current = std::int64_t(toDouble(slot ? *slot : eval(var, frame), locale_));
+            if (increment >= 0 ? current > last : current < last)
+                break;
             Flow flow = execBlock(s.body, frame);
-            if (flow == Flow::ExitFor) break;
-            if (flow != Flow::Normal) return flow;
+            if (flow == Flow::ExitFor)
+                break;
+            if (flow != Flow::Normal)
+                return flow;
             tick();
             slot = variableSlot(var, frame);
             std::int64_t now;
-            if (slot && isWholeNumber(*slot)) now = slot->type() == Type::Integer ? slot->rawInteger()
-                                                  : slot->type() == Type::Long ? slot->rawLong() : slot->rawByte();
-            else { assignTo(var, add(eval(var, frame), step, locale_), false, frame); continue; }
+            if (slot && isWholeNumber(*slot))
+                now = slot->type() == Type::Integer ? slot->rawInteger()
+                    : slot->type() == Type::Long    ? slot->rawLong()
+                                                    : slot->rawByte();
+            else {
+                assignTo(var, add(eval(var, frame), step, locale_), false, frame);
+                continue;
+            }
             std::int64_t next = now + increment;
             Value nextValue = (!wide && next >= -32768 && next <= 32767) ? Value::integer(std::int16_t(next))
-                              : (next >= INT32_MIN && next <= INT32_MAX) ? Value::longValue(std::int32_t(next))
+                : (next >= INT32_MIN && next <= INT32_MAX)               ? Value::longValue(std::int32_t(next))
                                                                          : Value::number(double(next));
-            if (slot) *slot = std::move(nextValue);
-            else assignTo(var, std::move(nextValue), false, frame);
+            if (slot)
+                *slot = std::move(nextValue);
+            else
+                assignTo(var, std::move(nextValue), false, frame);
         }
         return Flow::Normal;
     }
@@ -272,57 +352,71 @@ Flow Interpreter::execFor(const ForStmt& s, Frame& frame) {
     for (;;) {
         Value current = eval(var, frame);
         Ordering o = compare(current, to, locale_);
-        if (direction >= 0 ? o == Ordering::Greater : o == Ordering::Less) break;
+        if (direction >= 0 ? o == Ordering::Greater : o == Ordering::Less)
+            break;
         Flow flow = execBlock(s.body, frame);
-        if (flow == Flow::ExitFor) break;
-        if (flow != Flow::Normal) return flow;
+        if (flow == Flow::ExitFor)
+            break;
+        if (flow != Flow::Normal)
+            return flow;
         tick();
         assignTo(var, add(eval(var, frame), step, locale_), false, frame);
     }
     return Flow::Normal;
 }
 
-Flow Interpreter::execForEach(const ForEachStmt& s, Frame& frame) {
+Flow Interpreter::execForEach(const ForEachStmt &s, Frame &frame)
+{
     Value collection = eval(*s.collection, frame);
     std::vector<Value> items;
     if (collection.isArray()) {
-        items = collection.rawArray().items;  // a snapshot: the body may change the array
+        items = collection.rawArray().items; // a snapshot: the body may change the array
     } else if (collection.isObject()) {
-        if (!collection.rawObject()) raise(err::ObjectRequired);
+        if (!collection.rawObject())
+            raise(err::ObjectRequired);
         items = collection.rawObject()->enumerate();
     } else {
         raise(err::NotACollection);
     }
-    for (Value& item : items) {
+    for (Value &item : items) {
         const bool isObject = item.isObject();
         assignTo(*s.variable, std::move(item), isObject, frame);
         Flow flow = execBlock(s.body, frame);
-        if (flow == Flow::ExitFor) break;
-        if (flow != Flow::Normal) return flow;
+        if (flow == Flow::ExitFor)
+            break;
+        if (flow != Flow::Normal)
+            return flow;
         tick();
     }
     return Flow::Normal;
 }
 
-Flow Interpreter::execDo(const DoStmt& s, Frame& frame) {
+Flow Interpreter::execDo(const DoStmt &s, Frame &frame)
+{
     for (;;) {
-        if (s.condition && s.testFirst && truth(*s.condition, frame) == s.until) break;
+        if (s.condition && s.testFirst && truth(*s.condition, frame) == s.until)
+            break;
         Flow flow = execBlock(s.body, frame);
-        if (flow == Flow::ExitDo) break;
-        if (flow != Flow::Normal) return flow;
+        if (flow == Flow::ExitDo)
+            break;
+        if (flow != Flow::Normal)
+            return flow;
         tick();
-        if (s.condition && !s.testFirst && truth(*s.condition, frame) == s.until) break;
+        if (s.condition && !s.testFirst && truth(*s.condition, frame) == s.until)
+            break;
     }
     return Flow::Normal;
 }
 
-Flow Interpreter::execWhile(const WhileStmt& s, Frame& frame) {
+Flow Interpreter::execWhile(const WhileStmt &s, Frame &frame)
+{
     while (truth(*s.condition, frame)) {
         Flow flow = execBlock(s.body, frame);
-        if (flow != Flow::Normal) return flow;
+        if (flow != Flow::Normal)
+            return flow;
         tick();
     }
     return Flow::Normal;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

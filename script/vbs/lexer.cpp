@@ -10,56 +10,122 @@
 namespace tabulo::vbs {
 namespace {
 
-struct KeywordName {
+struct KeywordName
+{
     std::u16string_view text;
     Keyword keyword;
 };
 
 constexpr KeywordName kKeywords[] = {
-    {u"and", Keyword::And}, {u"byref", Keyword::ByRef}, {u"byval", Keyword::ByVal},
-    {u"call", Keyword::Call}, {u"case", Keyword::Case}, {u"class", Keyword::Class},
-    {u"const", Keyword::Const}, {u"default", Keyword::Default}, {u"dim", Keyword::Dim},
-    {u"do", Keyword::Do}, {u"each", Keyword::Each}, {u"else", Keyword::Else},
-    {u"elseif", Keyword::ElseIf}, {u"empty", Keyword::Empty}, {u"end", Keyword::End},
-    {u"eqv", Keyword::Eqv}, {u"erase", Keyword::Erase}, {u"error", Keyword::Error},
-    {u"exit", Keyword::Exit}, {u"explicit", Keyword::Explicit}, {u"false", Keyword::False},
-    {u"for", Keyword::For}, {u"function", Keyword::Function}, {u"get", Keyword::Get},
-    {u"goto", Keyword::GoTo}, {u"if", Keyword::If}, {u"imp", Keyword::Imp}, {u"in", Keyword::In},
-    {u"is", Keyword::Is}, {u"let", Keyword::Let}, {u"loop", Keyword::Loop}, {u"me", Keyword::Me},
-    {u"mod", Keyword::Mod}, {u"new", Keyword::New}, {u"next", Keyword::Next}, {u"not", Keyword::Not},
-    {u"nothing", Keyword::Nothing}, {u"null", Keyword::Null}, {u"on", Keyword::On},
-    {u"option", Keyword::Option}, {u"or", Keyword::Or}, {u"preserve", Keyword::Preserve},
-    {u"private", Keyword::Private}, {u"property", Keyword::Property}, {u"public", Keyword::Public},
-    {u"randomize", Keyword::Randomize}, {u"redim", Keyword::ReDim}, {u"resume", Keyword::Resume},
-    {u"select", Keyword::Select}, {u"set", Keyword::Set}, {u"step", Keyword::Step},
-    {u"sub", Keyword::Sub}, {u"then", Keyword::Then}, {u"to", Keyword::To}, {u"true", Keyword::True},
-    {u"until", Keyword::Until}, {u"wend", Keyword::Wend}, {u"while", Keyword::While},
-    {u"with", Keyword::With}, {u"xor", Keyword::Xor},
+    {u"and", Keyword::And},
+    {u"byref", Keyword::ByRef},
+    {u"byval", Keyword::ByVal},
+    {u"call", Keyword::Call},
+    {u"case", Keyword::Case},
+    {u"class", Keyword::Class},
+    {u"const", Keyword::Const},
+    {u"default", Keyword::Default},
+    {u"dim", Keyword::Dim},
+    {u"do", Keyword::Do},
+    {u"each", Keyword::Each},
+    {u"else", Keyword::Else},
+    {u"elseif", Keyword::ElseIf},
+    {u"empty", Keyword::Empty},
+    {u"end", Keyword::End},
+    {u"eqv", Keyword::Eqv},
+    {u"erase", Keyword::Erase},
+    {u"error", Keyword::Error},
+    {u"exit", Keyword::Exit},
+    {u"explicit", Keyword::Explicit},
+    {u"false", Keyword::False},
+    {u"for", Keyword::For},
+    {u"function", Keyword::Function},
+    {u"get", Keyword::Get},
+    {u"goto", Keyword::GoTo},
+    {u"if", Keyword::If},
+    {u"imp", Keyword::Imp},
+    {u"in", Keyword::In},
+    {u"is", Keyword::Is},
+    {u"let", Keyword::Let},
+    {u"loop", Keyword::Loop},
+    {u"me", Keyword::Me},
+    {u"mod", Keyword::Mod},
+    {u"new", Keyword::New},
+    {u"next", Keyword::Next},
+    {u"not", Keyword::Not},
+    {u"nothing", Keyword::Nothing},
+    {u"null", Keyword::Null},
+    {u"on", Keyword::On},
+    {u"option", Keyword::Option},
+    {u"or", Keyword::Or},
+    {u"preserve", Keyword::Preserve},
+    {u"private", Keyword::Private},
+    {u"property", Keyword::Property},
+    {u"public", Keyword::Public},
+    {u"randomize", Keyword::Randomize},
+    {u"redim", Keyword::ReDim},
+    {u"resume", Keyword::Resume},
+    {u"select", Keyword::Select},
+    {u"set", Keyword::Set},
+    {u"step", Keyword::Step},
+    {u"sub", Keyword::Sub},
+    {u"then", Keyword::Then},
+    {u"to", Keyword::To},
+    {u"true", Keyword::True},
+    {u"until", Keyword::Until},
+    {u"wend", Keyword::Wend},
+    {u"while", Keyword::While},
+    {u"with", Keyword::With},
+    {u"xor", Keyword::Xor},
 };
 
 constexpr std::size_t kMaxIdentifierLength = 255;
 
-bool isIdentStart(char16_t c) {
+bool isIdentStart(char16_t c)
+{
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xFFFE);
 }
-bool isIdentPart(char16_t c) { return isIdentStart(c) || (c >= u'0' && c <= u'9') || c == u'_'; }
-bool isSpace(char16_t c) { return c == u' ' || c == u'\t' || c == 0xA0 || c == 0xFEFF; }
+bool isIdentPart(char16_t c)
+{
+    return isIdentStart(c) || (c >= u'0' && c <= u'9') || c == u'_';
+}
+bool isSpace(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == 0xA0 || c == 0xFEFF;
+}
 
-class Lexer {
+class Lexer
+{
 public:
-    explicit Lexer(std::u16string_view src) : src_(src) {}
+    explicit Lexer(std::u16string_view src)
+        : src_(src)
+    {
+    }
 
-    std::vector<Token> run() {
+    std::vector<Token> run()
+    {
         bool space = true;
         while (pos_ < src_.size()) {
             char16_t c = src_[pos_];
-            if (isSpace(c)) { advance(); space = true; continue; }
-            if (c == u'_' && continuationFollows()) { space = true; continue; }
-            if (c == u'\'') { skipComment(); continue; }
+            if (isSpace(c)) {
+                advance();
+                space = true;
+                continue;
+            }
+            if (c == u'_' && continuationFollows()) {
+                space = true;
+                continue;
+            }
+            if (c == u'\'') {
+                skipComment();
+                continue;
+            }
             if (c == u'\r' || c == u'\n' || c == u':') {
                 Token t = start(TokenKind::EndOfStatement, space);
-                if (c == u':') t.text = u":";
-                if (c == u'\r' && pos_ + 1 < src_.size() && src_[pos_ + 1] == u'\n') advance();
+                if (c == u':')
+                    t.text = u":";
+                if (c == u'\r' && pos_ + 1 < src_.size() && src_[pos_ + 1] == u'\n')
+                    advance();
                 advance();
                 pushEnd(t);
                 space = true;
@@ -69,12 +135,17 @@ public:
             space = false;
             if (isIdentStart(c)) {
                 identifier(t);
-                if (t.keyword == Keyword::None && sameName(t.text, u"rem")) { skipComment(); continue; }
+                if (t.keyword == Keyword::None && sameName(t.text, u"rem")) {
+                    skipComment();
+                    continue;
+                }
             } else if (c == u'[') {
                 bracketIdentifier(t);
             } else if ((c >= u'0' && c <= u'9') || (c == u'.' && next(1) >= u'0' && next(1) <= u'9')) {
                 number(t);
-            } else if (c == u'&' && (next(1) == u'h' || next(1) == u'H' || next(1) == u'o' || next(1) == u'O' || (next(1) >= u'0' && next(1) <= u'7'))) {
+            } else if (c == u'&'
+                && (next(1) == u'h' || next(1) == u'H' || next(1) == u'o' || next(1) == u'O'
+                    || (next(1) >= u'0' && next(1) <= u'7'))) {
                 radixNumber(t);
             } else if (c == u'"') {
                 string(t);
@@ -95,12 +166,17 @@ public:
 private:
     char16_t next(std::size_t k) const { return pos_ + k < src_.size() ? src_[pos_ + k] : u'\0'; }
 
-    void advance() {
-        if (src_[pos_] == u'\n' || (src_[pos_] == u'\r' && next(1) != u'\n')) { ++line_; lineStart_ = pos_ + 1; }
+    void advance()
+    {
+        if (src_[pos_] == u'\n' || (src_[pos_] == u'\r' && next(1) != u'\n')) {
+            ++line_;
+            lineStart_ = pos_ + 1;
+        }
         ++pos_;
     }
 
-    Token start(TokenKind kind, bool space) const {
+    Token start(TokenKind kind, bool space) const
+    {
         Token t;
         t.kind = kind;
         t.line = line_;
@@ -109,8 +185,9 @@ private:
         return t;
     }
 
-    [[noreturn]] void fail(int number, const Token& at) const { fail(number, at.line, at.column); }
-    [[noreturn]] void fail(int number, int line, int column) const {
+    [[noreturn]] void fail(int number, const Token &at) const { fail(number, at.line, at.column); }
+    [[noreturn]] void fail(int number, int line, int column) const
+    {
         ScriptError e;
         e.number = number;
         e.description = std::u16string(errorDescription(number));
@@ -121,100 +198,136 @@ private:
 
     // Collapses runs of statement ends: the parser never sees an empty statement. A run
     // that holds a line end counts as a line end (text empty), which single-line If needs.
-    void pushEnd(const Token& t) {
-        if (tokens_.empty()) return;
+    void pushEnd(const Token &t)
+    {
+        if (tokens_.empty())
+            return;
         if (tokens_.back().kind == TokenKind::EndOfStatement) {
-            if (t.text.empty()) tokens_.back().text.clear();
+            if (t.text.empty())
+                tokens_.back().text.clear();
             return;
         }
         tokens_.push_back(t);
     }
 
     // "_" followed by blanks and a line end joins the two lines.
-    bool continuationFollows() {
+    bool continuationFollows()
+    {
         std::size_t k = pos_ + 1;
-        while (k < src_.size() && isSpace(src_[k])) ++k;
-        if (k < src_.size() && src_[k] != u'\r' && src_[k] != u'\n') return false;
-        while (pos_ < k) advance();
+        while (k < src_.size() && isSpace(src_[k]))
+            ++k;
+        if (k < src_.size() && src_[k] != u'\r' && src_[k] != u'\n')
+            return false;
+        while (pos_ < k)
+            advance();
         if (pos_ < src_.size()) {
-            if (src_[pos_] == u'\r' && next(1) == u'\n') advance();
+            if (src_[pos_] == u'\r' && next(1) == u'\n')
+                advance();
             advance();
         }
         return true;
     }
 
-    void skipComment() {
-        while (pos_ < src_.size() && src_[pos_] != u'\r' && src_[pos_] != u'\n') ++pos_;
+    void skipComment()
+    {
+        while (pos_ < src_.size() && src_[pos_] != u'\r' && src_[pos_] != u'\n')
+            ++pos_;
     }
 
-    void identifier(Token& t) {
+    void identifier(Token &t)
+    {
         std::size_t b = pos_;
-        while (pos_ < src_.size() && isIdentPart(src_[pos_])) ++pos_;
+        while (pos_ < src_.size() && isIdentPart(src_[pos_]))
+            ++pos_;
         t.text = std::u16string(src_.substr(b, pos_ - b));
-        if (t.text.size() > kMaxIdentifierLength) fail(err::IdentifierTooLong, t);
+        if (t.text.size() > kMaxIdentifierLength)
+            fail(err::IdentifierTooLong, t);
         t.kind = TokenKind::Identifier;
         t.keyword = keywordOf(t.text);
     }
 
-    void bracketIdentifier(Token& t) {
+    void bracketIdentifier(Token &t)
+    {
         std::size_t b = ++pos_;
-        while (pos_ < src_.size() && src_[pos_] != u']' && src_[pos_] != u'\r' && src_[pos_] != u'\n') ++pos_;
-        if (pos_ >= src_.size() || src_[pos_] != u']') fail(err::ExpectedIdentifier, t);
+        while (pos_ < src_.size() && src_[pos_] != u']' && src_[pos_] != u'\r' && src_[pos_] != u'\n')
+            ++pos_;
+        if (pos_ >= src_.size() || src_[pos_] != u']')
+            fail(err::ExpectedIdentifier, t);
         t.text = std::u16string(src_.substr(b, pos_ - b));
         ++pos_;
-        if (t.text.size() > kMaxIdentifierLength) fail(err::IdentifierTooLong, t);
+        if (t.text.size() > kMaxIdentifierLength)
+            fail(err::IdentifierTooLong, t);
         t.kind = TokenKind::Identifier;
         t.bracketed = true;
     }
 
-    void number(Token& t) {
+    void number(Token &t)
+    {
         std::string text;
         bool isFloat = false;
-        while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9') text.push_back(char(src_[pos_++]));
+        while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9')
+            text.push_back(char(src_[pos_++]));
         if (pos_ < src_.size() && src_[pos_] == u'.') {
             isFloat = true;
             text.push_back('.');
             ++pos_;
-            while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9') text.push_back(char(src_[pos_++]));
+            while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9')
+                text.push_back(char(src_[pos_++]));
         }
         if (pos_ < src_.size() && (src_[pos_] == u'e' || src_[pos_] == u'E')) {
             std::size_t k = pos_ + 1;
-            if (k < src_.size() && (src_[k] == u'+' || src_[k] == u'-')) ++k;
+            if (k < src_.size() && (src_[k] == u'+' || src_[k] == u'-'))
+                ++k;
             if (k < src_.size() && src_[k] >= u'0' && src_[k] <= u'9') {
                 isFloat = true;
                 text.push_back('e');
-                for (std::size_t j = pos_ + 1; j < k; ++j) text.push_back(char(src_[j]));
+                for (std::size_t j = pos_ + 1; j < k; ++j)
+                    text.push_back(char(src_[j]));
                 pos_ = k;
-                while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9') text.push_back(char(src_[pos_++]));
+                while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9')
+                    text.push_back(char(src_[pos_++]));
             }
         }
-        if (pos_ < src_.size() && isIdentStart(src_[pos_])) fail(err::ExpectedEndOfStatement, line_, int(pos_ - lineStart_) + 1);
+        if (pos_ < src_.size() && isIdentStart(src_[pos_]))
+            fail(err::ExpectedEndOfStatement, line_, int(pos_ - lineStart_) + 1);
         // Literals always use "."; from_chars reads them whatever locale the
         // host set for the C library.
         double value = 0;
         const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         (void)end;
-        if (ec == std::errc::result_out_of_range && text.find("e-") != std::string::npos) value = 0;
-        else if (ec != std::errc() || !std::isfinite(value)) fail(err::InvalidNumber, t);
+        if (ec == std::errc::result_out_of_range && text.find("e-") != std::string::npos)
+            value = 0;
+        else if (ec != std::errc() || !std::isfinite(value))
+            fail(err::InvalidNumber, t);
         t.number = value;
         // Whole numbers are Integer or Long literals when they fit, Double otherwise.
         t.kind = !isFloat && value <= 2147483647.0 ? TokenKind::Integer : TokenKind::Number;
     }
 
-    void radixNumber(Token& t) {
-        ++pos_;  // &
+    void radixNumber(Token &t)
+    {
+        ++pos_; // &
         int radix = 8;
-        if (src_[pos_] == u'h' || src_[pos_] == u'H') { radix = 16; ++pos_; }
-        else if (src_[pos_] == u'o' || src_[pos_] == u'O') { ++pos_; }
+        if (src_[pos_] == u'h' || src_[pos_] == u'H') {
+            radix = 16;
+            ++pos_;
+        } else if (src_[pos_] == u'o' || src_[pos_] == u'O') {
+            ++pos_;
+        }
         std::size_t b = pos_;
-        while (pos_ < src_.size() && ((src_[pos_] >= u'0' && src_[pos_] <= u'9') || (radix == 16 && ((src_[pos_] >= u'a' && src_[pos_] <= u'f') || (src_[pos_] >= u'A' && src_[pos_] <= u'F')))))
+        while (pos_ < src_.size()
+            && ((src_[pos_] >= u'0' && src_[pos_] <= u'9')
+                || (radix == 16
+                    && ((src_[pos_] >= u'a' && src_[pos_] <= u'f') || (src_[pos_] >= u'A' && src_[pos_] <= u'F')))))
             ++pos_;
         std::u16string digits(src_.substr(b, pos_ - b));
         bool forceLong = pos_ < src_.size() && src_[pos_] == u'&';
-        if (forceLong) ++pos_;
+        if (forceLong)
+            ++pos_;
         double value;
         std::u16string literal = (radix == 16 ? u"&H" : u"&O") + digits;
-        if (digits.empty() || !parseNumber(literal, Locale::english(), value)) fail(err::InvalidNumber, t);
+        if (digits.empty() || !parseNumber(literal, Locale::english(), value))
+            fail(err::InvalidNumber, t);
         if (forceLong && value < 0 && value >= -32768) {
             // &HFFFF& is 65535: the suffix keeps the 16-bit reading from going negative.
             value += 65536;
@@ -224,13 +337,19 @@ private:
         t.text = u"radix";
     }
 
-    void string(Token& t) {
+    void string(Token &t)
+    {
         ++pos_;
         std::u16string text;
         for (;;) {
-            if (pos_ >= src_.size() || src_[pos_] == u'\r' || src_[pos_] == u'\n') fail(err::UnterminatedString, t);
+            if (pos_ >= src_.size() || src_[pos_] == u'\r' || src_[pos_] == u'\n')
+                fail(err::UnterminatedString, t);
             if (src_[pos_] == u'"') {
-                if (next(1) == u'"') { text += u'"'; pos_ += 2; continue; }
+                if (next(1) == u'"') {
+                    text += u'"';
+                    pos_ += 2;
+                    continue;
+                }
                 ++pos_;
                 break;
             }
@@ -240,43 +359,81 @@ private:
         t.text = std::move(text);
     }
 
-    void dateLiteral(Token& t) {
+    void dateLiteral(Token &t)
+    {
         std::size_t b = ++pos_;
-        while (pos_ < src_.size() && src_[pos_] != u'#' && src_[pos_] != u'\r' && src_[pos_] != u'\n') ++pos_;
-        if (pos_ >= src_.size() || src_[pos_] != u'#') fail(err::SyntaxError, t);
+        while (pos_ < src_.size() && src_[pos_] != u'#' && src_[pos_] != u'\r' && src_[pos_] != u'\n')
+            ++pos_;
+        if (pos_ >= src_.size() || src_[pos_] != u'#')
+            fail(err::SyntaxError, t);
         double serial;
         // Date literals are always read month first, whatever the user's locale.
-        if (!parseDate(src_.substr(b, pos_ - b), Locale::english(), serial)) fail(err::SyntaxError, t);
+        if (!parseDate(src_.substr(b, pos_ - b), Locale::english(), serial))
+            fail(err::SyntaxError, t);
         ++pos_;
         t.kind = TokenKind::Date;
         t.number = serial;
     }
 
-    void punctuation(Token& t) {
+    void punctuation(Token &t)
+    {
         char16_t c = src_[pos_++];
         switch (c) {
-        case u'(': t.kind = TokenKind::LParen; break;
-        case u')': t.kind = TokenKind::RParen; break;
-        case u',': t.kind = TokenKind::Comma; break;
-        case u'.': t.kind = TokenKind::Dot; break;
-        case u'+': t.kind = TokenKind::Plus; break;
-        case u'-': t.kind = TokenKind::Minus; break;
-        case u'*': t.kind = TokenKind::Star; break;
-        case u'/': t.kind = TokenKind::Slash; break;
-        case u'\\': t.kind = TokenKind::Backslash; break;
-        case u'^': t.kind = TokenKind::Caret; break;
-        case u'&': t.kind = TokenKind::Ampersand; break;
-        case u'=': t.kind = TokenKind::Equal; break;
+        case u'(':
+            t.kind = TokenKind::LParen;
+            break;
+        case u')':
+            t.kind = TokenKind::RParen;
+            break;
+        case u',':
+            t.kind = TokenKind::Comma;
+            break;
+        case u'.':
+            t.kind = TokenKind::Dot;
+            break;
+        case u'+':
+            t.kind = TokenKind::Plus;
+            break;
+        case u'-':
+            t.kind = TokenKind::Minus;
+            break;
+        case u'*':
+            t.kind = TokenKind::Star;
+            break;
+        case u'/':
+            t.kind = TokenKind::Slash;
+            break;
+        case u'\\':
+            t.kind = TokenKind::Backslash;
+            break;
+        case u'^':
+            t.kind = TokenKind::Caret;
+            break;
+        case u'&':
+            t.kind = TokenKind::Ampersand;
+            break;
+        case u'=':
+            t.kind = TokenKind::Equal;
+            break;
         case u'<':
-            if (pos_ < src_.size() && src_[pos_] == u'>') { ++pos_; t.kind = TokenKind::NotEqual; }
-            else if (pos_ < src_.size() && src_[pos_] == u'=') { ++pos_; t.kind = TokenKind::LessEqual; }
-            else t.kind = TokenKind::Less;
+            if (pos_ < src_.size() && src_[pos_] == u'>') {
+                ++pos_;
+                t.kind = TokenKind::NotEqual;
+            } else if (pos_ < src_.size() && src_[pos_] == u'=') {
+                ++pos_;
+                t.kind = TokenKind::LessEqual;
+            } else
+                t.kind = TokenKind::Less;
             break;
         case u'>':
-            if (pos_ < src_.size() && src_[pos_] == u'=') { ++pos_; t.kind = TokenKind::GreaterEqual; }
-            else t.kind = TokenKind::Greater;
+            if (pos_ < src_.size() && src_[pos_] == u'=') {
+                ++pos_;
+                t.kind = TokenKind::GreaterEqual;
+            } else
+                t.kind = TokenKind::Greater;
             break;
-        default: fail(err::InvalidCharacter, t);
+        default:
+            fail(err::InvalidCharacter, t);
         }
     }
 
@@ -287,22 +444,30 @@ private:
     std::vector<Token> tokens_;
 };
 
-}  // namespace
+} // namespace
 
-Keyword keywordOf(std::u16string_view word) {
-    if (word.size() < 2 || word.size() > 9) return Keyword::None;
+Keyword keywordOf(std::u16string_view word)
+{
+    if (word.size() < 2 || word.size() > 9)
+        return Keyword::None;
     std::u16string folded = foldName(word);
-    for (const auto& k : kKeywords)
-        if (k.text == folded) return k.keyword;
+    for (const auto &k : kKeywords)
+        if (k.text == folded)
+            return k.keyword;
     return Keyword::None;
 }
 
-std::u16string_view keywordText(Keyword k) {
-    for (const auto& entry : kKeywords)
-        if (entry.keyword == k) return entry.text;
+std::u16string_view keywordText(Keyword k)
+{
+    for (const auto &entry : kKeywords)
+        if (entry.keyword == k)
+            return entry.text;
     return u"";
 }
 
-std::vector<Token> tokenize(std::u16string_view source) { return Lexer(source).run(); }
+std::vector<Token> tokenize(std::u16string_view source)
+{
+    return Lexer(source).run();
+}
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

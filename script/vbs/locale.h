@@ -10,7 +10,8 @@ namespace tabulo::vbs {
 
 enum class DateOrder { MonthDayYear, DayMonthYear, YearMonthDay };
 
-struct Locale {
+struct Locale
+{
     char16_t decimalSeparator = u'.';
     char16_t groupSeparator = u',';
     int groupSize = 3;
@@ -32,16 +33,14 @@ struct Locale {
     std::u16string amDesignator = u"AM";
     std::u16string pmDesignator = u"PM";
 
-    std::array<std::u16string, 12> monthNames{u"January", u"February", u"March",     u"April",
-                                              u"May",     u"June",     u"July",      u"August",
-                                              u"September", u"October", u"November", u"December"};
-    std::array<std::u16string, 12> monthAbbreviations{u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun",
-                                                      u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
+    std::array<std::u16string, 12> monthNames {u"January", u"February", u"March", u"April", u"May", u"June", u"July",
+        u"August", u"September", u"October", u"November", u"December"};
+    std::array<std::u16string, 12> monthAbbreviations {
+        u"Jan", u"Feb", u"Mar", u"Apr", u"May", u"Jun", u"Jul", u"Aug", u"Sep", u"Oct", u"Nov", u"Dec"};
     // Sunday first, as Weekday() numbers them.
-    std::array<std::u16string, 7> dayNames{u"Sunday",   u"Monday", u"Tuesday", u"Wednesday",
-                                           u"Thursday", u"Friday", u"Saturday"};
-    std::array<std::u16string, 7> dayAbbreviations{u"Sun", u"Mon", u"Tue", u"Wed",
-                                                   u"Thu", u"Fri", u"Sat"};
+    std::array<std::u16string, 7> dayNames {
+        u"Sunday", u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday"};
+    std::array<std::u16string, 7> dayAbbreviations {u"Sun", u"Mon", u"Tue", u"Wed", u"Thu", u"Fri", u"Sat"};
 
     // The words CStr gives for True and False (a localised system says "Vero", "Falso").
     std::u16string trueName = u"True";
@@ -51,9 +50,9 @@ struct Locale {
     void setBooleanNamesFor(std::string_view language);
 
     // United States English: what tests assume unless they say otherwise.
-    static Locale english() { return Locale{}; }
+    static Locale english() { return Locale {}; }
     // A typical comma locale (Italian): "1,5" is one and a half, dates are day first.
     static Locale italian();
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

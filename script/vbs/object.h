@@ -10,7 +10,8 @@
 
 namespace tabulo::vbs {
 
-class Object {
+class Object
+{
 public:
     virtual ~Object() = default;
 
@@ -27,7 +28,7 @@ public:
     // Writes a property: `obj.Name(args) = value` (isSet false, a Let) or
     // `Set obj.Name(args) = value` (isSet true). An empty name is the default member,
     // so `TotX = 5` on a host text box arrives as assign(u"", {}, 5, false).
-    virtual void assign(std::u16string_view name, Args args, const Value& value, bool isSet);
+    virtual void assign(std::u16string_view name, Args args, const Value &value, bool isSet);
 
     // The elements For Each walks, in order. Objects that are not collections raise 451.
     virtual std::vector<Value> enumerate();
@@ -36,4 +37,4 @@ public:
 // Objects the host program hands to the engine implement the same interface.
 using HostObject = Object;
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

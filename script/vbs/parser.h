@@ -13,4 +13,4 @@ std::unique_ptr<Program> parseProgram(std::u16string_view source);
 // A single expression, for Eval: anything after it is a syntax error.
 ExprPtr parseExpression(std::u16string_view source);
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -4,12 +4,16 @@
 
 namespace tabulo::vbs {
 
-std::size_t Parser::matchingParen(std::size_t open) const {
+std::size_t Parser::matchingParen(std::size_t open) const
+{
     int depth = 0;
     for (std::size_t i = open; i < tokens_.size(); ++i) {
-        if (tokens_[i].kind == TokenKind::LParen) ++depth;
-        else if (tokens_[i].kind == TokenKind::RParen && --depth == 0) return i;
-        else if (tokens_[i].kind == TokenKind::EndOfStatement || tokens_[i].kind == TokenKind::EndOfInput) return i;
+        if (tokens_[i].kind == TokenKind::LParen)
+            ++depth;
+        else if (tokens_[i].kind == TokenKind::RParen && --depth == 0)
+            return i;
+        else if (tokens_[i].kind == TokenKind::EndOfStatement || tokens_[i].kind == TokenKind::EndOfInput)
+            return i;
     }
     return tokens_.size() - 1;
 }
@@ -17,25 +21,29 @@ std::size_t Parser::matchingParen(std::size_t open) const {
 // The callee of a statement: name { "." name } with each "(...)" that belongs to the
 // chain. A "(" whose group is followed by an operator or a comma starts the first
 // argument instead: `Echo (a + b) * 2, c`.
-ExprPtr Parser::callTarget() {
+ExprPtr Parser::callTarget()
+{
     ExprPtr target;
     auto groupBelongsToChain = [&] {
         std::size_t close = matchingParen(pos_);
-        if (tokens_[close].kind != TokenKind::RParen) return true;  // let the parser report it
-        const Token& after = close + 1 < tokens_.size() ? tokens_[close + 1] : tokens_.back();
-        return after.kind == TokenKind::EndOfStatement || after.kind == TokenKind::EndOfInput ||
-               after.kind == TokenKind::Equal || after.kind == TokenKind::LParen ||
-               (after.kind == TokenKind::Dot && !after.spaceBefore) ||
-               (singleLineIf_ > 0 && after.kind == TokenKind::Identifier && after.keyword == Keyword::Else);
+        if (tokens_[close].kind != TokenKind::RParen)
+            return true; // let the parser report it
+        const Token &after = close + 1 < tokens_.size() ? tokens_[close + 1] : tokens_.back();
+        return after.kind == TokenKind::EndOfStatement || after.kind == TokenKind::EndOfInput
+            || after.kind == TokenKind::Equal || after.kind == TokenKind::LParen
+            || (after.kind == TokenKind::Dot && !after.spaceBefore)
+            || (singleLineIf_ > 0 && after.kind == TokenKind::Identifier && after.keyword == Keyword::Else);
     };
     Position at = here();
     if (accept(TokenKind::Dot)) {
-        if (withDepth_ == 0) fail(err::InvalidReference);
+        if (withDepth_ == 0)
+            fail(err::InvalidReference);
         auto m = std::make_unique<MemberExpr>();
         m->at = at;
         m->name = expectMemberName();
         m->withDepth = withDepth_ - 1;
-        if (this->at(TokenKind::LParen) && groupBelongsToChain()) argumentList(m->args);
+        if (this->at(TokenKind::LParen) && groupBelongsToChain())
+            argumentList(m->args);
         target = std::move(m);
     } else if (atKeyword(Keyword::Me)) {
         // Me.Value = 1, Me.Walk n: a member of the instance, as class code often writes.
@@ -43,14 +51,17 @@ ExprPtr Parser::callTarget() {
         auto me = std::make_unique<MeExpr>();
         me->at = at;
         target = std::move(me);
-        if (!this->at(TokenKind::Dot) || peek().spaceBefore) fail(err::ExpectedStatement);
+        if (!this->at(TokenKind::Dot) || peek().spaceBefore)
+            fail(err::ExpectedStatement);
     } else {
-        if (!atName()) fail(err::ExpectedStatement);
+        if (!atName())
+            fail(err::ExpectedStatement);
         auto n = std::make_unique<NameExpr>();
         n->at = at;
         n->name = advance().text;
         n->folded = foldName(n->name);
-        if (this->at(TokenKind::LParen) && groupBelongsToChain()) argumentList(n->args);
+        if (this->at(TokenKind::LParen) && groupBelongsToChain())
+            argumentList(n->args);
         target = std::move(n);
     }
     for (;;) {
@@ -61,12 +72,13 @@ ExprPtr Parser::callTarget() {
             m->at = mat;
             m->name = expectMemberName();
             m->object = std::move(target);
-            if (this->at(TokenKind::LParen) && groupBelongsToChain()) argumentList(m->args);
+            if (this->at(TokenKind::LParen) && groupBelongsToChain())
+                argumentList(m->args);
             target = std::move(m);
-        } else if (this->at(TokenKind::LParen) && groupBelongsToChain() &&
-                   ((target->kind == ExprKind::Name && static_cast<NameExpr&>(*target).args.parens) ||
-                    (target->kind == ExprKind::Member && static_cast<MemberExpr&>(*target).args.parens) ||
-                    target->kind == ExprKind::Index)) {
+        } else if (this->at(TokenKind::LParen) && groupBelongsToChain()
+            && ((target->kind == ExprKind::Name && static_cast<NameExpr &>(*target).args.parens)
+                || (target->kind == ExprKind::Member && static_cast<MemberExpr &>(*target).args.parens)
+                || target->kind == ExprKind::Index)) {
             auto ix = std::make_unique<IndexExpr>();
             ix->at = here();
             argumentList(ix->args);
@@ -80,7 +92,8 @@ ExprPtr Parser::callTarget() {
 }
 
 // assignment := ["Set"] target "=" expr ;  call := ["Call"] target [args]
-StmtPtr Parser::assignmentOrCall(bool isSet, bool isCall) {
+StmtPtr Parser::assignmentOrCall(bool isSet, bool isCall)
+{
     ExprPtr target = isCall ? postfix() : callTarget();
     if (!isCall && accept(TokenKind::Equal)) {
         if (target->kind == ExprKind::Member) {
@@ -93,34 +106,39 @@ StmtPtr Parser::assignmentOrCall(bool isSet, bool isCall) {
         s->target = std::move(target);
         s->value = expression();
         // s = s & a & b: remember the pieces so the string can grow in place.
-        auto* name = s->target->kind == ExprKind::Name ? static_cast<NameExpr*>(s->target.get()) : nullptr;
+        auto *name = s->target->kind == ExprKind::Name ? static_cast<NameExpr *>(s->target.get()) : nullptr;
         if (!isSet && name && !name->args.parens) {
-            std::vector<const Expr*> pieces;
-            const Expr* e = s->value.get();
-            while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr*>(e)->op == BinaryOp::Concat) {
-                auto* b = static_cast<const BinaryExpr*>(e);
+            std::vector<const Expr *> pieces;
+            const Expr *e = s->value.get();
+            while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr *>(e)->op == BinaryOp::Concat) {
+                auto *b = static_cast<const BinaryExpr *>(e);
                 pieces.push_back(b->right.get());
                 e = b->left.get();
             }
-            auto simple = [](const Expr* p) {
-                return p->kind == ExprKind::Literal ||
-                       (p->kind == ExprKind::Name && !static_cast<const NameExpr*>(p)->args.parens);
+            auto simple = [](const Expr *p) {
+                return p->kind == ExprKind::Literal
+                    || (p->kind == ExprKind::Name && !static_cast<const NameExpr *>(p)->args.parens);
             };
             bool allSimple = !pieces.empty();
-            for (const Expr* p : pieces) allSimple = allSimple && simple(p);
-            if (allSimple && e->kind == ExprKind::Name && static_cast<const NameExpr*>(e)->folded == name->folded &&
-                !static_cast<const NameExpr*>(e)->args.parens) {
+            for (const Expr *p : pieces)
+                allSimple = allSimple && simple(p);
+            if (allSimple && e->kind == ExprKind::Name && static_cast<const NameExpr *>(e)->folded == name->folded
+                && !static_cast<const NameExpr *>(e)->args.parens) {
                 s->appendPieces.assign(pieces.rbegin(), pieces.rend());
             }
         }
         return s;
     }
-    if (isSet) fail(err::ExpectedEquals);
+    if (isSet)
+        fail(err::ExpectedEquals);
     auto s = std::make_unique<CallStmt>();
-    ArgList* args = nullptr;
-    if (target->kind == ExprKind::Name) args = &static_cast<NameExpr&>(*target).args;
-    else if (target->kind == ExprKind::Member) args = &static_cast<MemberExpr&>(*target).args;
-    else if (!isCall) fail(err::ExpectedStatement);
+    ArgList *args = nullptr;
+    if (target->kind == ExprKind::Name)
+        args = &static_cast<NameExpr &>(*target).args;
+    else if (target->kind == ExprKind::Member)
+        args = &static_cast<MemberExpr &>(*target).args;
+    else if (!isCall)
+        fail(err::ExpectedStatement);
     if (atEndOfStatement()) {
         if (!isCall && args && args->parens && args->items.size() == 1 && args->items[0]) {
             // Foo (x): the parentheses make x a value, so a ByRef parameter cannot change it.
@@ -134,16 +152,23 @@ StmtPtr Parser::assignmentOrCall(bool isSet, bool isCall) {
             fail(err::NoParensCallingSub);
         }
     } else {
-        if (isCall || !args || args->parens) fail(err::ExpectedEndOfStatement);
+        if (isCall || !args || args->parens)
+            fail(err::ExpectedEndOfStatement);
         for (;;) {
-            if (at(TokenKind::Comma)) args->items.push_back(nullptr);
-            else args->items.push_back(expression());
-            if (!accept(TokenKind::Comma)) break;
-            if (atEndOfStatement()) { args->items.push_back(nullptr); break; }
+            if (at(TokenKind::Comma))
+                args->items.push_back(nullptr);
+            else
+                args->items.push_back(expression());
+            if (!accept(TokenKind::Comma))
+                break;
+            if (atEndOfStatement()) {
+                args->items.push_back(nullptr);
+                break;
+            }
         }
     }
     s->call = std::move(target);
     return s;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -3,20 +3,26 @@
 namespace tabulo::vbs {
 
 // params := "(" [ ["ByVal" | "ByRef"] name ["()"] { "," ... } ] ")"
-void Parser::parameters(Procedure& proc) {
-    if (!accept(TokenKind::LParen)) return;
-    if (accept(TokenKind::RParen)) return;
+void Parser::parameters(Procedure &proc)
+{
+    if (!accept(TokenKind::LParen))
+        return;
+    if (accept(TokenKind::RParen))
+        return;
     do {
         Parameter p;
-        if (acceptKeyword(Keyword::ByVal)) p.byRef = false;
-        else acceptKeyword(Keyword::ByRef);
+        if (acceptKeyword(Keyword::ByVal))
+            p.byRef = false;
+        else
+            acceptKeyword(Keyword::ByRef);
         p.name = expectName();
         if (accept(TokenKind::LParen)) {
             expect(TokenKind::RParen, err::ExpectedRParen);
             p.isArray = true;
         }
-        for (const Parameter& other : proc.params)
-            if (sameName(other.name, p.name)) fail(err::NameRedefined);
+        for (const Parameter &other : proc.params)
+            if (sameName(other.name, p.name))
+                fail(err::NameRedefined);
         proc.params.push_back(std::move(p));
     } while (accept(TokenKind::Comma));
     expect(TokenKind::RParen, err::ExpectedRParen);
@@ -24,8 +30,10 @@ void Parser::parameters(Procedure& proc) {
 
 // procedure := ("Sub" | "Function" | "Property" ("Get" | "Let" | "Set")) name [params]
 //              block "End" ("Sub" | "Function" | "Property")
-std::unique_ptr<Procedure> Parser::procedure(bool isPublic, bool isDefault) {
-    if (procedure_) fail(err::ExpectedStatement);
+std::unique_ptr<Procedure> Parser::procedure(bool isPublic, bool isDefault)
+{
+    if (procedure_)
+        fail(err::ExpectedStatement);
     auto proc = std::make_unique<Procedure>();
     proc->at = here();
     proc->isPublic = isPublic;
@@ -39,22 +47,29 @@ std::unique_ptr<Procedure> Parser::procedure(bool isPublic, bool isDefault) {
         closing = Keyword::Function;
     } else {
         expectKeyword(Keyword::Property, err::SyntaxError);
-        if (!inClass_) fail(err::MustBeInClass);
-        if (acceptKeyword(Keyword::Get)) proc->kind = ProcKind::PropertyGet;
-        else if (acceptKeyword(Keyword::Let)) proc->kind = ProcKind::PropertyLet;
-        else if (acceptKeyword(Keyword::Set)) proc->kind = ProcKind::PropertySet;
-        else fail(err::ExpectedLetSetGet);
+        if (!inClass_)
+            fail(err::MustBeInClass);
+        if (acceptKeyword(Keyword::Get))
+            proc->kind = ProcKind::PropertyGet;
+        else if (acceptKeyword(Keyword::Let))
+            proc->kind = ProcKind::PropertyLet;
+        else if (acceptKeyword(Keyword::Set))
+            proc->kind = ProcKind::PropertySet;
+        else
+            fail(err::ExpectedLetSetGet);
         closing = Keyword::Property;
     }
-    if (isDefault && proc->kind != ProcKind::Function && proc->kind != ProcKind::Sub && proc->kind != ProcKind::PropertyGet)
+    if (isDefault && proc->kind != ProcKind::Function && proc->kind != ProcKind::Sub
+        && proc->kind != ProcKind::PropertyGet)
         fail(err::DefaultOnlyOnGet);
-    if (isDefault && !isPublic) fail(err::DefaultNeedsPublic);
+    if (isDefault && !isPublic)
+        fail(err::DefaultNeedsPublic);
     proc->name = expectName();
     parameters(*proc);
     if ((proc->kind == ProcKind::PropertyLet || proc->kind == ProcKind::PropertySet) && proc->params.empty())
         fail(err::PropertyNeedsArgument);
-    if (inClass_ && (sameName(proc->name, u"Class_Initialize") || sameName(proc->name, u"Class_Terminate")) &&
-        !proc->params.empty())
+    if (inClass_ && (sameName(proc->name, u"Class_Initialize") || sameName(proc->name, u"Class_Terminate"))
+        && !proc->params.empty())
         fail(err::InitTerminateArgs);
     expectEndOfStatement();
     procedure_ = proc.get();
@@ -65,14 +80,18 @@ std::unique_ptr<Procedure> Parser::procedure(bool isPublic, bool isDefault) {
     forDepth_ = savedFor;
     doDepth_ = savedDo;
     procedure_ = nullptr;
-    int error = closing == Keyword::Sub ? err::ExpectedSub : closing == Keyword::Function ? err::ExpectedFunction : err::ExpectedProperty;
-    if (!acceptKeyword(Keyword::End)) fail(err::ExpectedEnd);
+    int error = closing == Keyword::Sub ? err::ExpectedSub
+        : closing == Keyword::Function  ? err::ExpectedFunction
+                                        : err::ExpectedProperty;
+    if (!acceptKeyword(Keyword::End))
+        fail(err::ExpectedEnd);
     expectKeyword(closing, error);
     return proc;
 }
 
 // fields := name ["(" [bounds] ")"] { "," ... }   (after Public, Private or Dim in a class)
-void Parser::fieldDeclarations(ClassDecl& cls, bool isPublic) {
+void Parser::fieldDeclarations(ClassDecl &cls, bool isPublic)
+{
     do {
         FieldDecl f;
         f.isPublic = isPublic;
@@ -80,7 +99,9 @@ void Parser::fieldDeclarations(ClassDecl& cls, bool isPublic) {
         if (accept(TokenKind::LParen)) {
             f.isArray = true;
             if (!accept(TokenKind::RParen)) {
-                do f.bounds.push_back(expression()); while (accept(TokenKind::Comma));
+                do
+                    f.bounds.push_back(expression());
+                while (accept(TokenKind::Comma));
                 expect(TokenKind::RParen, err::ExpectedRParen);
             }
         }
@@ -89,7 +110,8 @@ void Parser::fieldDeclarations(ClassDecl& cls, bool isPublic) {
 }
 
 // class := "Class" name EOS { member EOS } "End" "Class"
-std::unique_ptr<ClassDecl> Parser::classDeclaration() {
+std::unique_ptr<ClassDecl> Parser::classDeclaration()
+{
     advance();
     auto cls = std::make_unique<ClassDecl>();
     cls->at = here();
@@ -97,8 +119,9 @@ std::unique_ptr<ClassDecl> Parser::classDeclaration() {
     expectEndOfStatement();
     inClass_ = true;
     for (;;) {
-        while (accept(TokenKind::EndOfStatement)) {}
-        if (at(TokenKind::EndOfInput)) fail(err::ExpectedEnd);
+        while (accept(TokenKind::EndOfStatement)) { }
+        if (at(TokenKind::EndOfInput))
+            fail(err::ExpectedEnd);
         if (acceptKeyword(Keyword::End)) {
             expectKeyword(Keyword::Class, err::ExpectedClass);
             break;
@@ -129,4 +152,4 @@ std::unique_ptr<ClassDecl> Parser::classDeclaration() {
     return cls;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -2,12 +2,15 @@
 
 namespace tabulo::vbs {
 
-ExprPtr Parser::finish(ExprPtr e) {
-    if (e->height > kMaxExpressionHeight) fail(err::OutOfStack);
+ExprPtr Parser::finish(ExprPtr e)
+{
+    if (e->height > kMaxExpressionHeight)
+        fail(err::OutOfStack);
     return e;
 }
 
-ExprPtr Parser::binary(BinaryOp op, ExprPtr left, ExprPtr right, Position at) {
+ExprPtr Parser::binary(BinaryOp op, ExprPtr left, ExprPtr right, Position at)
+{
     auto b = std::make_unique<BinaryExpr>();
     b->op = op;
     b->at = at;
@@ -18,49 +21,77 @@ ExprPtr Parser::binary(BinaryOp op, ExprPtr left, ExprPtr right, Position at) {
 }
 
 // expression := impExpression
-ExprPtr Parser::expression() {
+ExprPtr Parser::expression()
+{
     NestingGuard guard(*this);
     return impExpression();
 }
 
 // impExpression := eqvExpression { "Imp" eqvExpression }
-ExprPtr Parser::impExpression() {
+ExprPtr Parser::impExpression()
+{
     ExprPtr left = eqvExpression();
-    while (atKeyword(Keyword::Imp)) { Position at = here(); advance(); left = binary(BinaryOp::Imp, std::move(left), eqvExpression(), at); }
+    while (atKeyword(Keyword::Imp)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::Imp, std::move(left), eqvExpression(), at);
+    }
     return left;
 }
 
 // eqvExpression := xorExpression { "Eqv" xorExpression }
-ExprPtr Parser::eqvExpression() {
+ExprPtr Parser::eqvExpression()
+{
     ExprPtr left = xorExpression();
-    while (atKeyword(Keyword::Eqv)) { Position at = here(); advance(); left = binary(BinaryOp::Eqv, std::move(left), xorExpression(), at); }
+    while (atKeyword(Keyword::Eqv)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::Eqv, std::move(left), xorExpression(), at);
+    }
     return left;
 }
 
 // xorExpression := orExpression { "Xor" orExpression }
-ExprPtr Parser::xorExpression() {
+ExprPtr Parser::xorExpression()
+{
     ExprPtr left = orExpression();
-    while (atKeyword(Keyword::Xor)) { Position at = here(); advance(); left = binary(BinaryOp::Xor, std::move(left), orExpression(), at); }
+    while (atKeyword(Keyword::Xor)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::Xor, std::move(left), orExpression(), at);
+    }
     return left;
 }
 
 // orExpression := andExpression { "Or" andExpression }
-ExprPtr Parser::orExpression() {
+ExprPtr Parser::orExpression()
+{
     ExprPtr left = andExpression();
-    while (atKeyword(Keyword::Or)) { Position at = here(); advance(); left = binary(BinaryOp::Or, std::move(left), andExpression(), at); }
+    while (atKeyword(Keyword::Or)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::Or, std::move(left), andExpression(), at);
+    }
     return left;
 }
 
 // andExpression := notExpression { "And" notExpression }
-ExprPtr Parser::andExpression() {
+ExprPtr Parser::andExpression()
+{
     ExprPtr left = notExpression();
-    while (atKeyword(Keyword::And)) { Position at = here(); advance(); left = binary(BinaryOp::And, std::move(left), notExpression(), at); }
+    while (atKeyword(Keyword::And)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::And, std::move(left), notExpression(), at);
+    }
     return left;
 }
 
 // notExpression := "Not" notExpression | comparison
-ExprPtr Parser::notExpression() {
-    if (!atKeyword(Keyword::Not)) return comparison();
+ExprPtr Parser::notExpression()
+{
+    if (!atKeyword(Keyword::Not))
+        return comparison();
     Position at = here();
     advance();
     NestingGuard guard(*this);
@@ -73,19 +104,33 @@ ExprPtr Parser::notExpression() {
 }
 
 // comparison := concatenation { ("=" | "<>" | "<" | "<=" | ">" | ">=" | "Is") concatenation }
-ExprPtr Parser::comparison() {
+ExprPtr Parser::comparison()
+{
     ExprPtr left = concatenation();
     for (;;) {
         BinaryOp op;
         switch (peek().kind) {
-        case TokenKind::Equal: op = BinaryOp::Equal; break;
-        case TokenKind::NotEqual: op = BinaryOp::NotEqual; break;
-        case TokenKind::Less: op = BinaryOp::Less; break;
-        case TokenKind::LessEqual: op = BinaryOp::LessEqual; break;
-        case TokenKind::Greater: op = BinaryOp::Greater; break;
-        case TokenKind::GreaterEqual: op = BinaryOp::GreaterEqual; break;
+        case TokenKind::Equal:
+            op = BinaryOp::Equal;
+            break;
+        case TokenKind::NotEqual:
+            op = BinaryOp::NotEqual;
+            break;
+        case TokenKind::Less:
+            op = BinaryOp::Less;
+            break;
+        case TokenKind::LessEqual:
+            op = BinaryOp::LessEqual;
+            break;
+        case TokenKind::Greater:
+            op = BinaryOp::Greater;
+            break;
+        case TokenKind::GreaterEqual:
+            op = BinaryOp::GreaterEqual;
+            break;
         default:
-            if (!atKeyword(Keyword::Is)) return left;
+            if (!atKeyword(Keyword::Is))
+                return left;
             op = BinaryOp::Is;
         }
         Position at = here();
@@ -95,14 +140,20 @@ ExprPtr Parser::comparison() {
 }
 
 // concatenation := additive { "&" additive }
-ExprPtr Parser::concatenation() {
+ExprPtr Parser::concatenation()
+{
     ExprPtr left = additive();
-    while (at(TokenKind::Ampersand)) { Position at = here(); advance(); left = binary(BinaryOp::Concat, std::move(left), additive(), at); }
+    while (at(TokenKind::Ampersand)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::Concat, std::move(left), additive(), at);
+    }
     return left;
 }
 
 // additive := modulus { ("+" | "-") modulus }
-ExprPtr Parser::additive() {
+ExprPtr Parser::additive()
+{
     ExprPtr left = modulus();
     while (at(TokenKind::Plus) || at(TokenKind::Minus)) {
         BinaryOp op = at(TokenKind::Plus) ? BinaryOp::Add : BinaryOp::Subtract;
@@ -114,21 +165,32 @@ ExprPtr Parser::additive() {
 }
 
 // modulus := integerDivision { "Mod" integerDivision }
-ExprPtr Parser::modulus() {
+ExprPtr Parser::modulus()
+{
     ExprPtr left = integerDivision();
-    while (atKeyword(Keyword::Mod)) { Position at = here(); advance(); left = binary(BinaryOp::Mod, std::move(left), integerDivision(), at); }
+    while (atKeyword(Keyword::Mod)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::Mod, std::move(left), integerDivision(), at);
+    }
     return left;
 }
 
 // integerDivision := multiplicative { "\" multiplicative }
-ExprPtr Parser::integerDivision() {
+ExprPtr Parser::integerDivision()
+{
     ExprPtr left = multiplicative();
-    while (at(TokenKind::Backslash)) { Position at = here(); advance(); left = binary(BinaryOp::IntDivide, std::move(left), multiplicative(), at); }
+    while (at(TokenKind::Backslash)) {
+        Position at = here();
+        advance();
+        left = binary(BinaryOp::IntDivide, std::move(left), multiplicative(), at);
+    }
     return left;
 }
 
 // multiplicative := unary { ("*" | "/") unary }
-ExprPtr Parser::multiplicative() {
+ExprPtr Parser::multiplicative()
+{
     ExprPtr left = unary();
     while (at(TokenKind::Star) || at(TokenKind::Slash)) {
         BinaryOp op = at(TokenKind::Star) ? BinaryOp::Multiply : BinaryOp::Divide;
@@ -140,8 +202,10 @@ ExprPtr Parser::multiplicative() {
 }
 
 // unary := ("-" | "+") unary | exponent        (so -2 ^ 2 is -4)
-ExprPtr Parser::unary() {
-    if (!at(TokenKind::Minus) && !at(TokenKind::Plus)) return exponent();
+ExprPtr Parser::unary()
+{
+    if (!at(TokenKind::Minus) && !at(TokenKind::Plus))
+        return exponent();
     Position at = here();
     UnaryOp op = peek().kind == TokenKind::Minus ? UnaryOp::Negate : UnaryOp::Plus;
     advance();
@@ -155,23 +219,30 @@ ExprPtr Parser::unary() {
 }
 
 // exponent := postfix { "^" ( "-" exponent | postfix ) }
-ExprPtr Parser::exponent() {
+ExprPtr Parser::exponent()
+{
     ExprPtr left = postfix();
     while (at(TokenKind::Caret)) {
         Position at = here();
         advance();
         ExprPtr right;
-        if (this->at(TokenKind::Minus) || this->at(TokenKind::Plus)) right = unary();
-        else right = postfix();
+        if (this->at(TokenKind::Minus) || this->at(TokenKind::Plus))
+            right = unary();
+        else
+            right = postfix();
         left = binary(BinaryOp::Power, std::move(left), std::move(right), at);
     }
     return left;
 }
 
 // postfix := primary { "." name [ "(" args ")" ] | "(" args ")" }
-ExprPtr Parser::postfix() { return postfixTail(primary()); }
+ExprPtr Parser::postfix()
+{
+    return postfixTail(primary());
+}
 
-ExprPtr Parser::postfixTail(ExprPtr target) {
+ExprPtr Parser::postfixTail(ExprPtr target)
+{
     for (;;) {
         if (at(TokenKind::Dot) && !peek().spaceBefore) {
             Position at = here();
@@ -180,9 +251,12 @@ ExprPtr Parser::postfixTail(ExprPtr target) {
             m->at = at;
             m->name = expectMemberName();
             m->object = std::move(target);
-            if (this->at(TokenKind::LParen) ) argumentList(m->args);
+            if (this->at(TokenKind::LParen))
+                argumentList(m->args);
             int argHeight = 0;
-            for (auto& a : m->args.items) if (a) argHeight = std::max(argHeight, a->height);
+            for (auto &a : m->args.items)
+                if (a)
+                    argHeight = std::max(argHeight, a->height);
             m->height = 1 + std::max(m->object->height, argHeight);
             target = finish(std::move(m));
         } else if (at(TokenKind::LParen)) {
@@ -190,7 +264,9 @@ ExprPtr Parser::postfixTail(ExprPtr target) {
             ix->at = here();
             argumentList(ix->args);
             ix->height = target->height + 1;
-            for (auto& a : ix->args.items) if (a) ix->height = std::max(ix->height, a->height + 1);
+            for (auto &a : ix->args.items)
+                if (a)
+                    ix->height = std::max(ix->height, a->height + 1);
             ix->target = std::move(target);
             target = finish(std::move(ix));
         } else {
@@ -200,34 +276,43 @@ ExprPtr Parser::postfixTail(ExprPtr target) {
 }
 
 // args := "(" [ [expression] { "," [expression] } ] ")"
-void Parser::argumentList(ArgList& args) {
+void Parser::argumentList(ArgList &args)
+{
     expect(TokenKind::LParen, err::ExpectedLParen);
     args.parens = true;
-    if (accept(TokenKind::RParen)) return;
+    if (accept(TokenKind::RParen))
+        return;
     for (;;) {
-        if (at(TokenKind::Comma) || at(TokenKind::RParen)) args.items.push_back(nullptr);
-        else args.items.push_back(expression());
-        if (accept(TokenKind::Comma)) continue;
+        if (at(TokenKind::Comma) || at(TokenKind::RParen))
+            args.items.push_back(nullptr);
+        else
+            args.items.push_back(expression());
+        if (accept(TokenKind::Comma))
+            continue;
         expect(TokenKind::RParen, err::ExpectedRParen);
         return;
     }
 }
 
-std::unique_ptr<NameExpr> Parser::nameReference() {
+std::unique_ptr<NameExpr> Parser::nameReference()
+{
     auto n = std::make_unique<NameExpr>();
     n->at = here();
     n->name = expectName();
     n->folded = foldName(n->name);
     if (at(TokenKind::LParen)) {
         argumentList(n->args);
-        for (auto& a : n->args.items) if (a) n->height = std::max(n->height, a->height + 1);
+        for (auto &a : n->args.items)
+            if (a)
+                n->height = std::max(n->height, a->height + 1);
     }
     return n;
 }
 
 // primary := literal | name [args] | "(" expression ")" | "New" name | "Me" | "." name [args]
-ExprPtr Parser::primary() {
-    const Token& t = peek();
+ExprPtr Parser::primary()
+{
+    const Token &t = peek();
     Position at = here();
     auto literal = [&](Value v) {
         auto l = std::make_unique<LiteralExpr>();
@@ -239,12 +324,16 @@ ExprPtr Parser::primary() {
     switch (t.kind) {
     case TokenKind::Integer: {
         double n = t.number;
-        if (n >= -32768 && n <= 32767) return literal(Value::integer(std::int16_t(n)));
+        if (n >= -32768 && n <= 32767)
+            return literal(Value::integer(std::int16_t(n)));
         return literal(Value::longValue(std::int32_t(n)));
     }
-    case TokenKind::Number: return literal(Value::number(t.number));
-    case TokenKind::String: return literal(Value::string(t.text));
-    case TokenKind::Date: return literal(Value::date(t.number));
+    case TokenKind::Number:
+        return literal(Value::number(t.number));
+    case TokenKind::String:
+        return literal(Value::string(t.text));
+    case TokenKind::Date:
+        return literal(Value::date(t.number));
     case TokenKind::LParen: {
         advance();
         auto p = std::make_unique<ParenExpr>();
@@ -256,24 +345,33 @@ ExprPtr Parser::primary() {
     }
     case TokenKind::Dot: {
         // ".name" inside With.
-        if (withDepth_ == 0) fail(err::InvalidReference);
+        if (withDepth_ == 0)
+            fail(err::InvalidReference);
         advance();
         auto m = std::make_unique<MemberExpr>();
         m->at = at;
         m->name = expectMemberName();
         m->withDepth = withDepth_ - 1;
-        if (this->at(TokenKind::LParen)) argumentList(m->args);
-        for (auto& a : m->args.items) if (a) m->height = std::max(m->height, a->height + 1);
+        if (this->at(TokenKind::LParen))
+            argumentList(m->args);
+        for (auto &a : m->args.items)
+            if (a)
+                m->height = std::max(m->height, a->height + 1);
         return finish(std::move(m));
     }
     case TokenKind::Identifier:
         if (!t.bracketed) {
             switch (t.keyword) {
-            case Keyword::True: return literal(Value::boolean(true));
-            case Keyword::False: return literal(Value::boolean(false));
-            case Keyword::Empty: return literal(Value());
-            case Keyword::Null: return literal(Value::null());
-            case Keyword::Nothing: return literal(Value::nothing());
+            case Keyword::True:
+                return literal(Value::boolean(true));
+            case Keyword::False:
+                return literal(Value::boolean(false));
+            case Keyword::Empty:
+                return literal(Value());
+            case Keyword::Null:
+                return literal(Value::null());
+            case Keyword::Nothing:
+                return literal(Value::nothing());
             case Keyword::Me: {
                 advance();
                 auto me = std::make_unique<MeExpr>();
@@ -287,21 +385,24 @@ ExprPtr Parser::primary() {
                 n->className = expectName();
                 return n;
             }
-            default: break;
+            default:
+                break;
             }
         }
-        if (!atName()) fail(err::ExpectedExpression);
+        if (!atName())
+            fail(err::ExpectedExpression);
         return finish(nameReference());
     default:
         fail(err::ExpectedExpression);
     }
 }
 
-ExprPtr Parser::standaloneExpression() {
+ExprPtr Parser::standaloneExpression()
+{
     ExprPtr e = expression();
     if (!atEndOfStatement() || (at(TokenKind::EndOfStatement) && peek(1).kind != TokenKind::EndOfInput))
         fail(err::ExpectedEndOfStatement);
     return e;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

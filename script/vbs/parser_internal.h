@@ -9,9 +9,13 @@
 
 namespace tabulo::vbs {
 
-class Parser {
+class Parser
+{
 public:
-    explicit Parser(std::vector<Token> tokens) : tokens_(std::move(tokens)) {}
+    explicit Parser(std::vector<Token> tokens)
+        : tokens_(std::move(tokens))
+    {
+    }
 
     std::unique_ptr<Program> program();
     ExprPtr standaloneExpression();
@@ -19,28 +23,59 @@ public:
 private:
     friend class NestingGuard;
     // Tokens.
-    const Token& peek(std::size_t ahead = 0) const {
+    const Token &peek(std::size_t ahead = 0) const
+    {
         std::size_t i = pos_ + ahead;
         return i < tokens_.size() ? tokens_[i] : tokens_.back();
     }
-    const Token& advance() { const Token& t = peek(); if (pos_ < tokens_.size() - 1) ++pos_; return t; }
+    const Token &advance()
+    {
+        const Token &t = peek();
+        if (pos_ < tokens_.size() - 1)
+            ++pos_;
+        return t;
+    }
     bool at(TokenKind k) const { return peek().kind == k; }
-    bool atKeyword(Keyword k, std::size_t ahead = 0) const {
-        const Token& t = peek(ahead);
+    bool atKeyword(Keyword k, std::size_t ahead = 0) const
+    {
+        const Token &t = peek(ahead);
         return t.kind == TokenKind::Identifier && !t.bracketed && t.keyword == k;
     }
-    bool accept(TokenKind k) { if (at(k)) { advance(); return true; } return false; }
-    bool acceptKeyword(Keyword k) { if (atKeyword(k)) { advance(); return true; } return false; }
-    void expect(TokenKind k, int error) { if (!accept(k)) fail(error); }
-    void expectKeyword(Keyword k, int error) { if (!acceptKeyword(k)) fail(error); }
+    bool accept(TokenKind k)
+    {
+        if (at(k)) {
+            advance();
+            return true;
+        }
+        return false;
+    }
+    bool acceptKeyword(Keyword k)
+    {
+        if (atKeyword(k)) {
+            advance();
+            return true;
+        }
+        return false;
+    }
+    void expect(TokenKind k, int error)
+    {
+        if (!accept(k))
+            fail(error);
+    }
+    void expectKeyword(Keyword k, int error)
+    {
+        if (!acceptKeyword(k))
+            fail(error);
+    }
     // Inside a single-line If, "Else" also ends a statement: If a Then b Else c.
-    bool atEndOfStatement() const {
-        return at(TokenKind::EndOfStatement) || at(TokenKind::EndOfInput) ||
-               (singleLineIf_ > 0 && atKeyword(Keyword::Else));
+    bool atEndOfStatement() const
+    {
+        return at(TokenKind::EndOfStatement) || at(TokenKind::EndOfInput)
+            || (singleLineIf_ > 0 && atKeyword(Keyword::Else));
     }
     void expectEndOfStatement();
     [[noreturn]] void fail(int error) const { fail(error, peek()); }
-    [[noreturn]] void fail(int error, const Token& at) const;
+    [[noreturn]] void fail(int error, const Token &at) const;
     Position here() const { return {peek().line, peek().column}; }
     // A name that may be a variable: not a reserved word.
     bool atName(std::size_t ahead = 0) const;
@@ -72,8 +107,8 @@ private:
     // Declarations (parser_declarations.cpp).
     std::unique_ptr<Procedure> procedure(bool isPublic, bool isDefault);
     std::unique_ptr<ClassDecl> classDeclaration();
-    void parameters(Procedure& proc);
-    void fieldDeclarations(ClassDecl& cls, bool isPublic);
+    void parameters(Procedure &proc);
+    void fieldDeclarations(ClassDecl &cls, bool isPublic);
 
     // Expressions (parser_expressions.cpp), lowest precedence first.
     ExprPtr expression();
@@ -94,10 +129,10 @@ private:
     ExprPtr postfix();
     ExprPtr primary();
     ExprPtr postfixTail(ExprPtr target);
-    void argumentList(ArgList& args);
+    void argumentList(ArgList &args);
     ExprPtr binary(BinaryOp op, ExprPtr left, ExprPtr right, Position at);
-    ExprPtr finish(ExprPtr e);  // checks the tree height
-    std::unique_ptr<NameExpr> nameReference();  // a name that can take arguments
+    ExprPtr finish(ExprPtr e); // checks the tree height
+    std::unique_ptr<NameExpr> nameReference(); // a name that can take arguments
 
     std::vector<Token> tokens_;
     std::size_t pos_ = 0;
@@ -106,22 +141,24 @@ private:
     int singleLineIf_ = 0;
     int forDepth_ = 0;
     int doDepth_ = 0;
-    const Procedure* procedure_ = nullptr;  // the procedure being parsed
+    const Procedure *procedure_ = nullptr; // the procedure being parsed
     bool inClass_ = false;
-    Program* program_ = nullptr;
+    Program *program_ = nullptr;
 };
 
 // Counts nesting of blocks and parenthesised expressions; too deep is error 28, as
 // running the tree would be.
-class NestingGuard {
+class NestingGuard
+{
 public:
-    explicit NestingGuard(Parser& p);
+    explicit NestingGuard(Parser &p);
     ~NestingGuard() { --parser_.nesting_; }
+
 private:
-    Parser& parser_;
+    Parser &parser_;
 };
 
 inline constexpr int kMaxNesting = 200;
 inline constexpr int kMaxExpressionHeight = 1000;
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -4,14 +4,17 @@
 
 namespace tabulo::vbs {
 
-NestingGuard::NestingGuard(Parser& p) : parser_(p) {
+NestingGuard::NestingGuard(Parser &p)
+    : parser_(p)
+{
     if (++parser_.nesting_ > kMaxNesting) {
         --parser_.nesting_;
         parser_.fail(err::OutOfStack);
     }
 }
 
-void Parser::fail(int error, const Token& at) const {
+void Parser::fail(int error, const Token &at) const
+{
     ScriptError e;
     e.number = error;
     e.description = std::u16string(errorDescription(error));
@@ -20,59 +23,85 @@ void Parser::fail(int error, const Token& at) const {
     throw ScriptException(std::move(e));
 }
 
-void Parser::expectEndOfStatement() {
-    if (at(TokenKind::EndOfInput)) return;
-    if (!accept(TokenKind::EndOfStatement)) fail(err::ExpectedEndOfStatement);
+void Parser::expectEndOfStatement()
+{
+    if (at(TokenKind::EndOfInput))
+        return;
+    if (!accept(TokenKind::EndOfStatement))
+        fail(err::ExpectedEndOfStatement);
 }
 
 namespace {
 // Words that are reserved in statements but are fine as variable and member names.
-bool isSoftKeyword(Keyword k) {
+bool isSoftKeyword(Keyword k)
+{
     switch (k) {
-    case Keyword::None: case Keyword::Default: case Keyword::Error: case Keyword::Explicit:
-    case Keyword::Get: case Keyword::Let: case Keyword::Preserve: case Keyword::Property:
-    case Keyword::Resume: case Keyword::Step: case Keyword::Randomize:
+    case Keyword::None:
+    case Keyword::Default:
+    case Keyword::Error:
+    case Keyword::Explicit:
+    case Keyword::Get:
+    case Keyword::Let:
+    case Keyword::Preserve:
+    case Keyword::Property:
+    case Keyword::Resume:
+    case Keyword::Step:
+    case Keyword::Randomize:
         return true;
     default:
         return false;
     }
 }
-}  // namespace
+} // namespace
 
-bool Parser::atName(std::size_t ahead) const {
-    const Token& t = peek(ahead);
+bool Parser::atName(std::size_t ahead) const
+{
+    const Token &t = peek(ahead);
     return t.kind == TokenKind::Identifier && (t.bracketed || isSoftKeyword(t.keyword));
 }
 
-std::u16string Parser::expectName() {
-    if (!atName()) fail(err::ExpectedIdentifier);
+std::u16string Parser::expectName()
+{
+    if (!atName())
+        fail(err::ExpectedIdentifier);
     return advance().text;
 }
 
-std::u16string Parser::expectMemberName() {
-    if (!at(TokenKind::Identifier)) fail(err::ExpectedIdentifier);
+std::u16string Parser::expectMemberName()
+{
+    if (!at(TokenKind::Identifier))
+        fail(err::ExpectedIdentifier);
     return advance().text;
 }
 
-std::unique_ptr<Program> Parser::program() {
+std::unique_ptr<Program> Parser::program()
+{
     auto program = std::make_unique<Program>();
     program_ = program.get();
     program->statements = block(false);
     if (!at(TokenKind::EndOfInput)) {
         // A block ended on a word that closes nothing here.
-        if (atKeyword(Keyword::Loop)) fail(err::LoopWithoutDo);
-        if (atKeyword(Keyword::Next)) fail(err::UnexpectedNext);
+        if (atKeyword(Keyword::Loop))
+            fail(err::LoopWithoutDo);
+        if (atKeyword(Keyword::Next))
+            fail(err::UnexpectedNext);
         fail(err::ExpectedStatement);
     }
     return program;
 }
 
-
-bool Parser::atBlockEnd() const {
-    if (!at(TokenKind::Identifier) || peek().bracketed) return false;
+bool Parser::atBlockEnd() const
+{
+    if (!at(TokenKind::Identifier) || peek().bracketed)
+        return false;
     switch (peek().keyword) {
-    case Keyword::End: case Keyword::Else: case Keyword::ElseIf: case Keyword::Loop:
-    case Keyword::Next: case Keyword::Wend: case Keyword::Case:
+    case Keyword::End:
+    case Keyword::Else:
+    case Keyword::ElseIf:
+    case Keyword::Loop:
+    case Keyword::Next:
+    case Keyword::Wend:
+    case Keyword::Case:
         return true;
     default:
         return false;
@@ -80,21 +109,25 @@ bool Parser::atBlockEnd() const {
 }
 
 // block := { statement endOfStatement }
-Block Parser::block(bool insideProcedure) {
+Block Parser::block(bool insideProcedure)
+{
     NestingGuard guard(*this);
     Block statements;
     for (;;) {
-        while (accept(TokenKind::EndOfStatement)) {}
-        if (at(TokenKind::EndOfInput) || atBlockEnd()) return statements;
+        while (accept(TokenKind::EndOfStatement)) { }
+        if (at(TokenKind::EndOfInput) || atBlockEnd())
+            return statements;
         StmtPtr s = statement(insideProcedure);
-        if (s->kind != StmtKind::Nop) statements.push_back(std::move(s));
+        if (s->kind != StmtKind::Nop)
+            statements.push_back(std::move(s));
         expectEndOfStatement();
     }
 }
 
-StmtPtr Parser::statement(bool insideProcedure) {
+StmtPtr Parser::statement(bool insideProcedure)
+{
     Position at = here();
-    const Token& t = peek();
+    const Token &t = peek();
     StmtPtr result;
     if (t.kind == TokenKind::Dot) {
         result = assignmentOrCall(false, false);
@@ -104,31 +137,74 @@ StmtPtr Parser::statement(bool insideProcedure) {
         result = assignmentOrCall(false, false);
     } else {
         switch (t.keyword) {
-        case Keyword::Dim: advance(); result = dimStatement(false); break;
-        case Keyword::ReDim: advance(); result = dimStatement(true); break;
-        case Keyword::Const: advance(); result = constStatement(); break;
-        case Keyword::If: result = ifStatement(); break;
-        case Keyword::Select: result = selectStatement(); break;
-        case Keyword::For: result = forStatement(); break;
-        case Keyword::Do: result = doStatement(); break;
-        case Keyword::While: result = whileStatement(); break;
-        case Keyword::With: result = withStatement(); break;
-        case Keyword::Exit: result = exitStatement(); break;
-        case Keyword::On: result = onErrorStatement(); break;
-        case Keyword::Erase: result = eraseStatement(); break;
-        case Keyword::Randomize: result = randomizeStatement(); break;
-        case Keyword::Call: advance(); result = assignmentOrCall(false, true); break;
-        case Keyword::Me: result = assignmentOrCall(false, false); break;
-        case Keyword::Set: advance(); result = assignmentOrCall(true, false); break;
-        case Keyword::Let: advance(); result = assignmentOrCall(false, false); break;
+        case Keyword::Dim:
+            advance();
+            result = dimStatement(false);
+            break;
+        case Keyword::ReDim:
+            advance();
+            result = dimStatement(true);
+            break;
+        case Keyword::Const:
+            advance();
+            result = constStatement();
+            break;
+        case Keyword::If:
+            result = ifStatement();
+            break;
+        case Keyword::Select:
+            result = selectStatement();
+            break;
+        case Keyword::For:
+            result = forStatement();
+            break;
+        case Keyword::Do:
+            result = doStatement();
+            break;
+        case Keyword::While:
+            result = whileStatement();
+            break;
+        case Keyword::With:
+            result = withStatement();
+            break;
+        case Keyword::Exit:
+            result = exitStatement();
+            break;
+        case Keyword::On:
+            result = onErrorStatement();
+            break;
+        case Keyword::Erase:
+            result = eraseStatement();
+            break;
+        case Keyword::Randomize:
+            result = randomizeStatement();
+            break;
+        case Keyword::Call:
+            advance();
+            result = assignmentOrCall(false, true);
+            break;
+        case Keyword::Me:
+            result = assignmentOrCall(false, false);
+            break;
+        case Keyword::Set:
+            advance();
+            result = assignmentOrCall(true, false);
+            break;
+        case Keyword::Let:
+            advance();
+            result = assignmentOrCall(false, false);
+            break;
         case Keyword::Option:
             advance();
             expectKeyword(Keyword::Explicit, err::SyntaxError);
-            if (program_) program_->optionExplicit = true;
+            if (program_)
+                program_->optionExplicit = true;
             result = std::make_unique<NopStmt>();
             break;
-        case Keyword::Public: case Keyword::Private: {
-            if (insideProcedure) fail(err::ExpectedStatement);
+        case Keyword::Public:
+        case Keyword::Private: {
+            if (insideProcedure)
+                fail(err::ExpectedStatement);
             bool isPublic = t.keyword == Keyword::Public;
             advance();
             bool isDefault = acceptKeyword(Keyword::Default);
@@ -144,8 +220,10 @@ StmtPtr Parser::statement(bool insideProcedure) {
             }
             break;
         }
-        case Keyword::Sub: case Keyword::Function:
-            if (insideProcedure) fail(err::ExpectedStatement);
+        case Keyword::Sub:
+        case Keyword::Function:
+            if (insideProcedure)
+                fail(err::ExpectedStatement);
             program_->procedures.push_back(procedure(true, false));
             result = std::make_unique<NopStmt>();
             break;
@@ -155,16 +233,24 @@ StmtPtr Parser::statement(bool insideProcedure) {
             result = assignmentOrCall(false, false);
             break;
         case Keyword::Class:
-            if (insideProcedure) fail(err::ExpectedStatement);
+            if (insideProcedure)
+                fail(err::ExpectedStatement);
             program_->classes.push_back(classDeclaration());
             result = std::make_unique<NopStmt>();
             break;
-        case Keyword::Loop: fail(err::LoopWithoutDo);
-        case Keyword::Next: fail(err::UnexpectedNext);
-        case Keyword::Wend: case Keyword::End: case Keyword::Else: case Keyword::ElseIf: case Keyword::Case:
+        case Keyword::Loop:
+            fail(err::LoopWithoutDo);
+        case Keyword::Next:
+            fail(err::UnexpectedNext);
+        case Keyword::Wend:
+        case Keyword::End:
+        case Keyword::Else:
+        case Keyword::ElseIf:
+        case Keyword::Case:
             fail(err::ExpectedStatement);
         default:
-            if (!isSoftKeyword(t.keyword)) fail(err::ExpectedStatement);
+            if (!isSoftKeyword(t.keyword))
+                fail(err::ExpectedStatement);
             result = assignmentOrCall(false, false);
         }
     }
@@ -172,13 +258,16 @@ StmtPtr Parser::statement(bool insideProcedure) {
     return result;
 }
 
-void Parser::endOf(Keyword what, int error) {
-    if (!acceptKeyword(Keyword::End)) fail(err::ExpectedEnd);
+void Parser::endOf(Keyword what, int error)
+{
+    if (!acceptKeyword(Keyword::End))
+        fail(err::ExpectedEnd);
     expectKeyword(what, error);
 }
 
 // if := "If" expr "Then" ( singleLine | EOS block { "ElseIf" expr "Then" block } [ "Else" block ] "End" "If" )
-StmtPtr Parser::ifStatement() {
+StmtPtr Parser::ifStatement()
+{
     advance();
     auto s = std::make_unique<IfStmt>();
     s->conditions.push_back(expression());
@@ -186,9 +275,13 @@ StmtPtr Parser::ifStatement() {
     if (!at(TokenKind::EndOfStatement) && !at(TokenKind::EndOfInput)) {
         // Single-line form: everything up to the line end.
         s->blocks.push_back(singleLineStatements(true));
-        if (acceptKeyword(Keyword::Else)) s->elseBlock = singleLineStatements(false);
+        if (acceptKeyword(Keyword::Else))
+            s->elseBlock = singleLineStatements(false);
         // A stray "End If" on the same line is allowed by the language.
-        if (atKeyword(Keyword::End) && atKeyword(Keyword::If, 1)) { advance(); advance(); }
+        if (atKeyword(Keyword::End) && atKeyword(Keyword::If, 1)) {
+            advance();
+            advance();
+        }
         return s;
     }
     s->blocks.push_back(block(procedure_ != nullptr));
@@ -207,32 +300,42 @@ StmtPtr Parser::ifStatement() {
     return s;
 }
 
-Block Parser::singleLineStatements(bool stopAtElse) {
+Block Parser::singleLineStatements(bool stopAtElse)
+{
     NestingGuard guard(*this);
     Block statements;
-    if (stopAtElse) ++singleLineIf_;
+    if (stopAtElse)
+        ++singleLineIf_;
     for (;;) {
-        if (at(TokenKind::EndOfStatement) && peek().text == u":") { advance(); continue; }
-        if (atEndOfStatement()) break;
+        if (at(TokenKind::EndOfStatement) && peek().text == u":") {
+            advance();
+            continue;
+        }
+        if (atEndOfStatement())
+            break;
         StmtPtr st = statement(procedure_ != nullptr);
-        if (st->kind != StmtKind::Nop) statements.push_back(std::move(st));
-        if (at(TokenKind::EndOfStatement) && peek().text == u":" && !(peek(1).kind == TokenKind::EndOfInput)) continue;
+        if (st->kind != StmtKind::Nop)
+            statements.push_back(std::move(st));
+        if (at(TokenKind::EndOfStatement) && peek().text == u":" && !(peek(1).kind == TokenKind::EndOfInput))
+            continue;
         break;
     }
-    if (stopAtElse) --singleLineIf_;
+    if (stopAtElse)
+        --singleLineIf_;
     if (!at(TokenKind::EndOfStatement) && !at(TokenKind::EndOfInput) && !(stopAtElse && atKeyword(Keyword::Else)))
         fail(err::ExpectedEndOfStatement);
     return statements;
 }
 
 // select := "Select" "Case" expr EOS { "Case" caseList block } [ "Case" "Else" block ] "End" "Select"
-StmtPtr Parser::selectStatement() {
+StmtPtr Parser::selectStatement()
+{
     advance();
     expectKeyword(Keyword::Case, err::ExpectedCase);
     auto s = std::make_unique<SelectStmt>();
     s->subject = expression();
     expectEndOfStatement();
-    while (accept(TokenKind::EndOfStatement)) {}
+    while (accept(TokenKind::EndOfStatement)) { }
     while (acceptKeyword(Keyword::Case)) {
         if (acceptKeyword(Keyword::Else)) {
             s->hasElse = true;
@@ -245,13 +348,26 @@ StmtPtr Parser::selectStatement() {
             if (acceptKeyword(Keyword::Is)) {
                 test.kind = CaseTest::Comparison;
                 switch (peek().kind) {
-                case TokenKind::Equal: test.comparison = BinaryOp::Equal; break;
-                case TokenKind::NotEqual: test.comparison = BinaryOp::NotEqual; break;
-                case TokenKind::Less: test.comparison = BinaryOp::Less; break;
-                case TokenKind::LessEqual: test.comparison = BinaryOp::LessEqual; break;
-                case TokenKind::Greater: test.comparison = BinaryOp::Greater; break;
-                case TokenKind::GreaterEqual: test.comparison = BinaryOp::GreaterEqual; break;
-                default: fail(err::SyntaxError);
+                case TokenKind::Equal:
+                    test.comparison = BinaryOp::Equal;
+                    break;
+                case TokenKind::NotEqual:
+                    test.comparison = BinaryOp::NotEqual;
+                    break;
+                case TokenKind::Less:
+                    test.comparison = BinaryOp::Less;
+                    break;
+                case TokenKind::LessEqual:
+                    test.comparison = BinaryOp::LessEqual;
+                    break;
+                case TokenKind::Greater:
+                    test.comparison = BinaryOp::Greater;
+                    break;
+                case TokenKind::GreaterEqual:
+                    test.comparison = BinaryOp::GreaterEqual;
+                    break;
+                default:
+                    fail(err::SyntaxError);
                 }
                 advance();
                 test.first = expression();
@@ -273,13 +389,15 @@ StmtPtr Parser::selectStatement() {
 
 // for := "For" name "=" expr "To" expr [ "Step" expr ] block "Next" [name]
 //      | "For" "Each" name "In" expr block "Next" [name]
-StmtPtr Parser::forStatement() {
+StmtPtr Parser::forStatement()
+{
     advance();
     ++forDepth_;
     StmtPtr result;
     if (acceptKeyword(Keyword::Each)) {
         auto s = std::make_unique<ForEachStmt>();
-        if (!atName()) fail(err::InvalidForVariable);
+        if (!atName())
+            fail(err::InvalidForVariable);
         s->variable = nameReference();
         expectKeyword(Keyword::In, err::ExpectedIn);
         s->collection = expression();
@@ -287,24 +405,29 @@ StmtPtr Parser::forStatement() {
         result = std::move(s);
     } else {
         auto s = std::make_unique<ForStmt>();
-        if (!atName() || peek(1).kind == TokenKind::LParen) fail(err::InvalidForVariable);
+        if (!atName() || peek(1).kind == TokenKind::LParen)
+            fail(err::InvalidForVariable);
         s->variable = nameReference();
         expect(TokenKind::Equal, err::ExpectedEquals);
         s->from = expression();
         expectKeyword(Keyword::To, err::ExpectedTo);
         s->to = expression();
-        if (acceptKeyword(Keyword::Step)) s->step = expression();
+        if (acceptKeyword(Keyword::Step))
+            s->step = expression();
         s->body = block(procedure_ != nullptr);
         result = std::move(s);
     }
-    if (!acceptKeyword(Keyword::Next)) fail(err::ExpectedNext);
-    if (atName()) advance();
+    if (!acceptKeyword(Keyword::Next))
+        fail(err::ExpectedNext);
+    if (atName())
+        advance();
     --forDepth_;
     return result;
 }
 
 // do := "Do" [ ("While" | "Until") expr ] block "Loop" [ ("While" | "Until") expr ]
-StmtPtr Parser::doStatement() {
+StmtPtr Parser::doStatement()
+{
     advance();
     ++doDepth_;
     auto s = std::make_unique<DoStmt>();
@@ -316,9 +439,11 @@ StmtPtr Parser::doStatement() {
         fail(err::ExpectedWhileUntilOrEnd);
     }
     s->body = block(procedure_ != nullptr);
-    if (!acceptKeyword(Keyword::Loop)) fail(err::ExpectedLoop);
+    if (!acceptKeyword(Keyword::Loop))
+        fail(err::ExpectedLoop);
     if (atKeyword(Keyword::While) || atKeyword(Keyword::Until)) {
-        if (s->condition) fail(err::ExpectedEndOfStatement);
+        if (s->condition)
+            fail(err::ExpectedEndOfStatement);
         s->until = atKeyword(Keyword::Until);
         s->testFirst = false;
         advance();
@@ -329,7 +454,8 @@ StmtPtr Parser::doStatement() {
 }
 
 // while := "While" expr block "Wend"
-StmtPtr Parser::whileStatement() {
+StmtPtr Parser::whileStatement()
+{
     advance();
     auto s = std::make_unique<WhileStmt>();
     s->condition = expression();
@@ -339,7 +465,8 @@ StmtPtr Parser::whileStatement() {
 }
 
 // with := "With" expr block "End" "With"
-StmtPtr Parser::withStatement() {
+StmtPtr Parser::withStatement()
+{
     advance();
     auto s = std::make_unique<WithStmt>();
     s->object = expression();
@@ -351,26 +478,32 @@ StmtPtr Parser::withStatement() {
 }
 
 // exit := "Exit" ("Do" | "For" | "Sub" | "Function" | "Property")
-StmtPtr Parser::exitStatement() {
+StmtPtr Parser::exitStatement()
+{
     advance();
     auto s = std::make_unique<ExitStmt>();
     auto inProc = [&](ProcKind a, ProcKind b = ProcKind::Sub, bool two = false) {
         return procedure_ && (procedure_->kind == a || (two && procedure_->kind == b));
     };
     if (acceptKeyword(Keyword::Do)) {
-        if (doDepth_ == 0) fail(err::InvalidExit);
+        if (doDepth_ == 0)
+            fail(err::InvalidExit);
         s->what = ExitKind::Do;
     } else if (acceptKeyword(Keyword::For)) {
-        if (forDepth_ == 0) fail(err::InvalidExit);
+        if (forDepth_ == 0)
+            fail(err::InvalidExit);
         s->what = ExitKind::For;
     } else if (acceptKeyword(Keyword::Sub)) {
-        if (!inProc(ProcKind::Sub)) fail(err::InvalidExit);
+        if (!inProc(ProcKind::Sub))
+            fail(err::InvalidExit);
         s->what = ExitKind::Sub;
     } else if (acceptKeyword(Keyword::Function)) {
-        if (!inProc(ProcKind::Function)) fail(err::InvalidExit);
+        if (!inProc(ProcKind::Function))
+            fail(err::InvalidExit);
         s->what = ExitKind::Function;
     } else if (acceptKeyword(Keyword::Property)) {
-        if (!procedure_ || procedure_->kind < ProcKind::PropertyGet) fail(err::InvalidExit);
+        if (!procedure_ || procedure_->kind < ProcKind::PropertyGet)
+            fail(err::InvalidExit);
         s->what = ExitKind::Property;
     } else {
         fail(err::InvalidExit);
@@ -379,7 +512,8 @@ StmtPtr Parser::exitStatement() {
 }
 
 // dim := ("Dim" | "ReDim" ["Preserve"]) name [ "(" [bounds] ")" ] { "," ... }
-StmtPtr Parser::dimStatement(bool redim) {
+StmtPtr Parser::dimStatement(bool redim)
+{
     bool preserve = redim && acceptKeyword(Keyword::Preserve);
     std::vector<DimItem> items;
     do {
@@ -391,12 +525,16 @@ StmtPtr Parser::dimStatement(bool redim) {
         if (accept(TokenKind::LParen)) {
             item.isArray = true;
             if (!accept(TokenKind::RParen)) {
-                do item.bounds.push_back(expression()); while (accept(TokenKind::Comma));
+                do
+                    item.bounds.push_back(expression());
+                while (accept(TokenKind::Comma));
                 expect(TokenKind::RParen, err::ExpectedRParen);
             }
-            if (item.bounds.size() > 60) fail(err::SubscriptOutOfRange);
+            if (item.bounds.size() > 60)
+                fail(err::SubscriptOutOfRange);
         }
-        if (redim && item.bounds.empty()) fail(err::ExpectedLParen);
+        if (redim && item.bounds.empty())
+            fail(err::ExpectedLParen);
         items.push_back(std::move(item));
     } while (accept(TokenKind::Comma));
     if (redim) {
@@ -411,7 +549,8 @@ StmtPtr Parser::dimStatement(bool redim) {
 }
 
 // const := "Const" name "=" expr { "," name "=" expr }
-StmtPtr Parser::constStatement() {
+StmtPtr Parser::constStatement()
+{
     auto s = std::make_unique<ConstStmt>();
     do {
         auto name = std::make_unique<NameExpr>();
@@ -425,7 +564,8 @@ StmtPtr Parser::constStatement() {
 }
 
 // onError := "On" "Error" ( "Resume" "Next" | "GoTo" "0" )
-StmtPtr Parser::onErrorStatement() {
+StmtPtr Parser::onErrorStatement()
+{
     advance();
     expectKeyword(Keyword::Error, err::SyntaxError);
     auto s = std::make_unique<OnErrorStmt>();
@@ -433,7 +573,8 @@ StmtPtr Parser::onErrorStatement() {
         expectKeyword(Keyword::Next, err::SyntaxError);
         s->resumeNext = true;
     } else if (acceptKeyword(Keyword::GoTo)) {
-        if (!at(TokenKind::Integer) || peek().number != 0) fail(err::SyntaxError);
+        if (!at(TokenKind::Integer) || peek().number != 0)
+            fail(err::SyntaxError);
         advance();
         s->resumeNext = false;
     } else {
@@ -443,7 +584,8 @@ StmtPtr Parser::onErrorStatement() {
 }
 
 // erase := "Erase" name
-StmtPtr Parser::eraseStatement() {
+StmtPtr Parser::eraseStatement()
+{
     advance();
     auto s = std::make_unique<EraseStmt>();
     s->target = nameReference();
@@ -451,21 +593,25 @@ StmtPtr Parser::eraseStatement() {
 }
 
 // randomize := "Randomize" [expr]
-StmtPtr Parser::randomizeStatement() {
+StmtPtr Parser::randomizeStatement()
+{
     advance();
     auto s = std::make_unique<RandomizeStmt>();
-    if (!atEndOfStatement()) s->seed = expression();
+    if (!atEndOfStatement())
+        s->seed = expression();
     return s;
 }
 
-std::unique_ptr<Program> parseProgram(std::u16string_view source) {
+std::unique_ptr<Program> parseProgram(std::u16string_view source)
+{
     Parser parser(tokenize(source));
     return parser.program();
 }
 
-ExprPtr parseExpression(std::u16string_view source) {
+ExprPtr parseExpression(std::u16string_view source)
+{
     Parser parser(tokenize(source));
     return parser.standaloneExpression();
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

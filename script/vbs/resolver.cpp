@@ -9,38 +9,50 @@
 
 namespace tabulo::vbs {
 
-class Resolver {
+class Resolver
+{
 public:
-    Resolver(GlobalTable& globals, const std::unordered_map<std::u16string, const Builtin*>& builtins,
-             const std::unordered_map<std::u16string, Value>& constants)
-        : globals_(globals), builtins_(builtins), constants_(constants) {}
+    Resolver(GlobalTable &globals, const std::unordered_map<std::u16string, const Builtin *> &builtins,
+        const std::unordered_map<std::u16string, Value> &constants)
+        : globals_(globals)
+        , builtins_(builtins)
+        , constants_(constants)
+    {
+    }
 
-    void program(Program& program, const Procedure* executeScope);
+    void program(Program &program, const Procedure *executeScope);
     // A lone expression (Eval), seeing the locals of `executeScope` when given.
-    void standalone(Expr& e, const Procedure* executeScope) {
-        scope_ = Scope{};
+    void standalone(Expr &e, const Procedure *executeScope)
+    {
+        scope_ = Scope {};
         scope_.executeScope = executeScope;
         expr(&e);
     }
-    void procedure(Procedure& proc, const ClassDecl* cls);
+    void procedure(Procedure &proc, const ClassDecl *cls);
 
 private:
-    struct Scope {
-        Procedure* procedure = nullptr;          // null at the top level
-        const Procedure* executeScope = nullptr; // Execute inside a procedure: its locals
-        const ClassDecl* cls = nullptr;
+    struct Scope
+    {
+        Procedure *procedure = nullptr; // null at the top level
+        const Procedure *executeScope = nullptr; // Execute inside a procedure: its locals
+        const ClassDecl *cls = nullptr;
         std::unordered_map<std::u16string, int> locals;
-        std::unordered_map<std::u16string, bool> undeclared;  // locals made by use alone
+        std::unordered_map<std::u16string, bool> undeclared; // locals made by use alone
     };
 
-    void block(Block& b);
-    void statement(Stmt& s);
-    void expr(Expr* e);
-    void args(ArgList& a) { for (auto& item : a.items) expr(item.get()); }
-    void name(NameExpr& n, bool assigned);
-    int addLocal(const std::u16string& folded);
-    void collectDeclarations(const Block& b);
-    [[noreturn]] void fail(int number, Position at) const {
+    void block(Block &b);
+    void statement(Stmt &s);
+    void expr(Expr *e);
+    void args(ArgList &a)
+    {
+        for (auto &item : a.items)
+            expr(item.get());
+    }
+    void name(NameExpr &n, bool assigned);
+    int addLocal(const std::u16string &folded);
+    void collectDeclarations(const Block &b);
+    [[noreturn]] void fail(int number, Position at) const
+    {
         ScriptError e;
         e.number = number;
         e.description = std::u16string(errorDescription(number));
@@ -50,59 +62,78 @@ private:
         throw ScriptException(std::move(e));
     }
 
-    GlobalTable& globals_;
-    const std::unordered_map<std::u16string, const Builtin*>& builtins_;
-    const std::unordered_map<std::u16string, Value>& constants_;
+    GlobalTable &globals_;
+    const std::unordered_map<std::u16string, const Builtin *> &builtins_;
+    const std::unordered_map<std::u16string, Value> &constants_;
     Scope scope_;
 };
 
-int Resolver::addLocal(const std::u16string& folded) {
+int Resolver::addLocal(const std::u16string &folded)
+{
     auto it = scope_.locals.find(folded);
-    if (it != scope_.locals.end()) return it->second;
+    if (it != scope_.locals.end())
+        return it->second;
     int slot = scope_.procedure->slotCount++;
     scope_.procedure->slotNames.push_back(folded);
     scope_.locals.emplace(folded, slot);
     return slot;
 }
 
-void Resolver::collectDeclarations(const Block& b) {
-    for (const auto& s : b) {
+void Resolver::collectDeclarations(const Block &b)
+{
+    for (const auto &s : b) {
         switch (s->kind) {
         case StmtKind::Dim:
-            for (const auto& item : static_cast<const DimStmt&>(*s).items) addLocal(item.name->folded);
+            for (const auto &item : static_cast<const DimStmt &>(*s).items)
+                addLocal(item.name->folded);
             break;
         case StmtKind::Const:
-            for (const auto& item : static_cast<const ConstStmt&>(*s).items) addLocal(item.first->folded);
+            for (const auto &item : static_cast<const ConstStmt &>(*s).items)
+                addLocal(item.first->folded);
             break;
         case StmtKind::If: {
-            auto& st = static_cast<const IfStmt&>(*s);
-            for (const auto& bl : st.blocks) collectDeclarations(bl);
+            auto &st = static_cast<const IfStmt &>(*s);
+            for (const auto &bl : st.blocks)
+                collectDeclarations(bl);
             collectDeclarations(st.elseBlock);
             break;
         }
         case StmtKind::Select: {
-            auto& st = static_cast<const SelectStmt&>(*s);
-            for (const auto& bl : st.blocks) collectDeclarations(bl);
+            auto &st = static_cast<const SelectStmt &>(*s);
+            for (const auto &bl : st.blocks)
+                collectDeclarations(bl);
             collectDeclarations(st.elseBlock);
             break;
         }
-        case StmtKind::For: collectDeclarations(static_cast<const ForStmt&>(*s).body); break;
-        case StmtKind::ForEach: collectDeclarations(static_cast<const ForEachStmt&>(*s).body); break;
-        case StmtKind::Do: collectDeclarations(static_cast<const DoStmt&>(*s).body); break;
-        case StmtKind::While: collectDeclarations(static_cast<const WhileStmt&>(*s).body); break;
-        case StmtKind::With: collectDeclarations(static_cast<const WithStmt&>(*s).body); break;
-        default: break;
+        case StmtKind::For:
+            collectDeclarations(static_cast<const ForStmt &>(*s).body);
+            break;
+        case StmtKind::ForEach:
+            collectDeclarations(static_cast<const ForEachStmt &>(*s).body);
+            break;
+        case StmtKind::Do:
+            collectDeclarations(static_cast<const DoStmt &>(*s).body);
+            break;
+        case StmtKind::While:
+            collectDeclarations(static_cast<const WhileStmt &>(*s).body);
+            break;
+        case StmtKind::With:
+            collectDeclarations(static_cast<const WithStmt &>(*s).body);
+            break;
+        default:
+            break;
         }
     }
 }
 
-void Resolver::name(NameExpr& n, bool assigned) {
-    const std::u16string& f = n.folded;
+void Resolver::name(NameExpr &n, bool assigned)
+{
+    const std::u16string &f = n.folded;
     // 1. Locals of the procedure (or of the procedure an Execute runs in).
     if (scope_.procedure) {
         // The procedure's own name without arguments is its return value.
-        if (scope_.procedure->resultSlot >= 0 && f == scope_.procedure->slotNames[std::size_t(scope_.procedure->resultSlot)] &&
-            !n.args.parens) {
+        if (scope_.procedure->resultSlot >= 0
+            && f == scope_.procedure->slotNames[std::size_t(scope_.procedure->resultSlot)] && !n.args.parens) {
             n.scope = NameScope::Local;
             n.slot = scope_.procedure->resultSlot;
             return;
@@ -115,7 +146,7 @@ void Resolver::name(NameExpr& n, bool assigned) {
             return;
         }
     } else if (scope_.executeScope) {
-        const auto& names = scope_.executeScope->slotNames;
+        const auto &names = scope_.executeScope->slotNames;
         for (std::size_t i = 0; i < names.size(); ++i) {
             if (names[i] == f && int(i) != scope_.executeScope->resultSlot) {
                 n.scope = NameScope::Local;
@@ -125,8 +156,9 @@ void Resolver::name(NameExpr& n, bool assigned) {
         }
     }
     // 2. The class's own fields and members.
-    const ClassDecl* cls = scope_.cls;
-    if (!cls && scope_.executeScope) cls = scope_.executeScope->owner;
+    const ClassDecl *cls = scope_.cls;
+    if (!cls && scope_.executeScope)
+        cls = scope_.executeScope->owner;
     if (cls) {
         int field = cls->fieldIndex(f);
         if (field >= 0) {
@@ -179,53 +211,65 @@ void Resolver::name(NameExpr& n, bool assigned) {
     n.slot = slot >= 0 ? slot : globals_.slotOf(n.name);
 }
 
-void Resolver::expr(Expr* e) {
-    if (!e) return;
+void Resolver::expr(Expr *e)
+{
+    if (!e)
+        return;
     switch (e->kind) {
     case ExprKind::Name: {
-        auto& n = static_cast<NameExpr&>(*e);
+        auto &n = static_cast<NameExpr &>(*e);
         name(n, false);
         args(n.args);
         break;
     }
     case ExprKind::Member: {
-        auto& m = static_cast<MemberExpr&>(*e);
+        auto &m = static_cast<MemberExpr &>(*e);
         expr(m.object.get());
         args(m.args);
-        if (!m.object && scope_.procedure) scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, m.withDepth + 1);
+        if (!m.object && scope_.procedure)
+            scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, m.withDepth + 1);
         break;
     }
     case ExprKind::Index: {
-        auto& ix = static_cast<IndexExpr&>(*e);
+        auto &ix = static_cast<IndexExpr &>(*e);
         expr(ix.target.get());
         args(ix.args);
         break;
     }
-    case ExprKind::Unary: expr(static_cast<UnaryExpr&>(*e).operand.get()); break;
+    case ExprKind::Unary:
+        expr(static_cast<UnaryExpr &>(*e).operand.get());
+        break;
     case ExprKind::Binary: {
-        auto& b = static_cast<BinaryExpr&>(*e);
+        auto &b = static_cast<BinaryExpr &>(*e);
         expr(b.left.get());
         expr(b.right.get());
         break;
     }
-    case ExprKind::Paren: expr(static_cast<ParenExpr&>(*e).inner.get()); break;
-    case ExprKind::Me:
-        if (!scope_.cls && !(scope_.executeScope && scope_.executeScope->owner)) fail(err::InvalidMe, e->at);
+    case ExprKind::Paren:
+        expr(static_cast<ParenExpr &>(*e).inner.get());
         break;
-    default: break;
+    case ExprKind::Me:
+        if (!scope_.cls && !(scope_.executeScope && scope_.executeScope->owner))
+            fail(err::InvalidMe, e->at);
+        break;
+    default:
+        break;
     }
 }
 
-void Resolver::block(Block& b) {
-    for (auto& s : b) statement(*s);
+void Resolver::block(Block &b)
+{
+    for (auto &s : b)
+        statement(*s);
 }
 
-void Resolver::statement(Stmt& s) {
+void Resolver::statement(Stmt &s)
+{
     switch (s.kind) {
     case StmtKind::Assign: {
-        auto& a = static_cast<AssignStmt&>(s);
+        auto &a = static_cast<AssignStmt &>(s);
         if (a.target->kind == ExprKind::Name) {
-            auto& n = static_cast<NameExpr&>(*a.target);
+            auto &n = static_cast<NameExpr &>(*a.target);
             name(n, true);
             args(n.args);
         } else {
@@ -234,26 +278,34 @@ void Resolver::statement(Stmt& s) {
         expr(a.value.get());
         break;
     }
-    case StmtKind::Call: expr(static_cast<CallStmt&>(s).call.get()); break;
+    case StmtKind::Call:
+        expr(static_cast<CallStmt &>(s).call.get());
+        break;
     case StmtKind::If: {
-        auto& st = static_cast<IfStmt&>(s);
-        for (auto& c : st.conditions) expr(c.get());
-        for (auto& bl : st.blocks) block(bl);
+        auto &st = static_cast<IfStmt &>(s);
+        for (auto &c : st.conditions)
+            expr(c.get());
+        for (auto &bl : st.blocks)
+            block(bl);
         block(st.elseBlock);
         break;
     }
     case StmtKind::Select: {
-        auto& st = static_cast<SelectStmt&>(s);
+        auto &st = static_cast<SelectStmt &>(s);
         expr(st.subject.get());
-        for (auto& tests : st.tests)
-            for (auto& t : tests) { expr(t.first.get()); expr(t.second.get()); }
-        for (auto& bl : st.blocks) block(bl);
+        for (auto &tests : st.tests)
+            for (auto &t : tests) {
+                expr(t.first.get());
+                expr(t.second.get());
+            }
+        for (auto &bl : st.blocks)
+            block(bl);
         block(st.elseBlock);
         break;
     }
     case StmtKind::For: {
-        auto& st = static_cast<ForStmt&>(s);
-        name(static_cast<NameExpr&>(*st.variable), true);
+        auto &st = static_cast<ForStmt &>(s);
+        name(static_cast<NameExpr &>(*st.variable), true);
         expr(st.from.get());
         expr(st.to.get());
         expr(st.step.get());
@@ -261,64 +313,76 @@ void Resolver::statement(Stmt& s) {
         break;
     }
     case StmtKind::ForEach: {
-        auto& st = static_cast<ForEachStmt&>(s);
-        name(static_cast<NameExpr&>(*st.variable), true);
+        auto &st = static_cast<ForEachStmt &>(s);
+        name(static_cast<NameExpr &>(*st.variable), true);
         expr(st.collection.get());
         block(st.body);
         break;
     }
     case StmtKind::Do: {
-        auto& st = static_cast<DoStmt&>(s);
+        auto &st = static_cast<DoStmt &>(s);
         expr(st.condition.get());
         block(st.body);
         break;
     }
     case StmtKind::While: {
-        auto& st = static_cast<WhileStmt&>(s);
+        auto &st = static_cast<WhileStmt &>(s);
         expr(st.condition.get());
         block(st.body);
         break;
     }
     case StmtKind::Dim:
-        for (auto& item : static_cast<DimStmt&>(s).items) {
-            if (!scope_.procedure) globals_[globals_.slotOf(item.name->name)].kind = GlobalEntry::Kind::Variable;
+        for (auto &item : static_cast<DimStmt &>(s).items) {
+            if (!scope_.procedure)
+                globals_[globals_.slotOf(item.name->name)].kind = GlobalEntry::Kind::Variable;
             name(*item.name, true);
-            for (auto& bound : item.bounds) expr(bound.get());
+            for (auto &bound : item.bounds)
+                expr(bound.get());
         }
         break;
     case StmtKind::ReDim:
-        for (auto& item : static_cast<ReDimStmt&>(s).items) {
+        for (auto &item : static_cast<ReDimStmt &>(s).items) {
             name(*item.name, true);
-            for (auto& bound : item.bounds) expr(bound.get());
+            for (auto &bound : item.bounds)
+                expr(bound.get());
         }
         break;
     case StmtKind::Const:
-        for (auto& [constName, value] : static_cast<ConstStmt&>(s).items) {
-            if (!scope_.procedure) globals_[globals_.slotOf(constName->name)].kind = GlobalEntry::Kind::Variable;
+        for (auto &[constName, value] : static_cast<ConstStmt &>(s).items) {
+            if (!scope_.procedure)
+                globals_[globals_.slotOf(constName->name)].kind = GlobalEntry::Kind::Variable;
             name(*constName, true);
             expr(value.get());
         }
         break;
-    case StmtKind::Erase: expr(static_cast<EraseStmt&>(s).target.get()); break;
+    case StmtKind::Erase:
+        expr(static_cast<EraseStmt &>(s).target.get());
+        break;
     case StmtKind::With: {
-        auto& st = static_cast<WithStmt&>(s);
+        auto &st = static_cast<WithStmt &>(s);
         expr(st.object.get());
-        if (scope_.procedure) scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, st.depth + 1);
+        if (scope_.procedure)
+            scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, st.depth + 1);
         block(st.body);
         break;
     }
-    case StmtKind::Randomize: expr(static_cast<RandomizeStmt&>(s).seed.get()); break;
-    default: break;
+    case StmtKind::Randomize:
+        expr(static_cast<RandomizeStmt &>(s).seed.get());
+        break;
+    default:
+        break;
     }
 }
 
-void Resolver::procedure(Procedure& proc, const ClassDecl* cls) {
-    scope_ = Scope{};
+void Resolver::procedure(Procedure &proc, const ClassDecl *cls)
+{
+    scope_ = Scope {};
     scope_.procedure = &proc;
     scope_.cls = cls;
     proc.slotCount = 0;
     proc.slotNames.clear();
-    for (const Parameter& p : proc.params) addLocal(foldName(p.name));
+    for (const Parameter &p : proc.params)
+        addLocal(foldName(p.name));
     if (proc.kind == ProcKind::Function || proc.kind == ProcKind::PropertyGet) {
         std::u16string folded = foldName(proc.name);
         proc.resultSlot = proc.slotCount++;
@@ -328,47 +392,58 @@ void Resolver::procedure(Procedure& proc, const ClassDecl* cls) {
     block(proc.body);
 }
 
-void Resolver::program(Program& program, const Procedure* executeScope) {
+void Resolver::program(Program &program, const Procedure *executeScope)
+{
     // Procedures and classes first: code may call them before their text.
     for (std::size_t i = 0; i < program.procedures.size(); ++i) {
         for (std::size_t k = 0; k < i; ++k)
             if (sameName(program.procedures[k]->name, program.procedures[i]->name))
                 fail(err::NameRedefined, program.procedures[i]->at);
-        GlobalEntry& entry = globals_[globals_.slotOf(program.procedures[i]->name)];
+        GlobalEntry &entry = globals_[globals_.slotOf(program.procedures[i]->name)];
         entry.kind = GlobalEntry::Kind::Procedure;
         entry.procedure = program.procedures[i].get();
         entry.value = Value();
     }
-    for (auto& cls : program.classes) {
-        for (auto& proc : cls->procedures) {
+    for (auto &cls : program.classes) {
+        for (auto &proc : cls->procedures) {
             std::u16string folded = foldName(proc->name);
             if (proc->kind == ProcKind::Sub || proc->kind == ProcKind::Function) {
-                if (cls->method(folded) || cls->property(folded) || cls->fieldIndex(folded) >= 0) fail(err::NameRedefined, proc->at);
+                if (cls->method(folded) || cls->property(folded) || cls->fieldIndex(folded) >= 0)
+                    fail(err::NameRedefined, proc->at);
                 cls->methods.emplace_back(folded, proc.get());
-                if (folded == u"class_initialize") cls->initialize = proc.get();
-                if (folded == u"class_terminate") cls->terminate = proc.get();
+                if (folded == u"class_initialize")
+                    cls->initialize = proc.get();
+                if (folded == u"class_terminate")
+                    cls->terminate = proc.get();
             } else {
-                if (cls->method(folded) || cls->fieldIndex(folded) >= 0) fail(err::NameRedefined, proc->at);
-                PropertySet* set = nullptr;
-                for (auto& [n, accessors] : cls->properties)
-                    if (n == folded) set = &accessors;
-                if (!set) set = &cls->properties.emplace_back(folded, PropertySet{}).second;
-                Procedure*& slot = proc->kind == ProcKind::PropertyGet ? set->get
-                                   : proc->kind == ProcKind::PropertyLet ? set->let : set->set;
-                if (slot) fail(err::NameRedefined, proc->at);
+                if (cls->method(folded) || cls->fieldIndex(folded) >= 0)
+                    fail(err::NameRedefined, proc->at);
+                PropertySet *set = nullptr;
+                for (auto &[n, accessors] : cls->properties)
+                    if (n == folded)
+                        set = &accessors;
+                if (!set)
+                    set = &cls->properties.emplace_back(folded, PropertySet {}).second;
+                Procedure *&slot = proc->kind == ProcKind::PropertyGet ? set->get
+                    : proc->kind == ProcKind::PropertyLet              ? set->let
+                                                                       : set->set;
+                if (slot)
+                    fail(err::NameRedefined, proc->at);
                 slot = proc.get();
             }
             if (proc->isDefault) {
-                if (!cls->defaultMember.empty()) fail(err::MultipleDefault, proc->at);
+                if (!cls->defaultMember.empty())
+                    fail(err::MultipleDefault, proc->at);
                 cls->defaultMember = folded;
             }
         }
         for (std::size_t i = 0; i < cls->fields.size(); ++i)
             for (std::size_t k = 0; k < i; ++k)
-                if (sameName(cls->fields[k].name, cls->fields[i].name)) fail(err::NameRedefined, cls->at);
+                if (sameName(cls->fields[k].name, cls->fields[i].name))
+                    fail(err::NameRedefined, cls->at);
     }
     // Top-level declarations make globals, wherever in the text they are.
-    scope_ = Scope{};
+    scope_ = Scope {};
     scope_.executeScope = executeScope;
     if (executeScope) {
         // Execute inside a procedure: its code reads and writes that procedure's locals.
@@ -377,22 +452,27 @@ void Resolver::program(Program& program, const Procedure* executeScope) {
         program.topLevel.owner = executeScope->owner;
     }
     block(program.statements);
-    for (auto& proc : program.procedures) procedure(*proc, nullptr);
-    for (auto& cls : program.classes) {
-        for (auto& field : cls->fields) {
-            scope_ = Scope{};
-            for (auto& bound : field.bounds) expr(bound.get());
+    for (auto &proc : program.procedures)
+        procedure(*proc, nullptr);
+    for (auto &cls : program.classes) {
+        for (auto &field : cls->fields) {
+            scope_ = Scope {};
+            for (auto &bound : field.bounds)
+                expr(bound.get());
         }
-        for (auto& proc : cls->procedures) procedure(*proc, cls.get());
+        for (auto &proc : cls->procedures)
+            procedure(*proc, cls.get());
     }
 }
 
-void Interpreter::resolve(Program& program, const Procedure* scope) {
+void Interpreter::resolve(Program &program, const Procedure *scope)
+{
     Resolver(globals_, builtins_, constants_).program(program, scope);
 }
 
-void Interpreter::resolveExpression(Expr& e, const Procedure* scope) {
+void Interpreter::resolveExpression(Expr &e, const Procedure *scope)
+{
     Resolver(globals_, builtins_, constants_).standalone(e, scope);
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -13,40 +13,42 @@ namespace tabulo::vbs {
 
 class Interpreter;
 
-class ScriptObject final : public Object, public std::enable_shared_from_this<ScriptObject> {
+class ScriptObject final : public Object, public std::enable_shared_from_this<ScriptObject>
+{
 public:
-    ScriptObject(Interpreter& interpreter, const ClassDecl& cls);
+    ScriptObject(Interpreter &interpreter, const ClassDecl &cls);
     ~ScriptObject() override;
 
     std::u16string typeName() const override { return className_; }
     Value invoke(std::u16string_view name, Args args) override;
-    void assign(std::u16string_view name, Args args, const Value& value, bool isSet) override;
+    void assign(std::u16string_view name, Args args, const Value &value, bool isSet) override;
     std::vector<Value> enumerate() override;
 
-    const ClassDecl& cls() const { return cls_; }
-    std::vector<Value>& fields() { return fields_; }
+    const ClassDecl &cls() const { return cls_; }
+    std::vector<Value> &fields() { return fields_; }
     bool terminating() const { return terminating_; }
 
 private:
-    Interpreter& interpreter_;
+    Interpreter &interpreter_;
     std::shared_ptr<bool> interpreterAlive_;
-    const ClassDecl& cls_;
-    std::u16string className_;  // kept apart: the class text may go with a Reset
+    const ClassDecl &cls_;
+    std::u16string className_; // kept apart: the class text may go with a Reset
     std::vector<Value> fields_;
     bool terminating_ = false;
 };
 
 // What GetRef("Name") gives: calling its default member calls the procedure.
-class ProcedureReference final : public Object {
+class ProcedureReference final : public Object
+{
 public:
-    ProcedureReference(Interpreter& interpreter, const Procedure& procedure);
+    ProcedureReference(Interpreter &interpreter, const Procedure &procedure);
     std::u16string typeName() const override { return u"Object"; }
     Value invoke(std::u16string_view name, Args args) override;
 
 private:
-    Interpreter& interpreter_;
+    Interpreter &interpreter_;
     std::shared_ptr<bool> interpreterAlive_;
-    const Procedure& procedure_;
+    const Procedure &procedure_;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -7,25 +7,28 @@
 
 namespace tabulo::vbs {
 
-struct MessageBoxRequest {
+struct MessageBoxRequest
+{
     std::u16string prompt;
-    int buttons = 0;            // vbOKOnly + icon + default button flags, as MsgBox got them
+    int buttons = 0; // vbOKOnly + icon + default button flags, as MsgBox got them
     std::u16string title;
 };
 
-struct InputBoxRequest {
+struct InputBoxRequest
+{
     std::u16string prompt;
     std::u16string title;
     std::u16string defaultText;
 };
 
-struct UiCallbacks {
+struct UiCallbacks
+{
     // Returns the button pressed: vbOK 1, vbCancel 2, vbAbort 3, vbRetry 4, vbIgnore 5,
     // vbYes 6, vbNo 7. Without a callback MsgBox returns vbOK at once.
-    std::function<int(const MessageBoxRequest&)> messageBox;
+    std::function<int(const MessageBoxRequest &)> messageBox;
     // Returns the text typed, or nothing when the user cancelled (InputBox then gives "").
     // Without a callback InputBox returns its default text.
-    std::function<std::optional<std::u16string>(const InputBoxRequest&)> inputBox;
+    std::function<std::optional<std::u16string>(const InputBoxRequest &)> inputBox;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

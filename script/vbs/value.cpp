@@ -6,7 +6,8 @@
 
 namespace tabulo::vbs {
 
-Value& Value::assignManaged(const Value& other) {
+Value &Value::assignManaged(const Value &other)
+{
     if (this != &other) {
         // Take the new reference before dropping the old one: `a = a(0)` style
         // assignments may hold the only reference to what is being replaced.
@@ -16,59 +17,85 @@ Value& Value::assignManaged(const Value& other) {
     return *this;
 }
 
-Value& Value::moveManaged(Value&& other) noexcept {
+Value &Value::moveManaged(Value &&other) noexcept
+{
     if (this != &other) {
-        Value old(std::move(*this));  // released after the move, see operator= above
+        Value old(std::move(*this)); // released after the move, see operator= above
         takePayload(other);
     }
     return *this;
 }
 
-void Value::copyFrom(const Value& other) {
+void Value::copyFrom(const Value &other)
+{
     type_ = other.type_;
     missing_ = other.missing_;
     switch (type_) {
-    case Type::Object: new (&u_.object) std::shared_ptr<Object>(other.u_.object); break;
-    case Type::String: u_.string = other.u_.string; ++u_.string->refs; break;
-    case Type::Array: u_.array = other.u_.array; ++u_.array->refs; break;
-    default: u_.i64 = other.u_.i64; break;
+    case Type::Object:
+        new (&u_.object) std::shared_ptr<Object>(other.u_.object);
+        break;
+    case Type::String:
+        u_.string = other.u_.string;
+        ++u_.string->refs;
+        break;
+    case Type::Array:
+        u_.array = other.u_.array;
+        ++u_.array->refs;
+        break;
+    default:
+        u_.i64 = other.u_.i64;
+        break;
     }
 }
 
-void Value::release() noexcept {
+void Value::release() noexcept
+{
     switch (type_) {
-    case Type::Object: u_.object.~shared_ptr(); break;
+    case Type::Object:
+        u_.object.~shared_ptr();
+        break;
     case Type::String:
-        if (--u_.string->refs == 0) delete u_.string;
+        if (--u_.string->refs == 0)
+            delete u_.string;
         break;
     case Type::Array:
-        if (--u_.array->refs == 0) delete u_.array;
+        if (--u_.array->refs == 0)
+            delete u_.array;
         break;
-    default: break;
+    default:
+        break;
     }
     type_ = Type::Empty;
     u_.i64 = 0;
 }
 
-Value Value::string(std::u16string text) {
-    if (text.size() > kMaxStringLength) raise(err::OutOfMemory);
+Value Value::string(std::u16string text)
+{
+    if (text.size() > kMaxStringLength)
+        raise(err::OutOfMemory);
     Value v;
     v.type_ = Type::String;
-    v.u_.string = new StringData{1, std::move(text)};
+    v.u_.string = new StringData {1, std::move(text)};
     return v;
 }
 
-Value Value::fromUtf8(std::string_view utf8) { return string(vbs::fromUtf8(utf8)); }
+Value Value::fromUtf8(std::string_view utf8)
+{
+    return string(vbs::fromUtf8(utf8));
+}
 
-Value Value::object(std::shared_ptr<Object> object) {
+Value Value::object(std::shared_ptr<Object> object)
+{
     Value v;
     v.type_ = Type::Object;
     new (&v.u_.object) std::shared_ptr<Object>(std::move(object));
     return v;
 }
 
-Value Value::array(std::vector<Value> items) {
-    if (items.size() > kMaxArrayElements) raise(err::OutOfMemory);
+Value Value::array(std::vector<Value> items)
+{
+    if (items.size() > kMaxArrayElements)
+        raise(err::OutOfMemory);
     Value v;
     v.type_ = Type::Array;
     v.u_.array = new ArrayData;
@@ -77,18 +104,22 @@ Value Value::array(std::vector<Value> items) {
     return v;
 }
 
-Value Value::array(std::span<const std::int32_t> upperBounds) {
+Value Value::array(std::span<const std::int32_t> upperBounds)
+{
     auto data = std::make_unique<ArrayData>();
     std::size_t total = 1;
     for (std::int32_t upper : upperBounds) {
         // Dim a(-1) is a legal empty array; anything lower is not.
-        if (upper < -1) raise(err::SubscriptOutOfRange);
+        if (upper < -1)
+            raise(err::SubscriptOutOfRange);
         std::size_t count = std::size_t(std::int64_t(upper) + 1);
         data->dims.push_back({0, std::int32_t(count)});
-        if (count != 0 && total > kMaxArrayElements / count) raise(err::OutOfMemory);
+        if (count != 0 && total > kMaxArrayElements / count)
+            raise(err::OutOfMemory);
         total *= count;
     }
-    if (total > kMaxArrayElements) raise(err::OutOfMemory);
+    if (total > kMaxArrayElements)
+        raise(err::OutOfMemory);
     data->items.resize(upperBounds.empty() ? 0 : total);
     Value v;
     v.type_ = Type::Array;
@@ -96,29 +127,42 @@ Value Value::array(std::span<const std::int32_t> upperBounds) {
     return v;
 }
 
-bool Value::isNumber() const {
+bool Value::isNumber() const
+{
     switch (type_) {
-    case Type::Integer: case Type::Long: case Type::Single: case Type::Double:
-    case Type::Currency: case Type::Byte: case Type::Date: case Type::Boolean:
+    case Type::Integer:
+    case Type::Long:
+    case Type::Single:
+    case Type::Double:
+    case Type::Currency:
+    case Type::Byte:
+    case Type::Date:
+    case Type::Boolean:
         return true;
     default:
         return false;
     }
 }
 
-const std::u16string& Value::rawString() const { return u_.string->text; }
+const std::u16string &Value::rawString() const
+{
+    return u_.string->text;
+}
 
-ArrayData& Value::mutableArray() {
+ArrayData &Value::mutableArray()
+{
     if (u_.array->refs > 1) {
-        auto* copy = new ArrayData{1, u_.array->dims, u_.array->items, u_.array->fixedSize};
+        auto *copy = new ArrayData {1, u_.array->dims, u_.array->items, u_.array->fixedSize};
         --u_.array->refs;
         u_.array = copy;
     }
     return *u_.array;
 }
 
-void Value::appendString(std::u16string_view tail) {
-    if (u_.string->text.size() + tail.size() > kMaxStringLength) raise(err::OutOfMemory);
+void Value::appendString(std::u16string_view tail)
+{
+    if (u_.string->text.size() + tail.size() > kMaxStringLength)
+        raise(err::OutOfMemory);
     if (u_.string->refs == 1) {
         u_.string->text.append(tail);
         return;
@@ -129,14 +173,17 @@ void Value::appendString(std::u16string_view tail) {
     *this = string(std::move(joined));
 }
 
-std::int64_t ArrayData::offsetOf(std::span<const std::int32_t> indices) const {
+std::int64_t ArrayData::offsetOf(std::span<const std::int32_t> indices) const
+{
     // A dynamic array not yet dimensioned (Dim a()) has no element at all.
-    if (indices.size() != dims.size() || dims.empty()) return -1;
+    if (indices.size() != dims.size() || dims.empty())
+        return -1;
     std::int64_t offset = 0;
     std::int64_t stride = 1;
     for (std::size_t i = 0; i < dims.size(); ++i) {
         std::int64_t k = std::int64_t(indices[i]) - dims[i].lower;
-        if (k < 0 || k >= dims[i].count) return -1;
+        if (k < 0 || k >= dims[i].count)
+            return -1;
         offset += k * stride;
         stride *= dims[i].count;
     }
@@ -145,35 +192,52 @@ std::int64_t ArrayData::offsetOf(std::span<const std::int32_t> indices) const {
 
 // --- Object defaults -----------------------------------------------------------------
 
-Value Object::invoke(std::u16string_view, Args) { raise(err::NoSuchMember); }
-void Object::assign(std::u16string_view, Args, const Value&, bool) { raise(err::NoSuchMember); }
-std::vector<Value> Object::enumerate() { raise(err::NotACollection); }
+Value Object::invoke(std::u16string_view, Args)
+{
+    raise(err::NoSuchMember);
+}
+void Object::assign(std::u16string_view, Args, const Value &, bool)
+{
+    raise(err::NoSuchMember);
+}
+std::vector<Value> Object::enumerate()
+{
+    raise(err::NotACollection);
+}
 
 // --- Names ---------------------------------------------------------------------------
 
-char16_t foldCase(char16_t c) {
+char16_t foldCase(char16_t c)
+{
     // Names are almost always ASCII; everything else folds as LCase does, so
     // "=" under text comparison, StrComp and InStr agree on every letter.
-    if (c < 0x80) return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    if (c < 0x80)
+        return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
     return lowerCaseUnit(c);
 }
 
-bool sameName(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
+bool sameName(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (foldCase(a[i]) != foldCase(b[i])) return false;
+        if (foldCase(a[i]) != foldCase(b[i]))
+            return false;
     return true;
 }
 
-std::u16string foldName(std::u16string_view name) {
+std::u16string foldName(std::u16string_view name)
+{
     std::u16string folded(name);
-    for (auto& c : folded) c = foldCase(c);
+    for (auto &c : folded)
+        c = foldCase(c);
     return folded;
 }
 
 // --- UTF-8 ---------------------------------------------------------------------------
 
-std::u16string fromUtf8(std::string_view in) {
+std::u16string fromUtf8(std::string_view in)
+{
     std::u16string out;
     out.reserve(in.size());
     std::size_t i = 0;
@@ -189,7 +253,8 @@ std::u16string fromUtf8(std::string_view in) {
             bool ok = i + len <= in.size();
             for (std::size_t k = 1; ok && k < len; ++k) {
                 unsigned char cc = static_cast<unsigned char>(in[i + k]);
-                if ((cc >> 6) != 2) ok = false;
+                if ((cc >> 6) != 2)
+                    ok = false;
                 acc = (acc << 6) | (cc & 0x3F);
             }
             static constexpr char32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
@@ -210,7 +275,8 @@ std::u16string fromUtf8(std::string_view in) {
     return out;
 }
 
-std::string toUtf8(std::u16string_view in) {
+std::string toUtf8(std::u16string_view in)
+{
     std::string out;
     out.reserve(in.size());
     for (std::size_t i = 0; i < in.size(); ++i) {
@@ -219,7 +285,7 @@ std::string toUtf8(std::u16string_view in) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (in[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD;  // a lone surrogate has no UTF-8 form
+            cp = 0xFFFD; // a lone surrogate has no UTF-8 form
         }
         if (cp < 0x80) {
             out.push_back(char(cp));
@@ -240,4 +306,4 @@ std::string toUtf8(std::u16string_view in) {
     return out;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

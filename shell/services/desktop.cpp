@@ -2,9 +2,15 @@
 
 #include <QDesktopServices>
 #include <QProcess>
+#include <QSystemTrayIcon>
 #include <QUrl>
 
 namespace tabulo {
+
+bool Desktop::hasSystemTray()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 bool SystemDesktop::openInTextEditor(const QString &path)
 {

@@ -15,6 +15,9 @@ public:
     virtual bool openFolder(const QString &path) = 0;
     virtual bool openWithAssociatedProgram(const QString &path) = 0;
     virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+    // Whether the desktop shows a notification area (tray) that can hold the
+    // program's icon. Asked each time: a panel can come and go.
+    virtual bool hasSystemTray();
 };
 
 class SystemDesktop final : public Desktop

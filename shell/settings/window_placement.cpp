@@ -37,6 +37,17 @@ QString WindowPlacement::format(double top, double left, double width, double he
     return RecordFormat::formatRecord({top, left, width, height, double(state)});
 }
 
+QString placementRecordAtQuit(const QRect &frame, int state, Twips scale,
+                              const std::optional<RestoredPlacement> &restored)
+{
+    if (restored && restored->frame == frame) {
+        const TwipsRect &t = restored->stored;
+        return WindowPlacement::format(t.top, t.left, t.width, t.height, state);
+    }
+    return WindowPlacement::format(scale.fromPixels(frame.y()), scale.fromPixels(frame.x()),
+                                   scale.fromPixels(frame.width()), scale.fromPixels(frame.height()), state);
+}
+
 QRect fitOnScreen(QRect wanted, const QRect &available, QSize minimum)
 {
     if (available.isEmpty())

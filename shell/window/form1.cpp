@@ -44,6 +44,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     setWindowIcon(icons::programIcon());
     buildControls();
     buildMenus();
+    buildWindowBehaviours();
     connectLanguageMenu();
     buildThemes();
     buildRunningTotalColumns();

@@ -5,6 +5,7 @@
 #include "language/language_texts.h"
 #include "program_context.h"
 #include "session/note_session.h"
+#include "window_placement.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -31,6 +32,8 @@ class RunningTotalColumn;
 class TotalBox;
 class Toolbar;
 class StatusBar;
+class TrayBehaviour;
+class WindowOptions;
 
 
 // The main window: the note editor between the toolbar, the totals band(s)
@@ -46,6 +49,7 @@ class StatusBar;
 //   form1_startup.cpp     Form_Load, Start_Timer and the settings it restores
 //   form1_theme.cpp       the theme: LoadTheme and the "Colori" menu
 //   form1_shutdown.cpp    the quit dialog, the quit sequence
+//   form1_behaviours.cpp  the tray, the window options, a new instance
 //   form1_language.cpp    the interface language and the "Lingua" menu
 //   form1_variants.cpp    switching to the other layout variant
 //   form1_column.cpp      the running totals column beside the note
@@ -75,6 +79,8 @@ public:
     QAction *action(const QString &name) const { return m_actions.value(name); }
     QMenu *trayBarMenu() const { return m_trayBar; }
     Form6 *quitDialog() const { return m_form6; }
+    TrayBehaviour *tray() const { return m_tray; }
+    WindowOptions *windowOptions() const { return m_windowOptions; }
 
     bool modi() const { return m_session.modi(); }
     bool isUntitled() const { return !m_session.hasFile(); }
@@ -241,6 +247,8 @@ private:
     void Form_Unload();
     void finishQuit();
     QString savedStateErrors();
+    // form1_behaviours.cpp
+    void buildWindowBehaviours();
 
     ProgramContext m_context;
     NoteSession m_session;
@@ -255,6 +263,8 @@ private:
     Toolbar *m_toolbar = nullptr;  // Picture3
     StatusBar *m_status = nullptr; // Picture4
     QMenu *m_trayBar = nullptr;
+    TrayBehaviour *m_tray = nullptr;
+    WindowOptions *m_windowOptions = nullptr;
     QPointer<Form6> m_form6;
     QHash<QString, QAction *> m_actions;
     std::unique_ptr<ThemeApplier> m_themeApplier;
@@ -267,6 +277,7 @@ private:
     // The editor is making a change the session asked for: not a new edit.
     bool m_applyingSessionChange = false;
     bool m_quitting = false;
+    std::optional<RestoredPlacement> m_restoredPlacement;
     int m_lastSpliceCaret = 0;   // where the session's last change began, in the editor
     QString m_shownStatusWord;
     QMenu *m_editMenu = nullptr; // `Edit_X`, also the editors' pop-up menu

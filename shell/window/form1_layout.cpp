@@ -4,6 +4,7 @@
 #include "status_bar.h"
 #include "toolbar.h"
 #include "total_box.h"
+#include "tray_behaviour.h"
 #include "twips.h"
 
 #include <QAction>
@@ -96,8 +97,6 @@ void Form1::Form_Resize()
         m_text3->move(pixels(totalWidth + 50), 0);
 
     m_status->placeSizeGrip();
-    // A minimised window goes to the tray where there is one; without it
-    // stays minimised as usual.
 }
 
 void Form1::resizeEvent(QResizeEvent *event)
@@ -109,8 +108,12 @@ void Form1::resizeEvent(QResizeEvent *event)
 void Form1::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
+    if (event->type() == QEvent::WindowStateChange) {
         Form_Resize();
+        // A minimised window goes to the tray where there is one.
+        if (isMinimized())
+            m_tray->windowMinimised();
+    }
 }
 
 void Form1::showEditor(NoteEditor *shown, NoteEditor *hidden)

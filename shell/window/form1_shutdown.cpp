@@ -4,10 +4,12 @@
 #include "form6.h"
 #include "language/language_keys.h"
 #include "note_editor.h"
+#include "outer_placement.h"
 #include "record_format.h"
 #include "services/prompts.h"
 #include "settings_line_file.h"
 #include "toolbar.h"
+#include "tray_behaviour.h"
 #include "window_placement.h"
 
 #include <QAction>
@@ -89,8 +91,10 @@ void Form1::onQuit_Timer()
 QString Form1::savedStateErrors()
 {
     QDir().mkpath(m_context.dataFolder());
-    const QRect frame = frameGeometry();
-    const int state = isMaximized() ? 2 : isMinimized() ? 1 : 0;
+    const QRect frame = m_tray->outerGeometry();
+    // A window in the tray counts as minimised, whatever the window manager
+    // made of its state when it was hidden.
+    const int state = isMinimized() || m_tray->isInTray() ? 1 : isMaximized() ? 2 : 0;
     const QString launcherValue = m_context.variant == LayoutVariant::TotalAtTop ? QStringLiteral("1")
                                                                                   : QStringLiteral("2");
     const std::pair<QString, FileResult> writes[] = {
@@ -109,8 +113,8 @@ QString Form1::savedStateErrors()
                                                                                         : QStringLiteral("0")})},
         {QStringLiteral("TabuloStart.ini"),
          SettingsLineFile::write(m_context.dataFile(QStringLiteral("TabuloStart.ini")),
-                                 {WindowPlacement::format(toTwips(frame.y()), toTwips(frame.x()),
-                                                          toTwips(frame.width()), toTwips(frame.height()), state)})},
+                                 {placementRecordAtQuit(frame, state, Twips::forDpi(logicalDpiY()),
+                                                        m_restoredPlacement)})},
         {QStringLiteral("TabuloStartForTOT.ini"),
          SettingsLineFile::write(m_context.dataFile(QStringLiteral("TabuloStartForTOT.ini")),
                                  {RecordFormat::formatRecord({launcherValue})})},
@@ -132,18 +136,10 @@ void Form1::finishQuit()
     QCoreApplication::exit(0);
 }
 
-void Form1::OnTrayBar_Timer()
-{
-    OnTrayBar.stop();
-    // Without a tray icon to come back from, the window is minimised the
-    // ordinary way: it must never become unreachable.
-    showMinimized();
-}
-
 void Form1::ResettaInterfacciaX_Click()
 {
     showNormal();
-    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    const QSize frameExtra = currentOuterGeometry(this).size() - geometry().size();
     resize(QSize(pixels(9600), pixels(7200)) - frameExtra);
     move(pixels(toTwips(m_surface->width()) / 3), pixels(toTwips(m_surface->height()) / 3));
     QFile::remove(m_context.dataFile(QStringLiteral("TabuloStart.ini")));

@@ -2,6 +2,7 @@
 
 #include "files/text_file.h"
 #include "note_editor.h"
+#include "outer_placement.h"
 #include "services/prompts.h"
 #include "settings_line_file.h"
 #include "toolbar.h"
@@ -132,8 +133,7 @@ void Form1::applyWindowPlacement(const WindowPlacement &placement)
         setWindowState(Qt::WindowMaximized);
         return;
     }
-    const QRect frame = frameGeometry();
-    const QSize frameExtra = frame.size() - geometry().size();
+    const QRect frame = currentOuterGeometry(this);
     double top = placement.top.value_or(toTwips(frame.y()));
     double left = placement.left.value_or(toTwips(frame.x()));
     const double width = placement.width.value_or(toTwips(frame.width()));
@@ -146,11 +146,21 @@ void Form1::applyWindowPlacement(const WindowPlacement &placement)
     QRect wanted(pixels(left), pixels(top), pixels(width), pixels(height));
     if (const QScreen *shown = screen())
         wanted = fitOnScreen(wanted, shown->availableGeometry());
-    move(wanted.topLeft());
-    resize(wanted.size() - frameExtra);
-    if (placement.state == 1)
-        setWindowState(Qt::WindowMinimized);
-    Form_Resize();
+    // Numbers that place the window exactly as they say are written back
+    // unchanged at quit if the window stays there.
+    m_restoredPlacement.reset();
+    std::optional<RestoredPlacement> restored;
+    if (placement.top && placement.left && placement.width && placement.height
+        && wanted == QRect(pixels(*placement.left), pixels(*placement.top), pixels(*placement.width),
+                           pixels(*placement.height)))
+        restored = RestoredPlacement{{*placement.top, *placement.left, *placement.width, *placement.height}, wanted};
+    const bool minimised = placement.state == 1;
+    placeOuterGeometry(this, wanted, [this, minimised, restored] {
+        m_restoredPlacement = restored;
+        if (minimised)
+            setWindowState(Qt::WindowMinimized);
+        Form_Resize();
+    });
 }
 
 } // namespace tabulo

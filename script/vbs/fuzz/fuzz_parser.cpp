@@ -7,18 +7,20 @@
 #include "vbs/error.h"
 #include "vbs/parser.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     using namespace tabulo::vbs;
     std::u16string wide;
-    for (std::size_t i = 0; i + 1 < size; i += 2) wide += char16_t(data[i] | (data[i + 1] << 8));
-    for (const std::u16string& text : {fromUtf8(std::string_view(reinterpret_cast<const char*>(data), size)), wide}) {
+    for (std::size_t i = 0; i + 1 < size; i += 2)
+        wide += char16_t(data[i] | (data[i + 1] << 8));
+    for (const std::u16string &text : {fromUtf8(std::string_view(reinterpret_cast<const char *>(data), size)), wide}) {
         try {
             parseProgram(text);
-        } catch (const ScriptException&) {
+        } catch (const ScriptException &) {
         }
         try {
             parseExpression(text);
-        } catch (const ScriptException&) {
+        } catch (const ScriptException &) {
         }
     }
     return 0;

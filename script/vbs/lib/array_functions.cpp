@@ -12,60 +12,74 @@ constexpr auto npos = std::u16string_view::npos;
 
 // A one-dimensional array argument (a copy that shares the storage); anything else
 // is a type mismatch.
-Value arrayArgument(CallContext& call, std::size_t index) {
+Value arrayArgument(CallContext &call, std::size_t index)
+{
     Value v = call.value(index);
-    if (v.isNull()) raise(err::InvalidUseOfNull);
-    if (!v.isArray()) raise(err::TypeMismatch);
-    if (v.rawArray().dims.size() != 1) raise(err::InvalidCall);
+    if (v.isNull())
+        raise(err::InvalidUseOfNull);
+    if (!v.isArray())
+        raise(err::TypeMismatch);
+    if (v.rawArray().dims.size() != 1)
+        raise(err::InvalidCall);
     return v;
 }
 
 // An element as text. A Null element reads as "" so one missing value does not stop a
 // whole Join or Filter.
-std::u16string itemText(const Value& item, const Locale& locale) {
+std::u16string itemText(const Value &item, const Locale &locale)
+{
     Value v = valueOf(item);
     return v.isNull() ? std::u16string() : toString(v, locale);
 }
 
 // Join(list[, delimiter])
-Value Join(CallContext& call) {
+Value Join(CallContext &call)
+{
     Value list = arrayArgument(call, 0);
-    const std::vector<Value>& items = list.rawArray().items;
+    const std::vector<Value> &items = list.rawArray().items;
     std::u16string delimiter = call.stringOr(1, u" ");
     std::u16string out;
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::u16string text = itemText(items[i], call.locale());
         requireStringLength(std::uint64_t(out.size()) + delimiter.size() + text.size());
-        if (i) out += delimiter;
+        if (i)
+            out += delimiter;
         out += text;
     }
     return Value::string(std::move(out));
 }
 
 // Split(expression[, delimiter[, count[, compare]]])
-Value Split(CallContext& call) {
+Value Split(CallContext &call)
+{
     std::u16string expression = call.string(0);
     std::u16string delimiter = call.stringOr(1, u" ");
     std::int32_t count = call.longOr(2, -1);
-    if (count < -1) raise(err::InvalidCall);
+    if (count < -1)
+        raise(err::InvalidCall);
     bool textCompare = textCompareArgument(call, 3);
     std::vector<Value> parts;
-    if (expression.empty() || count == 0) return Value::array(std::move(parts));
+    if (expression.empty() || count == 0)
+        return Value::array(std::move(parts));
     std::size_t limit = count == -1 ? SIZE_MAX : std::size_t(count);
     // A text that could hold more parts than an array may have is counted first, so
     // an oversized result fails before millions of strings are built.
     if (!delimiter.empty() && expression.size() / delimiter.size() >= kMaxArrayElements) {
         std::size_t found = 1;
-        for (std::size_t at = findText(expression, delimiter, 0, textCompare); at != npos && found < limit && found <= kMaxArrayElements;
+        for (std::size_t at = findText(expression, delimiter, 0, textCompare);
+             at != npos && found < limit && found <= kMaxArrayElements;
              at = findText(expression, delimiter, at + delimiter.size(), textCompare))
             ++found;
-        if (found > kMaxArrayElements) raise(err::OutOfMemory);
+        if (found > kMaxArrayElements)
+            raise(err::OutOfMemory);
     }
     std::size_t from = 0;
     while (delimiter.size() && parts.size() + 1 < limit) {
         std::size_t at = findText(expression, delimiter, from, textCompare);
-        if (at == npos) break;
-        if (parts.size() >= kMaxArrayElements) raise(err::OutOfMemory);
+        if (at == npos)
+            break;
+        if (parts.size() >= kMaxArrayElements)
+            raise(err::OutOfMemory);
         parts.push_back(Value::string(expression.substr(from, at - from)));
         from = at + delimiter.size();
     }
@@ -74,17 +88,19 @@ Value Split(CallContext& call) {
 }
 
 // Filter(InputStrings, Value[, Include[, Compare]])
-Value Filter(CallContext& call) {
+Value Filter(CallContext &call)
+{
     Value list = arrayArgument(call, 0);
-    const std::vector<Value>& items = list.rawArray().items;
+    const std::vector<Value> &items = list.rawArray().items;
     std::u16string wanted = call.string(1);
     bool include = call.has(2) ? call.boolean(2) : true;
     bool textCompare = textCompareArgument(call, 3);
     std::vector<Value> kept;
-    for (const Value& item : items) {
+    for (const Value &item : items) {
         std::u16string text = itemText(item, call.locale());
         bool contains = findText(text, wanted, 0, textCompare) != npos;
-        if (contains == include) kept.push_back(Value::string(std::move(text)));
+        if (contains == include)
+            kept.push_back(Value::string(std::move(text)));
     }
     return Value::array(std::move(kept));
 }
@@ -95,8 +111,11 @@ constexpr Builtin kFunctions[] = {
     {u"Filter", Filter, 2, 4},
 };
 
-}  // namespace
+} // namespace
 
-Library splitJoinLibrary() { return {kFunctions}; }
+Library splitJoinLibrary()
+{
+    return {kFunctions};
+}
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

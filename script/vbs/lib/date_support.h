@@ -9,20 +9,22 @@
 
 namespace tabulo::vbs {
 
-struct Moment {
-    long long day = 0;     // the serial's day: 0 is 30 December 1899
-    long long second = 0;  // 0 to 86399
+struct Moment
+{
+    long long day = 0; // the serial's day: 0 is 30 December 1899
+    long long second = 0; // 0 to 86399
 
     // Seconds since the start of day 0; ordered as the dates are.
     long long totalSeconds() const { return day * 86400 + second; }
-    static Moment fromSerial(double serial);          // rounded to the second
+    static Moment fromSerial(double serial); // rounded to the second
     static Moment fromTotalSeconds(long long total);
     // The serial of this moment; raises 5 when it lies outside the years 100 to 9999.
     double serial() const;
 };
 
 // Division rounding toward minus infinity, for counting boundaries before day zero.
-inline long long floorDivide(long long a, long long b) {
+inline long long floorDivide(long long a, long long b)
+{
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
@@ -37,4 +39,4 @@ long long firstDayOfYear(int year);
 // The week of the year of `day`, by the firstweekofyear rule (vb::FirstJan1 ...).
 int weekOfYear(long long day, int firstDayOfWeek, int firstWeekRule);
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

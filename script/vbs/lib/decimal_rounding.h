@@ -8,15 +8,16 @@ namespace tabulo::vbs {
 
 enum class HalfRounding { ToEven, AwayFromZero };
 
-struct DecimalText {
-    bool negative = false;         // false for a result that rounds to zero
-    std::string integerDigits;     // at least "0", no leading zeros
-    std::string fractionDigits;    // exactly the requested number of digits
+struct DecimalText
+{
+    bool negative = false; // false for a result that rounds to zero
+    std::string integerDigits; // at least "0", no leading zeros
+    std::string fractionDigits; // exactly the requested number of digits
 };
 
 // `value` (finite) rounded to `fractionDigits` decimals, first read at
 // `significantDigits` (15 for a Double, 7 for a Single).
 DecimalText roundDecimal(double value, int fractionDigits, HalfRounding mode, int significantDigits = 15);
-double decimalValue(const DecimalText& text);
+double decimalValue(const DecimalText &text);
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

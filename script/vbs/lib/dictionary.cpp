@@ -7,66 +7,98 @@
 
 namespace tabulo::vbs {
 
-std::size_t Dictionary::KeyHash::operator()(const KeyIdentity& key) const {
+std::size_t Dictionary::KeyHash::operator()(const KeyIdentity &key) const
+{
     std::size_t h = std::size_t(key.kind) * 0x9E3779B97F4A7C15ull;
     switch (key.kind) {
-    case KeyIdentity::Kind::String: return h ^ std::hash<std::u16string>()(key.text);
-    case KeyIdentity::Kind::Object: return h ^ std::hash<const void*>()(key.object);
-    default: return h ^ std::hash<double>()(key.number);
+    case KeyIdentity::Kind::String:
+        return h ^ std::hash<std::u16string>()(key.text);
+    case KeyIdentity::Kind::Object:
+        return h ^ std::hash<const void *>()(key.object);
+    default:
+        return h ^ std::hash<double>()(key.number);
     }
 }
 
-Dictionary::KeyIdentity Dictionary::identityOf(const Value& key) const {
+Dictionary::KeyIdentity Dictionary::identityOf(const Value &key) const
+{
     using Kind = KeyIdentity::Kind;
     KeyIdentity id;
     switch (key.type()) {
-    case Type::Empty: id.kind = Kind::Empty; break;
-    case Type::Null: id.kind = Kind::Null; break;
-    case Type::Boolean: id.kind = Kind::Boolean; id.number = key.rawBool() ? -1 : 0; break;
-    case Type::Date: id.kind = Kind::Date; id.number = key.rawDate(); break;
+    case Type::Empty:
+        id.kind = Kind::Empty;
+        break;
+    case Type::Null:
+        id.kind = Kind::Null;
+        break;
+    case Type::Boolean:
+        id.kind = Kind::Boolean;
+        id.number = key.rawBool() ? -1 : 0;
+        break;
+    case Type::Date:
+        id.kind = Kind::Date;
+        id.number = key.rawDate();
+        break;
     case Type::String:
         id.kind = Kind::String;
         id.text = compareMode_ == vb::BinaryCompare ? key.rawString() : lowerCase(key.rawString());
         break;
-    case Type::Object: id.kind = Kind::Object; id.object = key.rawObject().get(); break;
-    case Type::Array: case Type::Error: raise(err::TypeMismatch);
-    default: id.kind = Kind::Number; id.number = toDouble(key, runtime_.locale()); break;
+    case Type::Object:
+        id.kind = Kind::Object;
+        id.object = key.rawObject().get();
+        break;
+    case Type::Array:
+    case Type::Error:
+        raise(err::TypeMismatch);
+    default:
+        id.kind = Kind::Number;
+        id.number = toDouble(key, runtime_.locale());
+        break;
     }
-    if (id.number == 0) id.number = 0;  // -0 and 0 are one key
+    if (id.number == 0)
+        id.number = 0; // -0 and 0 are one key
     return id;
 }
 
-Dictionary::Entries::iterator Dictionary::find(const Value& key) {
+Dictionary::Entries::iterator Dictionary::find(const Value &key)
+{
     auto it = index_.find(identityOf(key));
     return it == index_.end() ? entries_.end() : it->second;
 }
 
-Dictionary::Entries::iterator Dictionary::findOrRaise(const Value& key) {
+Dictionary::Entries::iterator Dictionary::findOrRaise(const Value &key)
+{
     auto it = find(key);
-    if (it == entries_.end()) raise(err::ElementNotFound);
+    if (it == entries_.end())
+        raise(err::ElementNotFound);
     return it;
 }
 
-void Dictionary::add(const Value& key, Value item) {
+void Dictionary::add(const Value &key, Value item)
+{
     KeyIdentity id = identityOf(key);
-    if (index_.count(id)) raise(457);  // This key is already associated with an element
+    if (index_.count(id))
+        raise(457); // This key is already associated with an element
     entries_.push_back({key, std::move(item)});
     index_.emplace(std::move(id), std::prev(entries_.end()));
 }
 
-Value& Dictionary::itemFor(const Value& key) {
+Value &Dictionary::itemFor(const Value &key)
+{
     auto it = find(key);
-    if (it != entries_.end()) return it->item;
+    if (it != entries_.end())
+        return it->item;
     add(key, Value());
     return entries_.back().item;
 }
 
-void Dictionary::rename(const Value& oldKey, const Value& newKey) {
+void Dictionary::rename(const Value &oldKey, const Value &newKey)
+{
     auto it = findOrRaise(oldKey);
     KeyIdentity newId = identityOf(newKey);
     auto existing = index_.find(newId);
     if (existing != index_.end()) {
-        if (existing->second == it) {  // the same key in another spelling or subtype
+        if (existing->second == it) { // the same key in another spelling or subtype
             it->key = newKey;
             return;
         }
@@ -77,7 +109,8 @@ void Dictionary::rename(const Value& oldKey, const Value& newKey) {
     index_.emplace(std::move(newId), it);
 }
 
-void Dictionary::remove(const Value& key) {
+void Dictionary::remove(const Value &key)
+{
     auto it = findOrRaise(key);
     index_.erase(identityOf(it->key));
     entries_.erase(it);
@@ -85,27 +118,35 @@ void Dictionary::remove(const Value& key) {
 
 // The comparison may only change while the dictionary is empty, as existing keys were
 // indexed under the old one.
-void Dictionary::setCompareMode(const Value& mode) {
+void Dictionary::setCompareMode(const Value &mode)
+{
     std::int32_t m = toLong(mode, runtime_.locale());
-    if (m < 0 || !entries_.empty()) raise(err::InvalidCall);
+    if (m < 0 || !entries_.empty())
+        raise(err::InvalidCall);
     compareMode_ = m;
 }
 
-std::vector<Value> Dictionary::column(Value Entry::*member) const {
-    if (entries_.size() > kMaxArrayElements) raise(err::OutOfMemory);
+std::vector<Value> Dictionary::column(Value Entry::*member) const
+{
+    if (entries_.size() > kMaxArrayElements)
+        raise(err::OutOfMemory);
     std::vector<Value> out;
     out.reserve(entries_.size());
-    for (const Entry& e : entries_) out.push_back(e.*member);
+    for (const Entry &e : entries_)
+        out.push_back(e.*member);
     return out;
 }
 
 namespace {
-void expectArguments(Args args, std::size_t count) {
-    if (args.size() != count) raise(err::WrongArgumentCount);
+void expectArguments(Args args, std::size_t count)
+{
+    if (args.size() != count)
+        raise(err::WrongArgumentCount);
 }
-}  // namespace
+} // namespace
 
-Value Dictionary::invoke(std::u16string_view name, Args args) {
+Value Dictionary::invoke(std::u16string_view name, Args args)
+{
     if (name.empty() || sameName(name, u"Item")) {
         expectArguments(args, 1);
         return itemFor(args[0]);
@@ -149,7 +190,8 @@ Value Dictionary::invoke(std::u16string_view name, Args args) {
     raise(err::NoSuchMember);
 }
 
-void Dictionary::assign(std::u16string_view name, Args args, const Value& value, bool isSet) {
+void Dictionary::assign(std::u16string_view name, Args args, const Value &value, bool isSet)
+{
     // A Let of an object stores its default value; Set stores the object itself.
     Value stored = isSet || !value.isObject() ? value : valueOf(value);
     if (name.empty() || sameName(name, u"Item")) {
@@ -166,13 +208,22 @@ void Dictionary::assign(std::u16string_view name, Args args, const Value& value,
     }
 }
 
-std::vector<Value> Dictionary::enumerate() { return column(&Entry::key); }
+std::vector<Value> Dictionary::enumerate()
+{
+    return column(&Entry::key);
+}
 
 namespace {
-std::shared_ptr<Object> makeDictionary(Runtime& runtime) { return std::make_shared<Dictionary>(runtime); }
+std::shared_ptr<Object> makeDictionary(Runtime &runtime)
+{
+    return std::make_shared<Dictionary>(runtime);
+}
 constexpr BuiltinClass kProgIds[] = {{u"Scripting.Dictionary", makeDictionary}};
-}  // namespace
+} // namespace
 
-Library dictionaryLibrary() { return {{}, {}, {}, kProgIds}; }
+Library dictionaryLibrary()
+{
+    return {{}, {}, {}, kProgIds};
+}
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -12,48 +12,55 @@
 
 namespace tabulo::vbs {
 
-class Dictionary : public Object {
+class Dictionary : public Object
+{
 public:
-    explicit Dictionary(Runtime& runtime) : runtime_(runtime) {}
+    explicit Dictionary(Runtime &runtime)
+        : runtime_(runtime)
+    {
+    }
 
     std::u16string typeName() const override { return u"Dictionary"; }
     Value invoke(std::u16string_view name, Args args) override;
-    void assign(std::u16string_view name, Args args, const Value& value, bool isSet) override;
+    void assign(std::u16string_view name, Args args, const Value &value, bool isSet) override;
     std::vector<Value> enumerate() override;
 
 private:
     // What makes two keys the same key.
-    struct KeyIdentity {
+    struct KeyIdentity
+    {
         enum class Kind : std::uint8_t { Empty, Null, Number, Boolean, Date, String, Object } kind = Kind::Empty;
         double number = 0;
         std::u16string text;
-        const Object* object = nullptr;
-        bool operator==(const KeyIdentity& other) const = default;
+        const Object *object = nullptr;
+        bool operator==(const KeyIdentity &other) const = default;
     };
-    struct KeyHash {
-        std::size_t operator()(const KeyIdentity& key) const;
+    struct KeyHash
+    {
+        std::size_t operator()(const KeyIdentity &key) const;
     };
-    struct Entry {
+    struct Entry
+    {
         Value key;
         Value item;
     };
     using Entries = std::list<Entry>;
 
-    KeyIdentity identityOf(const Value& key) const;
-    Entries::iterator find(const Value& key);
-    Entries::iterator findOrRaise(const Value& key);
-    void add(const Value& key, Value item);
-    Value& itemFor(const Value& key);  // adds the key with Empty when it is missing
-    void rename(const Value& oldKey, const Value& newKey);
-    void remove(const Value& key);
-    void setCompareMode(const Value& mode);
+    KeyIdentity identityOf(const Value &key) const;
+    Entries::iterator find(const Value &key);
+    Entries::iterator findOrRaise(const Value &key);
+    void add(const Value &key, Value item);
+    Value &itemFor(const Value &key); // adds the key with Empty when it is missing
+    void rename(const Value &oldKey, const Value &newKey);
+    void remove(const Value &key);
+    void setCompareMode(const Value &mode);
     // The keys or the items, in order, for Keys, Items and For Each.
     std::vector<Value> column(Value Entry::*member) const;
 
-    Runtime& runtime_;
+    Runtime &runtime_;
     Entries entries_;
     std::unordered_map<KeyIdentity, Entries::iterator, KeyHash> index_;
     int compareMode_ = 0;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -4,7 +4,8 @@ namespace tabulo::vbs {
 
 // Each file of builtins in this folder declares its Library in libraries.h and gets
 // one line here. The order only matters for names defined twice: the first wins.
-std::span<const Library> libLibraries() {
+std::span<const Library> libLibraries()
+{
     static const Library libraries[] = {
         stringLibrary(),
         stringSearchLibrary(),
@@ -19,9 +20,9 @@ std::span<const Library> libLibraries() {
         formatLibrary(),
         dictionaryLibrary(),
         regExpLibrary(),
-        Library{},
+        Library {},
     };
     return {libraries, std::size(libraries) - 1};
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -10,64 +10,78 @@
 namespace tabulo::vbs {
 namespace {
 
-void expectArguments(Args args, std::size_t count) {
-    if (args.size() != count) raise(err::WrongArgumentCount);
+void expectArguments(Args args, std::size_t count)
+{
+    if (args.size() != count)
+        raise(err::WrongArgumentCount);
 }
 
 // A search that used up the engine's step or memory budget (a pattern that backtracks
 // exponentially, say) ends the script with an ordinary error 5 and a description that
 // says what happened, instead of running on or answering "no match".
-[[noreturn]] void raiseTooComplex() {
+[[noreturn]] void raiseTooComplex()
+{
     raise(err::InvalidCall, u"Regular expression too complex to search this text");
 }
 
-}  // namespace
+} // namespace
 
-const regex::Regex& RegExp::compiled() {
+const regex::Regex &RegExp::compiled()
+{
     if (!compiled_) {
         auto result = regex::Regex::compile(pattern_, {.ignoreCase = ignoreCase_, .multiline = multiline_});
-        if (auto* error = std::get_if<regex::CompileError>(&result)) raise(error->code);
+        if (auto *error = std::get_if<regex::CompileError>(&result))
+            raise(error->code);
         compiled_ = std::get<regex::Regex>(std::move(result));
     }
     return *compiled_;
 }
 
-void RegExp::forEachMatch(std::u16string_view subject, const std::function<void(regex::Match&&)>& onMatch) {
-    const regex::Regex& re = compiled();
+void RegExp::forEachMatch(std::u16string_view subject, const std::function<void(regex::Match &&)> &onMatch)
+{
+    const regex::Regex &re = compiled();
     std::size_t start = 0;
     while (start <= subject.size()) {
         runtime_.checkTimeLimit();
         regex::SearchResult found = re.search(subject, start);
-        if (found.limitExceeded) raiseTooComplex();
-        if (!found.match) return;
+        if (found.limitExceeded)
+            raiseTooComplex();
+        if (!found.match)
+            return;
         // After an empty match the next search starts one unit on, or it would find
         // the same empty match for ever.
         start = found.match->length == 0 ? found.match->end() + 1 : found.match->end();
         onMatch(std::move(*found.match));
-        if (!global_) return;
+        if (!global_)
+            return;
     }
 }
 
-bool RegExp::test(std::u16string_view subject) {
+bool RegExp::test(std::u16string_view subject)
+{
     regex::SearchResult found = compiled().search(subject, 0);
-    if (found.limitExceeded) raiseTooComplex();
+    if (found.limitExceeded)
+        raiseTooComplex();
     return found.match.has_value();
 }
 
-Value RegExp::execute(std::u16string subject) {
+Value RegExp::execute(std::u16string subject)
+{
     auto results = std::make_shared<MatchResults>();
     results->subject = std::move(subject);
-    forEachMatch(results->subject, [&](regex::Match&& m) {
-        if (results->matches.size() >= kMaxArrayElements) raise(err::OutOfMemory);
+    forEachMatch(results->subject, [&](regex::Match &&m) {
+        if (results->matches.size() >= kMaxArrayElements)
+            raise(err::OutOfMemory);
         results->matches.push_back(std::move(m));
     });
     return Value::object(std::make_shared<MatchCollection>(std::move(results)));
 }
 
-std::u16string RegExp::replace(std::u16string_view subject, std::u16string_view replacement) {
+std::u16string RegExp::replace(std::u16string_view subject, std::u16string_view replacement)
+{
     std::vector<regex::Match> matches;
     std::uint64_t matchedLength = 0;
-    forEachMatch(subject, [&](regex::Match&& m) {
+    forEachMatch(subject, [&](regex::Match &&m) {
         matchedLength += m.length;
         matches.push_back(std::move(m));
     });
@@ -77,7 +91,7 @@ std::u16string RegExp::replace(std::u16string_view subject, std::u16string_view 
         requireStringLength(subject.size() - matchedLength + matches.size() * std::uint64_t(replacement.size()));
     std::u16string out;
     std::size_t copiedUpTo = 0;
-    for (const regex::Match& m : matches) {
+    for (const regex::Match &m : matches) {
         std::u16string expanded = regex::expandReplacement(replacement, m, subject);
         requireStringLength(std::uint64_t(out.size()) + (m.start - copiedUpTo) + expanded.size());
         out.append(subject.substr(copiedUpTo, m.start - copiedUpTo));
@@ -89,8 +103,9 @@ std::u16string RegExp::replace(std::u16string_view subject, std::u16string_view 
     return out;
 }
 
-Value RegExp::invoke(std::u16string_view name, Args args) {
-    const Locale& locale = runtime_.locale();
+Value RegExp::invoke(std::u16string_view name, Args args)
+{
+    const Locale &locale = runtime_.locale();
     if (sameName(name, u"Test")) {
         expectArguments(args, 1);
         return Value::boolean(test(toString(args[0], locale)));
@@ -105,21 +120,26 @@ Value RegExp::invoke(std::u16string_view name, Args args) {
         return Value::string(replace(subject, toString(args[1], locale)));
     }
     expectArguments(args, 0);
-    if (sameName(name, u"Pattern")) return Value::string(pattern_);
-    if (sameName(name, u"Global")) return Value::boolean(global_);
-    if (sameName(name, u"IgnoreCase")) return Value::boolean(ignoreCase_);
-    if (sameName(name, u"Multiline")) return Value::boolean(multiline_);
+    if (sameName(name, u"Pattern"))
+        return Value::string(pattern_);
+    if (sameName(name, u"Global"))
+        return Value::boolean(global_);
+    if (sameName(name, u"IgnoreCase"))
+        return Value::boolean(ignoreCase_);
+    if (sameName(name, u"Multiline"))
+        return Value::boolean(multiline_);
     raise(err::NoSuchMember);
 }
 
-void RegExp::assign(std::u16string_view name, Args args, const Value& value, bool) {
+void RegExp::assign(std::u16string_view name, Args args, const Value &value, bool)
+{
     expectArguments(args, 0);
-    const Locale& locale = runtime_.locale();
+    const Locale &locale = runtime_.locale();
     if (sameName(name, u"Pattern")) {
         pattern_ = toString(value, locale);
     } else if (sameName(name, u"Global")) {
         global_ = toBool(value, locale);
-        return;  // Global does not change the compiled pattern
+        return; // Global does not change the compiled pattern
     } else if (sameName(name, u"IgnoreCase")) {
         ignoreCase_ = toBool(value, locale);
     } else if (sameName(name, u"Multiline")) {
@@ -131,12 +151,18 @@ void RegExp::assign(std::u16string_view name, Args args, const Value& value, boo
 }
 
 namespace {
-std::shared_ptr<Object> makeRegExp(Runtime& runtime) { return std::make_shared<RegExp>(runtime); }
+std::shared_ptr<Object> makeRegExp(Runtime &runtime)
+{
+    return std::make_shared<RegExp>(runtime);
+}
 constexpr BuiltinClass kClasses[] = {{u"RegExp", makeRegExp}};
 // CreateObject("VBScript.RegExp") is how most published scripts make one.
 constexpr BuiltinClass kProgIds[] = {{u"VBScript.RegExp", makeRegExp}};
-}  // namespace
+} // namespace
 
-Library regExpLibrary() { return {{}, {}, kClasses, kProgIds}; }
+Library regExpLibrary()
+{
+    return {{}, {}, kClasses, kProgIds};
+}
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -10,26 +10,30 @@
 
 namespace tabulo::vbs {
 
-class RegExp : public Object {
+class RegExp : public Object
+{
 public:
-    explicit RegExp(Runtime& runtime) : runtime_(runtime) {}
+    explicit RegExp(Runtime &runtime)
+        : runtime_(runtime)
+    {
+    }
 
     std::u16string typeName() const override { return u"IRegExp2"; }
     Value invoke(std::u16string_view name, Args args) override;
-    void assign(std::u16string_view name, Args args, const Value& value, bool isSet) override;
+    void assign(std::u16string_view name, Args args, const Value &value, bool isSet) override;
 
 private:
     // The pattern compiled with the current flags; compiled again after a change.
     // A pattern the engine rejects raises its error (5017 to 5021) here, when it is
     // used, as the language reports it.
-    const regex::Regex& compiled();
+    const regex::Regex &compiled();
     // Calls `onMatch` for the first match, or for every match when Global is set.
-    void forEachMatch(std::u16string_view subject, const std::function<void(regex::Match&&)>& onMatch);
+    void forEachMatch(std::u16string_view subject, const std::function<void(regex::Match &&)> &onMatch);
     bool test(std::u16string_view subject);
     Value execute(std::u16string subject);
     std::u16string replace(std::u16string_view subject, std::u16string_view replacement);
 
-    Runtime& runtime_;
+    Runtime &runtime_;
     std::u16string pattern_;
     bool global_ = false;
     bool ignoreCase_ = false;
@@ -37,4 +41,4 @@ private:
     std::optional<regex::Regex> compiled_;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

@@ -3,25 +3,31 @@
 namespace tabulo::vbs {
 namespace {
 
-void expectArguments(Args args, std::size_t count) {
-    if (args.size() != count) raise(err::WrongArgumentCount);
+void expectArguments(Args args, std::size_t count)
+{
+    if (args.size() != count)
+        raise(err::WrongArgumentCount);
 }
 
 // A 0-based index into a collection of `size` elements; others raise 5.
-std::size_t indexArgument(const Value& index, std::size_t size) {
+std::size_t indexArgument(const Value &index, std::size_t size)
+{
     std::int32_t i = toLong(index, Locale::english());
-    if (i < 0 || std::size_t(i) >= size) raise(err::InvalidCall);
+    if (i < 0 || std::size_t(i) >= size)
+        raise(err::InvalidCall);
     return std::size_t(i);
 }
 
-}  // namespace
+} // namespace
 
-Value MatchCollection::matchAt(const Value& index) const {
+Value MatchCollection::matchAt(const Value &index) const
+{
     std::size_t i = indexArgument(index, results_->matches.size());
     return Value::object(std::make_shared<MatchObject>(results_, i));
 }
 
-Value MatchCollection::invoke(std::u16string_view name, Args args) {
+Value MatchCollection::invoke(std::u16string_view name, Args args)
+{
     if (name.empty() || sameName(name, u"Item")) {
         expectArguments(args, 1);
         return matchAt(args[0]);
@@ -33,7 +39,8 @@ Value MatchCollection::invoke(std::u16string_view name, Args args) {
     raise(err::NoSuchMember);
 }
 
-std::vector<Value> MatchCollection::enumerate() {
+std::vector<Value> MatchCollection::enumerate()
+{
     std::vector<Value> out;
     out.reserve(results_->matches.size());
     for (std::size_t i = 0; i < results_->matches.size(); ++i)
@@ -41,28 +48,35 @@ std::vector<Value> MatchCollection::enumerate() {
     return out;
 }
 
-Value MatchObject::invoke(std::u16string_view name, Args args) {
+Value MatchObject::invoke(std::u16string_view name, Args args)
+{
     if (sameName(name, u"SubMatches")) {
         auto groups = std::make_shared<SubMatches>(results_, index_);
         // m.SubMatches(0) reads the collection's default member, Item.
-        if (!args.empty()) return groups->invoke(u"", args);
+        if (!args.empty())
+            return groups->invoke(u"", args);
         return Value::object(std::move(groups));
     }
     expectArguments(args, 0);
     if (name.empty() || sameName(name, u"Value"))
         return Value::string(std::u16string_view(results_->subject).substr(match().start, match().length));
-    if (sameName(name, u"FirstIndex")) return Value::longValue(std::int32_t(match().start));
-    if (sameName(name, u"Length")) return Value::longValue(std::int32_t(match().length));
+    if (sameName(name, u"FirstIndex"))
+        return Value::longValue(std::int32_t(match().start));
+    if (sameName(name, u"Length"))
+        return Value::longValue(std::int32_t(match().length));
     raise(err::NoSuchMember);
 }
 
-Value SubMatches::group(std::size_t i) const {
-    const std::optional<regex::Span>& span = results_->matches[index_].groups[i];
-    if (!span) return Value();
+Value SubMatches::group(std::size_t i) const
+{
+    const std::optional<regex::Span> &span = results_->matches[index_].groups[i];
+    if (!span)
+        return Value();
     return Value::string(std::u16string_view(results_->subject).substr(span->first, span->second));
 }
 
-Value SubMatches::invoke(std::u16string_view name, Args args) {
+Value SubMatches::invoke(std::u16string_view name, Args args)
+{
     const std::size_t count = results_->matches[index_].groups.size();
     if (name.empty() || sameName(name, u"Item")) {
         expectArguments(args, 1);
@@ -75,10 +89,12 @@ Value SubMatches::invoke(std::u16string_view name, Args args) {
     raise(err::NoSuchMember);
 }
 
-std::vector<Value> SubMatches::enumerate() {
+std::vector<Value> SubMatches::enumerate()
+{
     std::vector<Value> out;
-    for (std::size_t i = 0; i < results_->matches[index_].groups.size(); ++i) out.push_back(group(i));
+    for (std::size_t i = 0; i < results_->matches[index_].groups.size(); ++i)
+        out.push_back(group(i));
     return out;
 }
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

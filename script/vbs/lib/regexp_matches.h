@@ -12,40 +12,53 @@
 
 namespace tabulo::vbs {
 
-struct MatchResults {
+struct MatchResults
+{
     std::u16string subject;
     std::vector<regex::Match> matches;
 };
 
-class MatchCollection : public Object {
+class MatchCollection : public Object
+{
 public:
-    explicit MatchCollection(std::shared_ptr<const MatchResults> results) : results_(std::move(results)) {}
+    explicit MatchCollection(std::shared_ptr<const MatchResults> results)
+        : results_(std::move(results))
+    {
+    }
     std::u16string typeName() const override { return u"IMatchCollection2"; }
     Value invoke(std::u16string_view name, Args args) override;
     std::vector<Value> enumerate() override;
 
 private:
-    Value matchAt(const Value& index) const;
+    Value matchAt(const Value &index) const;
     std::shared_ptr<const MatchResults> results_;
 };
 
-class MatchObject : public Object {
+class MatchObject : public Object
+{
 public:
     MatchObject(std::shared_ptr<const MatchResults> results, std::size_t index)
-        : results_(std::move(results)), index_(index) {}
+        : results_(std::move(results))
+        , index_(index)
+    {
+    }
     std::u16string typeName() const override { return u"IMatch2"; }
     Value invoke(std::u16string_view name, Args args) override;
 
 private:
-    const regex::Match& match() const { return results_->matches[index_]; }
+    const regex::Match &match() const { return results_->matches[index_]; }
     std::shared_ptr<const MatchResults> results_;
     std::size_t index_;
 };
 
-class SubMatches : public Object {
+class SubMatches : public Object
+{
 public:
     SubMatches(std::shared_ptr<const MatchResults> results, std::size_t index)
-        : results_(std::move(results)), index_(index) {}
+        : results_(std::move(results))
+        , index_(index)
+    {
+    }
     std::u16string typeName() const override { return u"ISubMatches"; }
     Value invoke(std::u16string_view name, Args args) override;
     std::vector<Value> enumerate() override;
@@ -57,4 +70,4 @@ private:
     std::size_t index_;
 };
 
-}  // namespace tabulo::vbs
+} // namespace tabulo::vbs

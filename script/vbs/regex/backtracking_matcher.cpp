@@ -7,18 +7,25 @@
 namespace tabulo::vbs::regex {
 namespace {
 
-bool isWordUnit(char16_t unit) {
-    return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') || (unit >= u'0' && unit <= u'9') ||
-           unit == u'_';
+bool isWordUnit(char16_t unit)
+{
+    return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z') || (unit >= u'0' && unit <= u'9')
+        || unit == u'_';
 }
 
-}  // namespace
+} // namespace
 
-BacktrackingMatcher::BacktrackingMatcher(const Program& program, std::u16string_view subject,
-                                         const MatchLimits& limits, StepBudget& budget)
-    : program_(program), subject_(subject), maxStackSize_(limits.maxBacktrackEntries), budget_(budget) {}
+BacktrackingMatcher::BacktrackingMatcher(
+    const Program &program, std::u16string_view subject, const MatchLimits &limits, StepBudget &budget)
+    : program_(program)
+    , subject_(subject)
+    , maxStackSize_(limits.maxBacktrackEntries)
+    , budget_(budget)
+{
+}
 
-BacktrackingMatcher::Outcome BacktrackingMatcher::matchAt(std::size_t start) {
+BacktrackingMatcher::Outcome BacktrackingMatcher::matchAt(std::size_t start)
+{
     registers_.assign(program_.registerCount(), kUnset);
     stack_.clear();
     innermostLookahead_ = 0;
@@ -31,12 +38,13 @@ BacktrackingMatcher::Outcome BacktrackingMatcher::matchAt(std::size_t start) {
 
 // The dispatch loop: each case either moves on (continue) or fails (break),
 // and a failure resumes the most recent untried way.
-BacktrackingMatcher::Outcome BacktrackingMatcher::run() {
+BacktrackingMatcher::Outcome BacktrackingMatcher::run()
+{
     const std::size_t length = subject_.size();
     while (true) {
         if (!budget_.spend(1))
             return Outcome::limitExceeded;
-        const Instruction& in = program_.code[pc_];
+        const Instruction &in = program_.code[pc_];
         bool ok = true;
         switch (in.op) {
         case Op::unit:
@@ -71,7 +79,9 @@ BacktrackingMatcher::Outcome BacktrackingMatcher::run() {
             ok = push({SavedState::resume, in.b, pos_, 0});
             pc_ = in.a;
             break;
-        case Op::jump: pc_ = in.a; break;
+        case Op::jump:
+            pc_ = in.a;
+            break;
         case Op::saveStart:
         case Op::saveEnd:
             ok = setRegister(in.a, pos_);
@@ -81,18 +91,38 @@ BacktrackingMatcher::Outcome BacktrackingMatcher::run() {
             ok = clearGroups(in.a, in.b);
             ++pc_;
             break;
-        case Op::inputStart: ok = pos_ == 0; ++pc_; break;
-        case Op::lineStart: ok = pos_ == 0 || isLineBreakAt(pos_ - 1); ++pc_; break;
-        case Op::inputEnd: ok = pos_ == length; ++pc_; break;
-        case Op::lineEnd: ok = pos_ == length || isLineBreakAt(pos_); ++pc_; break;
-        case Op::wordBoundary: ok = atWordBoundary() != in.negated; ++pc_; break;
-        case Op::backreference: ok = matchesBackreference(in.a); ++pc_; break;
+        case Op::inputStart:
+            ok = pos_ == 0;
+            ++pc_;
+            break;
+        case Op::lineStart:
+            ok = pos_ == 0 || isLineBreakAt(pos_ - 1);
+            ++pc_;
+            break;
+        case Op::inputEnd:
+            ok = pos_ == length;
+            ++pc_;
+            break;
+        case Op::lineEnd:
+            ok = pos_ == length || isLineBreakAt(pos_);
+            ++pc_;
+            break;
+        case Op::wordBoundary:
+            ok = atWordBoundary() != in.negated;
+            ++pc_;
+            break;
+        case Op::backreference:
+            ok = matchesBackreference(in.a);
+            ++pc_;
+            break;
         case Op::lookStart:
             ok = push({SavedState::lookahead, pc_, pos_, innermostLookahead_});
             innermostLookahead_ = stack_.size();
             ++pc_;
             break;
-        case Op::lookEnd: ok = finishLookahead(); break;
+        case Op::lookEnd:
+            ok = finishLookahead();
+            break;
         case Op::loopInit:
             ok = setRegister(program_.loopCounterRegister(in.a), 0);
             ++pc_;
@@ -131,7 +161,8 @@ BacktrackingMatcher::Outcome BacktrackingMatcher::run() {
     }
 }
 
-bool BacktrackingMatcher::backtrack() {
+bool BacktrackingMatcher::backtrack()
+{
     while (!stack_.empty()) {
         if (!budget_.spend(1)) {
             limitHit_ = true;
@@ -147,7 +178,8 @@ bool BacktrackingMatcher::backtrack() {
 
 // Resumes from the newest saved state; returns false (having popped it) when
 // it offers no way forward, so that backtracking goes on.
-bool BacktrackingMatcher::resumeFrom(SavedState& state) {
+bool BacktrackingMatcher::resumeFrom(SavedState &state)
+{
     const SavedState saved = state;
     switch (saved.kind) {
     case SavedState::restoreRegister:
@@ -163,7 +195,7 @@ bool BacktrackingMatcher::resumeFrom(SavedState& state) {
         // The lookahead's body failed: (?= fails with it, (?! succeeds.
         stack_.pop_back();
         innermostLookahead_ = saved.extra;
-        const Instruction& start = program_.code[saved.pc];
+        const Instruction &start = program_.code[saved.pc];
         if (!start.negated)
             return false;
         pc_ = start.b;
@@ -179,7 +211,7 @@ bool BacktrackingMatcher::resumeFrom(SavedState& state) {
         pc_ = saved.pc + 1;
         return true;
     case SavedState::takeOneMore: {
-        const Instruction& in = program_.code[saved.pc];
+        const Instruction &in = program_.code[saved.pc];
         stack_.pop_back();
         if (saved.pos >= subject_.size() || !matchesOne(in.matcher, in.a, subject_[saved.pos]))
             return false;
@@ -191,12 +223,13 @@ bool BacktrackingMatcher::resumeFrom(SavedState& state) {
         stack_.pop_back();
         pc_ = saved.pc;
         pos_ = saved.pos;
-        return enterLoopBody(program_.code[saved.pc]);  // fails only at the memory limit
+        return enterLoopBody(program_.code[saved.pc]); // fails only at the memory limit
     }
     return false;
 }
 
-bool BacktrackingMatcher::push(SavedState state) {
+bool BacktrackingMatcher::push(SavedState state)
+{
     if (stack_.size() >= maxStackSize_) {
         limitHit_ = true;
         return false;
@@ -206,7 +239,8 @@ bool BacktrackingMatcher::push(SavedState state) {
 }
 
 // Every change to a register is undone on the way back.
-bool BacktrackingMatcher::setRegister(std::size_t index, std::size_t value) {
+bool BacktrackingMatcher::setRegister(std::size_t index, std::size_t value)
+{
     if (registers_[index] == value)
         return true;
     if (!push({SavedState::restoreRegister, std::uint32_t(index), registers_[index], 0}))
@@ -215,14 +249,16 @@ bool BacktrackingMatcher::setRegister(std::size_t index, std::size_t value) {
     return true;
 }
 
-bool BacktrackingMatcher::enterLoopBody(const Instruction& head) {
+bool BacktrackingMatcher::enterLoopBody(const Instruction &head)
+{
     if (!setRegister(program_.loopStartRegister(head.a), pos_) || !clearGroups(head.firstGroup, head.groupCount))
         return false;
     ++pc_;
     return true;
 }
 
-bool BacktrackingMatcher::clearGroups(std::uint32_t firstGroup, std::uint32_t count) {
+bool BacktrackingMatcher::clearGroups(std::uint32_t firstGroup, std::uint32_t count)
+{
     for (std::size_t group = firstGroup; group < std::size_t(firstGroup) + count; ++group) {
         if (!setRegister(2 * group, kUnset) || !setRegister(2 * group + 1, kUnset))
             return false;
@@ -233,9 +269,10 @@ bool BacktrackingMatcher::clearGroups(std::uint32_t firstGroup, std::uint32_t co
 // The body of the innermost lookahead matched. A lookahead never gives back
 // its match when what follows fails, so its untried ways are dropped; a (?=
 // keeps the groups it set, a (?! unsets them and fails.
-bool BacktrackingMatcher::finishLookahead() {
+bool BacktrackingMatcher::finishLookahead()
+{
     const SavedState opened = stack_[innermostLookahead_ - 1];
-    const Instruction& start = program_.code[opened.pc];
+    const Instruction &start = program_.code[opened.pc];
     if (!budget_.spend(stack_.size() - innermostLookahead_ + 1)) {
         limitHit_ = true;
         return false;
@@ -248,18 +285,19 @@ bool BacktrackingMatcher::finishLookahead() {
     return true;
 }
 
-void BacktrackingMatcher::dropLookaheadScope(bool keepRegisterRestores) {
+void BacktrackingMatcher::dropLookaheadScope(bool keepRegisterRestores)
+{
     const std::size_t opened = innermostLookahead_ - 1;
     innermostLookahead_ = stack_[opened].extra;
     std::size_t kept = opened;
     for (std::size_t i = opened + 1; i < stack_.size(); ++i) {
-        const SavedState& state = stack_[i];
+        const SavedState &state = stack_[i];
         if (state.kind != SavedState::restoreRegister)
             continue;
         if (keepRegisterRestores)
             stack_[kept++] = state;
     }
-    if (!keepRegisterRestores) {  // undo, newest first
+    if (!keepRegisterRestores) { // undo, newest first
         for (std::size_t i = stack_.size(); i > opened + 1; --i) {
             if (stack_[i - 1].kind == SavedState::restoreRegister)
                 registers_[stack_[i - 1].pc] = stack_[i - 1].pos;
@@ -268,16 +306,21 @@ void BacktrackingMatcher::dropLookaheadScope(bool keepRegisterRestores) {
     stack_.resize(kept);
 }
 
-bool BacktrackingMatcher::matchesOne(Op matcher, std::uint32_t operand, char16_t unit) const {
+bool BacktrackingMatcher::matchesOne(Op matcher, std::uint32_t operand, char16_t unit) const
+{
     switch (matcher) {
-    case Op::unit: return unit == operand;
-    case Op::unitFolded: return canonicalCase(unit) == operand;
-    default: return program_.sets[operand].contains(unit);
+    case Op::unit:
+        return unit == operand;
+    case Op::unitFolded:
+        return canonicalCase(unit) == operand;
+    default:
+        return program_.sets[operand].contains(unit);
     }
 }
 
 // A group that did not take part matches the empty string.
-bool BacktrackingMatcher::matchesBackreference(std::size_t group) {
+bool BacktrackingMatcher::matchesBackreference(std::size_t group)
+{
     const std::size_t start = registers_[2 * group];
     const std::size_t end = registers_[2 * group + 1];
     if (start == kUnset || end == kUnset || end < start)
@@ -300,14 +343,16 @@ bool BacktrackingMatcher::matchesBackreference(std::size_t group) {
     return true;
 }
 
-bool BacktrackingMatcher::atWordBoundary() const {
+bool BacktrackingMatcher::atWordBoundary() const
+{
     const bool wordBefore = pos_ > 0 && isWordUnit(subject_[pos_ - 1]);
     const bool wordAfter = pos_ < subject_.size() && isWordUnit(subject_[pos_]);
     return wordBefore != wordAfter;
 }
 
-bool BacktrackingMatcher::isLineBreakAt(std::size_t index) const {
+bool BacktrackingMatcher::isLineBreakAt(std::size_t index) const
+{
     return subject_[index] == u'\n' || subject_[index] == u'\r';
 }
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -22,10 +22,11 @@ char16_t canonicalCase(char16_t unit);
 
 // The other units with the same canonical form as `unit` (two at most: σ
 // has Σ and ς).
-struct CasePartners {
+struct CasePartners
+{
     char16_t units[2] = {};
     int count = 0;
 };
 CasePartners casePartners(char16_t unit);
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

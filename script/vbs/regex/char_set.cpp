@@ -7,19 +7,21 @@
 
 namespace tabulo::vbs::regex {
 
-void CharSet::addRange(char16_t first, char16_t last) {
+void CharSet::addRange(char16_t first, char16_t last)
+{
     ranges_.push_back({first, last});
 }
 
-void CharSet::addSet(const CharSet& other) {
+void CharSet::addSet(const CharSet &other)
+{
     ranges_.insert(ranges_.end(), other.ranges_.begin(), other.ranges_.end());
 }
 
-void CharSet::finish() {
-    std::sort(ranges_.begin(), ranges_.end(),
-              [](const Range& a, const Range& b) { return a.first < b.first; });
+void CharSet::finish()
+{
+    std::sort(ranges_.begin(), ranges_.end(), [](const Range &a, const Range &b) { return a.first < b.first; });
     std::vector<Range> merged;
-    for (const Range& range : ranges_) {
+    for (const Range &range : ranges_) {
         if (!merged.empty() && std::size_t(range.first) <= std::size_t(merged.back().last) + 1)
             merged.back().last = std::max(merged.back().last, range.last);
         else
@@ -27,17 +29,18 @@ void CharSet::finish() {
     }
     ranges_ = std::move(merged);
     latinTable_.reset();
-    for (const Range& range : ranges_) {
+    for (const Range &range : ranges_) {
         for (std::size_t unit = range.first; unit <= range.last && unit < kTableSize; ++unit)
             latinTable_[unit] = true;
     }
 }
 
-void CharSet::invert() {
+void CharSet::invert()
+{
     finish();
     std::vector<Range> inverse;
-    std::size_t next = 0;  // first unit not yet covered
-    for (const Range& range : ranges_) {
+    std::size_t next = 0; // first unit not yet covered
+    for (const Range &range : ranges_) {
         if (range.first > next)
             inverse.push_back({char16_t(next), char16_t(range.first - 1)});
         next = std::size_t(range.last) + 1;
@@ -48,13 +51,14 @@ void CharSet::invert() {
     finish();
 }
 
-void CharSet::closeUnderCaseFolding() {
+void CharSet::closeUnderCaseFolding()
+{
     finish();
     // Only units up to kLastFoldedUnit have case partners. Whichever is
     // smaller there, the set or what it leaves out, is walked, so that both
     // [a] and [^a] cost a handful of steps, however many classes a pattern has.
     std::size_t insideCount = 0;
-    for (const Range& range : ranges_) {
+    for (const Range &range : ranges_) {
         if (range.first > kLastFoldedUnit)
             break;
         insideCount += std::min<std::size_t>(range.last, kLastFoldedUnit) - range.first + 1;
@@ -66,19 +70,20 @@ void CharSet::closeUnderCaseFolding() {
         for (int i = 0; i < partners.count; ++i) {
             const bool partnerInside = contains(partners.units[i]);
             if (walkInside && !partnerInside)
-                added.push_back(partners.units[i]);  // a member's partner joins
+                added.push_back(partners.units[i]); // a member's partner joins
             if (!walkInside && partnerInside) {
-                added.push_back(char16_t(unit));  // a non-member with a member partner joins
+                added.push_back(char16_t(unit)); // a non-member with a member partner joins
                 break;
             }
         }
     };
     std::size_t gapStart = 0;
-    for (const Range& range : ranges_) {
+    for (const Range &range : ranges_) {
         if (range.first > kLastFoldedUnit)
             break;
         const std::size_t last = std::min<std::size_t>(range.last, kLastFoldedUnit);
-        for (std::size_t unit = walkInside ? range.first : gapStart; unit < (walkInside ? last + 1 : range.first); ++unit)
+        for (std::size_t unit = walkInside ? range.first : gapStart; unit < (walkInside ? last + 1 : range.first);
+             ++unit)
             visit(unit);
         gapStart = std::size_t(range.last) + 1;
     }
@@ -89,26 +94,30 @@ void CharSet::closeUnderCaseFolding() {
     finish();
 }
 
-const CharSet::Range* CharSet::rangeHolding(char16_t unit) const {
-    auto after = std::upper_bound(ranges_.begin(), ranges_.end(), unit,
-                                  [](char16_t value, const Range& range) { return value < range.first; });
+const CharSet::Range *CharSet::rangeHolding(char16_t unit) const
+{
+    auto after = std::upper_bound(
+        ranges_.begin(), ranges_.end(), unit, [](char16_t value, const Range &range) { return value < range.first; });
     if (after == ranges_.begin() || unit > std::prev(after)->last)
         return nullptr;
     return &*std::prev(after);
 }
 
-bool CharSet::containsBeyondTable(char16_t unit) const {
+bool CharSet::containsBeyondTable(char16_t unit) const
+{
     return rangeHolding(unit) != nullptr;
 }
 
-CharSet CharSet::digits() {
+CharSet CharSet::digits()
+{
     CharSet set;
     set.addRange(u'0', u'9');
     set.finish();
     return set;
 }
 
-CharSet CharSet::wordUnits() {
+CharSet CharSet::wordUnits()
+{
     CharSet set;
     set.addRange(u'0', u'9');
     set.addRange(u'A', u'Z');
@@ -118,7 +127,8 @@ CharSet CharSet::wordUnits() {
     return set;
 }
 
-CharSet CharSet::whiteSpace() {
+CharSet CharSet::whiteSpace()
+{
     // The documented set: space, \f, \n, \r, \t, \v.
     CharSet set;
     set.addRange(u'\t', u'\r');
@@ -127,7 +137,8 @@ CharSet CharSet::whiteSpace() {
     return set;
 }
 
-CharSet CharSet::lineBreaks() {
+CharSet CharSet::lineBreaks()
+{
     CharSet set;
     set.add(u'\n');
     set.add(u'\r');
@@ -135,14 +146,16 @@ CharSet CharSet::lineBreaks() {
     return set;
 }
 
-CharSet CharSet::allButNewline() {
+CharSet CharSet::allButNewline()
+{
     CharSet set;
     set.add(u'\n');
     set.invert();
     return set;
 }
 
-CharSet unitsMatchedBy(const PatternNode& setNode, bool ignoreCase) {
+CharSet unitsMatchedBy(const PatternNode &setNode, bool ignoreCase)
+{
     CharSet set = setNode.set;
     if (ignoreCase)
         set.closeUnderCaseFolding();
@@ -153,4 +166,4 @@ CharSet unitsMatchedBy(const PatternNode& setNode, bool ignoreCase) {
     return set;
 }
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -7,16 +7,18 @@
 
 namespace tabulo::vbs::regex {
 
-class CharSet {
+class CharSet
+{
 public:
-    struct Range {
+    struct Range
+    {
         char16_t first;
         char16_t last;
     };
 
     void addRange(char16_t first, char16_t last);
     void add(char16_t unit) { addRange(unit, unit); }
-    void addSet(const CharSet& other);
+    void addSet(const CharSet &other);
 
     // Sorts and merges the ranges and fills the lookup table; call once the
     // set is complete and before contains().
@@ -27,28 +29,29 @@ public:
     // plain membership test is a case-insensitive one.
     void closeUnderCaseFolding();
 
-    bool contains(char16_t unit) const {
+    bool contains(char16_t unit) const
+    {
         if (unit < kTableSize)
             return latinTable_[unit];
         return containsBeyondTable(unit);
     }
     bool isEmpty() const { return ranges_.empty(); }
-    const std::vector<Range>& ranges() const { return ranges_; }
+    const std::vector<Range> &ranges() const { return ranges_; }
 
     // The sets escapes and "." stand for.
-    static CharSet digits();      // \d
-    static CharSet wordUnits();   // \w
-    static CharSet whiteSpace();  // \s
-    static CharSet lineBreaks();  // what ^ and $ see as line ends with multiline
-    static CharSet allButNewline();  // "."
+    static CharSet digits(); // \d
+    static CharSet wordUnits(); // \w
+    static CharSet whiteSpace(); // \s
+    static CharSet lineBreaks(); // what ^ and $ see as line ends with multiline
+    static CharSet allButNewline(); // "."
 
 private:
     static constexpr std::size_t kTableSize = 256;
     bool containsBeyondTable(char16_t unit) const;
-    const Range* rangeHolding(char16_t unit) const;
+    const Range *rangeHolding(char16_t unit) const;
 
     std::vector<Range> ranges_;
     std::bitset<kTableSize> latinTable_;
 };
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

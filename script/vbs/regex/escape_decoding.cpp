@@ -3,7 +3,8 @@
 namespace tabulo::vbs::regex {
 namespace {
 
-int hexValue(char16_t unit) {
+int hexValue(char16_t unit)
+{
     if (unit >= u'0' && unit <= u'9')
         return unit - u'0';
     if (unit >= u'a' && unit <= u'f')
@@ -13,9 +14,10 @@ int hexValue(char16_t unit) {
     return -1;
 }
 
-}  // namespace
+} // namespace
 
-std::optional<char16_t> decodeHexEscape(std::u16string_view pattern, std::size_t& pos, int digitCount) {
+std::optional<char16_t> decodeHexEscape(std::u16string_view pattern, std::size_t &pos, int digitCount)
+{
     if (pattern.size() - pos < std::size_t(digitCount))
         return std::nullopt;
     unsigned value = 0;
@@ -29,7 +31,8 @@ std::optional<char16_t> decodeHexEscape(std::u16string_view pattern, std::size_t
     return char16_t(value);
 }
 
-char16_t decodeOctalEscape(std::u16string_view pattern, std::size_t& pos) {
+char16_t decodeOctalEscape(std::u16string_view pattern, std::size_t &pos)
+{
     unsigned value = 0;
     for (int digits = 0; digits < 3 && pos < pattern.size() && isOctalDigit(pattern[pos]); ++digits) {
         const unsigned next = value * 8 + unsigned(pattern[pos] - u'0');
@@ -41,7 +44,8 @@ char16_t decodeOctalEscape(std::u16string_view pattern, std::size_t& pos) {
     return char16_t(value);
 }
 
-std::optional<char16_t> decodeControlEscape(std::u16string_view pattern, std::size_t& pos) {
+std::optional<char16_t> decodeControlEscape(std::u16string_view pattern, std::size_t &pos)
+{
     if (pos >= pattern.size())
         return std::nullopt;
     const char16_t letter = pattern[pos];
@@ -52,18 +56,26 @@ std::optional<char16_t> decodeControlEscape(std::u16string_view pattern, std::si
     return char16_t(letter % 32);
 }
 
-std::optional<char16_t> decodeControlLetter(char16_t letter) {
+std::optional<char16_t> decodeControlLetter(char16_t letter)
+{
     switch (letter) {
-    case u'f': return u'\f';
-    case u'n': return u'\n';
-    case u'r': return u'\r';
-    case u't': return u'\t';
-    case u'v': return u'\v';
-    default: return std::nullopt;
+    case u'f':
+        return u'\f';
+    case u'n':
+        return u'\n';
+    case u'r':
+        return u'\r';
+    case u't':
+        return u'\t';
+    case u'v':
+        return u'\v';
+    default:
+        return std::nullopt;
     }
 }
 
-std::uint32_t readDecimal(std::u16string_view pattern, std::size_t& pos) {
+std::uint32_t readDecimal(std::u16string_view pattern, std::size_t &pos)
+{
     std::uint64_t value = 0;
     while (pos < pattern.size() && isDecimalDigit(pattern[pos])) {
         value = value * 10 + std::uint64_t(pattern[pos] - u'0');
@@ -74,4 +86,4 @@ std::uint32_t readDecimal(std::u16string_view pattern, std::size_t& pos) {
     return std::uint32_t(value);
 }
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -10,17 +10,20 @@ namespace tabulo::vbs::regex {
 namespace {
 
 // Unwinds the recursive descent to parsePattern() on the first error.
-struct ParseFailure {
+struct ParseFailure
+{
     CompileError error;
 };
 
-[[noreturn]] void fail(int code, std::size_t position, std::string message) {
-    throw ParseFailure{CompileError{code, position, std::move(message)}};
+[[noreturn]] void fail(int code, std::size_t position, std::string message)
+{
+    throw ParseFailure {CompileError {code, position, std::move(message)}};
 }
 
 // Whether \N is a backreference depends on how many groups the whole pattern
 // has, including those after the escape, so they are counted first.
-std::size_t countCapturingGroups(std::u16string_view pattern) {
+std::size_t countCapturingGroups(std::u16string_view pattern)
+{
     std::size_t count = 0;
     bool inClass = false;
     for (std::size_t pos = 0; pos < pattern.size(); ++pos) {
@@ -37,14 +40,16 @@ std::size_t countCapturingGroups(std::u16string_view pattern) {
     return count;
 }
 
-PatternNode unitNode(char16_t unit) {
+PatternNode unitNode(char16_t unit)
+{
     PatternNode node;
     node.kind = PatternNode::Kind::unit;
     node.unit = unit;
     return node;
 }
 
-PatternNode setNode(CharSet set) {
+PatternNode setNode(CharSet set)
+{
     PatternNode node;
     node.kind = PatternNode::Kind::set;
     node.set = std::move(set);
@@ -53,39 +58,57 @@ PatternNode setNode(CharSet set) {
 }
 
 // \d \D \w \W \s \S, inside a class or out of it.
-std::optional<CharSet> classEscape(char16_t letter) {
+std::optional<CharSet> classEscape(char16_t letter)
+{
     CharSet set;
     switch (letter) {
-    case u'd': case u'D': set = CharSet::digits(); break;
-    case u'w': case u'W': set = CharSet::wordUnits(); break;
-    case u's': case u'S': set = CharSet::whiteSpace(); break;
-    default: return std::nullopt;
+    case u'd':
+    case u'D':
+        set = CharSet::digits();
+        break;
+    case u'w':
+    case u'W':
+        set = CharSet::wordUnits();
+        break;
+    case u's':
+    case u'S':
+        set = CharSet::whiteSpace();
+        break;
+    default:
+        return std::nullopt;
     }
     if (letter == u'D' || letter == u'W' || letter == u'S')
         set.invert();
     return set;
 }
 
-class PatternParser {
+class PatternParser
+{
 public:
     explicit PatternParser(std::u16string_view pattern)
-        : pattern_(pattern), totalGroups_(countCapturingGroups(pattern)) {}
+        : pattern_(pattern)
+        , totalGroups_(countCapturingGroups(pattern))
+    {
+    }
 
-    ParsedPattern parse() {
+    ParsedPattern parse()
+    {
         PatternNode root = parseDisjunction(0);
-        if (pos_ < pattern_.size())  // only a ')' stops the top level early
+        if (pos_ < pattern_.size()) // only a ')' stops the top level early
             fail(kSyntaxError, pos_, "unmatched ')'");
-        return ParsedPattern{std::move(root), groupsSeen_};
+        return ParsedPattern {std::move(root), groupsSeen_};
     }
 
 private:
     bool atEnd() const { return pos_ >= pattern_.size(); }
-    char16_t peek(std::size_t ahead = 0) const {
+    char16_t peek(std::size_t ahead = 0) const
+    {
         return pos_ + ahead < pattern_.size() ? pattern_[pos_ + ahead] : char16_t(0);
     }
 
     // Disjunction :: Alternative ( '|' Alternative )*
-    PatternNode parseDisjunction(int depth) {
+    PatternNode parseDisjunction(int depth)
+    {
         PatternNode first = parseAlternative(depth);
         if (peek() != u'|' || atEnd())
             return first;
@@ -100,7 +123,8 @@ private:
     }
 
     // Alternative :: Term*
-    PatternNode parseAlternative(int depth) {
+    PatternNode parseAlternative(int depth)
+    {
         PatternNode node;
         node.kind = PatternNode::Kind::sequence;
         while (!atEnd() && peek() != u'|' && peek() != u')')
@@ -111,7 +135,8 @@ private:
     }
 
     // Term :: Assertion | Atom Quantifier?
-    PatternNode parseTerm(int depth) {
+    PatternNode parseTerm(int depth)
+    {
         const std::size_t termStart = pos_;
         const std::size_t groupsBefore = groupsSeen_;
         std::optional<PatternNode> assertion = parseAssertion();
@@ -134,7 +159,8 @@ private:
         return repeat;
     }
 
-    std::optional<PatternNode> parseAssertion() {
+    std::optional<PatternNode> parseAssertion()
+    {
         PatternNode node;
         if (peek() == u'^') {
             node.kind = PatternNode::Kind::lineStart;
@@ -152,7 +178,8 @@ private:
     }
 
     // A '{' that does not make a whole {n}, {n,} or {n,m} is a literal brace.
-    bool quantifierAhead() const {
+    bool quantifierAhead() const
+    {
         const char16_t unit = peek();
         if (atEnd())
             return false;
@@ -162,8 +189,9 @@ private:
         return unit == u'{' && readBraces(pos).has_value();
     }
 
-    std::optional<std::pair<std::uint32_t, std::uint32_t>> readBraces(std::size_t& pos) const {
-        ++pos;  // '{'
+    std::optional<std::pair<std::uint32_t, std::uint32_t>> readBraces(std::size_t &pos) const
+    {
+        ++pos; // '{'
         if (pos >= pattern_.size() || !isDecimalDigit(pattern_[pos]))
             return std::nullopt;
         const std::uint32_t min = readDecimal(pattern_, pos);
@@ -180,14 +208,27 @@ private:
     }
 
     // Quantifier :: ( '*' | '+' | '?' | '{' n ( ',' m? )? '}' ) '?'?
-    PatternNode parseQuantifier() {
+    PatternNode parseQuantifier()
+    {
         PatternNode node;
         node.kind = PatternNode::Kind::repeat;
         const std::size_t start = pos_;
         switch (peek()) {
-        case u'*': node.minCount = 0; node.maxCount = kUnbounded; ++pos_; break;
-        case u'+': node.minCount = 1; node.maxCount = kUnbounded; ++pos_; break;
-        case u'?': node.minCount = 0; node.maxCount = 1; ++pos_; break;
+        case u'*':
+            node.minCount = 0;
+            node.maxCount = kUnbounded;
+            ++pos_;
+            break;
+        case u'+':
+            node.minCount = 1;
+            node.maxCount = kUnbounded;
+            ++pos_;
+            break;
+        case u'?':
+            node.minCount = 0;
+            node.maxCount = 1;
+            ++pos_;
+            break;
         default: {
             const auto counts = readBraces(pos_);
             node.minCount = counts->first;
@@ -203,19 +244,28 @@ private:
         return node;
     }
 
-    PatternNode parseAtom(int depth) {
+    PatternNode parseAtom(int depth)
+    {
         const char16_t unit = peek();
         switch (unit) {
-        case u'.': ++pos_; return setNode(CharSet::allButNewline());
-        case u'(': return parseGroup(depth);
-        case u'[': return parseClass();
-        case u'\\': return parseAtomEscape();
-        default: ++pos_; return unitNode(unit);
+        case u'.':
+            ++pos_;
+            return setNode(CharSet::allButNewline());
+        case u'(':
+            return parseGroup(depth);
+        case u'[':
+            return parseClass();
+        case u'\\':
+            return parseAtomEscape();
+        default:
+            ++pos_;
+            return unitNode(unit);
         }
     }
 
     // '(' Disjunction ')' | '(?:' ... | '(?=' ... | '(?!' ...
-    PatternNode parseGroup(int depth) {
+    PatternNode parseGroup(int depth)
+    {
         const std::size_t open = pos_;
         if (depth >= kMaxNestingDepth)
             fail(kSyntaxError, open, "groups are nested too deeply");
@@ -242,7 +292,8 @@ private:
         return node;
     }
 
-    PatternNode parseAtomEscape() {
+    PatternNode parseAtomEscape()
+    {
         const std::size_t backslash = pos_++;
         if (atEnd())
             fail(kSyntaxError, backslash, "the pattern ends with '\\'");
@@ -267,7 +318,8 @@ private:
 
     // The escapes that stand for one unit; pos_ is just after the backslash.
     // Shared by classes, where \b is a backspace.
-    char16_t parseCharacterEscape(std::size_t backslash) {
+    char16_t parseCharacterEscape(std::size_t backslash)
+    {
         const char16_t letter = pattern_[pos_++];
         if (auto control = decodeControlLetter(letter))
             return *control;
@@ -276,20 +328,24 @@ private:
             return decodeOctalEscape(pattern_, pos_);
         }
         switch (letter) {
-        case u'x': return decodeHexEscape(pattern_, pos_, 2).value_or(u'x');
-        case u'u': return decodeHexEscape(pattern_, pos_, 4).value_or(u'u');
+        case u'x':
+            return decodeHexEscape(pattern_, pos_, 2).value_or(u'x');
+        case u'u':
+            return decodeHexEscape(pattern_, pos_, 4).value_or(u'u');
         case u'c':
             if (auto control = decodeControlEscape(pattern_, pos_))
                 return *control;
-            pos_ = backslash + 1;  // a lone "\c" is a backslash, then "c"
+            pos_ = backslash + 1; // a lone "\c" is a backslash, then "c"
             return u'\\';
-        default: return letter;  // \8, \9 and escaped punctuation stand for themselves
+        default:
+            return letter; // \8, \9 and escaped punctuation stand for themselves
         }
     }
 
     // CharacterClass :: '[' '^'? ClassRanges ']'
-    PatternNode parseClass() {
-        ++pos_;  // '['
+    PatternNode parseClass()
+    {
+        ++pos_; // '['
         const bool negated = !atEnd() && peek() == u'^';
         if (negated)
             ++pos_;
@@ -305,9 +361,9 @@ private:
                 addClassAtom(set, first);
                 continue;
             }
-            ++pos_;  // '-'
+            ++pos_; // '-'
             ClassAtom last = parseClassAtom();
-            if (first.set || last.set) {  // [\d-z]: the dash is literal
+            if (first.set || last.set) { // [\d-z]: the dash is literal
                 addClassAtom(set, first);
                 set.add(u'-');
                 addClassAtom(set, last);
@@ -317,40 +373,43 @@ private:
                 fail(kInvalidRange, rangeStart, "a range in a class ends before it starts");
             set.addRange(first.unit, last.unit);
         }
-        ++pos_;  // ']'
+        ++pos_; // ']'
         PatternNode node = setNode(std::move(set));
-        node.negated = negated;  // inverted after case folding, by the compiler
+        node.negated = negated; // inverted after case folding, by the compiler
         return node;
     }
 
-    struct ClassAtom {
+    struct ClassAtom
+    {
         char16_t unit = 0;
         std::optional<CharSet> set;
     };
 
-    static void addClassAtom(CharSet& set, const ClassAtom& atom) {
+    static void addClassAtom(CharSet &set, const ClassAtom &atom)
+    {
         if (atom.set)
             set.addSet(*atom.set);
         else
             set.add(atom.unit);
     }
 
-    ClassAtom parseClassAtom() {
+    ClassAtom parseClassAtom()
+    {
         if (peek() != u'\\')
-            return ClassAtom{pattern_[pos_++], std::nullopt};
+            return ClassAtom {pattern_[pos_++], std::nullopt};
         const std::size_t backslash = pos_++;
         if (atEnd())
             fail(kExpectedBracket, pattern_.size(), "missing ']'");
         const char16_t letter = peek();
         if (auto set = classEscape(letter)) {
             ++pos_;
-            return ClassAtom{0, std::move(set)};
+            return ClassAtom {0, std::move(set)};
         }
         if (letter == u'b') {
             ++pos_;
-            return ClassAtom{u'\b', std::nullopt};
+            return ClassAtom {u'\b', std::nullopt};
         }
-        return ClassAtom{parseCharacterEscape(backslash), std::nullopt};
+        return ClassAtom {parseCharacterEscape(backslash), std::nullopt};
     }
 
     std::u16string_view pattern_;
@@ -359,14 +418,15 @@ private:
     std::size_t groupsSeen_ = 0;
 };
 
-}  // namespace
+} // namespace
 
-std::variant<ParsedPattern, CompileError> parsePattern(std::u16string_view pattern) {
+std::variant<ParsedPattern, CompileError> parsePattern(std::u16string_view pattern)
+{
     try {
         return PatternParser(pattern).parse();
-    } catch (const ParseFailure& failure) {
+    } catch (const ParseFailure &failure) {
         return failure.error;
     }
 }
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -10,11 +10,12 @@
 
 namespace tabulo::vbs::regex {
 
-struct ParsedPattern {
+struct ParsedPattern
+{
     PatternNode root;
     std::size_t groupCount = 0;
 };
 
 std::variant<ParsedPattern, CompileError> parsePattern(std::u16string_view pattern);
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -9,57 +9,83 @@ namespace {
 
 // Whether the node can match without consuming anything. Loops whose body
 // cannot need no check against empty iterations.
-bool canMatchEmpty(const PatternNode& node) {
+bool canMatchEmpty(const PatternNode &node)
+{
     using Kind = PatternNode::Kind;
     switch (node.kind) {
     case Kind::unit:
-    case Kind::set: return false;
+    case Kind::set:
+        return false;
     case Kind::sequence:
-        for (const PatternNode& child : node.children) {
+        for (const PatternNode &child : node.children) {
             if (!canMatchEmpty(child))
                 return false;
         }
         return true;
     case Kind::alternation:
-        for (const PatternNode& child : node.children) {
+        for (const PatternNode &child : node.children) {
             if (canMatchEmpty(child))
                 return true;
         }
         return false;
-    case Kind::group: return canMatchEmpty(node.children.front());
-    case Kind::repeat: return node.minCount == 0 || canMatchEmpty(node.children.front());
-    default: return true;  // assertions, lookaheads, backreferences, empty
+    case Kind::group:
+        return canMatchEmpty(node.children.front());
+    case Kind::repeat:
+        return node.minCount == 0 || canMatchEmpty(node.children.front());
+    default:
+        return true; // assertions, lookaheads, backreferences, empty
     }
 }
 
-class ProgramCompiler {
+class ProgramCompiler
+{
 public:
-    ProgramCompiler(Program& program, Flags flags) : program_(program), flags_(flags) {}
+    ProgramCompiler(Program &program, Flags flags)
+        : program_(program)
+        , flags_(flags)
+    {
+    }
 
-    void emitNode(const PatternNode& node) {
+    void emitNode(const PatternNode &node)
+    {
         using Kind = PatternNode::Kind;
         switch (node.kind) {
-        case Kind::empty: break;
+        case Kind::empty:
+            break;
         case Kind::unit:
-        case Kind::set: emitOneUnitMatcher(node); break;
+        case Kind::set:
+            emitOneUnitMatcher(node);
+            break;
         case Kind::sequence:
-            for (const PatternNode& child : node.children)
+            for (const PatternNode &child : node.children)
                 emitNode(child);
             break;
-        case Kind::alternation: emitAlternation(node); break;
-        case Kind::group: emitGroup(node); break;
-        case Kind::lookahead: emitLookahead(node); break;
-        case Kind::repeat: emitRepeat(node); break;
-        case Kind::lineStart: emit({flags_.multiline ? Op::lineStart : Op::inputStart}); break;
-        case Kind::lineEnd: emit({flags_.multiline ? Op::lineEnd : Op::inputEnd}); break;
+        case Kind::alternation:
+            emitAlternation(node);
+            break;
+        case Kind::group:
+            emitGroup(node);
+            break;
+        case Kind::lookahead:
+            emitLookahead(node);
+            break;
+        case Kind::repeat:
+            emitRepeat(node);
+            break;
+        case Kind::lineStart:
+            emit({flags_.multiline ? Op::lineStart : Op::inputStart});
+            break;
+        case Kind::lineEnd:
+            emit({flags_.multiline ? Op::lineEnd : Op::inputEnd});
+            break;
         case Kind::wordBoundary: {
-            Instruction boundary{Op::wordBoundary};
+            Instruction boundary {Op::wordBoundary};
             boundary.negated = node.negated;
             emit(boundary);
             break;
         }
         case Kind::backreference: {
-            Instruction reference{Op::backreference};
+            Instruction reference {Op::backreference};
             reference.a = std::uint32_t(node.groupIndex);
             reference.folded = flags_.ignoreCase;
             emit(reference);
@@ -68,7 +94,8 @@ public:
         }
     }
 
-    std::uint32_t emit(Instruction instruction) {
+    std::uint32_t emit(Instruction instruction)
+    {
         program_.code.push_back(instruction);
         return here() - 1;
     }
@@ -78,20 +105,22 @@ private:
 
     // The unit and set nodes become one instruction; `matcher` and `a` are
     // also what a repeatOne uses to test one unit.
-    Instruction oneUnitMatcher(const PatternNode& node) {
+    Instruction oneUnitMatcher(const PatternNode &node)
+    {
         if (node.kind == PatternNode::Kind::unit) {
             if (flags_.ignoreCase)
-                return Instruction{.op = Op::unitFolded, .a = canonicalCase(node.unit)};
-            return Instruction{.op = Op::unit, .a = node.unit};
+                return Instruction {.op = Op::unitFolded, .a = canonicalCase(node.unit)};
+            return Instruction {.op = Op::unit, .a = node.unit};
         }
         program_.sets.push_back(unitsMatchedBy(node, flags_.ignoreCase));
-        return Instruction{.op = Op::set, .a = std::uint32_t(program_.sets.size() - 1)};
+        return Instruction {.op = Op::set, .a = std::uint32_t(program_.sets.size() - 1)};
     }
 
-    void emitOneUnitMatcher(const PatternNode& node) { emit(oneUnitMatcher(node)); }
+    void emitOneUnitMatcher(const PatternNode &node) { emit(oneUnitMatcher(node)); }
 
     // split L1, L2 / L1: first; jump end / L2: split ... / last / end:
-    void emitAlternation(const PatternNode& node) {
+    void emitAlternation(const PatternNode &node)
+    {
         std::vector<std::uint32_t> jumpsToEnd;
         for (std::size_t i = 0; i + 1 < node.children.size(); ++i) {
             const std::uint32_t split = emit({Op::split});
@@ -105,18 +134,20 @@ private:
             program_.code[jump].a = here();
     }
 
-    void emitGroup(const PatternNode& node) {
-        Instruction start{Op::saveStart};
+    void emitGroup(const PatternNode &node)
+    {
+        Instruction start {Op::saveStart};
         start.a = std::uint32_t(2 * node.groupIndex);
         emit(start);
         emitNode(node.children.front());
-        Instruction end{Op::saveEnd};
+        Instruction end {Op::saveEnd};
         end.a = std::uint32_t(2 * node.groupIndex + 1);
         emit(end);
     }
 
-    void emitLookahead(const PatternNode& node) {
-        Instruction start{Op::lookStart};
+    void emitLookahead(const PatternNode &node)
+    {
+        Instruction start {Op::lookStart};
         start.negated = node.negated;
         const std::uint32_t startAt = emit(start);
         emitNode(node.children.front());
@@ -124,10 +155,11 @@ private:
         program_.code[startAt].b = here();
     }
 
-    void emitRepeat(const PatternNode& node) {
-        const PatternNode& body = node.children.front();
+    void emitRepeat(const PatternNode &node)
+    {
+        const PatternNode &body = node.children.front();
         if (node.maxCount == 0)
-            return;  // x{0} matches the empty string and never captures
+            return; // x{0} matches the empty string and never captures
         if (body.kind == PatternNode::Kind::unit || body.kind == PatternNode::Kind::set) {
             emitRepeatOne(node, body);
         } else if (node.maxCount == kUnbounded && node.minCount <= 1 && !canMatchEmpty(body)) {
@@ -139,9 +171,10 @@ private:
         }
     }
 
-    void emitRepeatOne(const PatternNode& node, const PatternNode& body) {
+    void emitRepeatOne(const PatternNode &node, const PatternNode &body)
+    {
         const Instruction matcher = oneUnitMatcher(body);
-        Instruction repeat{Op::repeatOne};
+        Instruction repeat {Op::repeatOne};
         repeat.matcher = matcher.op;
         repeat.a = matcher.a;
         repeat.greedy = node.greedy;
@@ -151,15 +184,17 @@ private:
     }
 
     // The order a split tries its two ways in: the loop body first when greedy.
-    void setSplitOrder(std::uint32_t split, std::uint32_t body, std::uint32_t exit, bool greedy) {
+    void setSplitOrder(std::uint32_t split, std::uint32_t body, std::uint32_t exit, bool greedy)
+    {
         program_.code[split].a = greedy ? body : exit;
         program_.code[split].b = greedy ? exit : body;
     }
 
-    void emitGroupClearing(const PatternNode& node) {
+    void emitGroupClearing(const PatternNode &node)
+    {
         if (node.groupsInside == 0)
             return;
-        Instruction clear{Op::clearGroups};
+        Instruction clear {Op::clearGroups};
         clear.a = std::uint32_t(node.firstGroup);
         clear.b = std::uint32_t(node.groupsInside);
         emit(clear);
@@ -167,7 +202,8 @@ private:
 
     // x* and x+ whose x always consumes, so no iteration can be empty and no
     // count is needed:  [split body, exit] body: clear; x; split body, exit / exit:
-    void emitPlainLoop(const PatternNode& node, const PatternNode& body) {
+    void emitPlainLoop(const PatternNode &node, const PatternNode &body)
+    {
         std::uint32_t entrySplit = 0;
         if (node.minCount == 0)
             entrySplit = emit({Op::split});
@@ -182,7 +218,8 @@ private:
     }
 
     // x? whose x always consumes:  split body, exit / body: clear; x / exit:
-    void emitOptional(const PatternNode& node, const PatternNode& body) {
+    void emitOptional(const PatternNode &node, const PatternNode &body)
+    {
         const std::uint32_t split = emit({Op::split});
         const std::uint32_t bodyStart = here();
         emitGroupClearing(node);
@@ -193,12 +230,13 @@ private:
     // Everything else keeps a count, and refuses an iteration that matched
     // nothing once the minimum is reached, so "(a*)*" cannot loop forever:
     //   loopInit; head: loopHead (exit); x; loopTail (head) / exit:
-    void emitCountedLoop(const PatternNode& node, const PatternNode& body) {
+    void emitCountedLoop(const PatternNode &node, const PatternNode &body)
+    {
         const std::uint32_t loop = std::uint32_t(program_.loopCount++);
-        Instruction init{Op::loopInit};
+        Instruction init {Op::loopInit};
         init.a = loop;
         emit(init);
-        Instruction head{Op::loopHead};
+        Instruction head {Op::loopHead};
         head.a = loop;
         head.greedy = node.greedy;
         head.minCount = node.minCount;
@@ -207,7 +245,7 @@ private:
         head.groupCount = std::uint32_t(node.groupsInside);
         const std::uint32_t headAt = emit(head);
         emitNode(body);
-        Instruction tail{Op::loopTail};
+        Instruction tail {Op::loopTail};
         tail.a = loop;
         tail.b = headAt;
         tail.minCount = node.minCount;
@@ -215,13 +253,14 @@ private:
         program_.code[headAt].b = here();
     }
 
-    Program& program_;
+    Program &program_;
     Flags flags_;
 };
 
-}  // namespace
+} // namespace
 
-Program compileProgram(const ParsedPattern& parsed, Flags flags) {
+Program compileProgram(const ParsedPattern &parsed, Flags flags)
+{
     Program program;
     program.groupCount = parsed.groupCount;
     ProgramCompiler compiler(program, flags);
@@ -231,4 +270,4 @@ Program compileProgram(const ParsedPattern& parsed, Flags flags) {
     return program;
 }
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -7,9 +7,9 @@
 
 namespace tabulo::vbs::regex {
 
-Program compileProgram(const ParsedPattern& parsed, Flags flags);
+Program compileProgram(const ParsedPattern &parsed, Flags flags);
 
 // Fills the program's search shortcuts (first units, literal prefix, anchors).
-void findSearchShortcuts(const PatternNode& root, Flags flags, Program& program);
+void findSearchShortcuts(const PatternNode &root, Flags flags, Program &program);
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -8,34 +8,41 @@
 
 namespace tabulo::vbs::regex {
 
-Regex::Regex(std::shared_ptr<const Program> program) : program_(std::move(program)) {}
+Regex::Regex(std::shared_ptr<const Program> program)
+    : program_(std::move(program))
+{
+}
 
-std::variant<Regex, CompileError> Regex::compile(std::u16string_view pattern, Flags flags) {
+std::variant<Regex, CompileError> Regex::compile(std::u16string_view pattern, Flags flags)
+{
     try {
         auto parsed = parsePattern(pattern);
-        if (auto* error = std::get_if<CompileError>(&parsed))
+        if (auto *error = std::get_if<CompileError>(&parsed))
             return *error;
         auto program = std::make_shared<Program>(compileProgram(std::get<ParsedPattern>(parsed), flags));
         return Regex(std::move(program));
-    } catch (const std::bad_alloc&) {
-        return CompileError{kSyntaxError, 0, "the pattern is too large"};
+    } catch (const std::bad_alloc &) {
+        return CompileError {kSyntaxError, 0, "the pattern is too large"};
     }
 }
 
-SearchResult Regex::search(std::u16string_view subject, std::size_t start, const MatchLimits& limits) const {
+SearchResult Regex::search(std::u16string_view subject, std::size_t start, const MatchLimits &limits) const
+{
     StepBudget budget(limits.maxSteps);
     BacktrackingMatcher matcher(*program_, subject, limits, budget);
     return searchFrom(matcher, *program_, subject, start);
 }
 
-std::size_t Regex::groupCount() const {
+std::size_t Regex::groupCount() const
+{
     return program_->groupCount;
 }
 
-AllMatches findAll(const Regex& regex, std::u16string_view subject, std::size_t start, const MatchLimits& limits) {
+AllMatches findAll(const Regex &regex, std::u16string_view subject, std::size_t start, const MatchLimits &limits)
+{
     AllMatches all;
     StepBudget budget(limits.maxSteps);
-    const Program& program = *regex.program_;
+    const Program &program = *regex.program_;
     BacktrackingMatcher matcher(program, subject, limits, budget);
     while (start <= subject.size()) {
         SearchResult found = searchFrom(matcher, program, subject, start);
@@ -55,8 +62,9 @@ AllMatches findAll(const Regex& regex, std::u16string_view subject, std::size_t 
 
 namespace {
 
-ReplaceResult replaceMatches(const Regex& regex, std::u16string_view subject, std::u16string_view replacement,
-                             bool global, const MatchLimits& limits) {
+ReplaceResult replaceMatches(const Regex &regex, std::u16string_view subject, std::u16string_view replacement,
+    bool global, const MatchLimits &limits)
+{
     ReplaceResult result;
     std::vector<Match> matches;
     if (global) {
@@ -74,7 +82,7 @@ ReplaceResult replaceMatches(const Regex& regex, std::u16string_view subject, st
         return result;
     }
     std::size_t copiedUpTo = 0;
-    for (const Match& match : matches) {
+    for (const Match &match : matches) {
         result.text.append(subject.substr(copiedUpTo, match.start - copiedUpTo));
         result.text.append(expandReplacement(replacement, match, subject));
         copiedUpTo = match.end();
@@ -83,17 +91,18 @@ ReplaceResult replaceMatches(const Regex& regex, std::u16string_view subject, st
     return result;
 }
 
-}  // namespace
+} // namespace
 
-ReplaceResult replace(const Regex& regex, std::u16string_view subject, std::u16string_view replacement,
-                      bool global, const MatchLimits& limits) {
+ReplaceResult replace(const Regex &regex, std::u16string_view subject, std::u16string_view replacement, bool global,
+    const MatchLimits &limits)
+{
     try {
         return replaceMatches(regex, subject, replacement, global, limits);
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         // A result too large to hold, e.g. a long replacement for every
         // empty match of a long subject.
-        return ReplaceResult{std::u16string(), true};
+        return ReplaceResult {std::u16string(), true};
     }
 }
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

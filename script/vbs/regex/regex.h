@@ -60,11 +60,11 @@ namespace tabulo::vbs::regex {
 
 // VBScript's run-time error numbers for a pattern it cannot compile.
 enum ErrorCode : int {
-    kSyntaxError = 5017,           // "Syntax error in regular expression"
-    kUnexpectedQuantifier = 5018,  // "Unexpected quantifier"
-    kExpectedBracket = 5019,       // "Expected ']' in regular expression"
-    kExpectedParen = 5020,         // "Expected ')' in regular expression"
-    kInvalidRange = 5021,          // "Invalid range in character set"
+    kSyntaxError = 5017, // "Syntax error in regular expression"
+    kUnexpectedQuantifier = 5018, // "Unexpected quantifier"
+    kExpectedBracket = 5019, // "Expected ']' in regular expression"
+    kExpectedParen = 5020, // "Expected ')' in regular expression"
+    kInvalidRange = 5021, // "Invalid range in character set"
 };
 
 // Parsing and compiling recurse once per nesting level, at about 1.2 KB of
@@ -72,18 +72,21 @@ enum ErrorCode : int {
 // may run on (512 KB), and no real pattern comes near it.
 inline constexpr int kMaxNestingDepth = 250;
 
-struct CompileError {
-    int code = kSyntaxError;  // one of ErrorCode
+struct CompileError
+{
+    int code = kSyntaxError; // one of ErrorCode
     std::size_t position = 0; // UTF-16 index in the pattern where it went wrong
-    std::string message;      // English detail for logs; the caller shows its own text
+    std::string message; // English detail for logs; the caller shows its own text
 };
 
-struct Flags {
+struct Flags
+{
     bool ignoreCase = false;
     bool multiline = false;
 };
 
-struct MatchLimits {
+struct MatchLimits
+{
     // Roughly one step per instruction executed or subject unit scanned; the
     // default is well under a second.
     std::uint64_t maxSteps = 20'000'000;
@@ -95,7 +98,8 @@ struct MatchLimits {
 // A group's (start, length) in the subject.
 using Span = std::pair<std::size_t, std::size_t>;
 
-struct Match {
+struct Match
+{
     std::size_t start = 0;
     std::size_t length = 0;
     // groups[i] is capturing group i + 1; empty when the group did not take
@@ -105,53 +109,56 @@ struct Match {
     std::size_t end() const { return start + length; }
 };
 
-struct SearchResult {
-    std::optional<Match> match;  // empty when nothing matched or a limit was hit
-    bool limitExceeded = false;  // the pattern was too complex for MatchLimits
+struct SearchResult
+{
+    std::optional<Match> match; // empty when nothing matched or a limit was hit
+    bool limitExceeded = false; // the pattern was too complex for MatchLimits
 };
 
-struct AllMatches {
-    std::vector<Match> matches;  // in subject order; partial when limitExceeded
+struct AllMatches
+{
+    std::vector<Match> matches; // in subject order; partial when limitExceeded
     bool limitExceeded = false;
 };
 
-struct ReplaceResult {
-    std::u16string text;         // when limitExceeded: the subject, or empty if memory ran out
+struct ReplaceResult
+{
+    std::u16string text; // when limitExceeded: the subject, or empty if memory ran out
     bool limitExceeded = false;
 };
 
-struct Program;  // the compiled form, private to the library
+struct Program; // the compiled form, private to the library
 
-class Regex {
+class Regex
+{
 public:
     static std::variant<Regex, CompileError> compile(std::u16string_view pattern, Flags flags = {});
 
     // The first match that starts at or after `start` (start may equal the
     // subject's length, where only an empty match can be found; beyond it
     // nothing matches).
-    SearchResult search(std::u16string_view subject, std::size_t start, const MatchLimits& limits = {}) const;
+    SearchResult search(std::u16string_view subject, std::size_t start, const MatchLimits &limits = {}) const;
 
     // Number of capturing groups, i.e. the size of every Match::groups.
     std::size_t groupCount() const;
 
 private:
-    friend AllMatches findAll(const Regex&, std::u16string_view, std::size_t, const MatchLimits&);
+    friend AllMatches findAll(const Regex &, std::u16string_view, std::size_t, const MatchLimits &);
     explicit Regex(std::shared_ptr<const Program> program);
     std::shared_ptr<const Program> program_;
 };
 
 // Every match from `start` on, as Global Execute and Replace see them.
-AllMatches findAll(const Regex& regex, std::u16string_view subject, std::size_t start = 0,
-                   const MatchLimits& limits = {});
+AllMatches findAll(
+    const Regex &regex, std::u16string_view subject, std::size_t start = 0, const MatchLimits &limits = {});
 
 // RegExp.Replace's replacement text for one match: $1..$99 (a group number
 // beyond the group count stays literal; "$12" with one group is group 1 then
 // "2"), $& (the match), $` (before it), $' (after it), $$ (a dollar).
-std::u16string expandReplacement(std::u16string_view replacement, const Match& match,
-                                 std::u16string_view subject);
+std::u16string expandReplacement(std::u16string_view replacement, const Match &match, std::u16string_view subject);
 
 // RegExp.Replace: the first match (global = false) or every match replaced.
-ReplaceResult replace(const Regex& regex, std::u16string_view subject, std::u16string_view replacement,
-                      bool global, const MatchLimits& limits = {});
+ReplaceResult replace(const Regex &regex, std::u16string_view subject, std::u16string_view replacement, bool global,
+    const MatchLimits &limits = {});
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

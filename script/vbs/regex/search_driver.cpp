@@ -6,7 +6,8 @@ namespace tabulo::vbs::regex {
 namespace {
 
 // The next position at or after `pos` where a match could start, or kUnset.
-std::size_t nextCandidate(const Program& program, std::u16string_view subject, std::size_t pos) {
+std::size_t nextCandidate(const Program &program, std::u16string_view subject, std::size_t pos)
+{
     const std::size_t length = subject.size();
     if (program.anchoredAtInputStart)
         return pos == 0 ? 0 : kUnset;
@@ -19,7 +20,7 @@ std::size_t nextCandidate(const Program& program, std::u16string_view subject, s
             while (pos < length && !program.firstUnits->contains(subject[pos]))
                 ++pos;
             if (pos == length)
-                return kUnset;  // a match needs at least one unit
+                return kUnset; // a match needs at least one unit
         }
         const bool atLineStart = pos == 0 || subject[pos - 1] == u'\n' || subject[pos - 1] == u'\r';
         if (!program.anchoredAtLineStart || atLineStart)
@@ -29,7 +30,8 @@ std::size_t nextCandidate(const Program& program, std::u16string_view subject, s
     return kUnset;
 }
 
-Match matchFromRegisters(const std::vector<std::size_t>& registers, std::size_t groupCount) {
+Match matchFromRegisters(const std::vector<std::size_t> &registers, std::size_t groupCount)
+{
     Match match;
     match.start = registers[0];
     match.length = registers[1] - registers[0];
@@ -40,15 +42,16 @@ Match matchFromRegisters(const std::vector<std::size_t>& registers, std::size_t 
         if (start == kUnset || end == kUnset || end < start)
             match.groups.emplace_back(std::nullopt);
         else
-            match.groups.emplace_back(Span{start, end - start});
+            match.groups.emplace_back(Span {start, end - start});
     }
     return match;
 }
 
-}  // namespace
+} // namespace
 
-SearchResult searchFrom(BacktrackingMatcher& matcher, const Program& program, std::u16string_view subject,
-                        std::size_t start) {
+SearchResult searchFrom(
+    BacktrackingMatcher &matcher, const Program &program, std::u16string_view subject, std::size_t start)
+{
     SearchResult result;
     if (start > subject.size())
         return result;
@@ -59,11 +62,14 @@ SearchResult searchFrom(BacktrackingMatcher& matcher, const Program& program, st
             case BacktrackingMatcher::Outcome::matched:
                 result.match = matchFromRegisters(matcher.registers(), program.groupCount);
                 return result;
-            case BacktrackingMatcher::Outcome::limitExceeded: result.limitExceeded = true; return result;
-            case BacktrackingMatcher::Outcome::failed: break;
+            case BacktrackingMatcher::Outcome::limitExceeded:
+                result.limitExceeded = true;
+                return result;
+            case BacktrackingMatcher::Outcome::failed:
+                break;
             }
         }
-    } catch (const std::bad_alloc&) {
+    } catch (const std::bad_alloc &) {
         // The backtracking stack is bounded, but its bound may still be more
         // than the machine can give; that is the same "too complex" answer.
         result.match.reset();
@@ -72,4 +78,4 @@ SearchResult searchFrom(BacktrackingMatcher& matcher, const Program& program, st
     return result;
 }
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

@@ -12,7 +12,7 @@ namespace tabulo::vbs::regex {
 
 // The matcher carries the subject, the limits and the budget; one matcher
 // serves all the searches of a Global enumeration.
-SearchResult searchFrom(BacktrackingMatcher& matcher, const Program& program, std::u16string_view subject,
-                        std::size_t start);
+SearchResult searchFrom(
+    BacktrackingMatcher &matcher, const Program &program, std::u16string_view subject, std::size_t start);
 
-}  // namespace tabulo::vbs::regex
+} // namespace tabulo::vbs::regex

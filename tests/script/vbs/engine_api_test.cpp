@@ -9,9 +9,13 @@ using namespace tabulo::vbs;
 
 namespace {
 
-std::string text(const Engine& e, const Value& v) { return toUtf8(e.ToText(v)); }
+std::string text(const Engine &e, const Value &v)
+{
+    return toUtf8(e.ToText(v));
+}
 
-TEST(Engine, EvalSeesVariablesOfEarlierCode) {
+TEST(Engine, EvalSeesVariablesOfEarlierCode)
+{
     Engine engine;
     ASSERT_TRUE(engine.AddCode(u"Dim x : x = 20"));
     Value v;
@@ -19,7 +23,8 @@ TEST(Engine, EvalSeesVariablesOfEarlierCode) {
     EXPECT_EQ(text(engine, v), "21");
 }
 
-TEST(Engine, ResetForgetsCodeVariablesAndObjects) {
+TEST(Engine, ResetForgetsCodeVariablesAndObjects)
+{
     Engine engine;
     ASSERT_TRUE(engine.AddCode(u"Function F() : F = 1 : End Function : y = 5"));
     engine.Reset();
@@ -30,16 +35,18 @@ TEST(Engine, ResetForgetsCodeVariablesAndObjects) {
     EXPECT_FALSE(r);
 }
 
-TEST(Engine, SyntaxErrorsReportNumberLineAndColumn) {
+TEST(Engine, SyntaxErrorsReportNumberLineAndColumn)
+{
     Engine engine;
     Result r = engine.AddCode(u"x = 1\n  If x Then\nEnd Sub");
     ASSERT_FALSE(r);
-    EXPECT_EQ(r.error.number, 1012);  // "Expected 'If'": End Sub where End If belongs
+    EXPECT_EQ(r.error.number, 1012); // "Expected 'If'": End Sub where End If belongs
     EXPECT_EQ(r.error.line, 3);
     EXPECT_EQ(r.error.source, u"Microsoft VBScript compilation error");
 }
 
-TEST(Engine, AnEndlessLoopEndsAtTheTimeLimit) {
+TEST(Engine, AnEndlessLoopEndsAtTheTimeLimit)
+{
     Engine engine;
     engine.SetTimeout(200);
     auto start = std::chrono::steady_clock::now();
@@ -52,14 +59,16 @@ TEST(Engine, AnEndlessLoopEndsAtTheTimeLimit) {
     EXPECT_TRUE(engine.AddCode(u"x = 1"));
 }
 
-TEST(Engine, EndlessRecursionIsOutOfStackSpace) {
+TEST(Engine, EndlessRecursionIsOutOfStackSpace)
+{
     Engine engine;
     Result r = engine.AddCode(u"Sub R() : R : End Sub : R");
     ASSERT_FALSE(r);
     EXPECT_EQ(r.error.number, 28);
 }
 
-TEST(Engine, TwoEnginesKeepTheirOwnLocale) {
+TEST(Engine, TwoEnginesKeepTheirOwnLocale)
+{
     Engine dot(Locale::english());
     Engine comma(Locale::italian());
     Value a, b;
@@ -69,7 +78,8 @@ TEST(Engine, TwoEnginesKeepTheirOwnLocale) {
     EXPECT_EQ(text(comma, b), "1,75");
 }
 
-TEST(Engine, Utf8EntryPointReadsNonAsciiText) {
+TEST(Engine, Utf8EntryPointReadsNonAsciiText)
+{
     Engine engine;
     ASSERT_TRUE(engine.AddCodeUtf8("s = \"perché\""));
     Value v;
@@ -77,7 +87,8 @@ TEST(Engine, Utf8EntryPointReadsNonAsciiText) {
     EXPECT_EQ(text(engine, v), "perché");
 }
 
-TEST(Engine, EnginesDoNotShareGlobals) {
+TEST(Engine, EnginesDoNotShareGlobals)
+{
     Engine one, two;
     ASSERT_TRUE(one.AddCode(u"shared = 1"));
     Value v;
@@ -85,7 +96,8 @@ TEST(Engine, EnginesDoNotShareGlobals) {
     EXPECT_EQ(text(two, v), "True");
 }
 
-TEST(Engine, ClassInstancesOutliveAReset) {
+TEST(Engine, ClassInstancesOutliveAReset)
+{
     Engine engine;
     ASSERT_TRUE(engine.AddCode(u"Class C : Public V : Private Sub Class_Terminate() : V = 0 : End Sub : End Class\n"
                                u"Set keep = New C : keep.V = 3"));
@@ -98,4 +110,4 @@ TEST(Engine, ClassInstancesOutliveAReset) {
     SUCCEED();
 }
 
-}  // namespace
+} // namespace

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <thread>
+
 using namespace tabulo;
 using tabulo::test::readBytes;
 
@@ -41,6 +44,7 @@ private slots:
     void writtenValuesReadBack_data();
     void writtenValuesReadBack();
     void writeToAMissingFolderFails();
+    void twoCopiesWritingAtOnceNeverLeaveHalfAFile();
 
 private:
     QTemporaryDir m_dir;
@@ -138,6 +142,49 @@ void SettingsLineFileTest::writeToAMissingFolderFails()
     const FileResult written = SettingsLineFile::write(m_dir.filePath(QStringLiteral("no/Bar.ini")), {"0"});
     QCOMPARE(written.ok, false);
     QVERIFY(!written.error.isEmpty());
+}
+
+// Two copies of the program share the Data folder; each rewrites the same
+// settings files at quit, and one may be starting, and reading them, while
+// the other writes. A reader must find one whole file or the other, never a
+// truncated or interleaved one.
+void SettingsLineFileTest::twoCopiesWritingAtOnceNeverLeaveHalfAFile()
+{
+    const QString path = m_dir.filePath(QStringLiteral("Shared.ini"));
+    // Large enough that a write in place would be seen half done.
+    const QStringList first(20000, QStringLiteral("0"));
+    const QStringList second(20000, QStringLiteral("1"));
+    QVERIFY(SettingsLineFile::write(path, first).ok);
+    const QString firstText = first.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    const QString secondText = second.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+
+    std::atomic<int> failedWrites = 0;
+    std::atomic<bool> writing = true;
+    auto writer = [&](const QStringList &lines) {
+        for (int i = 0; i < 60; ++i) {
+            if (!SettingsLineFile::write(path, lines).ok)
+                ++failedWrites;
+        }
+    };
+    std::thread a(writer, first);
+    std::thread b(writer, second);
+    std::thread done([&] {
+        a.join();
+        b.join();
+        writing = false;
+    });
+    int reads = 0;
+    QStringList torn;
+    while (writing) {
+        const auto text = readTextFile(path);
+        ++reads;
+        if (!text || (*text != firstText && *text != secondText))
+            torn << QString::number(text ? text->size() : -1);
+    }
+    done.join();
+    QCOMPARE(failedWrites.load(), 0);
+    QCOMPARE(torn, QStringList());
+    QVERIFY(reads > 0);
 }
 
 QTEST_GUILESS_MAIN(SettingsLineFileTest)

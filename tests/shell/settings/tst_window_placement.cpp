@@ -38,6 +38,8 @@ private slots:
     void convertsTwipsToPixels();
     void keepsWindowsOnTheScreen_data();
     void keepsWindowsOnTheScreen();
+    void unmovedWindowWritesBackItsStoredNumbers_data();
+    void unmovedWindowWritesBackItsStoredNumbers();
 };
 
 void WindowPlacementTest::readsPlacementFiles_data()
@@ -145,6 +147,35 @@ void WindowPlacementTest::keepsWindowsOnTheScreen()
     QFETCH(QRect, placed);
 
     QCOMPARE(fitOnScreen(wanted, available), placed);
+}
+
+void WindowPlacementTest::unmovedWindowWritesBackItsStoredNumbers_data()
+{
+    QTest::addColumn<QRect>("frameAtQuit");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("restored");
+    QTest::addColumn<QString>("record");
+
+    // 3000,2000,9000,6900 placed the window at 133,200 600x460 pixels.
+    const QRect placed(133, 200, 600, 460);
+    QTest::newRow("unmoved keeps numbers off the pixel grid") << placed << 0 << true << "3000,2000,9000,6900,0";
+    QTest::newRow("unmoved, minimised") << placed << 1 << true << "3000,2000,9000,6900,1";
+    QTest::newRow("moved by a pixel") << placed.translated(1, 0) << 0 << true << "3000,2010,9000,6900,0";
+    QTest::newRow("resized") << placed.adjusted(0, 0, 0, 10) << 0 << true << "3000,1995,9000,7050,0";
+    QTest::newRow("nothing restored at start") << placed << 0 << false << "3000,1995,9000,6900,0";
+}
+
+void WindowPlacementTest::unmovedWindowWritesBackItsStoredNumbers()
+{
+    QFETCH(QRect, frameAtQuit);
+    QFETCH(int, state);
+    QFETCH(bool, restored);
+    QFETCH(QString, record);
+
+    std::optional<RestoredPlacement> atStart;
+    if (restored)
+        atStart = RestoredPlacement{{3000, 2000, 9000, 6900}, QRect(133, 200, 600, 460)};
+    QCOMPARE(placementRecordAtQuit(frameAtQuit, state, Twips::forDpi(96), atStart), record);
 }
 
 QTEST_GUILESS_MAIN(WindowPlacementTest)

@@ -157,6 +157,10 @@ public:
         return record(QStringLiteral("start ") + program + QLatin1Char(' ') + arguments.join(QLatin1Char(' ')))
             && programsStart;
     }
+    // Whether the desktop offers a tray; unset asks the real desktop, which
+    // has none on the offscreen platform.
+    std::optional<bool> systemTray;
+    bool hasSystemTray() override { return systemTray ? *systemTray : Desktop::hasSystemTray(); }
 
 private:
     bool record(const QString &request)

@@ -19,10 +19,11 @@ namespace {
 
 using namespace tabulo::vbs::regex;
 
-constexpr char16_t kFoldingLetters[] = {0x00E9, 0x00C9, 0x00FF, 0x0178, 0x00B5, 0x039C, 0x03C3, 0x03C2,
-                                        0x03A3, 0x0131, 0x0130, 0x0416, 0x0436, 0x2028, 0x00A0, 0xD800};
+constexpr char16_t kFoldingLetters[] = {0x00E9, 0x00C9, 0x00FF, 0x0178, 0x00B5, 0x039C, 0x03C3, 0x03C2, 0x03A3, 0x0131,
+    0x0130, 0x0416, 0x0436, 0x2028, 0x00A0, 0xD800};
 
-std::u16string decodeUnits(const std::uint8_t*& data, const std::uint8_t* end) {
+std::u16string decodeUnits(const std::uint8_t *&data, const std::uint8_t *end)
+{
     std::u16string text;
     while (data < end && *data != 0xFF) {
         const std::uint8_t byte = *data++;
@@ -36,45 +37,49 @@ std::u16string decodeUnits(const std::uint8_t*& data, const std::uint8_t* end) {
         }
     }
     if (data < end)
-        ++data;  // the separator
+        ++data; // the separator
     return text;
 }
 
-void require(bool condition) {
+void require(bool condition)
+{
     if (!condition)
         std::abort();
 }
 
-void checkMatchInside(const Match& match, std::u16string_view subject, std::size_t start) {
+void checkMatchInside(const Match &match, std::u16string_view subject, std::size_t start)
+{
     require(match.start >= start && match.end() <= subject.size());
-    for (const auto& group : match.groups) {
+    for (const auto &group : match.groups) {
         if (group)
             require(group->first <= subject.size() && group->second <= subject.size() - group->first);
     }
 }
 
-bool sameMatch(const Match& a, const Match& b) {
+bool sameMatch(const Match &a, const Match &b)
+{
     return a.start == b.start && a.length == b.length && a.groups == b.groups;
 }
 
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
     if (size < 1 || size > 4096)
         return 0;
-    const Flags flags{.ignoreCase = (data[0] & 1) != 0, .multiline = (data[0] & 2) != 0};
-    const std::uint8_t* cursor = data + 1;
-    const std::uint8_t* end = data + size;
+    const Flags flags {.ignoreCase = (data[0] & 1) != 0, .multiline = (data[0] & 2) != 0};
+    const std::uint8_t *cursor = data + 1;
+    const std::uint8_t *end = data + size;
     const std::u16string pattern = decodeUnits(cursor, end);
     const std::u16string subject = decodeUnits(cursor, end);
 
     auto compiled = Regex::compile(pattern, flags);
-    if (auto* error = std::get_if<CompileError>(&compiled)) {
+    if (auto *error = std::get_if<CompileError>(&compiled)) {
         require(error->position <= pattern.size());
         return 0;
     }
-    const Regex& regex = std::get<Regex>(compiled);
-    const MatchLimits limits{.maxSteps = 200000, .maxBacktrackEntries = 100000};
+    const Regex &regex = std::get<Regex>(compiled);
+    const MatchLimits limits {.maxSteps = 200000, .maxBacktrackEntries = 100000};
 
     const SearchResult first = regex.search(subject, 0, limits);
     if (first.match) {
@@ -101,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const AllMatches all = findAll(regex, subject, 0, limits);
     std::size_t previousEnd = 0;
-    for (const Match& match : all.matches) {
+    for (const Match &match : all.matches) {
         checkMatchInside(match, subject, previousEnd);
         previousEnd = match.end();
     }

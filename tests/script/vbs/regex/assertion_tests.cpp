@@ -3,7 +3,8 @@
 
 namespace tabulo::vbs::regex::test {
 
-void runAssertionTests(TestReport& report) {
+void runAssertionTests(TestReport &report)
+{
     static const MatchRow anchors[] = {
         {"^ matches only at the start", u"^a", u"ba", "no match"},
         {"^ is the subject's start, not the search's", u"^a", u"aa", "no match", {}, 1},
@@ -39,7 +40,7 @@ void runAssertionTests(TestReport& report) {
         {"(?! ) leaves its groups unset", u"(?!(a))b", u"b", "b@0 | -"},
         {"a lookahead inside a loop", u"(?:(?=\\w)\\w)+", u"ab c", "ab@0"},
         {"groups in and after a negative lookahead", u"(.*?)a(?!(a+)b\\2c)\\2(.*)", u"baaabaac",
-         "baaabaac@0 | ba@0 | - | abaac@3"},
+            "baaabaac@0 | ba@0 | - | abaac@3"},
         {"nested lookaheads", u"(?=a(?!b))\\w+", u"ab ac", "ac@3"},
         {"an empty negative lookahead always fails", u"a(?!)", u"a", "no match"},
         {"a lookahead at the end of the subject", u"a(?=$)", u"aa", "a@1"},
@@ -48,4 +49,4 @@ void runAssertionTests(TestReport& report) {
     runMatchTable(report, "lookaheads", lookaheads);
 }
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test

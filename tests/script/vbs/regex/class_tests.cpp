@@ -3,7 +3,8 @@
 
 namespace tabulo::vbs::regex::test {
 
-void runClassTests(TestReport& report) {
+void runClassTests(TestReport &report)
+{
     static const MatchRow classes[] = {
         {"a class matches one of its units", u"[abc]", u"xxb", "b@2"},
         {"a negated class matches any other unit", u"[^abc]", u"abcd", "d@3"},
@@ -31,7 +32,8 @@ void runClassTests(TestReport& report) {
         {"\\w matches letters, digits and _", u"\\w+", u"  foo_1 ", "foo_1@2"},
         {"\\w stops at accented letters", u"\\w+", u"caf\u00E9", "caf@0"},
         {"\\W matches the rest", u"\\W+", u"ab, c", ", @2"},
-        {"\\s matches space and the five controls", u"\\s+", u"a \t\n\v\f\rb", " \\u0009\\u000A\\u000B\\u000C\\u000D@1"},
+        {"\\s matches space and the five controls", u"\\s+", u"a \t\n\v\f\rb",
+            " \\u0009\\u000A\\u000B\\u000C\\u000D@1"},
         {"\\s does not match a no-break space", u"\\s", u"\u00A0", "no match"},
         {"\\S matches the rest", u"\\S+", u" a\u00A0b ", "a\\u00A0b@1"},
         {"\\d inside a class", u"[x\\d]+", u"ax1x2", "x1x2@1"},
@@ -42,4 +44,4 @@ void runClassTests(TestReport& report) {
     runMatchTable(report, "class escapes", escapes);
 }
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test

@@ -3,7 +3,8 @@
 
 namespace tabulo::vbs::regex::test {
 
-void runGroupAndQuantifierTests(TestReport& report) {
+void runGroupAndQuantifierTests(TestReport &report)
+{
     static const MatchRow quantifiers[] = {
         {"* takes as many as it can", u"a*", u"aaab", "aaa@0"},
         {"*? takes as few as it can", u"a*?", u"aaab", "@0"},
@@ -38,12 +39,11 @@ void runGroupAndQuantifierTests(TestReport& report) {
         {"a repeated group keeps its last iteration", u"(a|b)+", u"abab", "abab@0 | b@3"},
         {"each iteration starts with its groups unset", u"(?:(a)|b)+", u"ab", "ab@0 | -"},
         {"groups inside a loop are reset per iteration", u"(z)((a+)?(b+)?(c))*", u"zaacbbbcac",
-         "zaacbbbcac@0 | z@0 | ac@8 | a@8 | - | c@9"},
+            "zaacbbbcac@0 | z@0 | ac@8 | a@8 | - | c@9"},
         {"a loop stops at an empty iteration", u"(a*)*", u"b", "@0 | -"},
         {"an empty iteration ends a loop after its minimum", u"(a*)+", u"b", "@0 | @0"},
         {"a backreference may repeat an empty capture", u"(a*)b\\1+", u"baaaac", "b@0 | @0"},
-        {"alternation backtracks into the next group", u"(a|ab)(c|bcd)(d*)", u"abcd",
-         "abcd@0 | a@0 | bcd@1 | @4"},
+        {"alternation backtracks into the next group", u"(a|ab)(c|bcd)(d*)", u"abcd", "abcd@0 | a@0 | bcd@1 | @4"},
         {"an optional group that would be empty stays unset", u"(a*)?b", u"b", "b@0 | -"},
         {"nested loops terminate", u"(?:(?:a*)*)*b", u"aaab", "aaab@0"},
         {"an empty group", u"()", u"x", "@0 | @0"},
@@ -53,4 +53,4 @@ void runGroupAndQuantifierTests(TestReport& report) {
     runMatchTable(report, "groups", groups);
 }
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test

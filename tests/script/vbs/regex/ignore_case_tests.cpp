@@ -5,7 +5,8 @@
 
 namespace tabulo::vbs::regex::test {
 
-void runIgnoreCaseTests(TestReport& report) {
+void runIgnoreCaseTests(TestReport &report)
+{
     static const MatchRow rows[] = {
         {"basic Latin letters fold", u"abc", u"xABC", "ABC@1", kIgnoreCase},
         {"upper-case patterns match lower case", u"ABC", u"abc", "abc@0", kIgnoreCase},
@@ -26,11 +27,10 @@ void runIgnoreCaseTests(TestReport& report) {
         {"capital sigma in a class matches final sigma", u"[\u03A3]", u"\u03C2", "\\u03C2@0", kIgnoreCase},
         {"accented Greek vowels fold", u"\u03AC", u"\u0386", "\\u0386@0", kIgnoreCase},
         {"Greek vowels with dialytika fold", u"\u03CA\u03CB", u"\u03AA\u03AB", "\\u03AA\\u03AB@0", kIgnoreCase},
-        {"Cyrillic letters fold", u"\u043F\u0440\u0438", u"\u041F\u0420\u0418", "\\u041F\\u0420\\u0418@0",
-         kIgnoreCase},
+        {"Cyrillic letters fold", u"\u043F\u0440\u0438", u"\u041F\u0420\u0418", "\\u041F\\u0420\\u0418@0", kIgnoreCase},
         {"Cyrillic io folds", u"\u0451", u"\u0401", "\\u0401@0", kIgnoreCase},
         {"a Cyrillic capital range matches lower case", u"[\u0410-\u042F]+", u"\u043F\u0440", "\\u043F\\u0440@0",
-         kIgnoreCase},
+            kIgnoreCase},
         {"Cyrillic pairs beyond the basic block fold", u"\u0491", u"\u0490", "\\u0490@0", kIgnoreCase},
         {"without IgnoreCase nothing folds", u"\u03B1", u"\u0391", "no match"},
         {"\\w is not widened by IgnoreCase", u"\\w", u"\u00E9", "no match", kIgnoreCase},
@@ -44,8 +44,8 @@ void runIgnoreCaseTests(TestReport& report) {
     for (char16_t unit = 0; unit <= kLastFoldedUnit; ++unit) {
         const CasePartners partners = casePartners(unit);
         for (char16_t other = 0; other <= kLastFoldedUnit; ++other) {
-            const bool listed = (partners.count > 0 && partners.units[0] == other) ||
-                                (partners.count > 1 && partners.units[1] == other);
+            const bool listed = (partners.count > 0 && partners.units[0] == other)
+                || (partners.count > 1 && partners.units[1] == other);
             const bool shouldBe = other != unit && canonicalCase(other) == canonicalCase(unit);
             if (listed != shouldBe && missing.size() < 80)
                 missing += printable(std::u16string(1, unit)) + "~" + printable(std::u16string(1, other)) + " ";
@@ -54,4 +54,4 @@ void runIgnoreCaseTests(TestReport& report) {
     report.check("ignore case", "case partners are the units of the same canonical form", "", missing);
 }
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test

@@ -5,7 +5,8 @@ namespace tabulo::vbs::regex::test {
 
 using namespace std::literals;
 
-void runLiteralAndEscapeTests(TestReport& report) {
+void runLiteralAndEscapeTests(TestReport &report)
+{
     static const MatchRow literals[] = {
         {"a literal is found in the middle", u"cat", u"concatenate", "cat@3"},
         {"the first of several occurrences wins", u"ab", u"xabyab", "ab@1"},
@@ -40,7 +41,7 @@ void runLiteralAndEscapeTests(TestReport& report) {
         {"\\cj is a line feed too", u"\\cj", u"a\nb", "\\u000A@1"},
         {"\\c without a letter is a backslash", u"\\c1", u"\\c1", "\\u005Cc1@0"},
         {"escaped metacharacters are literal", u"\\(\\)\\[\\]\\{\\}\\*\\+\\?\\.\\|\\^\\$\\\\", u"()[]{}*+?.|^$\\",
-         "()[]{}*+?.|^$\\u005C@0"},
+            "()[]{}*+?.|^$\\u005C@0"},
         {"an escaped ordinary letter is that letter", u"\\q", u"q", "q@0"},
         {"\\8 without groups is the digit", u"\\8", u"8", "8@0"},
     };
@@ -62,7 +63,7 @@ void runLiteralAndEscapeTests(TestReport& report) {
         {"\\2 with one group is octal 2", u"(a)\\2", u"a\u0002", "a\\u0002@0 | a@0"},
         {"\\10 with one group is octal 10", u"(a)\\10", u"a\b", "a\\u0008@0 | a@0"},
         {"\\10 with ten groups is group 10", u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)\\10", u"abcdefghijj",
-         "abcdefghijj@0 | a@0 | b@1 | c@2 | d@3 | e@4 | f@5 | g@6 | h@7 | i@8 | j@9"},
+            "abcdefghijj@0 | a@0 | b@1 | c@2 | d@3 | e@4 | f@5 | g@6 | h@7 | i@8 | j@9"},
         {"a backreference needs the same text", u"(ab)\\1", u"abaB", "no match"},
         {"a backreference with IgnoreCase ignores case", u"(ab)\\1", u"abAB", "abAB@0 | ab@0", kIgnoreCase},
         {"a backreference to a repeated group sees the last iteration", u"(a|b)+\\1", u"abb", "abb@0 | b@1"},
@@ -70,4 +71,4 @@ void runLiteralAndEscapeTests(TestReport& report) {
     runMatchTable(report, "backreferences", backreferences);
 }
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test

@@ -3,18 +3,19 @@
 #include "test_report.h"
 
 namespace tabulo::vbs::regex::test {
-void runLiteralAndEscapeTests(TestReport& report);
-void runClassTests(TestReport& report);
-void runGroupAndQuantifierTests(TestReport& report);
-void runAssertionTests(TestReport& report);
-void runIgnoreCaseTests(TestReport& report);
-void runSyntaxTests(TestReport& report);
-void runReplaceTests(TestReport& report);
-void runLimitsTests(TestReport& report);
-void runRegressionTests(TestReport& report);
-}  // namespace tabulo::vbs::regex::test
+void runLiteralAndEscapeTests(TestReport &report);
+void runClassTests(TestReport &report);
+void runGroupAndQuantifierTests(TestReport &report);
+void runAssertionTests(TestReport &report);
+void runIgnoreCaseTests(TestReport &report);
+void runSyntaxTests(TestReport &report);
+void runReplaceTests(TestReport &report);
+void runLimitsTests(TestReport &report);
+void runRegressionTests(TestReport &report);
+} // namespace tabulo::vbs::regex::test
 
-int main() {
+int main()
+{
     using namespace tabulo::vbs::regex::test;
     TestReport report;
     runLiteralAndEscapeTests(report);

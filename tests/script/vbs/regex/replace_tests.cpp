@@ -6,19 +6,22 @@ namespace tabulo::vbs::regex::test {
 
 namespace {
 
-std::string describeAll(const AllMatches& all, std::u16string_view subject) {
+std::string describeAll(const AllMatches &all, std::u16string_view subject)
+{
     std::string text = all.limitExceeded ? "too complex:" : "";
-    for (const Match& match : all.matches)
+    for (const Match &match : all.matches)
         text += (text.empty() ? "" : ", ") + describe(match, subject);
     return text.empty() ? "none" : text;
 }
 
-void runFindAllTests(TestReport& report) {
-    struct Row {
-        const char* name;
+void runFindAllTests(TestReport &report)
+{
+    struct Row
+    {
+        const char *name;
         std::u16string_view pattern;
         std::u16string_view subject;
-        const char* expected;
+        const char *expected;
     };
     static const Row rows[] = {
         {"every occurrence in order", u"a", u"banana", "a@1, a@3, a@5"},
@@ -29,17 +32,19 @@ void runFindAllTests(TestReport& report) {
         {"groups come with each match", u"(\\w)(\\d)?", u"a1b", "a1@0 | a@0 | 1@1, b@2 | b@2 | -"},
         {"^ with Multiline finds every line", u"^\\w", u"ab\ncd\r\nef", "a@0, c@3, e@7"},
     };
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         const Regex regex = compileOrDie(row.pattern, kMultiline);
         report.check("find all", row.name, row.expected, describeAll(findAll(regex, row.subject), row.subject));
     }
 }
 
-void runExpansionTests(TestReport& report) {
-    struct Row {
-        const char* name;
+void runExpansionTests(TestReport &report)
+{
+    struct Row
+    {
+        const char *name;
         std::u16string_view replacement;
-        const char* expected;
+        const char *expected;
     };
     // "x(a)(b)?(c)y" matched in "<xacy>": group 2 takes no part.
     static const Row rows[] = {
@@ -61,25 +66,27 @@ void runExpansionTests(TestReport& report) {
     const std::u16string_view subject = u"<xacy>";
     const Regex regex = compileOrDie(u"x(a)(b)?(c)y");
     const SearchResult found = regex.search(subject, 0);
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         report.check("replacement codes", row.name, row.expected,
-                     printable(expandReplacement(row.replacement, *found.match, subject)));
+            printable(expandReplacement(row.replacement, *found.match, subject)));
     }
 
     const Regex tenGroups = compileOrDie(u"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)");
     const SearchResult ten = tenGroups.search(u"abcdefghij", 0);
     report.check("replacement codes", "$10 with ten groups is group 10", "j-a0",
-                 printable(expandReplacement(u"$10-$010", *ten.match, u"abcdefghij")));
+        printable(expandReplacement(u"$10-$010", *ten.match, u"abcdefghij")));
 }
 
-void runReplaceRows(TestReport& report) {
-    struct Row {
-        const char* name;
+void runReplaceRows(TestReport &report)
+{
+    struct Row
+    {
+        const char *name;
         std::u16string_view pattern;
         std::u16string_view subject;
         std::u16string_view replacement;
         bool global;
-        const char* expected;
+        const char *expected;
     };
     static const Row rows[] = {
         {"without Global only the first match", u"a", u"banana", u"o", false, "bonana"},
@@ -90,20 +97,21 @@ void runReplaceRows(TestReport& report) {
         {"no match leaves the subject", u"z", u"abc", u"-", true, "abc"},
         {"an empty replacement deletes", u"\\s+", u"a b  c", u"", true, "abc"},
     };
-    for (const Row& row : rows) {
+    for (const Row &row : rows) {
         const Regex regex = compileOrDie(row.pattern);
         const ReplaceResult result = replace(regex, row.subject, row.replacement, row.global);
-        report.check("replace", row.name, row.expected,
-                     (result.limitExceeded ? "too complex: " : "") + printable(result.text));
+        report.check(
+            "replace", row.name, row.expected, (result.limitExceeded ? "too complex: " : "") + printable(result.text));
     }
 }
 
-}  // namespace
+} // namespace
 
-void runReplaceTests(TestReport& report) {
+void runReplaceTests(TestReport &report)
+{
     runFindAllTests(report);
     runExpansionTests(report);
     runReplaceRows(report);
 }
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test

@@ -6,20 +6,23 @@ namespace tabulo::vbs::regex::test {
 
 namespace {
 
-struct SyntaxRow {
-    const char* name;
+struct SyntaxRow
+{
+    const char *name;
     std::u16string_view pattern;
-    const char* expected;  // as describeCompile() writes it
+    const char *expected; // as describeCompile() writes it
 };
 
-void runSyntaxTable(TestReport& report, std::string_view table, std::span<const SyntaxRow> rows) {
-    for (const SyntaxRow& row : rows)
+void runSyntaxTable(TestReport &report, std::string_view table, std::span<const SyntaxRow> rows)
+{
+    for (const SyntaxRow &row : rows)
         report.check(table, row.name, row.expected, describeCompile(Regex::compile(row.pattern)));
 }
 
-}  // namespace
+} // namespace
 
-void runSyntaxTests(TestReport& report) {
+void runSyntaxTests(TestReport &report)
+{
     static const SyntaxRow errors[] = {
         {"an unclosed group expects ')' at the end", u"(abc", "error 5020 at 4"},
         {"an unclosed inner group", u"((a)", "error 5020 at 4"},
@@ -56,8 +59,8 @@ void runSyntaxTests(TestReport& report) {
     runSyntaxTable(report, "valid patterns", valid);
 
     auto twoGroups = Regex::compile(u"(a)(?:b)(c(?=d))");
-    report.check("group count", "only capturing groups count", "2",
-                 std::to_string(std::get<Regex>(twoGroups).groupCount()));
+    report.check(
+        "group count", "only capturing groups count", "2", std::to_string(std::get<Regex>(twoGroups).groupCount()));
 }
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test

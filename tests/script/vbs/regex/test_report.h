@@ -12,17 +12,20 @@
 
 namespace tabulo::vbs::regex::test {
 
-class TestReport {
+class TestReport
+{
 public:
-    void check(std::string_view table, std::string_view row, const std::string& expected, const std::string& actual) {
+    void check(std::string_view table, std::string_view row, const std::string &expected, const std::string &actual)
+    {
         ++checked_;
         if (expected == actual)
             return;
         ++failed_;
         std::printf("FAIL %.*s / %.*s\n  expected: %s\n  actual:   %s\n", int(table.size()), table.data(),
-                    int(row.size()), row.data(), expected.c_str(), actual.c_str());
+            int(row.size()), row.data(), expected.c_str(), actual.c_str());
     }
-    void check(std::string_view table, std::string_view row, bool ok) {
+    void check(std::string_view table, std::string_view row, bool ok)
+    {
         check(table, row, "true", ok ? "true" : "false");
     }
     int checked() const { return checked_; }
@@ -38,13 +41,13 @@ std::string printable(std::u16string_view text);
 
 // A search's result as "match@start | group@start | -" ("-" for a group that
 // did not take part), "no match" or "too complex".
-std::string describe(const SearchResult& result, std::u16string_view subject);
-std::string describe(const Match& match, std::u16string_view subject);
+std::string describe(const SearchResult &result, std::u16string_view subject);
+std::string describe(const Match &match, std::u16string_view subject);
 
 // A compile result as "ok" or "error <code> at <position>".
-std::string describeCompile(const std::variant<Regex, CompileError>& compiled);
+std::string describeCompile(const std::variant<Regex, CompileError> &compiled);
 
 // Compiles a pattern the test knows to be valid.
 Regex compileOrDie(std::u16string_view pattern, Flags flags = {});
 
-}  // namespace tabulo::vbs::regex::test
+} // namespace tabulo::vbs::regex::test
