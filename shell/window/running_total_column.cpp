@@ -8,6 +8,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <algorithm>
+
 namespace tabulo {
 
 namespace {
