@@ -18,6 +18,7 @@
 #include <QTextCursor>
 
 #include <algorithm>
+#include <ctime>
 #include <cstdio>
 #include <vector>
 
@@ -48,6 +49,15 @@ QString bigNote(int lines)
             note += QStringLiteral("+%1.%2 groceries and more\r\n").arg(i % 97).arg(i % 100, 2, 10, QLatin1Char('0'));
     }
     return note;
+}
+
+// CPU time of this thread: unlike the wall clock it does not count the time
+// other processes of a busy machine take from us.
+double threadCpuMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
 double median(std::vector<double> values)
@@ -106,11 +116,12 @@ int main(int argc, char *argv[])
         std::printf("read and evaluate it without a window: %.0f ms\n", double(clock.nsecsElapsed()) / 1e6);
     }
     clock.start();
+    const double cpuBefore = threadCpuMs();
     window.openNoteFile(bigPath);
     settle();
-    std::printf("open a %.1f MB note (%d lines) and show its total %s: %.0f ms (target: under 2000 ms)\n",
+    std::printf("open a %.1f MB note (%d lines) and show its total %s: %.0f ms, %.0f ms of CPU (target: under 2000 ms)\n",
                 double(QFile(bigPath).size()) / (1024 * 1024), lines, qPrintable(window.text2()->text()),
-                double(clock.nsecsElapsed()) / 1e6);
+                double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore);
     clock.start();
     window.saveNoteAs(folder.filePath(QStringLiteral("saved.txt")));
     std::printf("save it: %.0f ms (target: under 500 ms)\n", double(clock.nsecsElapsed()) / 1e6);
