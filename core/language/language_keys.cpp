@@ -124,6 +124,7 @@ constexpr LanguageKey form1Keys[] = {
         {text("La nota è stata esportata in \"%1\", ma non c'è un programma che possa aprire il file.")}},
     {LanguageKeys::noHelpPage, {text("La guida \"%1\" non c'è: reinstalla Tabulo per riaverla.")}},
     {LanguageKeys::cannotShowHelp, {text("Non c'è un programma che possa aprire la guida \"%1\".")}},
+    {260, {caption("ColonnaTotaliX", "Mostra Totali di Riga")}},
 };
 
 // The note open dialog.

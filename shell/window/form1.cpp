@@ -47,6 +47,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     buildWindowBehaviours();
     connectLanguageMenu();
     buildThemes();
+    buildRunningTotalColumns();
     buildTimers();
     connectNoteSignals();
     connectDocumentCommands();

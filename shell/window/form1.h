@@ -29,6 +29,7 @@ class Prompts;
 class ThemeApplier;
 class ThemeMenu;
 struct Theme;
+class RunningTotalColumn;
 class TotalBox;
 class Toolbar;
 class StatusBar;
@@ -53,6 +54,7 @@ class WindowOptions;
 //   form1_language.cpp    the interface language and the "Lingua" menu
 //   form1_variants.cpp    switching to the other layout variant
 //   form1_tools.cpp       edit commands, caret jumps, export, help and info
+//   form1_column.cpp      the running totals column beside the note
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -171,6 +173,13 @@ public:
     // form1_find.cpp: opens the find and replace window, or brings it forward
     void TrovaSostituisciX_Click();
 
+    // ---- the running totals column (form1_column.cpp)
+    // The column beside `editor` (each editor has its own).
+    RunningTotalColumn *runningTotalColumn(const NoteEditor *editor) const;
+    void LoadColumnSetting();
+    // The menu item has already inverted its check mark; the columns follow.
+    void ColonnaTotaliX_Click();
+
     // ---- the interface language (form1_language.cpp)
     // The text of any key of any window, messages included, in the current
     // language: the language file's text, else the built-in one.
@@ -247,6 +256,9 @@ private:
     // form1_tools.cpp
     void connectToolCommands();
     void moveCaretTo(int position); // a QTextCursor::MoveOperation
+    // form1_column.cpp
+    void buildRunningTotalColumns();
+    void colourRunningTotalColumns();
     // form1_variants.cpp
     void switchToVariant(const QString &programName);
     // form1_shutdown.cpp
@@ -294,6 +306,7 @@ private:
     // language file changes.
     mutable LanguageTexts m_otherWindowsTexts;
     QActionGroup *m_languageChoices = nullptr;
+    std::array<RunningTotalColumn *, 2> m_columns{}; // beside Text1, Editor2
 };
 
 } // namespace tabulo

@@ -63,6 +63,7 @@ void Form1::buildMenus()
     QAction *toolbar = addItem(settings, QStringLiteral("MostraStrumentiX"), QStringLiteral("Mostra Strumenti"));
     toolbar->setCheckable(true);
     toolbar->setChecked(true);
+    addItem(settings, QStringLiteral("ColonnaTotaliX"), QStringLiteral("Mostra Totali di Riga"))->setCheckable(true);
     if (totalsAtTop)
         addItem(settings, QStringLiteral("TotaleInBassoX"), QStringLiteral("Totale In Basso"));
     else

@@ -108,6 +108,10 @@ QString Form1::savedStateErrors()
         {QStringLiteral("Scroll.ini"),
          SettingsLineFile::write(m_context.dataFile(QStringLiteral("Scroll.ini")),
                                  {visibleEditor() == m_text1 ? QStringLiteral("0") : QStringLiteral("1")})},
+        {QStringLiteral("Column.ini"),
+         SettingsLineFile::write(m_context.dataFile(QStringLiteral("Column.ini")),
+                                 {action(QStringLiteral("ColonnaTotaliX"))->isChecked() ? QStringLiteral("1")
+                                                                                        : QStringLiteral("0")})},
         {QStringLiteral("TabuloStart.ini"),
          SettingsLineFile::write(m_context.dataFile(QStringLiteral("TabuloStart.ini")),
                                  {placementRecordAtQuit(frame, state, Twips::forDpi(logicalDpiY()),

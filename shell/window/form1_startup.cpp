@@ -85,6 +85,7 @@ void Form1::Start_Timer()
     applyLanguage();
     LoadBarSetting();
     LoadScrollSetting();
+    LoadColumnSetting();
     LoadWindowPlacement();
     if (!commandLinePath(m_context.arguments).isEmpty())
         return;

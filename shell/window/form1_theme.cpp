@@ -49,6 +49,7 @@ void Form1::showAppliedTheme(const Theme &current)
     // The totals on show take the new colours now, not at their next change.
     colourTotal(m_text2, themeColours.fta_posi, themeColours.fta_nega);
     colourTotal(m_text3, themeColours.ftb_posi, themeColours.ftb_nega);
+    colourRunningTotalColumns();
 }
 
 } // namespace tabulo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QUrl>
 
 namespace tabulo {
@@ -28,6 +29,16 @@ public:
     void moveCaretToEnd();
     // Lines are long and scrolled sideways, or wrapped to the width.
     void setWrapping(bool wrap);
+
+    // What a column painted beside the text needs: the first block on
+    // screen, where a block stands in viewport coordinates, and room at the
+    // viewport's right.
+    QTextBlock topVisibleBlock() const { return firstVisibleBlock(); }
+    QRectF blockRect(const QTextBlock &block) const
+    {
+        return blockBoundingGeometry(block).translated(contentOffset());
+    }
+    void setRightMargin(int width) { setViewportMargins(0, 0, width, 0); }
 
     void setFontPointSize(qreal points);
     qreal fontPointSize() const { return font().pointSizeF(); }

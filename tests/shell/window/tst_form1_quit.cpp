@@ -17,7 +17,7 @@ Q_DECLARE_METATYPE(tabulo::Prompts::Answer)
 
 namespace {
 
-const QStringList settingsFiles = {"LastFile.ini", "Bar.ini", "Scroll.ini", "TabuloStart.ini",
+const QStringList settingsFiles = {"LastFile.ini", "Bar.ini", "Scroll.ini", "Column.ini", "TabuloStart.ini",
                                    "TabuloStartForTOT.ini"};
 
 // A path whose folder is a plain file: no one can write there, root included.
