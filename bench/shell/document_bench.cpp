@@ -5,6 +5,7 @@
 //   bench_documents [--lines N]      (default 400000 lines ~ 10 MB; the 1 MB note is a tenth)
 
 #include "form1.h"
+#include "bench_support.h"
 #include "note_editor.h"
 #include "services/prompts.h"
 #include "total_box.h"
@@ -22,6 +23,8 @@
 #include <cstdio>
 #include <vector>
 
+using namespace tabulo::bench;
+
 namespace {
 
 // Answers every box at once: the sign question with "+", questions with No.
@@ -38,27 +41,7 @@ public:
     std::optional<QString> askSavePath(QWidget *, const QString &) override { return std::nullopt; }
 };
 
-QString bigNote(int lines)
-{
-    QString note;
-    note.reserve(qsizetype(lines) * 26);
-    for (int i = 0; i < lines; ++i) {
-        if (i % 10 == 0)
-            note += QStringLiteral("# week %1 of the household book\r\n").arg(i / 10);
-        else
-            note += QStringLiteral("+%1.%2 groceries and more\r\n").arg(i % 97).arg(i % 100, 2, 10, QLatin1Char('0'));
-    }
-    return note;
-}
 
-// CPU time of this thread: unlike the wall clock it does not count the time
-// other processes of a busy machine take from us.
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
 
 double median(std::vector<double> values)
 {

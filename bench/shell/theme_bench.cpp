@@ -8,6 +8,7 @@
 // It cycles through the themes shipped in the Data folder.
 
 #include "form1.h"
+#include "bench_support.h"
 #include "core/theme_folder.h"
 #include "theme_menu.h"
 
@@ -24,27 +25,12 @@
 #include <ctime>
 #include <vector>
 
+using namespace tabulo::bench;
+
 namespace {
 
-int option(const QStringList &args, const QString &name, int fallback)
-{
-    const int at = int(args.indexOf(name));
-    return at >= 0 && at + 1 < args.size() ? args[at + 1].toInt() : fallback;
-}
 
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
 
-double percentile(std::vector<double> values, double p)
-{
-    std::sort(values.begin(), values.end());
-    const size_t at = std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5));
-    return values[at];
-}
 
 } // namespace
 
