@@ -41,8 +41,6 @@ public:
     std::optional<QString> askSavePath(QWidget *, const QString &) override { return std::nullopt; }
 };
 
-
-
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

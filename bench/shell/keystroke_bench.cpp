@@ -28,10 +28,6 @@ using namespace tabulo::bench;
 
 namespace {
 
-
-
-
-
 const char *editorName(const tabulo::Form1 &window)
 {
     return window.visibleEditor() == window.text1() ? "Text1" : "Editor2";

@@ -27,13 +27,6 @@
 
 using namespace tabulo::bench;
 
-namespace {
-
-
-
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
