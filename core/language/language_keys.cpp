@@ -125,6 +125,16 @@ constexpr LanguageKey form1Keys[] = {
     {LanguageKeys::noHelpPage, {text("La guida \"%1\" non c'è: reinstalla Tabulo per riaverla.")}},
     {LanguageKeys::cannotShowHelp, {text("Non c'è un programma che possa aprire la guida \"%1\".")}},
     {260, {caption("ColonnaTotaliX", "Mostra Totali di Riga")}},
+    {LanguageKeys::scriptError, {text("Errore %1 alla riga %2, colonna %3: %4")}},
+    {LanguageKeys::scriptStopped, {text("Script interrotto con Esc.")}},
+    {LanguageKeys::scriptRunning, {text("in esecuzione... (Esc interrompe)")}},
+    {LanguageKeys::cannotSaveScript,
+        {text("Impossibile salvare lo script in \"%1\":\n%2\n\nIl testo è ancora nell'editor.")}},
+    {LanguageKeys::cannotEditScript, {text("Impossibile aprire lo script \"%1\" nell'editor:\n%2")}},
+    {LanguageKeys::cannotExportOutput,
+        {text("Impossibile esportare l'output in \"%1\":\n%2\n\nIl file non è stato scritto.")}},
+    {LanguageKeys::cannotShowOutput,
+        {text("L'output è stato esportato in \"%1\", ma non c'è un programma che possa aprire il file.")}},
 };
 
 // The note open dialog.

@@ -26,6 +26,14 @@ constexpr int cannotExport = 230; // %1 the file, %2 the reason
 constexpr int cannotShowExport = 231; // %1 the file written
 constexpr int noHelpPage = 232; // %1 the help page looked for
 constexpr int cannotShowHelp = 233; // %1 the help page
+// Scripts: their errors, stopping them, the script editor and the output's export.
+constexpr int scriptError = 270; // %1 number, %2 line, %3 column, %4 description
+constexpr int scriptStopped = 271; // the description of a run stopped with Esc
+constexpr int scriptRunning = 272; // the output window's caption word while a script runs
+constexpr int cannotSaveScript = 273; // %1 the file, %2 the reason
+constexpr int cannotEditScript = 274; // %1 the file, %2 the reason
+constexpr int cannotExportOutput = 275; // %1 the file, %2 the reason
+constexpr int cannotShowOutput = 276; // %1 the file written
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and
