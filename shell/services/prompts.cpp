@@ -51,6 +51,11 @@ void DialogPrompts::showInformation(QWidget *parent, const QString &text)
     showMessage(parent, QMessageBox::Information, text, m_captions.ok);
 }
 
+void DialogPrompts::showWarning(QWidget *parent, const QString &text)
+{
+    showMessage(parent, QMessageBox::Warning, text, m_captions.ok);
+}
+
 void DialogPrompts::showError(QWidget *parent, const QString &text)
 {
     showMessage(parent, QMessageBox::Critical, text, m_captions.ok);

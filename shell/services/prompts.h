@@ -29,6 +29,9 @@ public:
     // A question with Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(QWidget *parent, const QString &text) = 0;
     virtual void showInformation(QWidget *parent, const QString &text) = 0;
+    // A command that cannot be carried out as things stand (a note without a
+    // file has no script): nothing was lost, the user can put it right.
+    virtual void showWarning(QWidget *parent, const QString &text) = 0;
     // A failure the user must know about (a file that could not be saved).
     virtual void showError(QWidget *parent, const QString &text) = 0;
     // An input box; nothing when cancelled.
@@ -45,6 +48,7 @@ public:
     void setButtonCaptions(const ButtonCaptions &captions) override { m_captions = captions; }
     Answer askYesNoCancel(QWidget *parent, const QString &text) override;
     void showInformation(QWidget *parent, const QString &text) override;
+    void showWarning(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &text) override;
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &proposed) override;

@@ -31,7 +31,7 @@ class ScriptedPrompts final : public Prompts
 public:
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> texts;
-    QStringList questions, informations, errors, textPrompts;
+    QStringList questions, informations, warnings, errors, textPrompts;
 
     Answer askYesNoCancel(QWidget *, const QString &text) override
     {
@@ -43,6 +43,7 @@ public:
         return answer;
     }
     void showInformation(QWidget *, const QString &text) override { informations << text; }
+    void showWarning(QWidget *, const QString &text) override { warnings << text; }
     void showError(QWidget *, const QString &text) override { errors << text; }
     std::optional<QString> askText(QWidget *, const QString &prompt, const QString &, const QString &) override
     {

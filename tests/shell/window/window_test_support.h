@@ -53,7 +53,7 @@ inline void failOnce(const QString &message, const char *file, int line)
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind { Question, Information, Error, TextInput, SavePath };
+    enum class Kind { Question, Information, Warning, Error, TextInput, SavePath };
     struct Shown
     {
         Kind kind;
@@ -90,6 +90,7 @@ public:
         return next(Kind::Question, text).answer;
     }
     void showInformation(QWidget *, const QString &text) override { m_shown.append({Kind::Information, text}); }
+    void showWarning(QWidget *, const QString &text) override { m_shown.append({Kind::Warning, text}); }
     void showError(QWidget *, const QString &text) override
     {
         m_shown.append({Kind::Error, text});
