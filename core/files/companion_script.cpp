@@ -1,5 +1,10 @@
 #include "companion_script.h"
 
+#include "text_codec.h"
+
+#include <QFile>
+#include <QFileInfo>
+
 namespace tabulo {
 
 QString companionScriptPath(const QString &notePath)
@@ -13,6 +18,92 @@ QString companionScriptPath(const QString &notePath)
     if (name == original)
         return {};
     return folder + name;
+}
+
+namespace {
+
+ScriptFileText problem(ScriptFileProblem kind, QString reason)
+{
+    ScriptFileText result;
+    result.problem = kind;
+    result.reason = std::move(reason);
+    return result;
+}
+
+// The raw bytes of an existing script, at most `maxBytes` + 1 of them so
+// that a caller can tell a file that is too long without reading all of it.
+ScriptFileText readScriptBytes(const QString &path, qint64 maxBytes, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return problem(ScriptFileProblem::Unreadable, QStringLiteral("It is a folder, not a file."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return problem(ScriptFileProblem::Unreadable, file.errorString());
+    bytes = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return problem(ScriptFileProblem::Unreadable, file.errorString());
+    if (bytes.size() > maxBytes)
+        return problem(
+            ScriptFileProblem::TooLong, QStringLiteral("The file is too long (%1 bytes or more).").arg(maxBytes + 1));
+    // Text in UTF-16 holds NUL bytes wherever it holds plain letters; a
+    // UTF-16 file of other scripts' letters has none, but starts with its
+    // byte order mark.
+    if (bytes.contains('\0') || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return problem(
+            ScriptFileProblem::Binary, QStringLiteral("It is not a text file that can be read: it holds binary data."));
+    return {};
+}
+
+} // namespace
+
+ScriptFileText readScriptForRun(const QString &scriptPath)
+{
+    const QFileInfo info(scriptPath);
+    if (!info.exists())
+        return problem(ScriptFileProblem::Missing, QStringLiteral("The file does not exist."));
+    QByteArray bytes;
+    ScriptFileText read = readScriptBytes(scriptPath, maxRunScriptBytes - 1, bytes);
+    if (!read.ok())
+        return read;
+    if (bytes.isEmpty())
+        return problem(ScriptFileProblem::Empty, QStringLiteral("The file is empty."));
+    // Every line, the last one too, is handed on with its CR LF; an empty
+    // line stays a line.
+    read.text = withCrLfLineEnds(decodeText(bytes));
+    if (!read.text.endsWith(QLatin1String("\r\n")))
+        read.text += QLatin1String("\r\n");
+    return read;
+}
+
+ScriptFileText readScriptForEditor(const QString &scriptPath)
+{
+    if (!QFileInfo::exists(scriptPath) && !QFileInfo(scriptPath).isSymLink())
+        return {};
+    QByteArray bytes;
+    ScriptFileText read = readScriptBytes(scriptPath, maxNoteBytes, bytes);
+    if (!read.ok())
+        return read;
+    read.text = joinLinesWithCrLf(decodeText(bytes));
+    return read;
+}
+
+FileResult saveScriptFromEditor(const QString &scriptPath, const QString &editorText)
+{
+    if (editorText.isEmpty()) {
+        const QFileInfo info(scriptPath);
+        if (!info.exists() && !info.isSymLink())
+            return FileResult::success();
+        if (info.isDir())
+            return FileResult::failure(QStringLiteral("It is a folder, not a file."));
+        QFile file(scriptPath);
+        if (!file.remove())
+            return FileResult::failure(file.errorString());
+        return FileResult::success();
+    }
+    QString contents = withCrLfLineEnds(editorText);
+    contents += QLatin1String("\r\n");
+    return writeFileAtomically(scriptPath, contents);
 }
 
 } // namespace tabulo

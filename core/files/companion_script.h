@@ -1,5 +1,7 @@
 #pragma once
 
+#include "text_file.h"
+
 #include <QString>
 
 namespace tabulo {
@@ -14,5 +16,48 @@ namespace tabulo {
 // Empty when the name holds none of the five spellings: such a note has no
 // companion script, and its own path must never be taken for one.
 QString companionScriptPath(const QString &notePath);
+
+// A script this long or longer is not run: the script engine of the
+// program's first versions took no more, and scripts written for it fit.
+constexpr qint64 maxRunScriptBytes = 32768;
+
+// Why a script cannot be run or edited. The windows turn these into
+// language texts; `reason` carries the system's own words where there are
+// some (a file that cannot be opened).
+enum class ScriptFileProblem {
+    None,
+    Missing,
+    Empty,
+    TooLong, // maxRunScriptBytes or more for a run, above maxNoteBytes to edit
+    Binary, // NUL bytes: a binary file, or text in UTF-16
+    Unreadable, // a folder in its place, no permission, a read error
+};
+
+struct ScriptFileText
+{
+    ScriptFileProblem problem = ScriptFileProblem::None;
+    QString text; // when problem is None
+    QString reason; // when it is not: a sentence for a message naming the file
+
+    bool ok() const { return problem == ScriptFileProblem::None; }
+};
+
+// The script as a run hands it to the engine: every line of the file,
+// empty ones included, followed by CR LF (a line ends at CR LF, a lone CR
+// or a lone LF). Missing, empty, too long, binary and unreadable files are
+// refused.
+ScriptFileText readScriptForRun(const QString &scriptPath);
+
+// The script as the editor shows it: its lines joined by CR LF, without the
+// line end that saving adds after the last line. A missing file is a script
+// not yet written, an empty text. A binary or unreadable file is refused:
+// an editor opened on it would destroy it when saved.
+ScriptFileText readScriptForEditor(const QString &scriptPath);
+
+// Saves the editor's text (any line ends; written as CR LF) followed by one
+// CR LF, replacing the file in one step so that a failed write leaves the
+// old script as it was. An empty text deletes the script instead: a note
+// without a script is a note whose script file is absent.
+FileResult saveScriptFromEditor(const QString &scriptPath, const QString &editorText);
 
 } // namespace tabulo
