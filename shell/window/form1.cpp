@@ -55,6 +55,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     connectToolCommands();
     connectFindAndReplace();
     connectCalculator();
+    connectScriptRun();
     m_session.setModifiedWord(languageText(63));
 
     // The design client area, 9480 x 6405 twips, below the menu bar.

@@ -24,6 +24,7 @@ class QFrame;
 
 namespace tabulo {
 
+class Form3;
 class NoteEditor;
 class Prompts;
 class ThemeApplier;
@@ -55,6 +56,7 @@ class WindowOptions;
 //   form1_variants.cpp    switching to the other layout variant
 //   form1_tools.cpp       edit commands, caret jumps, export, help and info
 //   form1_column.cpp      the running totals column beside the note
+//   form1_script_run.cpp  running the note's script
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -172,6 +174,9 @@ public:
     void AiutoX_Click();
     // form1_find.cpp: opens the find and replace window, or brings it forward
     void TrovaSostituisciX_Click();
+    // form1_script_run.cpp: runs the note's script in the output window
+    void EseguiScriptX_Click();
+    Form3 *scriptOutput() const; // nothing unless a run's output window is open
 
     // ---- the running totals column (form1_column.cpp)
     // The column beside `editor` (each editor has its own).
@@ -241,6 +246,7 @@ private:
     void connectEntryAids();
     void connectFindAndReplace(); // form1_find.cpp
     void connectCalculator();
+    void connectScriptRun(); // form1_script_run.cpp
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_theme.cpp

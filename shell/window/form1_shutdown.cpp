@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "form3.h"
 
 #include "files/text_file.h"
 #include "form6.h"
@@ -35,6 +36,13 @@ void Form1::closeEvent(QCloseEvent *event)
 
 void Form1::Form_Unload()
 {
+    // While a script's output window is open the program waits for it: the
+    // script may be changing the note.
+    if (Form3 *output = scriptOutput()) {
+        output->raise();
+        output->activateWindow();
+        return;
+    }
     closeCalculator();
     if (!m_form6) {
         m_form6 = new Form6(m_surface->palette().color(QPalette::Window));
