@@ -55,6 +55,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     connectToolCommands();
     connectFindAndReplace();
     connectCalculator();
+    connectScriptCommands();
     m_session.setModifiedWord(languageText(63));
 
     // The design client area, 9480 x 6405 twips, below the menu bar.
@@ -66,6 +67,7 @@ Form1::~Form1()
 {
     if (m_form6)
         delete m_form6;
+    delete m_form8;
 }
 
 void Form1::buildControls()

@@ -2,6 +2,7 @@
 
 #include "form6.h"
 #include "form7.h"
+#include "form8.h"
 #include "note_dialog_host.h"
 #include "language/language_texts.h"
 #include "program_context.h"
@@ -55,6 +56,7 @@ class WindowOptions;
 //   form1_variants.cpp    switching to the other layout variant
 //   form1_tools.cpp       edit commands, caret jumps, export, help and info
 //   form1_column.cpp      the running totals column beside the note
+//   form1_scripts.cpp     the note's companion script: the editor and the run
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -172,6 +174,10 @@ public:
     void AiutoX_Click();
     // form1_find.cpp: opens the find and replace window, or brings it forward
     void TrovaSostituisciX_Click();
+    // form1_scripts.cpp: opens the script editor on the note's companion
+    // script, or brings it forward
+    void InserisciScriptX_Click();
+    Form8 *scriptEditor() const { return m_form8; } // nothing while it is closed
 
     // ---- the running totals column (form1_column.cpp)
     // The column beside `editor` (each editor has its own).
@@ -241,6 +247,11 @@ private:
     void connectEntryAids();
     void connectFindAndReplace(); // form1_find.cpp
     void connectCalculator();
+    // form1_scripts.cpp
+    void connectScriptCommands();
+    // The note's companion script, once the note has a file whose name has
+    // a script beside it; nothing, the user told why, otherwise.
+    std::optional<QString> scriptPathForCommand();
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_theme.cpp
@@ -285,6 +296,7 @@ private:
     WindowOptions *m_windowOptions = nullptr;
     QPointer<Form6> m_form6;
     QPointer<Form7> m_form7;
+    QPointer<Form8> m_form8; // a window of its own, deleted with this one
     QHash<QString, QAction *> m_actions;
     std::unique_ptr<ThemeApplier> m_themeApplier;
     ThemeMenu *m_themes = nullptr; // owned by its menu
