@@ -56,6 +56,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     connectFindAndReplace();
     connectCalculator();
     connectScriptRun();
+    connectScriptCommands();
     m_session.setModifiedWord(languageText(63));
 
     // The design client area, 9480 x 6405 twips, below the menu bar.
@@ -67,6 +68,7 @@ Form1::~Form1()
 {
     if (m_form6)
         delete m_form6;
+    delete m_form8;
 }
 
 void Form1::buildControls()

@@ -2,6 +2,7 @@
 
 #include "form6.h"
 #include "form7.h"
+#include "form8.h"
 #include "note_dialog_host.h"
 #include "language/language_texts.h"
 #include "program_context.h"
@@ -57,6 +58,7 @@ class WindowOptions;
 //   form1_tools.cpp       edit commands, caret jumps, export, help and info
 //   form1_column.cpp      the running totals column beside the note
 //   form1_script_run.cpp  running the note's script
+//   form1_scripts.cpp     the note's companion script and its editor
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -177,6 +179,10 @@ public:
     // form1_script_run.cpp: runs the note's script in the output window
     void EseguiScriptX_Click();
     Form3 *scriptOutput() const; // nothing unless a run's output window is open
+    // form1_scripts.cpp: opens the script editor on the note's companion
+    // script, or brings it forward
+    void InserisciScriptX_Click();
+    Form8 *scriptEditor() const { return m_form8; } // nothing while it is closed
 
     // ---- the running totals column (form1_column.cpp)
     // The column beside `editor` (each editor has its own).
@@ -247,6 +253,11 @@ private:
     void connectFindAndReplace(); // form1_find.cpp
     void connectCalculator();
     void connectScriptRun(); // form1_script_run.cpp
+    // form1_scripts.cpp
+    void connectScriptCommands();
+    // The note's companion script, once the note has a file whose name has
+    // a script beside it; nothing, the user told why, otherwise.
+    std::optional<QString> scriptPathForCommand();
     bool handleEnterKey();
     void editorMousePressed(NoteEditor *editor, Qt::MouseButton button, const QPoint &globalPosition);
     // form1_theme.cpp
@@ -291,6 +302,7 @@ private:
     WindowOptions *m_windowOptions = nullptr;
     QPointer<Form6> m_form6;
     QPointer<Form7> m_form7;
+    QPointer<Form8> m_form8; // a window of its own, deleted with this one
     QHash<QString, QAction *> m_actions;
     std::unique_ptr<ThemeApplier> m_themeApplier;
     ThemeMenu *m_themes = nullptr; // owned by its menu

@@ -66,6 +66,9 @@ void Form1::Form_Unload()
 void Form1::onQuit_Timer()
 {
     onQuit.stop();
+    // A changed script is asked about first; Cancel there keeps everything open.
+    if (m_form8 && !m_form8->close())
+        return;
     if (m_session.modi()) {
         switch (m_context.prompts->askYesNoCancel(this, languageText(15))) {
         case Prompts::Answer::Yes:
