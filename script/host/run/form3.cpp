@@ -263,6 +263,7 @@ void Form3::closeEvent(QCloseEvent *event)
     }
     if (m_host.mainWindow) {
         m_host.mainWindow->setEnabled(true);
+        m_host.mainWindow->activateWindow();
         if (QPlainTextEdit *editor = m_host.visibleEditor ? m_host.visibleEditor() : nullptr)
             editor->setFocus();
     }
