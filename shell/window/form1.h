@@ -253,6 +253,7 @@ private:
     void connectFindAndReplace(); // form1_find.cpp
     void connectCalculator();
     void connectScriptRun(); // form1_script_run.cpp
+    bool waitsForScriptOutput(); // form1_shutdown.cpp: true, the output brought forward, while it is open
     // form1_scripts.cpp
     void connectScriptCommands();
     // The note's companion script, once the note has a file whose name has
