@@ -45,6 +45,9 @@ Form3::Form3(Host host)
     // under the script except through it.
     if (m_host.mainWindow)
         m_host.mainWindow->setEnabled(false);
+    // Disabling the main window disables the windows it owns too; this one
+    // must stay usable (Esc, its close box, the export button).
+    setEnabled(true);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setSingleShot(true);
@@ -137,9 +140,11 @@ void Form3::copyNoteLook()
 {
     QPlainTextEdit *editor = m_host.visibleEditor ? m_host.visibleEditor() : nullptr;
     if (editor) {
-        QFont font = Text1->font();
-        font.setFamily(editor->font().family());
-        font.setPointSizeF(editor->font().pointSizeF() > 0 ? editor->font().pointSizeF() : 12);
+        // The whole font, so that a face missing here falls back as the
+        // note's does (a monospace face keeps columns lined up).
+        QFont font = editor->font();
+        if (font.pointSizeF() <= 0)
+            font.setPointSizeF(12);
         Text1->setFont(font);
         QPalette palette = Text1->palette();
         palette.setColor(QPalette::Base, editor->palette().color(QPalette::Base));

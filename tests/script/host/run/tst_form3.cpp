@@ -7,6 +7,7 @@
 #include "window_test_support.h"
 
 #include <QPointer>
+#include <QPushButton>
 
 using namespace tabulo;
 using namespace tabulo::testing;
@@ -69,6 +70,8 @@ void Form3Test::theOutputIsShownWhileTheMainWindowWaits()
     fixture.run();
     QVERIFY(fixture.output());
     QVERIFY(!fixture.window().isEnabled());
+    QVERIFY(fixture.output()->isEnabled());
+    QVERIFY(fixture.output()->Command2->isEnabled());
     QCOMPARE(fixture.output()->windowTitle().left(16), QStringLiteral("Tabulo Script - "));
     QVERIFY(fixture.runEnded());
     Form3 *output = fixture.output();
