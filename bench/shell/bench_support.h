@@ -3,8 +3,12 @@
 // What the window benchmarks share: their options, a big household note,
 // the CPU time of the measuring thread and percentiles.
 
+#include "services/prompts.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <cstdio>
 
 #include <algorithm>
 #include <ctime>
@@ -47,5 +51,20 @@ inline double percentile(std::vector<double> values, double p)
     const size_t at = std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5));
     return values[at];
 }
+
+// Answers every box at once: the sign question with "+", questions with No.
+class AnsweringPrompts final : public Prompts
+{
+public:
+    Answer askYesNoCancel(QWidget *, const QString &) override { return Answer::No; }
+    void showInformation(QWidget *, const QString &) override {}
+    void showWarning(QWidget *, const QString &text) override { std::printf("warning: %s\n", qPrintable(text)); }
+    void showError(QWidget *, const QString &text) override { std::printf("error: %s\n", qPrintable(text)); }
+    std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return QStringLiteral("+");
+    }
+    std::optional<QString> askSavePath(QWidget *, const QString &) override { return std::nullopt; }
+};
 
 } // namespace tabulo::bench

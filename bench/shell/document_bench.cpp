@@ -27,21 +27,6 @@ using namespace tabulo::bench;
 
 namespace {
 
-// Answers every box at once: the sign question with "+", questions with No.
-class AnsweringPrompts final : public tabulo::Prompts
-{
-public:
-    Answer askYesNoCancel(QWidget *, const QString &) override { return Answer::No; }
-    void showInformation(QWidget *, const QString &) override {}
-    void showWarning(QWidget *, const QString &text) override { std::printf("warning: %s\n", qPrintable(text)); }
-    void showError(QWidget *, const QString &text) override { std::printf("error: %s\n", qPrintable(text)); }
-    std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QStringLiteral("+");
-    }
-    std::optional<QString> askSavePath(QWidget *, const QString &) override { return std::nullopt; }
-};
-
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());

@@ -169,6 +169,15 @@ Value Interpreter::evalBinary(const BinaryExpr &b, Frame &frame)
     case BinaryOp::Power:
         return power(left, right, locale_);
     case BinaryOp::Concat:
+        // a & b & c: the left side is mostly the fresh result of the & before it,
+        // which then grows where it is instead of being copied at every step.
+        if (left.isString()) {
+            if (right.isString())
+                left.appendString(right.rawString());
+            else if (!right.isNull())
+                left.appendString(toString(right, locale_));
+            return left;
+        }
         return concatenate(left, right, locale_);
     case BinaryOp::And:
         return logicalAnd(left, right, locale_);

@@ -21,18 +21,20 @@ public:
     vbs::Value invoke(std::u16string_view name, vbs::Args args) override;
     void assign(std::u16string_view name, vbs::Args args, const vbs::Value &value, bool isSet) override;
 
-    const QString &text() const { return m_text; }
-    void clear() { m_text.clear(); }
+    QString text() const;
+    void clear();
 
     // Beyond this the script ends with "Out of memory": the output window
     // could not show more without freezing.
     static qsizetype maxLength();
 
 private:
-    void append(const QString &more);
+    void append(const std::u16string &more);
 
     vbs::Locale m_locale;
-    QString m_text;
+    // Kept as the script's own string: reading `Echo` hands the script the
+    // same string rather than a copy, and appending grows it in place.
+    vbs::Value m_text = vbs::Value::string(u"");
 };
 
 } // namespace tabulo
