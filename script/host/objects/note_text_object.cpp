@@ -26,6 +26,34 @@ Member memberOf(std::u16string_view name)
     vbs::raise(vbs::err::NoSuchMember);
 }
 
+bool isLineEnd(QChar c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+// The longest run without a line end in `text`, with `before` characters
+// joined to its first line and `after` to its last.
+qsizetype longestLine(QStringView text, qsizetype before, qsizetype after)
+{
+    qsizetype longest = 0;
+    qsizetype current = before;
+    for (const QChar c : text) {
+        if (isLineEnd(c)) {
+            longest = std::max(longest, current);
+            current = 0;
+        } else {
+            ++current;
+        }
+    }
+    return std::max(longest, current + after);
+}
+
+[[noreturn]] void tooLong()
+{
+    vbs::raise(vbs::err::OutOfMemory,
+               u"Out of memory: the note would hold more text, or a longer line, than Tabulo can show");
+}
+
 } // namespace
 
 NoteTextObject::NoteTextObject(Binding binding, vbs::Locale locale)
@@ -56,11 +84,26 @@ void NoteTextObject::select(qsizetype start, qsizetype length)
 QString NoteTextObject::checkedText(const vbs::Value &value) const
 {
     QString text = host::textOf(value, m_locale);
-    // Refused before the note changes: a note this long would freeze the
-    // window, and the script learns why.
     if (text.size() > maxLength())
-        vbs::raise(vbs::err::OutOfMemory);
+        tooLong();
     return text;
+}
+
+void NoteTextObject::checkReplacement(qsizetype start, qsizetype length, const QString &inserted) const
+{
+    // Refused before the note changes, so the script learns why and the
+    // window never freezes on what it was given.
+    const QString &note = m_binding.session->text();
+    if (note.size() - length + inserted.size() > maxLength())
+        tooLong();
+    qsizetype before = 0;
+    while (start - before > 0 && !isLineEnd(note[start - before - 1]))
+        ++before;
+    qsizetype after = 0;
+    while (start + length + after < note.size() && !isLineEnd(note[start + length + after]))
+        ++after;
+    if (longestLine(inserted, before, after) > maxLineLength)
+        tooLong();
 }
 
 vbs::Value NoteTextObject::invoke(std::u16string_view name, vbs::Args args)
@@ -92,10 +135,13 @@ void NoteTextObject::assign(std::u16string_view name, vbs::Args args, const vbs:
     NoteSession &session = *m_binding.session;
     const qsizetype size = session.text().size();
     switch (member) {
-    case Member::Text:
-        session.setText(checkedText(value));
+    case Member::Text: {
+        const QString text = checkedText(value);
+        checkReplacement(0, size, text);
+        session.setText(text);
         select(0, 0);
         return;
+    }
     case Member::SelStart: {
         // As in a text box: moving the start drops the selection.
         const int start = host::integerArgument(value);
@@ -115,8 +161,7 @@ void NoteTextObject::assign(std::u16string_view name, vbs::Args args, const vbs:
     case Member::SelText: {
         const QString inserted = checkedText(value);
         const Selection s = selection();
-        if (size - s.length + inserted.size() > maxLength())
-            vbs::raise(vbs::err::OutOfMemory);
+        checkReplacement(s.start, s.length, inserted);
         const TextSplice splice = session.replace(s.start, s.length, inserted);
         select(splice.position + splice.inserted.size(), 0);
         return;

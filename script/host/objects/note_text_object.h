@@ -42,11 +42,17 @@ public:
     // The longest text a script may put in the note: the largest note the
     // program opens from a file.
     static qsizetype maxLength();
+    // The longest line: the editor lays a line out again for every change
+    // and its time grows with the square of the line's length, so a script
+    // that joins a note into one line of megabytes would freeze the window.
+    static constexpr qsizetype maxLineLength = 65536;
 
 private:
     Selection selection() const;
     void select(qsizetype start, qsizetype length);
     QString checkedText(const vbs::Value &value) const;
+    // Refuses the change when the note's text would pass the limits.
+    void checkReplacement(qsizetype start, qsizetype length, const QString &inserted) const;
 
     Binding m_binding;
     vbs::Locale m_locale;

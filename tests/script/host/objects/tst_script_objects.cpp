@@ -75,6 +75,8 @@ private slots:
     void theMainWindowsPlacementAndCaption();
     void fileListsListOnlyNames();
     void aHugeNoteOrOutputIsRefusedAndTheNoteStays();
+    void aLineTooLongToShowIsRefused_data();
+    void aLineTooLongToShowIsRefused();
     void aStoppedScriptKeepsWhatItWrote();
 };
 
@@ -280,6 +282,12 @@ void ScriptObjectsTest::aHugeNoteOrOutputIsRefusedAndTheNoteStays()
     QVERIFY(outcome.error.has_value());
     QCOMPARE(outcome.error->number, 7);
     QCOMPARE(bench.session.text(), QStringLiteral("+1"));
+    // Ten megabytes in lines of a thousand characters are a note like any other.
+    outcome = bench(QStringLiteral("s = String(1022, \"z\") & vbCrLf : For i = 1 To 10240 : t = t & s : Next : Text = t"));
+    QVERIFY(!outcome.error);
+    QCOMPARE(bench.session.text().size(), 10 * 1024 * 1024);
+    QVERIFY(bench.session.undo());
+    QCOMPARE(bench.session.text(), QStringLiteral("+1"));
 
     // Ten megabytes of output are shown; past the limit the script ends.
     outcome = bench(QStringLiteral("s = String(1024 * 1024, \"y\") : For i = 1 To 10 : Echo.Write s : Next"));
@@ -288,6 +296,37 @@ void ScriptObjectsTest::aHugeNoteOrOutputIsRefusedAndTheNoteStays()
     outcome = bench(QStringLiteral("s = String(8 * 1024 * 1024, \"y\") : Do : Echo.Write s : Loop"));
     QVERIFY(outcome.error.has_value());
     QCOMPARE(outcome.error->number, 7);
+}
+
+void ScriptObjectsTest::aLineTooLongToShowIsRefused_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("a whole note of one line at the limit") << "Text = String(65536, \"x\")" << false;
+    QTest::newRow("one more character") << "Text = String(65537, \"x\")" << true;
+    QTest::newRow("long lines each within the limit")
+        << "Text = String(65536, \"x\") & vbCrLf & String(65536, \"y\") & vbLf & String(65536, \"z\")" << false;
+    QTest::newRow("inserted text joined to the line around the caret")
+        << "Text.SelStart = 3 : Text.SelText = String(65531, \"x\")" << true;
+    QTest::newRow("inserted lines that end the caret's line")
+        << "Text.SelStart = 3 : Text.SelText = vbCrLf & String(65536, \"x\") & vbCrLf" << false;
+    QTest::newRow("replacing the selection gives its room back")
+        << "Text.SelStart = 0 : Text.SelLength = 6 : Text.SelText = String(65532, \"x\")" << false;
+}
+
+void ScriptObjectsTest::aLineTooLongToShowIsRefused()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, refused);
+    Bench bench;
+    const QString note = QStringLiteral("+1 abc");
+    bench.session.setText(note);
+    const ScriptRun::Outcome outcome = bench(script);
+    QCOMPARE(outcome.error.has_value(), refused);
+    if (refused) {
+        QCOMPARE(outcome.error->number, 7);
+        QCOMPARE(bench.session.text(), note);
+    }
 }
 
 void ScriptObjectsTest::aStoppedScriptKeepsWhatItWrote()
