@@ -23,7 +23,12 @@ void Form1::connectScriptRun()
 
 Form3 *Form1::scriptOutput() const
 {
-    return findChild<Form3 *>(QString(), Qt::FindDirectChildrenOnly);
+    // A window that has closed may wait for the event loop to be deleted; it
+    // is no longer the run's.
+    for (Form3 *output : findChildren<Form3 *>(QString(), Qt::FindDirectChildrenOnly))
+        if (output->isVisible())
+            return output;
+    return nullptr;
 }
 
 void Form1::EseguiScriptX_Click()
