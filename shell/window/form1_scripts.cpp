@@ -48,6 +48,9 @@ void Form1::InserisciScriptX_Click()
         m_form8 = Form8::open(std::move(host), *scriptPath, this);
         if (!m_form8)
             return;
+        // A closed editor is gone at once, even before it is deleted: the
+        // next opening loads the script afresh.
+        connect(m_form8, &Form8::closed, this, [this] { m_form8 = nullptr; });
         m_form8->placeOver(this);
     }
     if (m_form8->isMinimized())
