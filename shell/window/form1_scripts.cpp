@@ -4,6 +4,7 @@
 #include "form8.h"
 #include "note_editor.h"
 #include "services/prompts.h"
+#include "window_options.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -53,6 +54,9 @@ void Form1::InserisciScriptX_Click()
         connect(m_form8, &Form8::closed, this, [this] { m_form8 = nullptr; });
         m_form8->placeOver(this);
     }
+    // Beside a main window kept on top, the editor keeps on top as well, or
+    // it would open hidden behind it.
+    WindowOptions::SetTopmost(m_form8, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     if (m_form8->isMinimized())
         m_form8->showNormal();
     else

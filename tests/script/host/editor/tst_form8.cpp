@@ -400,7 +400,12 @@ void Form8Test::aSecondOpeningBringsItForwardWithoutReloading()
     window.AumentaTestoX_Click();
     window.activateWindow();
 
+    // Meanwhile the main window was put on top: so is the editor.
+    window.action(QStringLiteral("SempreInPrimoPianoX"))->trigger();
+    QVERIFY(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
     QCOMPARE(openEditor(window), editor);
+    QVERIFY(editor->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(editor->Text1->toPlainText(), QStringLiteral("Echo 1 ' mine"));
     QVERIFY(editor->isModified());
     QCOMPARE(editor->Text1->font().pointSizeF(), window.text1()->font().pointSizeF());
