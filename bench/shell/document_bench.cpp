@@ -33,6 +33,7 @@ class AnsweringPrompts final : public tabulo::Prompts
 public:
     Answer askYesNoCancel(QWidget *, const QString &) override { return Answer::No; }
     void showInformation(QWidget *, const QString &) override {}
+    void showWarning(QWidget *, const QString &text) override { std::printf("warning: %s\n", qPrintable(text)); }
     void showError(QWidget *, const QString &text) override { std::printf("error: %s\n", qPrintable(text)); }
     std::optional<QString> askText(QWidget *, const QString &, const QString &, const QString &) override
     {

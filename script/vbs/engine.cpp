@@ -43,6 +43,11 @@ Result Engine::Eval(std::u16string_view expression, Value &out)
     return interpreter_->evalExpression(expression, out);
 }
 
+void Engine::SetInterruptCheck(std::function<bool()> check, int intervalMs)
+{
+    interpreter_->setInterruptCheck(std::move(check), intervalMs);
+}
+
 void Engine::SetUiCallbacks(UiCallbacks callbacks)
 {
     interpreter_->setUi(std::move(callbacks));

@@ -9,6 +9,7 @@
 //
 // Every engine is independent (no shared state), so the calculator and the script
 // window each own one. No call lets a C++ exception escape.
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -53,6 +54,12 @@ public:
     Result AddCodeUtf8(std::string_view code);
     // Evaluates one expression in the global scope.
     Result Eval(std::u16string_view expression, Value &out);
+
+    // While a call runs, `check` is called about every `intervalMs` milliseconds, from
+    // the calling thread: the host can keep its windows painted there, and answer true
+    // to stop the script, which then ends with error 7002 that nothing in the script
+    // can catch. The time the check takes is not charged to the time limit.
+    void SetInterruptCheck(std::function<bool()> check, int intervalMs = 50);
 
     void SetUiCallbacks(UiCallbacks callbacks);
     void SetLocale(Locale locale);

@@ -53,6 +53,9 @@ enum : int {
     TimedOut = 7000,
     // Ours: the host ended the script (WScript.Quit); not catchable either.
     Stopped = 7001,
+    // Ours: the host's interrupt check asked to stop (the user pressed Esc); not
+    // catchable either.
+    Interrupted = 7002,
     // Syntax errors.
     SyntaxError = 1002,
     ExpectedColon = 1003,

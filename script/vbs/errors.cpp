@@ -115,6 +115,7 @@ constexpr ErrorText kErrorTexts[] = {
     {5021, u"Invalid range in character set"},
     {7000, u"The script ran longer than its time limit and was stopped"},
     {7001, u"The script was ended by its host"},
+    {7002, u"The script was stopped"},
     {32811, u"Element not found"},
 };
 

@@ -113,25 +113,41 @@ void Interpreter::addObject(std::u16string_view name, std::shared_ptr<Object> ob
 void Interpreter::startClock()
 {
     aborting_ = false;
+    abortNumber_ = 0;
     callDepth_ = 0;
     clockCountdown_ = 0;
     clockRunning_ = timeoutMs_ > 0;
+    const auto now = std::chrono::steady_clock::now();
     if (clockRunning_)
-        deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs_);
+        deadline_ = now + std::chrono::milliseconds(timeoutMs_);
+    nextInterruptCheck_ = now + interruptInterval_;
 }
 
 void Interpreter::checkTimeLimit()
 {
     if (aborting_)
-        timedOut();
-    if (clockRunning_ && std::chrono::steady_clock::now() > deadline_)
-        timedOut();
+        abort(abortNumber_);
+    if (!clockRunning_ && !interruptCheck_)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (clockRunning_ && now > deadline_)
+        abort(err::TimedOut);
+    if (interruptCheck_ && now >= nextInterruptCheck_) {
+        // The host may paint its windows here, which takes time the script did not use.
+        const bool stop = interruptCheck_();
+        const auto after = std::chrono::steady_clock::now();
+        deadline_ += after - now;
+        nextInterruptCheck_ = after + interruptInterval_;
+        if (stop)
+            abort(err::Interrupted);
+    }
 }
 
-void Interpreter::timedOut()
+void Interpreter::abort(int number)
 {
     aborting_ = true;
-    raise(err::TimedOut);
+    abortNumber_ = number;
+    raise(number);
 }
 
 void Interpreter::enterCall()

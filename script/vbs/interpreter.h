@@ -51,6 +51,11 @@ public:
     Result addCode(std::u16string_view code);
     Result evalExpression(std::u16string_view expression, Value &out);
     void setUi(UiCallbacks callbacks) { ui_ = std::move(callbacks); }
+    void setInterruptCheck(std::function<bool()> check, int intervalMs)
+    {
+        interruptCheck_ = std::move(check);
+        interruptInterval_ = std::chrono::milliseconds(intervalMs > 0 ? intervalMs : 1);
+    }
     void setLocale(Locale locale) { locale_ = std::move(locale); }
 
     // Runtime (what builtins see).
@@ -94,7 +99,8 @@ private:
         }
     }
     void leaveCall() { --callDepth_; }
-    [[noreturn]] void timedOut();
+    // Ends the running call with `number`; nothing in the script can catch it.
+    [[noreturn]] void abort(int number);
     void startClock();
     Result failure(const ScriptException &e, bool syntax) const;
 
@@ -202,7 +208,11 @@ private:
     // Limits.
     std::chrono::steady_clock::time_point deadline_ {};
     bool clockRunning_ = false;
-    bool aborting_ = false; // the time limit struck: nothing may catch it
+    bool aborting_ = false; // the time limit struck or the host stopped it: nothing may catch it
+    int abortNumber_ = 0;
+    std::function<bool()> interruptCheck_;
+    std::chrono::milliseconds interruptInterval_ {50};
+    std::chrono::steady_clock::time_point nextInterruptCheck_ {};
     int clockCountdown_ = 0;
     int callDepth_ = 0;
     int outerCalls_ = 0; // nesting of Engine calls (a host object may call back)

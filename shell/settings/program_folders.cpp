@@ -80,6 +80,19 @@ void removeStagingLeftovers(const QString &folder)
         QDir(parent.filePath(name)).removeRecursively();
 }
 
+// The shipped example notes go to the user's projects folder on the first
+// start only: a user who deletes them does not get them back. Without them
+// the program works as well, so a failed copy is not reported.
+void seedProjectsFolder(const ProgramFolders &folders)
+{
+    const QString shipped = folders.programFolder + QStringLiteral("/Db");
+    const QString target = folders.writableFolder + QStringLiteral("/Db");
+    if (QFileInfo(shipped).isDir() && !QFileInfo::exists(target) && QDir().mkpath(target)) {
+        QFile::setPermissions(target, seededFolderPermissions);
+        copyTree(shipped, target);
+    }
+}
+
 } // namespace
 
 FileResult seedDataFolder(const ProgramFolders &folders)
@@ -104,6 +117,7 @@ FileResult seedDataFolder(const ProgramFolders &folders)
     if (copied.ok && QDir().rename(staging.path(), target)) {
         staging.setAutoRemove(false);
         removeStagingLeftovers(folders.writableFolder);
+        seedProjectsFolder(folders);
         return FileResult::success();
     }
     // Another instance started at the same moment may have seeded it first.

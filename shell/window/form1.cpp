@@ -55,6 +55,7 @@ Form1::Form1(ProgramContext context, QWidget *parent)
     connectToolCommands();
     connectFindAndReplace();
     connectCalculator();
+    connectScriptRun();
     connectScriptCommands();
     m_session.setModifiedWord(languageText(63));
 

@@ -25,6 +25,7 @@ class QFrame;
 
 namespace tabulo {
 
+class Form3;
 class NoteEditor;
 class Prompts;
 class ThemeApplier;
@@ -56,7 +57,8 @@ class WindowOptions;
 //   form1_variants.cpp    switching to the other layout variant
 //   form1_tools.cpp       edit commands, caret jumps, export, help and info
 //   form1_column.cpp      the running totals column beside the note
-//   form1_scripts.cpp     the note's companion script: the editor and the run
+//   form1_script_run.cpp  running the note's script
+//   form1_scripts.cpp     the note's companion script and its editor
 class Form1 : public QMainWindow, public NoteDialogHost
 {
     Q_OBJECT
@@ -174,6 +176,9 @@ public:
     void AiutoX_Click();
     // form1_find.cpp: opens the find and replace window, or brings it forward
     void TrovaSostituisciX_Click();
+    // form1_script_run.cpp: runs the note's script in the output window
+    void EseguiScriptX_Click();
+    Form3 *scriptOutput() const; // nothing unless a run's output window is open
     // form1_scripts.cpp: opens the script editor on the note's companion
     // script, or brings it forward
     void InserisciScriptX_Click();
@@ -247,6 +252,8 @@ private:
     void connectEntryAids();
     void connectFindAndReplace(); // form1_find.cpp
     void connectCalculator();
+    void connectScriptRun(); // form1_script_run.cpp
+    bool waitsForScriptOutput(); // form1_shutdown.cpp: true, the output brought forward, while it is open
     // form1_scripts.cpp
     void connectScriptCommands();
     // The note's companion script, once the note has a file whose name has

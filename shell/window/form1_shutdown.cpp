@@ -1,4 +1,5 @@
 #include "form1.h"
+#include "form3.h"
 
 #include "files/text_file.h"
 #include "form6.h"
@@ -33,8 +34,22 @@ void Form1::closeEvent(QCloseEvent *event)
     Form_Unload();
 }
 
+bool Form1::waitsForScriptOutput()
+{
+    // While a script's output window is open the program waits for it: the
+    // script may be changing the note, and its window must close first.
+    Form3 *output = scriptOutput();
+    if (!output)
+        return false;
+    output->raise();
+    output->activateWindow();
+    return true;
+}
+
 void Form1::Form_Unload()
 {
+    if (waitsForScriptOutput())
+        return;
     closeCalculator();
     if (!m_form6) {
         m_form6 = new Form6(m_surface->palette().color(QPalette::Window));
@@ -58,6 +73,8 @@ void Form1::Form_Unload()
 void Form1::onQuit_Timer()
 {
     onQuit.stop();
+    if (waitsForScriptOutput())
+        return;
     // A changed script is asked about first; Cancel there keeps everything open.
     if (m_form8 && !m_form8->close())
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "script_text_box.h"
 #include "vbs/engine.h"
 
 #include <QLocale>
@@ -10,22 +11,6 @@
 #include <optional>
 
 namespace tabulo {
-
-// A window's text box as a script sees it: `Name.Text`, or the name alone,
-// reads and writes its text.
-class ScriptTextBox final : public vbs::Object
-{
-public:
-    ScriptTextBox(std::u16string typeName, std::function<QString()> read, std::function<void(const QString &)> write);
-    std::u16string typeName() const override { return m_typeName; }
-    vbs::Value invoke(std::u16string_view name, vbs::Args args) override;
-    void assign(std::u16string_view name, vbs::Args args, const vbs::Value &value, bool isSet) override;
-
-private:
-    std::u16string m_typeName;
-    std::function<QString()> m_read;
-    std::function<void(const QString &)> m_write;
-};
 
 // What the user types, as the calculator reads it: every "," is a decimal
 // point, so "1,5*2" is one and a half times two.

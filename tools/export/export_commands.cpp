@@ -40,11 +40,11 @@ QString ExportCommands::pageFilePath() const
     return m_context.storageFolder() + QLatin1Char('/') + pageFileName();
 }
 
-bool ExportCommands::write(const QString &path, const QString &contents)
+bool ExportCommands::write(const QString &path, const QString &contents, int failureKey)
 {
     const FileResult written = writeFileAtomically(path, contents);
     if (!written.ok && m_context.prompts)
-        m_context.prompts->showError(m_owner, m_languageText(LanguageKeys::cannotExport)
+        m_context.prompts->showError(m_owner, m_languageText(failureKey)
                                                   .arg(QDir::toNativeSeparators(path), written.error));
     return written.ok;
 }
@@ -52,7 +52,7 @@ bool ExportCommands::write(const QString &path, const QString &contents)
 bool ExportCommands::exportText(const QString &noteText, const QString &totalText)
 {
     const QString path = textFilePath();
-    if (!write(path, noteTextExport(noteText, totalText)))
+    if (!write(path, noteTextExport(noteText, totalText), LanguageKeys::cannotExport))
         return false;
     if (m_context.desktop && !m_context.desktop->openInTextEditor(path) && m_context.prompts)
         m_context.prompts->showError(m_owner,
@@ -63,15 +63,17 @@ bool ExportCommands::exportText(const QString &noteText, const QString &totalTex
 bool ExportCommands::exportHtml(const QString &text, const PageStyle &style, PageKind kind)
 {
     const QString path = pageFilePath();
-    if (!write(path, htmlPage(text, style, kind)))
+    const bool output = kind == PageKind::ScriptOutput;
+    if (!write(path, htmlPage(text, style, kind), output ? LanguageKeys::cannotExportOutput : LanguageKeys::cannotExport))
         return false;
     if (m_context.prompts)
         m_context.prompts->showInformation(m_owner, QStringLiteral("Name '%1' in %2")
                                                         .arg(pageFileName(),
                                                              QDir::toNativeSeparators(m_context.storageFolder())));
     if (m_context.desktop && !m_context.desktop->openWithAssociatedProgram(path) && m_context.prompts)
-        m_context.prompts->showError(m_owner,
-                                     m_languageText(LanguageKeys::cannotShowExport).arg(QDir::toNativeSeparators(path)));
+        m_context.prompts->showError(m_owner, m_languageText(output ? LanguageKeys::cannotShowOutput
+                                                                    : LanguageKeys::cannotShowExport)
+                                                  .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -36,7 +36,7 @@ public:
     bool exportHtml(const QString &text, const PageStyle &style, PageKind kind = PageKind::Note);
 
 private:
-    bool write(const QString &path, const QString &contents);
+    bool write(const QString &path, const QString &contents, int failureKey);
 
     QWidget *m_owner;
     const ProgramContext &m_context;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,7 +21,33 @@ using tabulo::test::writeBytes;
 namespace {
 
 // The languages the shipped Data folder offers; each must give every key.
-const QStringList shippedLanguages = {QStringLiteral("Italiano"), QStringLiteral("English")};
+const QStringList shippedLanguages = {QStringLiteral("Italiano"), QStringLiteral("English"), QStringLiteral("Deutsch"),
+    QStringLiteral("Français"), QStringLiteral("Español")};
+
+// The captions that stand side by side in one window or one message box,
+// whose access keys must therefore differ: the save dialog's buttons, the
+// find window's check box and buttons, a question's answers.
+const QList<QList<int>> accessKeyNeighbours = {{46, 72}, {55, 56, 57, 58}, {206, 207, 208, 209}};
+
+// The letter after the single "&" of a caption, lower case; none when the
+// caption has no access key.
+std::optional<QChar> accessKey(const QString &caption)
+{
+    const qsizetype at = caption.indexOf(QLatin1Char('&'));
+    if (at < 0 || at + 1 >= caption.size())
+        return std::nullopt;
+    return caption.at(at + 1).toLower();
+}
+
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+    for (auto it = placeholder.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
 
 QString shippedData()
 {
@@ -48,6 +75,8 @@ private slots:
     void everyWindowKeyIsUniqueAndHasABuiltInText();
     void shippedLanguagesGiveEveryKey_data();
     void shippedLanguagesGiveEveryKey();
+    void shippedLanguagesKeepPlaceholdersAndAccessKeys_data();
+    void shippedLanguagesKeepPlaceholdersAndAccessKeys();
     void shippedLanguageFilesNameTheirLanguage();
     void init() { QVERIFY(QDir(data()).removeRecursively()); }
 
@@ -239,6 +268,41 @@ void LanguageTextsTest::shippedLanguagesGiveEveryKey()
         }
     }
     QCOMPARE(missing.join(QStringLiteral(", ")), QString());
+}
+
+void LanguageTextsTest::shippedLanguagesKeepPlaceholdersAndAccessKeys_data()
+{
+    shippedLanguagesGiveEveryKey_data();
+}
+
+// A translation that drops a "%1" loses the file name from its message, and
+// two buttons of one window with the same access key leave one of them
+// unreachable from the keyboard.
+void LanguageTextsTest::shippedLanguagesKeepPlaceholdersAndAccessKeys()
+{
+    QFETCH(QString, language);
+    const LanguageTexts texts = LanguageTexts::load(shippedData(), language);
+    QStringList faults;
+    for (const LanguageWindow window : allLanguageWindows) {
+        for (const LanguageKey &key : languageKeys(window)) {
+            const QString text = texts.fileText(key.key).value_or(QString());
+            if (placeholders(text) != placeholders(key.builtInText()))
+                faults << QStringLiteral("%1 changes the placeholders").arg(key.key);
+            if (text.count(QLatin1Char('&')) > 1)
+                faults << QStringLiteral("%1 has more than one access key").arg(key.key);
+        }
+    }
+    for (const QList<int> &neighbours : accessKeyNeighbours) {
+        QSet<QChar> taken;
+        for (const int key : neighbours) {
+            const auto letter = accessKey(texts.fileText(key).value_or(QString()));
+            if (letter && taken.contains(*letter))
+                faults << QStringLiteral("%1 repeats the access key %2").arg(key).arg(*letter);
+            if (letter)
+                taken.insert(*letter);
+        }
+    }
+    QCOMPARE(faults.join(QStringLiteral(", ")), QString());
 }
 
 void LanguageTextsTest::shippedLanguageFilesNameTheirLanguage()

@@ -1,5 +1,6 @@
 // The Engine as its callers use it: Reset, AddCode, Eval, time limit, locales.
 #include <chrono>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,39 @@ TEST(Engine, AnEndlessLoopEndsAtTheTimeLimit)
     EXPECT_LT(took, std::chrono::seconds(3));
     // The engine stays usable after a time-out.
     EXPECT_TRUE(engine.AddCode(u"x = 1"));
+}
+
+TEST(Engine, TheHostsInterruptCheckStopsALoopThatCatchesEverything)
+{
+    Engine engine;
+    int checks = 0;
+    engine.SetInterruptCheck([&checks] { return ++checks == 3; }, 1);
+    Result r = engine.AddCode(u"On Error Resume Next\nDo : x = x + 1 : Loop");
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error.number, err::Interrupted);
+    EXPECT_EQ(checks, 3);
+    // The next call starts afresh: stopping once does not stop it.
+    engine.SetInterruptCheck([] { return false; }, 1);
+    EXPECT_TRUE(engine.AddCode(u"For i = 1 To 100000 : y = y + i : Next"));
+}
+
+TEST(Engine, TimeSpentInTheInterruptCheckIsNotChargedToTheTimeLimit)
+{
+    Engine engine;
+    engine.SetTimeout(300);
+    int checks = 0;
+    engine.SetInterruptCheck(
+        [&checks] {
+            ++checks;
+            std::this_thread::sleep_for(std::chrono::milliseconds(40));
+            return false;
+        },
+        1);
+    // Twenty checks spend 800 ms in the host, more than the limit; the loop itself
+    // is far quicker than 300 ms.
+    Result r = engine.AddCode(u"For i = 1 To 200000 : s = s + i : Next");
+    EXPECT_TRUE(r) << toUtf8(r.error.description);
+    EXPECT_GE(checks, 2);
 }
 
 TEST(Engine, EndlessRecursionIsOutOfStackSpace)

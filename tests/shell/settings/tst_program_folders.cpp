@@ -67,6 +67,7 @@ private slots:
     void perUserFolderIsTheApplicationDataFolder();
     void firstStartCopiesTheShippedData();
     void seededFilesBelongToTheUser();
+    void theExampleProjectsComeOnTheFirstStartOnly();
     void laterStartsKeepWhatTheUserChanged();
     void installationWithoutDataSeedsAnEmptyFolder();
     void interruptedSeedingIsCleanedUp();
@@ -143,6 +144,21 @@ void ProgramFoldersTest::firstStartCopiesTheShippedData()
         QStringList {QStringLiteral("Data")});
 }
 
+void ProgramFoldersTest::theExampleProjectsComeOnTheFirstStartOnly()
+{
+    InstalledCopy copy;
+    const QString shippedNote = copy.folders.programFolder + QStringLiteral("/Db/Budget.txt");
+    QVERIFY(writeFile(shippedNote, "+1\r\n"));
+    QVERIFY(seedDataFolder(copy.folders).ok);
+    const QString userNote = copy.folders.writableFolder + QStringLiteral("/Db/Budget.txt");
+    QVERIFY(QFileInfo(userNote).isFile());
+    QVERIFY(QFileInfo(userNote).permissions().testFlag(QFileDevice::WriteOwner));
+    // The user deleted the example: later starts do not bring it back.
+    QVERIFY(QDir(copy.folders.writableFolder + QStringLiteral("/Db")).removeRecursively());
+    QVERIFY(seedDataFolder(copy.folders).ok);
+    QVERIFY(!QFileInfo::exists(userNote));
+}
+
 void ProgramFoldersTest::seededFilesBelongToTheUser()
 {
     InstalledCopy copy;
@@ -214,3 +230,4 @@ void ProgramFoldersTest::unwritableUserFolderIsReported()
 
 QTEST_GUILESS_MAIN(ProgramFoldersTest)
 #include "tst_program_folders.moc"
+

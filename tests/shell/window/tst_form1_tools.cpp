@@ -214,11 +214,13 @@ private slots:
         for (const QString &file : languageFiles::folderNames(data))
             languages << languageFiles::readNameInFolder(data, file);
         languages.removeDuplicates();
-        QVERIFY(languages.contains(QStringLiteral("English")));
+        for (const char *language : {"English", "Deutsch", "Français", "Español"})
+            QVERIFY2(languages.contains(QString::fromUtf8(language)), language);
         for (const QString &language : std::as_const(languages)) {
             const QString page = QString::fromUtf8(WindowFixture::readFile(data + QLatin1Char('/') + helpName(language)));
             QVERIFY2(page.contains(QStringLiteral("</html>")), qPrintable(language));
-            for (const char *mustMention : {"+4+6", "TotX", "F1", "Ctrl+F5", "Ctrl+Z", "VBScript"})
+            for (const char *mustMention : {"+4+6", "TotX", "F1", "Ctrl+F5", "Ctrl+Z", "VBScript", "SelText",
+                     "Echo.WriteLine", "ListBoxSort", "VbFiles", "Text3", "CreateObject", "Budget.vb"})
                 QVERIFY2(page.contains(QLatin1String(mustMention)), qPrintable(language + QLatin1Char(' ') + mustMention));
         }
     }

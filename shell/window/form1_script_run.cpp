@@ -1,0 +1,74 @@
+#include "form1.h"
+
+#include "files/companion_script.h"
+#include "files/text_file.h"
+#include "form3.h"
+#include "form8.h"
+#include "note_editor.h"
+#include "run_file.h"
+#include "services/prompts.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+namespace tabulo {
+
+// "Esegui Tabulo Script...": the note's companion script, as saved on disk,
+// runs in the output window against the note.
+
+void Form1::connectScriptRun()
+{
+    connect(action(QStringLiteral("EseguiScriptX")), &QAction::triggered, this, &Form1::EseguiScriptX_Click);
+}
+
+Form3 *Form1::scriptOutput() const
+{
+    return findChild<Form3 *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void Form1::EseguiScriptX_Click()
+{
+    if (scriptOutput())
+        return; // one run at a time; the main window is disabled meanwhile anyway
+    const std::optional<QString> scriptPath = scriptPathForCommand();
+    if (!scriptPath)
+        return;
+    // Missing, empty, 32768 bytes or longer, binary or unreadable: the same
+    // message, and nothing runs.
+    const ScriptFileText script = readScriptForRun(*scriptPath);
+    if (!script.ok()) {
+        m_context.prompts->showWarning(this, languageText(92));
+        return;
+    }
+    // The output window reads the run file; if the Data folder refuses it,
+    // the window runs the script it is handed instead.
+    writeFileAtomically(runFilePath(m_context.dataFolder()), runFileContents(script.text));
+
+    Form3::Host host;
+    host.session = &m_session;
+    host.mainWindow = this;
+    host.visibleEditor = [this]() -> QPlainTextEdit * { return visibleEditor(); };
+    host.context = &m_context;
+    host.languageText = [this](int key) { return languageText(key); };
+    host.scriptBuffer = script.text;
+    host.startFolder = QFileInfo(*scriptPath).absolutePath();
+    auto *output = new Form3(std::move(host));
+
+    // A note that had nothing unsaved and that the script left alone is
+    // unmodified again once the run is over. A note the script changed keeps
+    // the change recorded and marked unsaved, so Undo takes it back and
+    // quitting asks to save it.
+    const bool unchangedBefore = !m_session.modi();
+    const QString textBefore = m_session.text();
+    connect(output, &Form3::runFinished, this,
+            [this, unchangedBefore, textBefore, path = *scriptPath](const std::optional<vbs::ScriptError> &error) {
+                if (unchangedBefore && m_session.text() == textBefore)
+                    m_session.resetModi();
+                // The script editor open on this script shows where it failed.
+                if (error && error->line > 0 && m_form8 && m_form8->scriptPath() == path)
+                    m_form8->showErrorAt(error->line, error->column);
+            });
+    output->show();
+}
+
+} // namespace tabulo
