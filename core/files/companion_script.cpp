@@ -1,5 +1,6 @@
 #include "companion_script.h"
 
+#include "engine/note_lines.h"
 #include "text_codec.h"
 
 #include <QFile>
@@ -86,6 +87,19 @@ ScriptFileText readScriptForEditor(const QString &scriptPath)
         return read;
     read.text = joinLinesWithCrLf(decodeText(bytes));
     return read;
+}
+
+int scriptFileLine(QStringView scriptText, int runLine)
+{
+    int fileLine = 0;
+    int runLines = 0;
+    int found = 0;
+    forEachLine(scriptText, [&](QStringView line) {
+        ++fileLine;
+        if (!line.isEmpty() && ++runLines == runLine && found == 0)
+            found = fileLine;
+    });
+    return found;
 }
 
 FileResult saveScriptFromEditor(const QString &scriptPath, const QString &editorText)

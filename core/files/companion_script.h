@@ -54,6 +54,13 @@ ScriptFileText readScriptForRun(const QString &scriptPath);
 // an editor opened on it would destroy it when saved.
 ScriptFileText readScriptForEditor(const QString &scriptPath);
 
+// The line of the script file (from 1) that line `runLine` of a run came
+// from. The output window drops the script's empty lines before it runs
+// it, so the interpreter's line numbers count only the others: an error on
+// the run's line 3 may stand on line 5 of the file. `scriptText` is the
+// script as readScriptForRun gave it. 0 for a line the run did not have.
+int scriptFileLine(QStringView scriptText, int runLine);
+
 // Saves the editor's text (any line ends; written as CR LF) followed by one
 // CR LF, replacing the file in one step so that a failed write leaves the
 // old script as it was. An empty text deletes the script instead: a note

@@ -4,6 +4,7 @@
 #include "form8.h"
 #include "note_editor.h"
 #include "services/prompts.h"
+#include "window_options.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -48,8 +49,14 @@ void Form1::InserisciScriptX_Click()
         m_form8 = Form8::open(std::move(host), *scriptPath, this);
         if (!m_form8)
             return;
+        // A closed editor is gone at once, even before it is deleted: the
+        // next opening loads the script afresh.
+        connect(m_form8, &Form8::closed, this, [this] { m_form8 = nullptr; });
         m_form8->placeOver(this);
     }
+    // Beside a main window kept on top, the editor keeps on top as well, or
+    // it would open hidden behind it.
+    WindowOptions::SetTopmost(m_form8, windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     if (m_form8->isMinimized())
         m_form8->showNormal();
     else

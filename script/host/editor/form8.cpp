@@ -174,6 +174,7 @@ void Form8::closeEvent(QCloseEvent *event)
         }
     }
     event->accept();
+    emit closed();
 }
 
 } // namespace tabulo

@@ -60,6 +60,10 @@ public:
     ScriptTextEdit *Text1 = nullptr;
     QLineEdit *MSG1 = nullptr; // hidden: the question asked before a changed script is closed
 
+signals:
+    // The window has been closed for good (it deletes itself soon after).
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

@@ -58,6 +58,8 @@ private slots:
     void readsTheScriptForARun();
     void readsTheScriptForTheEditor_data();
     void readsTheScriptForTheEditor();
+    void findsTheFileLineOfARunsLine_data();
+    void findsTheFileLineOfARunsLine();
     void savesTheEditorsText_data();
     void savesTheEditorsText();
     void failedSaveKeepsTheOldScript();
@@ -189,6 +191,31 @@ void CompanionScriptTest::readsTheScriptForTheEditor()
     QCOMPARE(read.problem, problem);
     QCOMPARE(read.text, text);
     QCOMPARE(read.reason.isEmpty(), read.ok());
+}
+
+void CompanionScriptTest::findsTheFileLineOfARunsLine_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("runLine");
+    QTest::addColumn<int>("fileLine");
+
+    const QString gaps = QStringLiteral("x = 1\r\n\r\n\r\ny = x /\r\n  \r\nEcho y\r\n");
+    QTest::newRow("before any empty line") << gaps << 1 << 1;
+    QTest::newRow("after two empty lines") << gaps << 2 << 4;
+    QTest::newRow("a line of spaces counts") << gaps << 3 << 5;
+    QTest::newRow("the last line") << gaps << 4 << 6;
+    QTest::newRow("beyond the run") << gaps << 5 << 0;
+    QTest::newRow("no line") << gaps << 0 << 0;
+    QTest::newRow("leading empty lines") << QStringLiteral("\r\n\r\nEcho 1\r\n") << 1 << 3;
+    QTest::newRow("no empty lines") << QStringLiteral("a\r\nb\r\nc\r\n") << 3 << 3;
+}
+
+void CompanionScriptTest::findsTheFileLineOfARunsLine()
+{
+    QFETCH(QString, script);
+    QFETCH(int, runLine);
+    QFETCH(int, fileLine);
+    QCOMPARE(scriptFileLine(script, runLine), fileLine);
 }
 
 void CompanionScriptTest::savesTheEditorsText_data()
