@@ -1,6 +1,7 @@
 #include "form3.h"
 
 #include "export_commands.h"
+#include "files/companion_script.h"
 #include "files/text_codec.h"
 #include "files/text_file.h"
 #include "language/language_keys.h"
@@ -161,12 +162,12 @@ void Form3::copyNoteLook()
     }
 }
 
-QString Form3::readScript() const
+QString Form3::readRunFile() const
 {
     const QString dataFolder = m_host.context ? m_host.context->dataFolder() : QString();
     if (const std::optional<QString> file = readTextFile(runFilePath(dataFolder)))
-        return scriptFromRunFile(*file);
-    return scriptFromRunFile(m_host.scriptBuffer);
+        return *file;
+    return m_host.scriptBuffer;
 }
 
 void Form3::setRunningCaption(bool running)
@@ -187,7 +188,8 @@ void Form3::Timer1_Timer()
 {
     Timer1.stop();
     copyNoteLook();
-    const QString script = readScript();
+    const QString runFile = readRunFile();
+    const QString script = scriptFromRunFile(runFile);
 
     vbs::Locale locale = scriptLocale(m_host.context ? m_host.context->locale : QLocale::system());
     ScriptRun run(m_host.context ? m_host.context->locale : QLocale::system(),
@@ -196,14 +198,21 @@ void Form3::Timer1_Timer()
     QPointer<Form3> alive(this);
     m_running = true;
     setRunningCaption(true);
-    const ScriptRun::Outcome outcome = run.run(script, [this] { return keepPainted(); });
+    ScriptRun::Outcome outcome = run.run(script, [this] { return keepPainted(); });
     if (!alive)
         return;
     m_running = false;
     setRunningCaption(false);
     m_lastError = outcome.error;
+    // The run left out the empty lines; the user counts the file's lines, in
+    // the output as in the script editor.
+    if (m_lastError && m_lastError->line > 0) {
+        if (const int fileLine = scriptFileLine(runFile, m_lastError->line); fileLine > 0)
+            m_lastError->line = fileLine;
+    }
 
     const auto text = [this](int key) { return m_host.languageText ? m_host.languageText(key) : QString(); };
+    outcome.error = m_lastError;
     Text1->setPlainText(fromCrLf(outputWithError(outcome, text(LanguageKeys::scriptError),
                                                  text(LanguageKeys::scriptStopped))));
     Text1->setFocus();

@@ -74,7 +74,8 @@ private:
     void buildControls();
     void placeOverMainWindow();
     void copyNoteLook();
-    QString readScript() const;
+    // The run file's text, or the script handed over when it cannot be read.
+    QString readRunFile() const;
     bool keepPainted();
     void escapePressed();
     void setRunningCaption(bool running);
