@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace tabulo {
 
@@ -66,12 +67,19 @@ void Form1::EseguiScriptX_Click()
     const bool unchangedBefore = !m_session.modi();
     const QString textBefore = m_session.text();
     connect(output, &Form3::runFinished, this,
-            [this, unchangedBefore, textBefore, path = *scriptPath](const std::optional<vbs::ScriptError> &error) {
+            [this, unchangedBefore, textBefore, path = *scriptPath,
+             shown = QPointer<Form3>(output)](const std::optional<vbs::ScriptError> &error) {
                 if (unchangedBefore && m_session.text() == textBefore)
                     m_session.resetModi();
-                // The script editor open on this script shows where it failed.
-                if (error && error->line > 0 && m_form8 && m_form8->scriptPath() == path)
+                // The script editor open on this script shows where it failed,
+                // behind the output that says why.
+                if (error && error->line > 0 && m_form8 && m_form8->scriptPath() == path) {
                     m_form8->showErrorAt(error->line, error->column);
+                    if (shown && shown->isVisible()) {
+                        shown->raise();
+                        shown->activateWindow();
+                    }
+                }
             });
     output->show();
 }
