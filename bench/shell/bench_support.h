@@ -65,6 +65,7 @@ public:
         return QStringLiteral("+");
     }
     std::optional<QString> askSavePath(QWidget *, const QString &) override { return std::nullopt; }
+    int askScriptMessage(QWidget *, const QString &, const QString &, int) override { return 1; }
 };
 
 } // namespace tabulo::bench

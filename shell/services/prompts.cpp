@@ -1,4 +1,5 @@
 #include "prompts.h"
+#include "script_message.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -84,6 +85,37 @@ std::optional<QString> DialogPrompts::askSavePath(QWidget *parent, const QString
     if (path.isEmpty())
         return std::nullopt;
     return path;
+}
+
+int DialogPrompts::askScriptMessage(QWidget *parent, const QString &text, const QString &title, int flags)
+{
+    const ScriptMessageLayout layout = scriptMessageLayout(flags);
+    static constexpr QMessageBox::Icon icons[] = {QMessageBox::NoIcon, QMessageBox::Critical, QMessageBox::Question,
+                                                  QMessageBox::Warning, QMessageBox::Information};
+    static constexpr QMessageBox::StandardButton standard[] = {
+        QMessageBox::NoButton, QMessageBox::Ok,    QMessageBox::Cancel, QMessageBox::Abort,
+        QMessageBox::Retry,    QMessageBox::Ignore, QMessageBox::Yes,   QMessageBox::No};
+    const QMessageBox::StandardButtons buttons = [&] {
+        QMessageBox::StandardButtons all;
+        for (const int button : layout.buttons)
+            all |= standard[button];
+        return all;
+    }();
+    QMessageBox box(icons[int(layout.icon)], title.isEmpty() ? boxTitle : title, text, buttons, parent);
+    box.setDefaultButton(standard[layout.defaultButton]);
+    if (layout.escapeButton)
+        box.setEscapeButton(standard[layout.escapeButton]);
+    label(box, QMessageBox::Yes, m_captions.yes);
+    label(box, QMessageBox::No, m_captions.no);
+    label(box, QMessageBox::Cancel, m_captions.cancel);
+    label(box, QMessageBox::Ok, m_captions.ok);
+    // A box without an escape button answers its close box with its default.
+    box.exec();
+    const auto pressed = box.standardButton(box.clickedButton());
+    for (const int button : layout.buttons)
+        if (standard[button] == pressed)
+            return button;
+    return layout.escapeButton ? layout.escapeButton : layout.defaultButton;
 }
 
 } // namespace tabulo

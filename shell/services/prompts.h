@@ -37,6 +37,10 @@ public:
     // An input box; nothing when cancelled.
     virtual std::optional<QString> askText(QWidget *parent, const QString &prompt,
                                            const QString &title, const QString &proposed) = 0;
+    // A script's MsgBox: its text, its title (empty: the program's) and its
+    // flags as the language takes them (see script_message.h). Returns the
+    // value of the button pressed (vbOK 1 ... vbNo 7).
+    virtual int askScriptMessage(QWidget *parent, const QString &text, const QString &title, int flags) = 0;
     // A file name to save a note under; nothing when cancelled.
     virtual std::optional<QString> askSavePath(QWidget *parent, const QString &folder) = 0;
 };
@@ -53,6 +57,7 @@ public:
     std::optional<QString> askText(QWidget *parent, const QString &prompt, const QString &title,
                                    const QString &proposed) override;
     std::optional<QString> askSavePath(QWidget *parent, const QString &folder) override;
+    int askScriptMessage(QWidget *parent, const QString &text, const QString &title, int flags) override;
 
 private:
     ButtonCaptions m_captions;

@@ -7,6 +7,7 @@
 #include "language/language_keys.h"
 #include "run_file.h"
 #include "script_locale.h"
+#include "services/prompts.h"
 #include "window_objects.h"
 
 #include <QCloseEvent>
@@ -176,6 +177,27 @@ void Form3::setRunningCaption(bool running)
     setWindowTitle(word.isEmpty() ? m_caption : m_caption + QStringLiteral(" - ") + word);
 }
 
+vbs::UiCallbacks Form3::scriptDialogs()
+{
+    Prompts *prompts = m_host.context ? m_host.context->prompts : nullptr;
+    if (!prompts)
+        return {};
+    vbs::UiCallbacks dialogs;
+    dialogs.messageBox = [this, prompts](const vbs::MessageBoxRequest &request) {
+        return prompts->askScriptMessage(this, QString::fromStdU16String(request.prompt),
+                                         QString::fromStdU16String(request.title), request.buttons);
+    };
+    dialogs.inputBox = [this, prompts](const vbs::InputBoxRequest &request) -> std::optional<std::u16string> {
+        const std::optional<QString> typed = prompts->askText(this, QString::fromStdU16String(request.prompt),
+                                                              QString::fromStdU16String(request.title),
+                                                              QString::fromStdU16String(request.defaultText));
+        if (!typed)
+            return std::nullopt;
+        return typed->toStdU16String();
+    };
+    return dialogs;
+}
+
 bool Form3::keepPainted()
 {
     // The window (and the note, which the script may change) is painted and
@@ -194,7 +216,7 @@ void Form3::Timer1_Timer()
     vbs::Locale locale = scriptLocale(m_host.context ? m_host.context->locale : QLocale::system());
     ScriptRun run(m_host.context ? m_host.context->locale : QLocale::system(),
                   bindWindowObjects(*m_host.session, m_host.mainWindow, m_host.visibleEditor, locale),
-                  m_host.startFolder);
+                  m_host.startFolder, scriptDialogs());
     QPointer<Form3> alive(this);
     m_running = true;
     setRunningCaption(true);

@@ -77,6 +77,8 @@ private:
     // The run file's text, or the script handed over when it cannot be read.
     QString readRunFile() const;
     bool keepPainted();
+    // The script's MsgBox and InputBox, as the program's other boxes.
+    vbs::UiCallbacks scriptDialogs();
     void escapePressed();
     void setRunningCaption(bool running);
     int pixels(double twips) const;

@@ -6,9 +6,11 @@
 
 namespace tabulo {
 
-ScriptRun::ScriptRun(const QLocale &locale, WindowObjects window, const QString &startFolder)
+ScriptRun::ScriptRun(const QLocale &locale, WindowObjects window, const QString &startFolder,
+                     vbs::UiCallbacks dialogs)
     : m_engine(scriptLocale(locale))
 {
+    m_engine.SetUiCallbacks(std::move(dialogs));
     const vbs::Locale &scriptSettings = m_engine.locale();
     m_echo = std::make_shared<EchoObject>(scriptSettings);
     m_engine.Reset();

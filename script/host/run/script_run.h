@@ -28,7 +28,10 @@ public:
     static constexpr int timeLimitMilliseconds = 10000;
 
     // `startFolder` is where "VbDir" and "VbFiles" begin (the note's folder).
-    ScriptRun(const QLocale &locale, WindowObjects window, const QString &startFolder);
+    // `dialogs` show the script's MsgBox and InputBox; without them MsgBox
+    // answers OK and InputBox its default at once.
+    ScriptRun(const QLocale &locale, WindowObjects window, const QString &startFolder,
+              vbs::UiCallbacks dialogs = {});
 
     struct Outcome
     {

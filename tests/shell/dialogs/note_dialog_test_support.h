@@ -44,6 +44,11 @@ public:
     }
     void showInformation(QWidget *, const QString &text) override { informations << text; }
     void showWarning(QWidget *, const QString &text) override { warnings << text; }
+    int askScriptMessage(QWidget *, const QString &text, const QString &, int) override
+    {
+        errors << QStringLiteral("unexpected script message: ") + text;
+        return 1;
+    }
     void showError(QWidget *, const QString &text) override { errors << text; }
     std::optional<QString> askText(QWidget *, const QString &prompt, const QString &, const QString &) override
     {

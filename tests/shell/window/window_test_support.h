@@ -53,7 +53,7 @@ inline void failOnce(const QString &message, const char *file, int line)
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind { Question, Information, Warning, Error, TextInput, SavePath };
+    enum class Kind { Question, Information, Warning, Error, TextInput, SavePath, ScriptMessage };
     struct Shown
     {
         Kind kind;
@@ -105,6 +105,13 @@ public:
     {
         m_shown.append({Kind::SavePath, folder});
         return next(Kind::SavePath, folder).enteredText();
+    }
+    // A script's MsgBox; answered with the button the test queued (vbOK 1 ... vbNo 7).
+    void queueScriptAnswer(int button) { m_script.push_back({Kind::ScriptMessage, Answer::Cancel, QString::number(button), false}); }
+    int askScriptMessage(QWidget *, const QString &text, const QString &title, int flags) override
+    {
+        m_shown.append({Kind::ScriptMessage, title + QLatin1Char('|') + text + QLatin1Char('|') + QString::number(flags)});
+        return next(Kind::ScriptMessage, text).text.toInt();
     }
 
 private:

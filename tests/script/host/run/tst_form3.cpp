@@ -61,6 +61,7 @@ private slots:
     void scriptsThatCannotRunAreRefused_data();
     void scriptsThatCannotRunAreRefused();
     void theHtmlButtonExportsTheOutputEscaped();
+    void aScriptAsksThroughTheProgramsBoxes();
 };
 
 void Form3Test::theOutputIsShownWhileTheMainWindowWaits()
@@ -275,6 +276,22 @@ void Form3Test::theHtmlButtonExportsTheOutputEscaped()
     QCOMPARE(fixture.prompts.count(ScriptedPrompts::Kind::Information), 1);
     QVERIFY(fixture.desktop.requests.contains(QStringLiteral("open ") + page));
     output->close();
+    QTRY_VERIFY(fixture.window().isEnabled());
+}
+
+void Form3Test::aScriptAsksThroughTheProgramsBoxes()
+{
+    ScriptFixture fixture("a = MsgBox(\"Save?\", vbYesNo + vbQuestion, \"Budget\")\r\n"
+                          "b = InputBox(\"Rate\", \"VAT\", \"22\")\r\n"
+                          "Echo.Write a & \"|\" & b\r\n");
+    QVERIFY(fixture.open());
+    fixture.prompts.queueScriptAnswer(7);
+    fixture.prompts.queueTextInput(QStringLiteral("10"));
+    fixture.run();
+    QVERIFY(fixture.runEnded());
+    QCOMPARE(fixture.shown(), QStringLiteral("7|10\n"));
+    QCOMPARE(fixture.prompts.shown().at(fixture.prompts.shown().size() - 2).text, QStringLiteral("Budget|Save?|36"));
+    fixture.output()->close();
     QTRY_VERIFY(fixture.window().isEnabled());
 }
 
