@@ -12,17 +12,17 @@ class CallRoom
 {
 public:
     explicit CallRoom(CallStack &stack)
-        : stack_(stack)
-        , mark_(stack.mark())
+        : m_stack(stack)
+        , m_mark(stack.mark())
     {
     }
-    ~CallRoom() { stack_.release(mark_); }
+    ~CallRoom() { m_stack.release(m_mark); }
     CallRoom(const CallRoom &) = delete;
     CallRoom &operator=(const CallRoom &) = delete;
 
 private:
-    CallStack &stack_;
-    CallStack::Mark mark_;
+    CallStack &m_stack;
+    CallStack::Mark m_mark;
 };
 } // namespace
 
@@ -32,8 +32,8 @@ Value Interpreter::callProcedure(const Procedure &p, ScriptObject *me, const Arg
     if (count != p.params.size())
         raise(err::WrongArgumentCount);
     // The arguments, then the procedure's locals: one piece of the call stack.
-    CallRoom room(callStack_);
-    CallCell *arguments = callStack_.take(count + std::size_t(p.slotCount));
+    CallRoom room(m_callStack);
+    CallCell *arguments = m_callStack.take(count + std::size_t(p.slotCount));
     // An array element passed ByRef is copied in and written back after the call: a
     // pointer into the array could dangle if the procedure resized it.
     struct WriteBack
@@ -63,7 +63,7 @@ Value Interpreter::callProcedure(const Procedure &p, ScriptObject *me, const Arg
                 for (const auto &index : n.args.items) {
                     if (!index)
                         raise(err::SubscriptOutOfRange);
-                    indices.push_back(toLong(eval(*index, caller), locale_));
+                    indices.push_back(toLong(eval(*index, caller), m_locale));
                 }
                 std::int64_t offset = slot->rawArray().offsetOf(indices);
                 if (offset < 0)
@@ -94,8 +94,8 @@ Value Interpreter::callWithValues(const Procedure &p, ScriptObject *me, Args arg
 {
     if (args.size() != p.params.size())
         raise(err::WrongArgumentCount);
-    CallRoom room(callStack_);
-    CallCell *arguments = callStack_.take(args.size() + std::size_t(p.slotCount));
+    CallRoom room(m_callStack);
+    CallCell *arguments = m_callStack.take(args.size() + std::size_t(p.slotCount));
     for (std::size_t i = 0; i < args.size(); ++i)
         arguments[i].slot = &args[i];
     return runProcedure(p, me, arguments, args.size(), arguments + args.size());
@@ -129,14 +129,14 @@ Value Interpreter::runProcedure(
     frame.me = me;
     frame.locals = locals;
     frame.localCount = localCount;
-    Frame *saved = currentFrame_;
-    currentFrame_ = &frame;
+    Frame *saved = m_currentFrame;
+    m_currentFrame = &frame;
     struct Restore
     {
         Frame *&f;
         Frame *v;
         ~Restore() { f = v; }
-    } restore {currentFrame_, saved};
+    } restore {m_currentFrame, saved};
     execBlock(p.body, frame);
     if (p.resultSlot >= 0)
         return std::move(locals[std::size_t(p.resultSlot)].value);
@@ -163,7 +163,7 @@ Value Interpreter::indexValue(const Value &target, Args indices)
     if (target.isArray()) {
         std::vector<std::int32_t> at;
         for (const Value &v : indices)
-            at.push_back(toLong(v, locale_));
+            at.push_back(toLong(v, m_locale));
         std::int64_t offset = target.rawArray().offsetOf(at);
         if (offset < 0)
             raise(err::SubscriptOutOfRange);
@@ -246,7 +246,7 @@ void Interpreter::assignElement(Value &slot, Args indices, Value value, bool isS
     if (slot.isArray()) {
         std::vector<std::int32_t> at;
         for (const Value &v : indices)
-            at.push_back(toLong(v, locale_));
+            at.push_back(toLong(v, m_locale));
         std::int64_t offset = slot.rawArray().offsetOf(at);
         if (offset < 0)
             raise(err::SubscriptOutOfRange);
@@ -284,7 +284,7 @@ void Interpreter::assignTo(const Expr &target, Value value, bool isSet, Frame &f
             return;
         }
         if (liveScope(n) == NameScope::Global) {
-            GlobalEntry &entry = globals_[n.slot];
+            GlobalEntry &entry = m_globals[n.slot];
             if (entry.kind == GlobalEntry::Kind::HostObject) {
                 // A named host object is not a variable: a plain assignment writes its
                 // default member (TotX = 5 sets the box's text).
@@ -369,7 +369,7 @@ Value *Interpreter::nestedElement(const IndexExpr &ix, Frame &frame)
         for (const auto &item : (*it)->items) {
             if (!item)
                 raise(err::SubscriptOutOfRange);
-            at.push_back(toLong(eval(*item, frame), locale_));
+            at.push_back(toLong(eval(*item, frame), m_locale));
         }
     }
     Value *slot = variableSlot(n, frame);
@@ -399,7 +399,7 @@ std::shared_ptr<ScriptObject> Interpreter::instantiate(const ClassDecl &cls)
         } else {
             std::vector<std::int32_t> upper;
             for (const auto &b : f.bounds)
-                upper.push_back(toLong(eval(*b, frame), locale_));
+                upper.push_back(toLong(eval(*b, frame), m_locale));
             array = Value::array(std::span<const std::int32_t>(upper));
             array.mutableArray().fixedSize = true;
         }
@@ -412,7 +412,7 @@ std::shared_ptr<ScriptObject> Interpreter::instantiate(const ClassDecl &cls)
 
 void Interpreter::runTerminate(ScriptObject &self)
 {
-    if (!self.cls().terminate || aborting_)
+    if (!self.cls().terminate || m_aborting)
         return;
     try {
         callWithValues(*self.cls().terminate, &self, {});
@@ -427,34 +427,34 @@ void Interpreter::runTerminate(ScriptObject &self)
 // --- ScriptObject ----------------------------------------------------------------------
 
 ScriptObject::ScriptObject(Interpreter &interpreter, const ClassDecl &cls)
-    : interpreter_(interpreter)
-    , interpreterAlive_(interpreter.alive())
-    , cls_(cls)
-    , className_(cls.name)
-    , fields_(cls.fields.size())
+    : m_interpreter(interpreter)
+    , m_interpreterAlive(interpreter.alive())
+    , m_cls(cls)
+    , m_className(cls.name)
+    , m_fields(cls.fields.size())
 {
 }
 
 ScriptObject::~ScriptObject()
 {
-    if (*interpreterAlive_ && cls_.terminate) {
-        terminating_ = true;
-        interpreter_.runTerminate(*this);
+    if (*m_interpreterAlive && m_cls.terminate) {
+        m_terminating = true;
+        m_interpreter.runTerminate(*this);
     }
 }
 
 Value ScriptObject::invoke(std::u16string_view name, Args args)
 {
-    if (!*interpreterAlive_)
+    if (!*m_interpreterAlive)
         raise(err::ObjectRequired);
-    return interpreter_.invokeMember(*this, name, args, false);
+    return m_interpreter.invokeMember(*this, name, args, false);
 }
 
 void ScriptObject::assign(std::u16string_view name, Args args, const Value &value, bool isSet)
 {
-    if (!*interpreterAlive_)
+    if (!*m_interpreterAlive)
         raise(err::ObjectRequired);
-    interpreter_.assignMember(*this, name, args, value, isSet, false);
+    m_interpreter.assignMember(*this, name, args, value, isSet, false);
 }
 
 std::vector<Value> ScriptObject::enumerate()
@@ -463,17 +463,17 @@ std::vector<Value> ScriptObject::enumerate()
 }
 
 ProcedureReference::ProcedureReference(Interpreter &interpreter, const Procedure &procedure)
-    : interpreter_(interpreter)
-    , interpreterAlive_(interpreter.alive())
-    , procedure_(procedure)
+    : m_interpreter(interpreter)
+    , m_interpreterAlive(interpreter.alive())
+    , m_procedure(procedure)
 {
 }
 
 Value ProcedureReference::invoke(std::u16string_view name, Args args)
 {
-    if (!name.empty() || !*interpreterAlive_)
+    if (!name.empty() || !*m_interpreterAlive)
         raise(err::NoSuchMember);
-    return interpreter_.callWithValues(procedure_, nullptr, args);
+    return m_interpreter.callWithValues(m_procedure, nullptr, args);
 }
 
 } // namespace tabulo::vbs

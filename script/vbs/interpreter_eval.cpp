@@ -17,8 +17,8 @@ Value Interpreter::eval(const Expr &e, Frame &frame)
         const auto &n = static_cast<const NameExpr &>(e);
         if (const Value *v = plainValue(n, frame))
             return *v;
-        if (n.scope == NameScope::Global && globals_[n.slot].kind == GlobalEntry::Kind::Procedure)
-            return callProcedure(*globals_[n.slot].procedure, nullptr, n.args, frame);
+        if (n.scope == NameScope::Global && m_globals[n.slot].kind == GlobalEntry::Kind::Procedure)
+            return callProcedure(*m_globals[n.slot].procedure, nullptr, n.args, frame);
         return evalName(n, frame);
     }
     case ExprKind::Binary:
@@ -50,9 +50,9 @@ Value Interpreter::evalUnary(const UnaryExpr &u, Frame &frame)
     Value v = eval(*u.operand, frame);
     switch (u.op) {
     case UnaryOp::Negate:
-        return negate(v, locale_);
+        return negate(v, m_locale);
     case UnaryOp::Not:
-        return logicalNot(v, locale_);
+        return logicalNot(v, m_locale);
     case UnaryOp::Plus:
         return v.isObject() ? valueOf(v) : v;
     }
@@ -151,23 +151,23 @@ Value Interpreter::evalBinary(const BinaryExpr &b, Frame &frame)
         CompareHints hints;
         hints.leftIsLiteral = isLiteral(*b.left);
         hints.rightIsLiteral = isLiteral(*b.right);
-        return compare(left, right, locale_, hints);
+        return compare(left, right, m_locale, hints);
     };
     switch (b.op) {
     case BinaryOp::Add:
-        return add(left, right, locale_);
+        return add(left, right, m_locale);
     case BinaryOp::Subtract:
-        return subtract(left, right, locale_);
+        return subtract(left, right, m_locale);
     case BinaryOp::Multiply:
-        return multiply(left, right, locale_);
+        return multiply(left, right, m_locale);
     case BinaryOp::Divide:
-        return divide(left, right, locale_);
+        return divide(left, right, m_locale);
     case BinaryOp::IntDivide:
-        return integerDivide(left, right, locale_);
+        return integerDivide(left, right, m_locale);
     case BinaryOp::Mod:
-        return modulo(left, right, locale_);
+        return modulo(left, right, m_locale);
     case BinaryOp::Power:
-        return power(left, right, locale_);
+        return power(left, right, m_locale);
     case BinaryOp::Concat:
         // a & b & c: the left side is mostly the fresh result of the & before it,
         // which then grows where it is instead of being copied at every step.
@@ -175,20 +175,20 @@ Value Interpreter::evalBinary(const BinaryExpr &b, Frame &frame)
             if (right.isString())
                 left.appendString(right.rawString());
             else if (!right.isNull())
-                left.appendString(toString(right, locale_));
+                left.appendString(toString(right, m_locale));
             return left;
         }
-        return concatenate(left, right, locale_);
+        return concatenate(left, right, m_locale);
     case BinaryOp::And:
-        return logicalAnd(left, right, locale_);
+        return logicalAnd(left, right, m_locale);
     case BinaryOp::Or:
-        return logicalOr(left, right, locale_);
+        return logicalOr(left, right, m_locale);
     case BinaryOp::Xor:
-        return logicalXor(left, right, locale_);
+        return logicalXor(left, right, m_locale);
     case BinaryOp::Eqv:
-        return logicalEqv(left, right, locale_);
+        return logicalEqv(left, right, m_locale);
     case BinaryOp::Imp:
-        return logicalImp(left, right, locale_);
+        return logicalImp(left, right, m_locale);
     case BinaryOp::Is:
         return Value::boolean(sameObject(left, right));
     case BinaryOp::Equal:
@@ -245,7 +245,7 @@ Value Interpreter::index(const Value &target, const ArgList &args, Frame &frame)
         for (std::size_t i = 0; i < args.items.size(); ++i) {
             if (!args.items[i])
                 raise(err::SubscriptOutOfRange);
-            indices[i] = toLong(eval(*args.items[i], frame), locale_);
+            indices[i] = toLong(eval(*args.items[i], frame), m_locale);
         }
         // Read the array only now: evaluating an index may have replaced it.
         if (!target.isArray())
@@ -273,17 +273,17 @@ Value *Interpreter::variableSlot(const NameExpr &n, Frame &frame)
     const int slot = liveSlot(n, scope);
     switch (scope) {
     case NameScope::Local:
-        if (n.undeclared && optionExplicit_)
+        if (n.undeclared && m_optionExplicit)
             raise(err::VariableUndefined);
         return std::size_t(slot) < frame.localCount ? frame.local(std::size_t(slot)) : nullptr;
     case NameScope::Field:
         return frame.me ? &frame.me->fields()[std::size_t(n.slot)] : nullptr;
     case NameScope::Global: {
-        GlobalEntry &entry = globals_[n.slot];
+        GlobalEntry &entry = m_globals[n.slot];
         if (entry.kind == GlobalEntry::Kind::Variable)
             return &entry.value;
         if (entry.kind == GlobalEntry::Kind::Unset) {
-            if (optionExplicit_)
+            if (m_optionExplicit)
                 raise(err::VariableUndefined);
             entry.kind = GlobalEntry::Kind::Variable;
             return &entry.value;
@@ -300,7 +300,7 @@ Value Interpreter::evalName(const NameExpr &n, Frame &frame)
     const NameScope scope = liveScope(n);
     switch (scope) {
     case NameScope::Local: {
-        if (n.undeclared && optionExplicit_)
+        if (n.undeclared && m_optionExplicit)
             raise(err::VariableUndefined);
         const int slot = liveSlot(n, scope);
         if (std::size_t(slot) >= frame.localCount)
@@ -325,7 +325,7 @@ Value Interpreter::evalName(const NameExpr &n, Frame &frame)
         return invokeMember(*frame.me, n.folded, args, true);
     }
     case NameScope::Global: {
-        GlobalEntry &entry = globals_[n.slot];
+        GlobalEntry &entry = m_globals[n.slot];
         switch (entry.kind) {
         case GlobalEntry::Kind::Procedure:
             return callProcedure(*entry.procedure, nullptr, n.args, frame);
@@ -333,7 +333,7 @@ Value Interpreter::evalName(const NameExpr &n, Frame &frame)
             // Calling a name that is no procedure, f() or f(1), is a type mismatch.
             if (n.args.parens)
                 raise(err::TypeMismatch);
-            if (optionExplicit_)
+            if (m_optionExplicit)
                 raise(err::VariableUndefined);
             return Value();
         default: {
@@ -351,7 +351,7 @@ Value Interpreter::evalName(const NameExpr &n, Frame &frame)
     case NameScope::Err:
         if (n.args.parens && !n.args.items.empty())
             raise(err::WrongArgumentCount);
-        return Value::object(err_);
+        return Value::object(m_err);
     case NameScope::GlobalOrLocal:
     case NameScope::Unresolved:
         break;
@@ -373,14 +373,14 @@ Value Interpreter::callBuiltin(const Builtin &b, const ArgList &args, Frame &fra
     for (std::size_t i = 0; i < args.items.size(); ++i)
         values[i] = args.items[i] ? eval(*args.items[i], frame) : Value::missing();
     CallContext call(*this, Args(values, args.items.size()));
-    Frame *saved = currentFrame_;
-    currentFrame_ = &frame;
+    Frame *saved = m_currentFrame;
+    m_currentFrame = &frame;
     struct Restore
     {
         Frame *&f;
         Frame *v;
         ~Restore() { f = v; }
-    } restore {currentFrame_, saved};
+    } restore {m_currentFrame, saved};
     return b.function(call);
 }
 
@@ -417,14 +417,14 @@ Value Interpreter::evalMember(const MemberExpr &m, Frame &frame)
         return invokeMember(*script, m.name, args, inside);
     }
     std::vector<Value> args = evalArgs(m.args, frame);
-    Frame *saved = currentFrame_;
-    currentFrame_ = &frame;
+    Frame *saved = m_currentFrame;
+    m_currentFrame = &frame;
     struct Restore
     {
         Frame *&f;
         Frame *v;
         ~Restore() { f = v; }
-    } restore {currentFrame_, saved};
+    } restore {m_currentFrame, saved};
     const std::shared_ptr<Object> &target = object.rawObject();
     if (args.empty())
         return target->invoke(m.name, args);
@@ -445,9 +445,9 @@ Value Interpreter::evalMember(const MemberExpr &m, Frame &frame)
 Value Interpreter::evalNew(const NewExpr &n)
 {
     std::u16string folded = foldName(n.className);
-    if (auto it = classes_.find(folded); it != classes_.end())
+    if (auto it = m_classes.find(folded); it != m_classes.end())
         return Value::object(instantiate(*it->second));
-    if (auto it = newClasses_.find(folded); it != newClasses_.end())
+    if (auto it = m_newClasses.find(folded); it != m_newClasses.end())
         return Value::object(it->second->make(*this));
     raise(err::ClassNotDefined);
 }

@@ -345,13 +345,13 @@ ExprPtr Parser::primary()
     }
     case TokenKind::Dot: {
         // ".name" inside With.
-        if (withDepth_ == 0)
+        if (m_withDepth == 0)
             fail(err::InvalidReference);
         advance();
         auto m = std::make_unique<MemberExpr>();
         m->at = at;
         m->name = expectMemberName();
-        m->withDepth = withDepth_ - 1;
+        m->withDepth = m_withDepth - 1;
         if (this->at(TokenKind::LParen))
             argumentList(m->args);
         for (auto &a : m->args.items)

@@ -14,9 +14,9 @@ class Resolver
 public:
     Resolver(GlobalTable &globals, const std::unordered_map<std::u16string, const Builtin *> &builtins,
         const std::unordered_map<std::u16string, Value> &constants)
-        : globals_(globals)
-        , builtins_(builtins)
-        , constants_(constants)
+        : m_globals(globals)
+        , m_builtins(builtins)
+        , m_constants(constants)
     {
     }
 
@@ -24,8 +24,8 @@ public:
     // A lone expression (Eval), seeing the locals of `executeScope` when given.
     void standalone(Expr &e, const Procedure *executeScope)
     {
-        scope_ = Scope {};
-        scope_.executeScope = executeScope;
+        m_scope = Scope {};
+        m_scope.executeScope = executeScope;
         expr(&e);
     }
     void procedure(Procedure &proc, const ClassDecl *cls);
@@ -62,20 +62,20 @@ private:
         throw ScriptException(std::move(e));
     }
 
-    GlobalTable &globals_;
-    const std::unordered_map<std::u16string, const Builtin *> &builtins_;
-    const std::unordered_map<std::u16string, Value> &constants_;
-    Scope scope_;
+    GlobalTable &m_globals;
+    const std::unordered_map<std::u16string, const Builtin *> &m_builtins;
+    const std::unordered_map<std::u16string, Value> &m_constants;
+    Scope m_scope;
 };
 
 int Resolver::addLocal(const std::u16string &folded)
 {
-    auto it = scope_.locals.find(folded);
-    if (it != scope_.locals.end())
+    auto it = m_scope.locals.find(folded);
+    if (it != m_scope.locals.end())
         return it->second;
-    int slot = scope_.procedure->slotCount++;
-    scope_.procedure->slotNames.push_back(folded);
-    scope_.locals.emplace(folded, slot);
+    int slot = m_scope.procedure->slotCount++;
+    m_scope.procedure->slotNames.push_back(folded);
+    m_scope.locals.emplace(folded, slot);
     return slot;
 }
 
@@ -130,25 +130,25 @@ void Resolver::name(NameExpr &n, bool assigned)
 {
     const std::u16string &f = n.folded;
     // 1. Locals of the procedure (or of the procedure an Execute runs in).
-    if (scope_.procedure) {
+    if (m_scope.procedure) {
         // The procedure's own name without arguments is its return value.
-        if (scope_.procedure->resultSlot >= 0
-            && f == scope_.procedure->slotNames[std::size_t(scope_.procedure->resultSlot)] && !n.args.parens) {
+        if (m_scope.procedure->resultSlot >= 0
+            && f == m_scope.procedure->slotNames[std::size_t(m_scope.procedure->resultSlot)] && !n.args.parens) {
             n.scope = NameScope::Local;
-            n.slot = scope_.procedure->resultSlot;
+            n.slot = m_scope.procedure->resultSlot;
             return;
         }
-        auto it = scope_.locals.find(f);
-        if (it != scope_.locals.end() && it->second != scope_.procedure->resultSlot) {
+        auto it = m_scope.locals.find(f);
+        if (it != m_scope.locals.end() && it->second != m_scope.procedure->resultSlot) {
             n.scope = NameScope::Local;
             n.slot = it->second;
-            n.undeclared = scope_.undeclared.count(f) > 0;
+            n.undeclared = m_scope.undeclared.count(f) > 0;
             return;
         }
-    } else if (scope_.executeScope) {
-        const auto &names = scope_.executeScope->slotNames;
+    } else if (m_scope.executeScope) {
+        const auto &names = m_scope.executeScope->slotNames;
         for (std::size_t i = 0; i < names.size(); ++i) {
-            if (names[i] == f && int(i) != scope_.executeScope->resultSlot) {
+            if (names[i] == f && int(i) != m_scope.executeScope->resultSlot) {
                 n.scope = NameScope::Local;
                 n.slot = int(i);
                 return;
@@ -156,9 +156,9 @@ void Resolver::name(NameExpr &n, bool assigned)
         }
     }
     // 2. The class's own fields and members.
-    const ClassDecl *cls = scope_.cls;
-    if (!cls && scope_.executeScope)
-        cls = scope_.executeScope->owner;
+    const ClassDecl *cls = m_scope.cls;
+    if (!cls && m_scope.executeScope)
+        cls = m_scope.executeScope->owner;
     if (cls) {
         int field = cls->fieldIndex(f);
         if (field >= 0) {
@@ -172,18 +172,18 @@ void Resolver::name(NameExpr &n, bool assigned)
         }
     }
     // 3. Globals that exist, then builtins.
-    int slot = globals_.find(f);
-    if (slot >= 0 && globals_[slot].kind != GlobalEntry::Kind::Unset) {
+    int slot = m_globals.find(f);
+    if (slot >= 0 && m_globals[slot].kind != GlobalEntry::Kind::Unset) {
         n.scope = NameScope::Global;
         n.slot = slot;
         return;
     }
-    if (auto b = builtins_.find(f); b != builtins_.end()) {
+    if (auto b = m_builtins.find(f); b != m_builtins.end()) {
         n.scope = NameScope::Builtin;
         n.builtin = b->second;
         return;
     }
-    if (auto c = constants_.find(f); c != constants_.end()) {
+    if (auto c = m_constants.find(f); c != m_constants.end()) {
         n.scope = NameScope::Constant;
         n.constant = c->second;
         return;
@@ -193,9 +193,9 @@ void Resolver::name(NameExpr &n, bool assigned)
         return;
     }
     // 4. A name seen for the first time.
-    if (scope_.procedure) {
+    if (m_scope.procedure) {
         n.undeclared = true;
-        scope_.undeclared[f] = true;
+        m_scope.undeclared[f] = true;
         if (slot < 0) {
             n.scope = NameScope::Local;
             n.slot = addLocal(f);
@@ -208,7 +208,7 @@ void Resolver::name(NameExpr &n, bool assigned)
         return;
     }
     n.scope = NameScope::Global;
-    n.slot = slot >= 0 ? slot : globals_.slotOf(n.name);
+    n.slot = slot >= 0 ? slot : m_globals.slotOf(n.name);
 }
 
 void Resolver::expr(Expr *e)
@@ -226,8 +226,8 @@ void Resolver::expr(Expr *e)
         auto &m = static_cast<MemberExpr &>(*e);
         expr(m.object.get());
         args(m.args);
-        if (!m.object && scope_.procedure)
-            scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, m.withDepth + 1);
+        if (!m.object && m_scope.procedure)
+            m_scope.procedure->withDepthMax = std::max(m_scope.procedure->withDepthMax, m.withDepth + 1);
         break;
     }
     case ExprKind::Index: {
@@ -249,7 +249,7 @@ void Resolver::expr(Expr *e)
         expr(static_cast<ParenExpr &>(*e).inner.get());
         break;
     case ExprKind::Me:
-        if (!scope_.cls && !(scope_.executeScope && scope_.executeScope->owner))
+        if (!m_scope.cls && !(m_scope.executeScope && m_scope.executeScope->owner))
             fail(err::InvalidMe, e->at);
         break;
     default:
@@ -333,8 +333,8 @@ void Resolver::statement(Stmt &s)
     }
     case StmtKind::Dim:
         for (auto &item : static_cast<DimStmt &>(s).items) {
-            if (!scope_.procedure)
-                globals_[globals_.slotOf(item.name->name)].kind = GlobalEntry::Kind::Variable;
+            if (!m_scope.procedure)
+                m_globals[m_globals.slotOf(item.name->name)].kind = GlobalEntry::Kind::Variable;
             name(*item.name, true);
             for (auto &bound : item.bounds)
                 expr(bound.get());
@@ -349,8 +349,8 @@ void Resolver::statement(Stmt &s)
         break;
     case StmtKind::Const:
         for (auto &[constName, value] : static_cast<ConstStmt &>(s).items) {
-            if (!scope_.procedure)
-                globals_[globals_.slotOf(constName->name)].kind = GlobalEntry::Kind::Variable;
+            if (!m_scope.procedure)
+                m_globals[m_globals.slotOf(constName->name)].kind = GlobalEntry::Kind::Variable;
             name(*constName, true);
             expr(value.get());
         }
@@ -361,8 +361,8 @@ void Resolver::statement(Stmt &s)
     case StmtKind::With: {
         auto &st = static_cast<WithStmt &>(s);
         expr(st.object.get());
-        if (scope_.procedure)
-            scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, st.depth + 1);
+        if (m_scope.procedure)
+            m_scope.procedure->withDepthMax = std::max(m_scope.procedure->withDepthMax, st.depth + 1);
         block(st.body);
         break;
     }
@@ -376,9 +376,9 @@ void Resolver::statement(Stmt &s)
 
 void Resolver::procedure(Procedure &proc, const ClassDecl *cls)
 {
-    scope_ = Scope {};
-    scope_.procedure = &proc;
-    scope_.cls = cls;
+    m_scope = Scope {};
+    m_scope.procedure = &proc;
+    m_scope.cls = cls;
     proc.slotCount = 0;
     proc.slotNames.clear();
     for (const Parameter &p : proc.params)
@@ -399,7 +399,7 @@ void Resolver::program(Program &program, const Procedure *executeScope)
         for (std::size_t k = 0; k < i; ++k)
             if (sameName(program.procedures[k]->name, program.procedures[i]->name))
                 fail(err::NameRedefined, program.procedures[i]->at);
-        GlobalEntry &entry = globals_[globals_.slotOf(program.procedures[i]->name)];
+        GlobalEntry &entry = m_globals[m_globals.slotOf(program.procedures[i]->name)];
         entry.kind = GlobalEntry::Kind::Procedure;
         entry.procedure = program.procedures[i].get();
         entry.value = Value();
@@ -443,8 +443,8 @@ void Resolver::program(Program &program, const Procedure *executeScope)
                     fail(err::NameRedefined, cls->at);
     }
     // Top-level declarations make globals, wherever in the text they are.
-    scope_ = Scope {};
-    scope_.executeScope = executeScope;
+    m_scope = Scope {};
+    m_scope.executeScope = executeScope;
     if (executeScope) {
         // Execute inside a procedure: its code reads and writes that procedure's locals.
         program.topLevel.slotCount = executeScope->slotCount;
@@ -456,7 +456,7 @@ void Resolver::program(Program &program, const Procedure *executeScope)
         procedure(*proc, nullptr);
     for (auto &cls : program.classes) {
         for (auto &field : cls->fields) {
-            scope_ = Scope {};
+            m_scope = Scope {};
             for (auto &bound : field.bounds)
                 expr(bound.get());
         }
@@ -467,12 +467,12 @@ void Resolver::program(Program &program, const Procedure *executeScope)
 
 void Interpreter::resolve(Program &program, const Procedure *scope)
 {
-    Resolver(globals_, builtins_, constants_).program(program, scope);
+    Resolver(m_globals, m_builtins, m_constants).program(program, scope);
 }
 
 void Interpreter::resolveExpression(Expr &e, const Procedure *scope)
 {
-    Resolver(globals_, builtins_, constants_).standalone(e, scope);
+    Resolver(m_globals, m_builtins, m_constants).standalone(e, scope);
 }
 
 } // namespace tabulo::vbs

@@ -86,24 +86,24 @@ class PatternParser
 {
 public:
     explicit PatternParser(std::u16string_view pattern)
-        : pattern_(pattern)
-        , totalGroups_(countCapturingGroups(pattern))
+        : m_pattern(pattern)
+        , m_totalGroups(countCapturingGroups(pattern))
     {
     }
 
     ParsedPattern parse()
     {
         PatternNode root = parseDisjunction(0);
-        if (pos_ < pattern_.size()) // only a ')' stops the top level early
-            fail(kSyntaxError, pos_, "unmatched ')'");
-        return ParsedPattern {std::move(root), groupsSeen_};
+        if (m_pos < m_pattern.size()) // only a ')' stops the top level early
+            fail(kSyntaxError, m_pos, "unmatched ')'");
+        return ParsedPattern {std::move(root), m_groupsSeen};
     }
 
 private:
-    bool atEnd() const { return pos_ >= pattern_.size(); }
+    bool atEnd() const { return m_pos >= m_pattern.size(); }
     char16_t peek(std::size_t ahead = 0) const
     {
-        return pos_ + ahead < pattern_.size() ? pattern_[pos_ + ahead] : char16_t(0);
+        return m_pos + ahead < m_pattern.size() ? m_pattern[m_pos + ahead] : char16_t(0);
     }
 
     // Disjunction :: Alternative ( '|' Alternative )*
@@ -116,7 +116,7 @@ private:
         node.kind = PatternNode::Kind::alternation;
         node.children.push_back(std::move(first));
         while (!atEnd() && peek() == u'|') {
-            ++pos_;
+            ++m_pos;
             node.children.push_back(parseAlternative(depth));
         }
         return node;
@@ -137,12 +137,12 @@ private:
     // Term :: Assertion | Atom Quantifier?
     PatternNode parseTerm(int depth)
     {
-        const std::size_t termStart = pos_;
-        const std::size_t groupsBefore = groupsSeen_;
+        const std::size_t termStart = m_pos;
+        const std::size_t groupsBefore = m_groupsSeen;
         std::optional<PatternNode> assertion = parseAssertion();
         if (assertion) {
             if (quantifierAhead())
-                fail(kUnexpectedQuantifier, pos_, "an assertion cannot be repeated");
+                fail(kUnexpectedQuantifier, m_pos, "an assertion cannot be repeated");
             return std::move(*assertion);
         }
         if (quantifierAhead())
@@ -153,9 +153,9 @@ private:
         PatternNode repeat = parseQuantifier();
         repeat.children.push_back(std::move(atom));
         repeat.firstGroup = groupsBefore + 1;
-        repeat.groupsInside = groupsSeen_ - groupsBefore;
+        repeat.groupsInside = m_groupsSeen - groupsBefore;
         if (quantifierAhead())
-            fail(kUnexpectedQuantifier, pos_, "a quantifier cannot be repeated");
+            fail(kUnexpectedQuantifier, m_pos, "a quantifier cannot be repeated");
         return repeat;
     }
 
@@ -169,11 +169,11 @@ private:
         } else if (peek() == u'\\' && (peek(1) == u'b' || peek(1) == u'B')) {
             node.kind = PatternNode::Kind::wordBoundary;
             node.negated = peek(1) == u'B';
-            ++pos_;
+            ++m_pos;
         } else {
             return std::nullopt;
         }
-        ++pos_;
+        ++m_pos;
         return node;
     }
 
@@ -185,23 +185,23 @@ private:
             return false;
         if (unit == u'*' || unit == u'+' || unit == u'?')
             return true;
-        std::size_t pos = pos_;
+        std::size_t pos = m_pos;
         return unit == u'{' && readBraces(pos).has_value();
     }
 
     std::optional<std::pair<std::uint32_t, std::uint32_t>> readBraces(std::size_t &pos) const
     {
         ++pos; // '{'
-        if (pos >= pattern_.size() || !isDecimalDigit(pattern_[pos]))
+        if (pos >= m_pattern.size() || !isDecimalDigit(m_pattern[pos]))
             return std::nullopt;
-        const std::uint32_t min = readDecimal(pattern_, pos);
+        const std::uint32_t min = readDecimal(m_pattern, pos);
         std::uint32_t max = min;
-        if (pos < pattern_.size() && pattern_[pos] == u',') {
+        if (pos < m_pattern.size() && m_pattern[pos] == u',') {
             ++pos;
-            const bool hasMax = pos < pattern_.size() && isDecimalDigit(pattern_[pos]);
-            max = hasMax ? readDecimal(pattern_, pos) : kUnbounded;
+            const bool hasMax = pos < m_pattern.size() && isDecimalDigit(m_pattern[pos]);
+            max = hasMax ? readDecimal(m_pattern, pos) : kUnbounded;
         }
-        if (pos >= pattern_.size() || pattern_[pos] != u'}')
+        if (pos >= m_pattern.size() || m_pattern[pos] != u'}')
             return std::nullopt;
         ++pos;
         return std::make_pair(min, max);
@@ -212,25 +212,25 @@ private:
     {
         PatternNode node;
         node.kind = PatternNode::Kind::repeat;
-        const std::size_t start = pos_;
+        const std::size_t start = m_pos;
         switch (peek()) {
         case u'*':
             node.minCount = 0;
             node.maxCount = kUnbounded;
-            ++pos_;
+            ++m_pos;
             break;
         case u'+':
             node.minCount = 1;
             node.maxCount = kUnbounded;
-            ++pos_;
+            ++m_pos;
             break;
         case u'?':
             node.minCount = 0;
             node.maxCount = 1;
-            ++pos_;
+            ++m_pos;
             break;
         default: {
-            const auto counts = readBraces(pos_);
+            const auto counts = readBraces(m_pos);
             node.minCount = counts->first;
             node.maxCount = counts->second;
             if (node.maxCount < node.minCount)
@@ -239,7 +239,7 @@ private:
         }
         if (!atEnd() && peek() == u'?') {
             node.greedy = false;
-            ++pos_;
+            ++m_pos;
         }
         return node;
     }
@@ -249,7 +249,7 @@ private:
         const char16_t unit = peek();
         switch (unit) {
         case u'.':
-            ++pos_;
+            ++m_pos;
             return setNode(CharSet::allButNewline());
         case u'(':
             return parseGroup(depth);
@@ -258,7 +258,7 @@ private:
         case u'\\':
             return parseAtomEscape();
         default:
-            ++pos_;
+            ++m_pos;
             return unitNode(unit);
         }
     }
@@ -266,26 +266,26 @@ private:
     // '(' Disjunction ')' | '(?:' ... | '(?=' ... | '(?!' ...
     PatternNode parseGroup(int depth)
     {
-        const std::size_t open = pos_;
+        const std::size_t open = m_pos;
         if (depth >= kMaxNestingDepth)
             fail(kSyntaxError, open, "groups are nested too deeply");
-        ++pos_;
+        ++m_pos;
         PatternNode node;
         if (peek() == u'?') {
             const char16_t kind = peek(1);
             if (kind != u':' && kind != u'=' && kind != u'!')
-                fail(kSyntaxError, pos_, "unknown group kind after '(?'");
-            pos_ += 2;
+                fail(kSyntaxError, m_pos, "unknown group kind after '(?'");
+            m_pos += 2;
             node.kind = kind == u':' ? PatternNode::Kind::sequence : PatternNode::Kind::lookahead;
             node.negated = kind == u'!';
         } else {
             node.kind = PatternNode::Kind::group;
-            node.groupIndex = ++groupsSeen_;
+            node.groupIndex = ++m_groupsSeen;
         }
         PatternNode inner = parseDisjunction(depth + 1);
         if (atEnd())
-            fail(kExpectedParen, pattern_.size(), "missing ')'");
-        ++pos_;
+            fail(kExpectedParen, m_pattern.size(), "missing ')'");
+        ++m_pos;
         if (node.kind == PatternNode::Kind::sequence)
             return inner;
         node.children.push_back(std::move(inner));
@@ -294,19 +294,19 @@ private:
 
     PatternNode parseAtomEscape()
     {
-        const std::size_t backslash = pos_++;
+        const std::size_t backslash = m_pos++;
         if (atEnd())
             fail(kSyntaxError, backslash, "the pattern ends with '\\'");
-        const char16_t letter = pattern_[pos_];
+        const char16_t letter = m_pattern[m_pos];
         if (auto set = classEscape(letter)) {
-            ++pos_;
+            ++m_pos;
             return setNode(std::move(*set));
         }
         if (isDecimalDigit(letter) && letter != u'0') {
-            std::size_t afterNumber = pos_;
-            const std::uint32_t number = readDecimal(pattern_, afterNumber);
-            if (number <= totalGroups_) {
-                pos_ = afterNumber;
+            std::size_t afterNumber = m_pos;
+            const std::uint32_t number = readDecimal(m_pattern, afterNumber);
+            if (number <= m_totalGroups) {
+                m_pos = afterNumber;
                 PatternNode node;
                 node.kind = PatternNode::Kind::backreference;
                 node.groupIndex = number;
@@ -316,26 +316,26 @@ private:
         return unitNode(parseCharacterEscape(backslash));
     }
 
-    // The escapes that stand for one unit; pos_ is just after the backslash.
+    // The escapes that stand for one unit; m_pos is just after the backslash.
     // Shared by classes, where \b is a backspace.
     char16_t parseCharacterEscape(std::size_t backslash)
     {
-        const char16_t letter = pattern_[pos_++];
+        const char16_t letter = m_pattern[m_pos++];
         if (auto control = decodeControlLetter(letter))
             return *control;
         if (isOctalDigit(letter)) {
-            --pos_;
-            return decodeOctalEscape(pattern_, pos_);
+            --m_pos;
+            return decodeOctalEscape(m_pattern, m_pos);
         }
         switch (letter) {
         case u'x':
-            return decodeHexEscape(pattern_, pos_, 2).value_or(u'x');
+            return decodeHexEscape(m_pattern, m_pos, 2).value_or(u'x');
         case u'u':
-            return decodeHexEscape(pattern_, pos_, 4).value_or(u'u');
+            return decodeHexEscape(m_pattern, m_pos, 4).value_or(u'u');
         case u'c':
-            if (auto control = decodeControlEscape(pattern_, pos_))
+            if (auto control = decodeControlEscape(m_pattern, m_pos))
                 return *control;
-            pos_ = backslash + 1; // a lone "\c" is a backslash, then "c"
+            m_pos = backslash + 1; // a lone "\c" is a backslash, then "c"
             return u'\\';
         default:
             return letter; // \8, \9 and escaped punctuation stand for themselves
@@ -345,23 +345,23 @@ private:
     // CharacterClass :: '[' '^'? ClassRanges ']'
     PatternNode parseClass()
     {
-        ++pos_; // '['
+        ++m_pos; // '['
         const bool negated = !atEnd() && peek() == u'^';
         if (negated)
-            ++pos_;
+            ++m_pos;
         CharSet set;
         while (true) {
             if (atEnd())
-                fail(kExpectedBracket, pattern_.size(), "missing ']'");
+                fail(kExpectedBracket, m_pattern.size(), "missing ']'");
             if (peek() == u']')
                 break;
-            const std::size_t rangeStart = pos_;
+            const std::size_t rangeStart = m_pos;
             ClassAtom first = parseClassAtom();
-            if (peek() != u'-' || peek(1) == u']' || pos_ + 1 >= pattern_.size()) {
+            if (peek() != u'-' || peek(1) == u']' || m_pos + 1 >= m_pattern.size()) {
                 addClassAtom(set, first);
                 continue;
             }
-            ++pos_; // '-'
+            ++m_pos; // '-'
             ClassAtom last = parseClassAtom();
             if (first.set || last.set) { // [\d-z]: the dash is literal
                 addClassAtom(set, first);
@@ -373,7 +373,7 @@ private:
                 fail(kInvalidRange, rangeStart, "a range in a class ends before it starts");
             set.addRange(first.unit, last.unit);
         }
-        ++pos_; // ']'
+        ++m_pos; // ']'
         PatternNode node = setNode(std::move(set));
         node.negated = negated; // inverted after case folding, by the compiler
         return node;
@@ -396,26 +396,26 @@ private:
     ClassAtom parseClassAtom()
     {
         if (peek() != u'\\')
-            return ClassAtom {pattern_[pos_++], std::nullopt};
-        const std::size_t backslash = pos_++;
+            return ClassAtom {m_pattern[m_pos++], std::nullopt};
+        const std::size_t backslash = m_pos++;
         if (atEnd())
-            fail(kExpectedBracket, pattern_.size(), "missing ']'");
+            fail(kExpectedBracket, m_pattern.size(), "missing ']'");
         const char16_t letter = peek();
         if (auto set = classEscape(letter)) {
-            ++pos_;
+            ++m_pos;
             return ClassAtom {0, std::move(set)};
         }
         if (letter == u'b') {
-            ++pos_;
+            ++m_pos;
             return ClassAtom {u'\b', std::nullopt};
         }
         return ClassAtom {parseCharacterEscape(backslash), std::nullopt};
     }
 
-    std::u16string_view pattern_;
-    std::size_t pos_ = 0;
-    std::size_t totalGroups_;
-    std::size_t groupsSeen_ = 0;
+    std::u16string_view m_pattern;
+    std::size_t m_pos = 0;
+    std::size_t m_totalGroups;
+    std::size_t m_groupsSeen = 0;
 };
 
 } // namespace
