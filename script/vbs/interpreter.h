@@ -2,9 +2,12 @@
 // The tree-walking interpreter behind Engine. Names are bound to slots before code
 // runs (resolver.cpp), so a variable access is an index, not a lookup by text.
 // Split by concern: interpreter.cpp (set-up, Runtime, limits), interpreter_exec.cpp
-// (statements), interpreter_declarations.cpp (Dim, ReDim, Const, Erase),
-// interpreter_eval.cpp (expressions), interpreter_calls.cpp (procedures, members,
-// classes). Arguments and locals live on a CallStack (call_stack.h).
+// (statements), interpreter_loops.cpp (For, For Each, Do, While),
+// interpreter_declarations.cpp (Dim, ReDim, Const, Erase), interpreter_eval.cpp
+// (expressions), interpreter_names.cpp (names, builtins, members, indexes, New),
+// interpreter_calls.cpp (procedures), interpreter_classes.cpp (class instances),
+// interpreter_assign.cpp (assignment). Arguments and locals live on a CallStack
+// (call_stack.h).
 #include <chrono>
 #include <memory>
 #include <random>
