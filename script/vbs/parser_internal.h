@@ -1,6 +1,7 @@
 #pragma once
-// The recursive-descent parser, shared by its three source files (statements,
-// expressions, declarations). Each parse function carries its grammar rule as a comment.
+// The recursive-descent parser, shared by its source files (parser_*.cpp: statements,
+// control flow, calls, declarations, expressions, operands). Each parse function
+// carries its grammar rule as a comment.
 #include <vector>
 
 #include "ast.h"
