@@ -24,9 +24,9 @@ class TextStream final : public Object
 public:
     TextStream(const Locale &locale, std::function<void(std::u16string_view)> write,
         std::function<std::optional<std::u16string>()> read)
-        : locale_(locale)
-        , write_(std::move(write))
-        , read_(std::move(read))
+        : m_locale(locale)
+        , m_write(std::move(write))
+        , m_read(std::move(read))
     {
     }
 
@@ -34,31 +34,31 @@ public:
 
     Value invoke(std::u16string_view name, Args args) override
     {
-        if (write_ && sameName(name, u"Write")) {
+        if (m_write && sameName(name, u"Write")) {
             if (args.size() != 1)
                 raise(err::WrongArgumentCount);
-            write_(shown(args[0], locale_));
+            m_write(shown(args[0], m_locale));
             return Value();
         }
-        if (write_ && sameName(name, u"WriteLine")) {
+        if (m_write && sameName(name, u"WriteLine")) {
             if (args.size() > 1)
                 raise(err::WrongArgumentCount);
-            write_((args.empty() ? std::u16string() : shown(args[0], locale_)) + u"\n");
+            m_write((args.empty() ? std::u16string() : shown(args[0], m_locale)) + u"\n");
             return Value();
         }
-        if (write_ && sameName(name, u"WriteBlankLines")) {
+        if (m_write && sameName(name, u"WriteBlankLines")) {
             if (args.size() != 1)
                 raise(err::WrongArgumentCount);
-            std::int32_t n = toLong(args[0], locale_);
+            std::int32_t n = toLong(args[0], m_locale);
             for (std::int32_t i = 0; i < n && i < 100000; ++i)
-                write_(u"\n");
+                m_write(u"\n");
             return Value();
         }
-        if (read_ && sameName(name, u"ReadLine"))
+        if (m_read && sameName(name, u"ReadLine"))
             return Value::string(next().value_or(u""));
-        if (read_ && sameName(name, u"AtEndOfStream"))
+        if (m_read && sameName(name, u"AtEndOfStream"))
             return Value::boolean(!peek());
-        if (read_ && sameName(name, u"ReadAll")) {
+        if (m_read && sameName(name, u"ReadAll")) {
             std::u16string all;
             while (auto line = next())
                 all += *line + u"\n";
@@ -70,32 +70,32 @@ public:
 private:
     const std::optional<std::u16string> &peek()
     {
-        if (!peeked_) {
-            buffered_ = read_();
-            peeked_ = true;
+        if (!m_peeked) {
+            m_buffered = m_read();
+            m_peeked = true;
         }
-        return buffered_;
+        return m_buffered;
     }
     std::optional<std::u16string> next()
     {
         peek();
-        peeked_ = false;
-        return std::move(buffered_);
+        m_peeked = false;
+        return std::move(m_buffered);
     }
 
-    const Locale &locale_;
-    std::function<void(std::u16string_view)> write_;
-    std::function<std::optional<std::u16string>()> read_;
-    std::optional<std::u16string> buffered_;
-    bool peeked_ = false;
+    const Locale &m_locale;
+    std::function<void(std::u16string_view)> m_write;
+    std::function<std::optional<std::u16string>()> m_read;
+    std::optional<std::u16string> m_buffered;
+    bool m_peeked = false;
 };
 
 class ArgumentList final : public Object
 {
 public:
     ArgumentList(const Locale &locale, std::vector<std::u16string> items)
-        : locale_(locale)
-        , items_(std::move(items))
+        : m_locale(locale)
+        , m_items(std::move(items))
     {
     }
     std::u16string typeName() const override { return u"Object"; }
@@ -103,14 +103,14 @@ public:
     Value invoke(std::u16string_view name, Args args) override
     {
         if (sameName(name, u"Count") || sameName(name, u"Length"))
-            return Value::longValue(std::int32_t(items_.size()));
+            return Value::longValue(std::int32_t(m_items.size()));
         if (name.empty() || sameName(name, u"Item")) {
             if (args.size() != 1)
                 raise(err::WrongArgumentCount);
-            std::int32_t i = toLong(args[0], locale_);
-            if (i < 0 || std::size_t(i) >= items_.size())
+            std::int32_t i = toLong(args[0], m_locale);
+            if (i < 0 || std::size_t(i) >= m_items.size())
                 raise(err::SubscriptOutOfRange);
-            return Value::string(items_[std::size_t(i)]);
+            return Value::string(m_items[std::size_t(i)]);
         }
         raise(err::NoSuchMember);
     }
@@ -118,28 +118,28 @@ public:
     std::vector<Value> enumerate() override
     {
         std::vector<Value> all;
-        for (const auto &item : items_)
+        for (const auto &item : m_items)
             all.push_back(Value::string(item));
         return all;
     }
 
 private:
-    const Locale &locale_;
-    std::vector<std::u16string> items_;
+    const Locale &m_locale;
+    std::vector<std::u16string> m_items;
 };
 
 } // namespace
 
 WScriptObject::WScriptObject(
     const Locale &locale, ConsoleIo io, std::u16string scriptPath, std::vector<std::u16string> arguments)
-    : locale_(locale)
-    , io_(std::move(io))
-    , scriptPath_(std::move(scriptPath))
+    : m_locale(locale)
+    , m_io(std::move(io))
+    , m_scriptPath(std::move(scriptPath))
 {
-    stdOut_ = std::make_shared<TextStream>(locale_, io_.writeOut, nullptr);
-    stdErr_ = std::make_shared<TextStream>(locale_, io_.writeErr, nullptr);
-    stdIn_ = std::make_shared<TextStream>(locale_, nullptr, io_.readLine);
-    arguments_ = std::make_shared<ArgumentList>(locale_, std::move(arguments));
+    m_stdOut = std::make_shared<TextStream>(m_locale, m_io.writeOut, nullptr);
+    m_stdErr = std::make_shared<TextStream>(m_locale, m_io.writeErr, nullptr);
+    m_stdIn = std::make_shared<TextStream>(m_locale, nullptr, m_io.readLine);
+    m_arguments = std::make_shared<ArgumentList>(m_locale, std::move(arguments));
 }
 
 Value WScriptObject::invoke(std::u16string_view name, Args args)
@@ -155,32 +155,32 @@ Value WScriptObject::invoke(std::u16string_view name, Args args)
             if (v.type() == Type::Boolean)
                 line += v.rawBool() ? u"-1" : u"0";
             else
-                line += shown(v, locale_);
+                line += shown(v, m_locale);
         }
-        io_.writeOut(line + u"\n");
+        m_io.writeOut(line + u"\n");
         return Value();
     }
     if (sameName(name, u"StdOut"))
-        return Value::object(stdOut_);
+        return Value::object(m_stdOut);
     if (sameName(name, u"StdErr"))
-        return Value::object(stdErr_);
+        return Value::object(m_stdErr);
     if (sameName(name, u"StdIn"))
-        return Value::object(stdIn_);
+        return Value::object(m_stdIn);
     if (sameName(name, u"Arguments")) {
         if (args.empty())
-            return Value::object(arguments_);
-        return arguments_->invoke(u"", args);
+            return Value::object(m_arguments);
+        return m_arguments->invoke(u"", args);
     }
     if (sameName(name, u"Quit")) {
-        exitCode_ = args.empty() || args[0].isMissing() ? 0 : toLong(args[0], locale_);
-        quit_ = true;
+        m_exitCode = args.empty() || args[0].isMissing() ? 0 : toLong(args[0], m_locale);
+        m_quit = true;
         raise(err::Stopped);
     }
     if (sameName(name, u"ScriptFullName"))
-        return Value::string(scriptPath_);
+        return Value::string(m_scriptPath);
     if (sameName(name, u"ScriptName")) {
-        std::size_t slash = scriptPath_.find_last_of(u"/\\");
-        return Value::string(slash == std::u16string::npos ? scriptPath_ : scriptPath_.substr(slash + 1));
+        std::size_t slash = m_scriptPath.find_last_of(u"/\\");
+        return Value::string(slash == std::u16string::npos ? m_scriptPath : m_scriptPath.substr(slash + 1));
     }
     if (sameName(name, u"Name"))
         return Value::string(u"tabulo-vbs");
@@ -191,7 +191,7 @@ Value WScriptObject::invoke(std::u16string_view name, Args args)
     if (sameName(name, u"Sleep")) {
         if (args.size() != 1)
             raise(err::WrongArgumentCount);
-        std::int32_t ms = toLong(args[0], locale_);
+        std::int32_t ms = toLong(args[0], m_locale);
         if (ms > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         return Value();

@@ -28,16 +28,16 @@ public:
     Value invoke(std::u16string_view name, Args args) override;
 
     // Set by WScript.Quit.
-    bool quitRequested() const { return quit_; }
-    int exitCode() const { return exitCode_; }
+    bool quitRequested() const { return m_quit; }
+    int exitCode() const { return m_exitCode; }
 
 private:
-    const Locale &locale_;
-    ConsoleIo io_;
-    std::u16string scriptPath_;
-    std::shared_ptr<Object> stdOut_, stdErr_, stdIn_, arguments_;
-    bool quit_ = false;
-    int exitCode_ = 0;
+    const Locale &m_locale;
+    ConsoleIo m_io;
+    std::u16string m_scriptPath;
+    std::shared_ptr<Object> m_stdOut, m_stdErr, m_stdIn, m_arguments;
+    bool m_quit = false;
+    int m_exitCode = 0;
 };
 
 } // namespace tabulo::vbs

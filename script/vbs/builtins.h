@@ -49,38 +49,38 @@ class CallContext
 {
 public:
     CallContext(Runtime &runtime, Args args)
-        : runtime_(runtime)
-        , args_(args)
+        : m_runtime(runtime)
+        , m_args(args)
     {
     }
 
-    Runtime &runtime() const { return runtime_; }
-    const Locale &locale() const { return runtime_.locale(); }
-    Args args() const { return args_; }
-    std::size_t count() const { return args_.size(); }
+    Runtime &runtime() const { return m_runtime; }
+    const Locale &locale() const { return m_runtime.locale(); }
+    Args args() const { return m_args; }
+    std::size_t count() const { return m_args.size(); }
     // True when argument i was given and not left out (`MsgBox "x", , "title"`).
-    bool has(std::size_t i) const { return i < args_.size() && !args_[i].isMissing(); }
+    bool has(std::size_t i) const { return i < m_args.size() && !m_args[i].isMissing(); }
     // Argument i as it came (objects not yet reduced to their default value).
-    Value &arg(std::size_t i) const { return args_[i]; }
+    Value &arg(std::size_t i) const { return m_args[i]; }
     // Argument i as a value: an object argument gives its default member's value.
-    Value value(std::size_t i) const { return valueOf(args_[i]); }
+    Value value(std::size_t i) const { return valueOf(m_args[i]); }
 
-    std::u16string string(std::size_t i) const { return toString(args_[i], locale()); }
-    double number(std::size_t i) const { return toDouble(args_[i], locale()); }
-    std::int32_t longValue(std::size_t i) const { return toLong(args_[i], locale()); }
-    bool boolean(std::size_t i) const { return toBool(args_[i], locale()); }
-    double date(std::size_t i) const { return toDate(args_[i], locale()); }
+    std::u16string string(std::size_t i) const { return toString(m_args[i], locale()); }
+    double number(std::size_t i) const { return toDouble(m_args[i], locale()); }
+    std::int32_t longValue(std::size_t i) const { return toLong(m_args[i], locale()); }
+    bool boolean(std::size_t i) const { return toBool(m_args[i], locale()); }
+    double date(std::size_t i) const { return toDate(m_args[i], locale()); }
     // Optional arguments: the fallback when the argument was not given.
     std::int32_t longOr(std::size_t i, std::int32_t fallback) const { return has(i) ? longValue(i) : fallback; }
     std::u16string stringOr(std::size_t i, std::u16string_view fallback) const
     {
         return has(i) ? string(i) : std::u16string(fallback);
     }
-    bool isNull(std::size_t i) const { return i < args_.size() && valueOf(args_[i]).isNull(); }
+    bool isNull(std::size_t i) const { return i < m_args.size() && valueOf(m_args[i]).isNull(); }
 
 private:
-    Runtime &runtime_;
-    Args args_;
+    Runtime &m_runtime;
+    Args m_args;
 };
 
 using BuiltinFunction = Value (*)(CallContext &call);

@@ -29,36 +29,36 @@ public:
         std::size_t used = 0;
     };
 
-    Mark mark() const { return {current_, used_}; }
+    Mark mark() const { return {m_current, m_used}; }
 
     // n contiguous cells. Their slots are null; their values hold nothing to drop but
     // may hold what an earlier call left (a number): the taker sets what it reads.
     CallCell *take(std::size_t n)
     {
-        if (used_ + n > capacity_)
+        if (m_used + n > m_capacity)
             nextBlock(n);
-        CallCell *taken = cells_ + used_;
-        used_ += n;
+        CallCell *taken = m_cells + m_used;
+        m_used += n;
         return taken;
     }
 
     // Gives back everything taken since `m`, newest first.
     void release(Mark m)
     {
-        while (current_ != m.block || used_ != m.used) {
-            if (used_ == 0) {
+        while (m_current != m.block || m_used != m.used) {
+            if (m_used == 0) {
                 previousBlock();
                 continue;
             }
-            CallCell &cell = cells_[used_ - 1];
+            CallCell &cell = m_cells[m_used - 1];
             cell.slot = nullptr;
             if (cell.value.isPlain()) {
-                --used_;
+                --m_used;
             } else {
                 // Dropping a string, array or object may run script (a Class_Terminate)
                 // that takes room of its own: the cell is given back first.
                 Value dropped = std::move(cell.value);
-                --used_;
+                --m_used;
             }
         }
     }
@@ -73,12 +73,12 @@ private:
         std::size_t capacity = 0;
         std::size_t usedWhenLeft = 0;
     };
-    std::vector<Block> blocks_;
-    std::size_t current_ = 0;
+    std::vector<Block> m_blocks;
+    std::size_t m_current = 0;
     // The current block's cells, cached for take and release.
-    CallCell *cells_ = nullptr;
-    std::size_t capacity_ = 0;
-    std::size_t used_ = 0;
+    CallCell *m_cells = nullptr;
+    std::size_t m_capacity = 0;
+    std::size_t m_used = 0;
 };
 
 } // namespace tabulo::vbs

@@ -6,59 +6,59 @@
 namespace tabulo::vbs {
 
 Engine::Engine(Locale locale)
-    : interpreter_(std::make_unique<Interpreter>(std::move(locale)))
+    : m_interpreter(std::make_unique<Interpreter>(std::move(locale)))
 {
 }
 Engine::~Engine() = default;
 
 void Engine::Reset()
 {
-    interpreter_->reset();
+    m_interpreter->reset();
 }
 
 void Engine::AddObject(std::u16string_view name, std::shared_ptr<Object> object)
 {
-    interpreter_->addObject(name, std::move(object));
+    m_interpreter->addObject(name, std::move(object));
 }
 
 void Engine::SetTimeout(int milliseconds)
 {
-    interpreter_->setTimeout(milliseconds);
+    m_interpreter->setTimeout(milliseconds);
 }
 int Engine::Timeout() const
 {
-    return interpreter_->timeout();
+    return m_interpreter->timeout();
 }
 
 Result Engine::AddCode(std::u16string_view code)
 {
-    return interpreter_->addCode(code);
+    return m_interpreter->addCode(code);
 }
 Result Engine::AddCodeUtf8(std::string_view code)
 {
-    return interpreter_->addCode(fromUtf8(code));
+    return m_interpreter->addCode(fromUtf8(code));
 }
 Result Engine::Eval(std::u16string_view expression, Value &out)
 {
-    return interpreter_->evalExpression(expression, out);
+    return m_interpreter->evalExpression(expression, out);
 }
 
 void Engine::SetInterruptCheck(std::function<bool()> check, int intervalMs)
 {
-    interpreter_->setInterruptCheck(std::move(check), intervalMs);
+    m_interpreter->setInterruptCheck(std::move(check), intervalMs);
 }
 
 void Engine::SetUiCallbacks(UiCallbacks callbacks)
 {
-    interpreter_->setUi(std::move(callbacks));
+    m_interpreter->setUi(std::move(callbacks));
 }
 void Engine::SetLocale(Locale locale)
 {
-    interpreter_->setLocale(std::move(locale));
+    m_interpreter->setLocale(std::move(locale));
 }
 const Locale &Engine::locale() const
 {
-    return interpreter_->locale();
+    return m_interpreter->locale();
 }
 
 std::u16string Engine::ToText(const Value &value) const
@@ -68,7 +68,7 @@ std::u16string Engine::ToText(const Value &value) const
             return u"Null";
         if (value.isArray())
             return {};
-        return toString(value, interpreter_->locale());
+        return toString(value, m_interpreter->locale());
     } catch (const ScriptException &) {
         return {};
     }

@@ -69,7 +69,7 @@ public:
     std::u16string ToText(const Value &value) const;
 
 private:
-    std::unique_ptr<Interpreter> interpreter_;
+    std::unique_ptr<Interpreter> m_interpreter;
 };
 
 } // namespace tabulo::vbs

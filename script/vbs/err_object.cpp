@@ -15,20 +15,20 @@ const Locale &neutral()
 
 void ErrObject::set(const ScriptError &error)
 {
-    number_ = error.number;
-    description_ = error.description;
-    source_ = error.source;
-    helpFile_.clear();
-    helpContext_ = 0;
+    m_number = error.number;
+    m_description = error.description;
+    m_source = error.source;
+    m_helpFile.clear();
+    m_helpContext = 0;
 }
 
 void ErrObject::clear()
 {
-    number_ = 0;
-    description_.clear();
-    source_.clear();
-    helpFile_.clear();
-    helpContext_ = 0;
+    m_number = 0;
+    m_description.clear();
+    m_source.clear();
+    m_helpFile.clear();
+    m_helpContext = 0;
 }
 
 Value ErrObject::invoke(std::u16string_view name, Args args)
@@ -36,16 +36,16 @@ Value ErrObject::invoke(std::u16string_view name, Args args)
     if (name.empty() || sameName(name, u"Number")) {
         if (!args.empty())
             raise(err::WrongArgumentCount);
-        return Value::longValue(number_);
+        return Value::longValue(m_number);
     }
     if (sameName(name, u"Description"))
-        return Value::string(description_);
+        return Value::string(m_description);
     if (sameName(name, u"Source"))
-        return Value::string(source_);
+        return Value::string(m_source);
     if (sameName(name, u"HelpFile"))
-        return Value::string(helpFile_);
+        return Value::string(m_helpFile);
     if (sameName(name, u"HelpContext"))
-        return Value::longValue(helpContext_);
+        return Value::longValue(m_helpContext);
     if (sameName(name, u"Clear")) {
         if (!args.empty())
             raise(err::WrongArgumentCount);
@@ -82,18 +82,18 @@ void ErrObject::assign(std::u16string_view name, Args args, const Value &value, 
     if (isSet || !args.empty())
         raise(err::NoSuchMember);
     if (name.empty() || sameName(name, u"Number")) {
-        number_ = toLong(value, neutral());
+        m_number = toLong(value, neutral());
         // A number with a standard text gets that text, as the language does.
-        if (description_.empty())
-            description_ = std::u16string(errorDescription(number_));
+        if (m_description.empty())
+            m_description = std::u16string(errorDescription(m_number));
     } else if (sameName(name, u"Description")) {
-        description_ = toString(value, neutral());
+        m_description = toString(value, neutral());
     } else if (sameName(name, u"Source")) {
-        source_ = toString(value, neutral());
+        m_source = toString(value, neutral());
     } else if (sameName(name, u"HelpFile")) {
-        helpFile_ = toString(value, neutral());
+        m_helpFile = toString(value, neutral());
     } else if (sameName(name, u"HelpContext")) {
-        helpContext_ = toLong(value, neutral());
+        m_helpContext = toLong(value, neutral());
     } else {
         raise(err::NoSuchMember);
     }

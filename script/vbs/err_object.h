@@ -16,14 +16,14 @@ public:
 
     void set(const ScriptError &error);
     void clear();
-    int number() const { return number_; }
+    int number() const { return m_number; }
 
 private:
-    int number_ = 0;
-    std::u16string description_;
-    std::u16string source_;
-    std::u16string helpFile_;
-    int helpContext_ = 0;
+    int m_number = 0;
+    std::u16string m_description;
+    std::u16string m_source;
+    std::u16string m_helpFile;
+    int m_helpContext = 0;
 };
 
 } // namespace tabulo::vbs

@@ -118,15 +118,15 @@ class ScriptException : public std::exception
 {
 public:
     explicit ScriptException(ScriptError error)
-        : error_(std::move(error))
+        : m_error(std::move(error))
     {
     }
-    const ScriptError &error() const { return error_; }
-    ScriptError &error() { return error_; }
+    const ScriptError &error() const { return m_error; }
+    ScriptError &error() { return m_error; }
     const char *what() const noexcept override { return "VBScript error"; }
 
 private:
-    ScriptError error_;
+    ScriptError m_error;
 };
 
 // Raise a run-time error with the standard description of its number.

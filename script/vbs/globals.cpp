@@ -5,22 +5,22 @@ namespace tabulo::vbs {
 int GlobalTable::slotOf(std::u16string_view name)
 {
     std::u16string folded = foldName(name);
-    auto it = index_.find(folded);
-    if (it != index_.end())
+    auto it = m_index.find(folded);
+    if (it != m_index.end())
         return it->second;
-    const int slot = count_;
-    if (std::size_t(slot) >> kBlockBits >= blocks_.size())
-        blocks_.push_back(std::make_unique<GlobalEntry[]>(kSlotMask + 1));
+    const int slot = m_count;
+    if (std::size_t(slot) >> kBlockBits >= m_blocks.size())
+        m_blocks.push_back(std::make_unique<GlobalEntry[]>(kSlotMask + 1));
     (*this)[slot].name = std::u16string(name);
-    index_.emplace(std::move(folded), slot);
-    ++count_;
+    m_index.emplace(std::move(folded), slot);
+    ++m_count;
     return slot;
 }
 
 int GlobalTable::find(std::u16string_view folded) const
 {
-    auto it = index_.find(std::u16string(folded));
-    return it == index_.end() ? -1 : it->second;
+    auto it = m_index.find(std::u16string(folded));
+    return it == m_index.end() ? -1 : it->second;
 }
 
 int ClassDecl::fieldIndex(std::u16string_view folded) const

@@ -32,26 +32,26 @@ public:
     int find(std::u16string_view folded) const;
     GlobalEntry &operator[](int slot)
     {
-        return blocks_[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask];
+        return m_blocks[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask];
     }
     const GlobalEntry &operator[](int slot) const
     {
-        return blocks_[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask];
+        return m_blocks[std::size_t(slot) >> kBlockBits][std::size_t(slot) & kSlotMask];
     }
     void clear()
     {
-        blocks_.clear();
-        count_ = 0;
-        index_.clear();
+        m_blocks.clear();
+        m_count = 0;
+        m_index.clear();
     }
-    int size() const { return count_; }
+    int size() const { return m_count; }
 
 private:
     static constexpr std::size_t kBlockBits = 6;
     static constexpr std::size_t kSlotMask = (std::size_t(1) << kBlockBits) - 1;
-    std::vector<std::unique_ptr<GlobalEntry[]>> blocks_;
-    int count_ = 0;
-    std::unordered_map<std::u16string, int> index_; // folded name -> slot
+    std::vector<std::unique_ptr<GlobalEntry[]>> m_blocks;
+    int m_count = 0;
+    std::unordered_map<std::u16string, int> m_index; // folded name -> slot
 };
 
 } // namespace tabulo::vbs

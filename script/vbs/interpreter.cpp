@@ -17,45 +17,45 @@ class OuterCall
 {
 public:
     OuterCall(int &depth, const char *&stackBase, std::function<void()> start)
-        : depth_(depth)
-        , stackBase_(stackBase)
+        : m_depth(depth)
+        , m_stackBase(stackBase)
     {
-        if (depth_++ == 0) {
+        if (m_depth++ == 0) {
             char marker;
-            stackBase_ = &marker;
+            m_stackBase = &marker;
             start();
         }
     }
-    ~OuterCall() { --depth_; }
+    ~OuterCall() { --m_depth; }
 
 private:
-    int &depth_;
-    const char *&stackBase_;
+    int &m_depth;
+    const char *&m_stackBase;
 };
 } // namespace
 
 Interpreter::Interpreter(Locale locale)
-    : locale_(std::move(locale))
-    , err_(std::make_shared<ErrObject>())
-    , alive_(std::make_shared<bool>(true))
+    : m_locale(std::move(locale))
+    , m_err(std::make_shared<ErrObject>())
+    , m_alive(std::make_shared<bool>(true))
 {
     for (const Library &library : allLibraries()) {
         for (const Builtin &b : library.functions)
-            builtins_.emplace(foldName(b.name), &b);
+            m_builtins.emplace(foldName(b.name), &b);
         for (const BuiltinConstant &c : library.constants)
-            constants_.emplace(foldName(c.name), c.make());
+            m_constants.emplace(foldName(c.name), c.make());
         for (const BuiltinClass &c : library.classes)
-            newClasses_.emplace(foldName(c.name), &c);
+            m_newClasses.emplace(foldName(c.name), &c);
         for (const BuiltinClass &c : library.progIds)
-            progIds_.emplace(foldName(c.name), &c);
+            m_progIds.emplace(foldName(c.name), &c);
     }
 }
 
 Interpreter::~Interpreter()
 {
     releaseGlobals();
-    *alive_ = false;
-    globals_.clear();
+    *m_alive = false;
+    m_globals.clear();
 }
 
 // Objects the script still holds get their Class_Terminate before the code goes away,
@@ -63,10 +63,10 @@ Interpreter::~Interpreter()
 // without running script.
 void Interpreter::releaseGlobals()
 {
-    OuterCall outer(outerCalls_, stackBase_, [this] { startClock(); });
+    OuterCall outer(m_outerCalls, m_stackBase, [this] { startClock(); });
     try {
-        for (int slot = 0; slot < globals_.size(); ++slot) {
-            GlobalEntry &entry = globals_[slot];
+        for (int slot = 0; slot < m_globals.size(); ++slot) {
+            GlobalEntry &entry = m_globals[slot];
             if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant) {
                 Value dropped = std::move(entry.value);
                 entry.value = Value();
@@ -81,30 +81,30 @@ void Interpreter::reset()
 {
     // A host object may ask for a reset while its script runs: the running code still
     // refers to the tables, so the reset waits until the outermost call returns.
-    if (outerCalls_ > 0) {
-        resetPending_ = true;
+    if (m_outerCalls > 0) {
+        m_resetPending = true;
         return;
     }
-    resetPending_ = false;
+    m_resetPending = false;
     releaseGlobals();
     // Objects dropped here may run Class_Terminate, which may run script: keep the old
     // tables alive until the new, empty ones are in place.
     GlobalTable old;
-    std::swap(old, globals_);
-    auto oldPrograms = std::move(programs_);
-    programs_.clear();
-    classes_.clear();
-    optionExplicit_ = false;
-    err_->clear();
-    *alive_ = false;
-    alive_ = std::make_shared<bool>(true);
+    std::swap(old, m_globals);
+    auto oldPrograms = std::move(m_programs);
+    m_programs.clear();
+    m_classes.clear();
+    m_optionExplicit = false;
+    m_err->clear();
+    *m_alive = false;
+    m_alive = std::make_shared<bool>(true);
     old.clear();
     oldPrograms.clear();
 }
 
 void Interpreter::addObject(std::u16string_view name, std::shared_ptr<Object> object)
 {
-    GlobalEntry &entry = globals_[globals_.slotOf(name)];
+    GlobalEntry &entry = m_globals[m_globals.slotOf(name)];
     entry.kind = GlobalEntry::Kind::HostObject;
     entry.value = Value::object(std::move(object));
     entry.procedure = nullptr;
@@ -112,32 +112,32 @@ void Interpreter::addObject(std::u16string_view name, std::shared_ptr<Object> ob
 
 void Interpreter::startClock()
 {
-    aborting_ = false;
-    abortNumber_ = 0;
-    callDepth_ = 0;
-    clockCountdown_ = 0;
-    clockRunning_ = timeoutMs_ > 0;
+    m_aborting = false;
+    m_abortNumber = 0;
+    m_callDepth = 0;
+    m_clockCountdown = 0;
+    m_clockRunning = m_timeoutMs > 0;
     const auto now = std::chrono::steady_clock::now();
-    if (clockRunning_)
-        deadline_ = now + std::chrono::milliseconds(timeoutMs_);
-    nextInterruptCheck_ = now + interruptInterval_;
+    if (m_clockRunning)
+        m_deadline = now + std::chrono::milliseconds(m_timeoutMs);
+    m_nextInterruptCheck = now + m_interruptInterval;
 }
 
 void Interpreter::checkTimeLimit()
 {
-    if (aborting_)
-        abort(abortNumber_);
-    if (!clockRunning_ && !interruptCheck_)
+    if (m_aborting)
+        abort(m_abortNumber);
+    if (!m_clockRunning && !m_interruptCheck)
         return;
     const auto now = std::chrono::steady_clock::now();
-    if (clockRunning_ && now > deadline_)
+    if (m_clockRunning && now > m_deadline)
         abort(err::TimedOut);
-    if (interruptCheck_ && now >= nextInterruptCheck_) {
+    if (m_interruptCheck && now >= m_nextInterruptCheck) {
         // The host may paint its windows here, which takes time the script did not use.
-        const bool stop = interruptCheck_();
+        const bool stop = m_interruptCheck();
         const auto after = std::chrono::steady_clock::now();
-        deadline_ += after - now;
-        nextInterruptCheck_ = after + interruptInterval_;
+        m_deadline += after - now;
+        m_nextInterruptCheck = after + m_interruptInterval;
         if (stop)
             abort(err::Interrupted);
     }
@@ -145,16 +145,16 @@ void Interpreter::checkTimeLimit()
 
 void Interpreter::abort(int number)
 {
-    aborting_ = true;
-    abortNumber_ = number;
+    m_aborting = true;
+    m_abortNumber = number;
     raise(number);
 }
 
 void Interpreter::enterCall()
 {
     char marker;
-    if (++callDepth_ > kMaxCallDepth || (stackBase_ && std::size_t(stackBase_ - &marker) > kMaxStackBytes)) {
-        --callDepth_;
+    if (++m_callDepth > kMaxCallDepth || (m_stackBase && std::size_t(m_stackBase - &marker) > kMaxStackBytes)) {
+        --m_callDepth;
         raise(err::OutOfStack);
     }
     tick();
@@ -173,7 +173,7 @@ Result Interpreter::failure(const ScriptException &e, bool syntax) const
 void Interpreter::runProgram(std::unique_ptr<Program> owned, Frame *scope)
 {
     Program &program = *owned;
-    programs_.push_back(std::move(owned));
+    m_programs.push_back(std::move(owned));
     // Code that declares no procedure or class is not needed once it has run: the
     // calculator's AddCode per keystroke and Execute in a loop must not pile up.
     struct Discard
@@ -191,12 +191,12 @@ void Interpreter::runProgram(std::unique_ptr<Program> owned, Frame *scope)
                 }
             }
         }
-    } discard {programs_, &program};
+    } discard {m_programs, &program};
     resolve(program, scope ? scope->procedure : nullptr);
     if (program.optionExplicit)
-        optionExplicit_ = true;
+        m_optionExplicit = true;
     for (auto &cls : program.classes)
-        classes_[foldName(cls->name)] = cls.get();
+        m_classes[foldName(cls->name)] = cls.get();
     if (scope) {
         // Execute inside a procedure: the code runs in that procedure's frame.
         if (scope->localCount < std::size_t(program.topLevel.slotCount))
@@ -208,21 +208,21 @@ void Interpreter::runProgram(std::unique_ptr<Program> owned, Frame *scope)
     }
     Frame top;
     top.procedure = &program.topLevel;
-    Frame *saved = currentFrame_;
-    currentFrame_ = &top;
+    Frame *saved = m_currentFrame;
+    m_currentFrame = &top;
     struct Restore
     {
         Frame *&f;
         Frame *v;
         ~Restore() { f = v; }
-    } restore {currentFrame_, saved};
+    } restore {m_currentFrame, saved};
     execBlock(program.statements, top);
 }
 
 Result Interpreter::addCode(std::u16string_view code)
 {
     Result r = addCodeNow(code);
-    if (resetPending_ && outerCalls_ == 0)
+    if (m_resetPending && m_outerCalls == 0)
         reset();
     return r;
 }
@@ -230,14 +230,14 @@ Result Interpreter::addCode(std::u16string_view code)
 Result Interpreter::evalExpression(std::u16string_view expression, Value &out)
 {
     Result r = evalNow(expression, out);
-    if (resetPending_ && outerCalls_ == 0)
+    if (m_resetPending && m_outerCalls == 0)
         reset();
     return r;
 }
 
 Result Interpreter::addCodeNow(std::u16string_view code)
 {
-    OuterCall outer(outerCalls_, stackBase_, [this] { startClock(); });
+    OuterCall outer(m_outerCalls, m_stackBase, [this] { startClock(); });
     bool parsing = true;
     try {
         auto program = parseProgram(code);
@@ -256,7 +256,7 @@ Result Interpreter::addCodeNow(std::u16string_view code)
 
 Result Interpreter::evalNow(std::u16string_view expression, Value &out)
 {
-    OuterCall outer(outerCalls_, stackBase_, [this] { startClock(); });
+    OuterCall outer(m_outerCalls, m_stackBase, [this] { startClock(); });
     try {
         out = evaluate(expression);
         return {};
@@ -279,7 +279,7 @@ Value Interpreter::evaluate(std::u16string_view expression)
         ~Leave() { i->leaveCall(); }
     } leave {this};
     ExprPtr e = parseExpression(expression);
-    Frame *scope = currentFrame_;
+    Frame *scope = m_currentFrame;
     const Procedure *procedure = scope && scope->procedure && scope->procedure->slotCount ? scope->procedure : nullptr;
     resolveExpression(*e, procedure);
     // The tree must outlive its evaluation only: names it bound to new globals stay.
@@ -298,7 +298,7 @@ void Interpreter::execute(std::u16string_view code, bool global)
         ~Leave() { i->leaveCall(); }
     } leave {this};
     auto program = parseProgram(code);
-    Frame *scope = currentFrame_;
+    Frame *scope = m_currentFrame;
     if (!global && scope && scope->procedure && scope->procedure->slotCount > 0) {
         runProgram(std::move(program), scope);
     } else {
@@ -308,8 +308,8 @@ void Interpreter::execute(std::u16string_view code, bool global)
 
 std::shared_ptr<Object> Interpreter::createObject(std::u16string_view progId)
 {
-    auto it = progIds_.find(foldName(progId));
-    if (it == progIds_.end())
+    auto it = m_progIds.find(foldName(progId));
+    if (it == m_progIds.end())
         raise(err::CannotCreateObject);
     return it->second->make(*this);
 }
@@ -317,9 +317,9 @@ std::shared_ptr<Object> Interpreter::createObject(std::u16string_view progId)
 // Rnd is the language's own 24-bit generator, so a seeded sequence is repeatable.
 double Interpreter::nextRandom()
 {
-    rndState_ = (rndState_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-    lastRandom_ = double(rndState_) / 16777216.0;
-    return lastRandom_;
+    m_rndState = (m_rndState * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+    m_lastRandom = double(m_rndState) / 16777216.0;
+    return m_lastRandom;
 }
 
 void Interpreter::seedRandom(double seed)
@@ -327,15 +327,15 @@ void Interpreter::seedRandom(double seed)
     std::uint64_t bits;
     std::memcpy(&bits, &seed, sizeof bits);
     std::uint32_t mixed = std::uint32_t(bits ^ (bits >> 32));
-    rndState_ = ((mixed & 0xFFFFu) << 8 ^ (rndState_ & 0xFF) ^ (mixed >> 16)) & 0xFFFFFFu;
+    m_rndState = ((mixed & 0xFFFFu) << 8 ^ (m_rndState & 0xFF) ^ (mixed >> 16)) & 0xFFFFFFu;
 }
 
 const Procedure *Interpreter::findProcedure(std::u16string_view name) const
 {
-    int slot = globals_.find(foldName(name));
-    if (slot < 0 || globals_[slot].kind != GlobalEntry::Kind::Procedure)
+    int slot = m_globals.find(foldName(name));
+    if (slot < 0 || m_globals[slot].kind != GlobalEntry::Kind::Procedure)
         return nullptr;
-    return globals_[slot].procedure;
+    return m_globals[slot].procedure;
 }
 
 } // namespace tabulo::vbs

@@ -2,9 +2,12 @@
 // The tree-walking interpreter behind Engine. Names are bound to slots before code
 // runs (resolver.cpp), so a variable access is an index, not a lookup by text.
 // Split by concern: interpreter.cpp (set-up, Runtime, limits), interpreter_exec.cpp
-// (statements), interpreter_declarations.cpp (Dim, ReDim, Const, Erase),
-// interpreter_eval.cpp (expressions), interpreter_calls.cpp (procedures, members,
-// classes). Arguments and locals live on a CallStack (call_stack.h).
+// (statements), interpreter_loops.cpp (For, For Each, Do, While),
+// interpreter_declarations.cpp (Dim, ReDim, Const, Erase), interpreter_eval.cpp
+// (expressions), interpreter_names.cpp (names, builtins, members, indexes, New),
+// interpreter_calls.cpp (procedures), interpreter_classes.cpp (class instances),
+// interpreter_assign.cpp (assignment). Arguments and locals live on a CallStack
+// (call_stack.h).
 #include <chrono>
 #include <memory>
 #include <random>
@@ -46,27 +49,27 @@ public:
     // Engine operations.
     void reset();
     void addObject(std::u16string_view name, std::shared_ptr<Object> object);
-    void setTimeout(int milliseconds) { timeoutMs_ = milliseconds; }
-    int timeout() const { return timeoutMs_; }
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    int timeout() const { return m_timeoutMs; }
     Result addCode(std::u16string_view code);
     Result evalExpression(std::u16string_view expression, Value &out);
-    void setUi(UiCallbacks callbacks) { ui_ = std::move(callbacks); }
+    void setUi(UiCallbacks callbacks) { m_ui = std::move(callbacks); }
     void setInterruptCheck(std::function<bool()> check, int intervalMs)
     {
-        interruptCheck_ = std::move(check);
-        interruptInterval_ = std::chrono::milliseconds(intervalMs > 0 ? intervalMs : 1);
+        m_interruptCheck = std::move(check);
+        m_interruptInterval = std::chrono::milliseconds(intervalMs > 0 ? intervalMs : 1);
     }
-    void setLocale(Locale locale) { locale_ = std::move(locale); }
+    void setLocale(Locale locale) { m_locale = std::move(locale); }
 
     // Runtime (what builtins see).
-    const Locale &locale() const override { return locale_; }
-    const UiCallbacks &ui() const override { return ui_; }
+    const Locale &locale() const override { return m_locale; }
+    const UiCallbacks &ui() const override { return m_ui; }
     void checkTimeLimit() override;
     std::shared_ptr<Object> createObject(std::u16string_view progId) override;
     Value evaluate(std::u16string_view expression) override;
     void execute(std::u16string_view code, bool global) override;
     double nextRandom() override;
-    double lastRandom() const override { return lastRandom_; }
+    double lastRandom() const override { return m_lastRandom; }
     void seedRandom(double seed) override;
 
     // Used by script class instances and function references.
@@ -76,11 +79,11 @@ public:
     Value callWithValues(const Procedure &procedure, ScriptObject *me, Args args);
     void runTerminate(ScriptObject &self);
     const Procedure *findProcedure(std::u16string_view name) const;
-    ErrObject &errObject() { return *err_; }
+    ErrObject &errObject() { return *m_err; }
     // Time spent waiting for the user in a dialog does not count against the limit.
-    void extendDeadline(std::chrono::steady_clock::duration waited) { deadline_ += waited; }
+    void extendDeadline(std::chrono::steady_clock::duration waited) { m_deadline += waited; }
     // Shared with the objects the interpreter makes: false once it is gone.
-    const std::shared_ptr<bool> &alive() const { return alive_; }
+    const std::shared_ptr<bool> &alive() const { return m_alive; }
 
 private:
     // interpreter.cpp
@@ -93,12 +96,12 @@ private:
     // passes are slow (big strings) still stops soon after the limit.
     void tick()
     {
-        if (--clockCountdown_ <= 0) {
-            clockCountdown_ = 64;
+        if (--m_clockCountdown <= 0) {
+            m_clockCountdown = 64;
             checkTimeLimit();
         }
     }
-    void leaveCall() { --callDepth_; }
+    void leaveCall() { --m_callDepth; }
     // Ends the running call with `number`; nothing in the script can catch it.
     [[noreturn]] void abort(int number);
     void startClock();
@@ -148,12 +151,12 @@ private:
         if (n.args.parens || !n.args.items.empty())
             return nullptr;
         if (n.scope == NameScope::Local) {
-            if ((n.undeclared && optionExplicit_) || std::size_t(n.slot) >= frame.localCount)
+            if ((n.undeclared && m_optionExplicit) || std::size_t(n.slot) >= frame.localCount)
                 return nullptr;
             return frame.local(std::size_t(n.slot));
         }
         if (n.scope == NameScope::Global) {
-            const GlobalEntry &entry = globals_[n.slot];
+            const GlobalEntry &entry = m_globals[n.slot];
             if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant)
                 return &entry.value;
         }
@@ -164,7 +167,7 @@ private:
     {
         if (n.scope != NameScope::GlobalOrLocal)
             return n.scope;
-        return globals_[n.slot].kind == GlobalEntry::Kind::Unset ? NameScope::Local : NameScope::Global;
+        return m_globals[n.slot].kind == GlobalEntry::Kind::Unset ? NameScope::Local : NameScope::Global;
     }
     static int liveSlot(const NameExpr &n, NameScope scope)
     {
@@ -190,40 +193,40 @@ private:
     void assignElement(Value &slot, Args indices, Value value, bool isSet);
     Value *nestedElement(const IndexExpr &ix, Frame &frame);
 
-    Locale locale_;
-    UiCallbacks ui_;
-    int timeoutMs_ = 10000;
-    GlobalTable globals_;
-    std::vector<std::unique_ptr<Program>> programs_; // code stays while procedures may run
-    std::unordered_map<std::u16string, const ClassDecl *> classes_; // folded name
-    std::unordered_map<std::u16string, const Builtin *> builtins_;
-    std::unordered_map<std::u16string, Value> constants_;
-    std::unordered_map<std::u16string, const BuiltinClass *> newClasses_;
-    std::unordered_map<std::u16string, const BuiltinClass *> progIds_;
-    std::shared_ptr<ErrObject> err_;
-    std::shared_ptr<bool> alive_;
-    bool optionExplicit_ = false;
-    bool resetPending_ = false;
+    Locale m_locale;
+    UiCallbacks m_ui;
+    int m_timeoutMs = 10000;
+    GlobalTable m_globals;
+    std::vector<std::unique_ptr<Program>> m_programs; // code stays while procedures may run
+    std::unordered_map<std::u16string, const ClassDecl *> m_classes; // folded name
+    std::unordered_map<std::u16string, const Builtin *> m_builtins;
+    std::unordered_map<std::u16string, Value> m_constants;
+    std::unordered_map<std::u16string, const BuiltinClass *> m_newClasses;
+    std::unordered_map<std::u16string, const BuiltinClass *> m_progIds;
+    std::shared_ptr<ErrObject> m_err;
+    std::shared_ptr<bool> m_alive;
+    bool m_optionExplicit = false;
+    bool m_resetPending = false;
 
     // Limits.
-    std::chrono::steady_clock::time_point deadline_ {};
-    bool clockRunning_ = false;
-    bool aborting_ = false; // the time limit struck or the host stopped it: nothing may catch it
-    int abortNumber_ = 0;
-    std::function<bool()> interruptCheck_;
-    std::chrono::milliseconds interruptInterval_ {50};
-    std::chrono::steady_clock::time_point nextInterruptCheck_ {};
-    int clockCountdown_ = 0;
-    int callDepth_ = 0;
-    int outerCalls_ = 0; // nesting of Engine calls (a host object may call back)
-    const char *stackBase_ = nullptr;
+    std::chrono::steady_clock::time_point m_deadline {};
+    bool m_clockRunning = false;
+    bool m_aborting = false; // the time limit struck or the host stopped it: nothing may catch it
+    int m_abortNumber = 0;
+    std::function<bool()> m_interruptCheck;
+    std::chrono::milliseconds m_interruptInterval {50};
+    std::chrono::steady_clock::time_point m_nextInterruptCheck {};
+    int m_clockCountdown = 0;
+    int m_callDepth = 0;
+    int m_outerCalls = 0; // nesting of Engine calls (a host object may call back)
+    const char *m_stackBase = nullptr;
 
-    Frame *currentFrame_ = nullptr;
+    Frame *m_currentFrame = nullptr;
     // Arguments and locals of the calls in progress.
-    CallStack callStack_;
-    std::mt19937_64 random_;
-    double lastRandom_ = 0;
-    std::uint32_t rndState_ = 0x50000;
+    CallStack m_callStack;
+    std::mt19937_64 m_random;
+    double m_lastRandom = 0;
+    std::uint32_t m_rndState = 0x50000;
 };
 
 bool isLiteral(const Expr &e);

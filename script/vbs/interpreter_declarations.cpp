@@ -32,7 +32,7 @@ void Interpreter::execDim(const DimStmt &s, Frame &frame)
             continue;
         }
         auto upper = evalBounds(
-            item.bounds, [&](const Expr &e) { return eval(e, frame); }, locale_);
+            item.bounds, [&](const Expr &e) { return eval(e, frame); }, m_locale);
         Value array = Value::array(std::span<const std::int32_t>(upper));
         array.mutableArray().fixedSize = true;
         *slot = std::move(array);
@@ -43,7 +43,7 @@ void Interpreter::execReDim(const ReDimStmt &s, Frame &frame)
 {
     for (const DimItem &item : s.items) {
         auto upper = evalBounds(
-            item.bounds, [&](const Expr &e) { return eval(e, frame); }, locale_);
+            item.bounds, [&](const Expr &e) { return eval(e, frame); }, m_locale);
         Value *slot = variableSlot(*item.name, frame);
         if (!slot)
             raise(err::TypeMismatch);
@@ -72,7 +72,7 @@ void Interpreter::execConst(const ConstStmt &s, Frame &frame)
     for (const auto &[name, value] : s.items) {
         Value v = eval(*value, frame);
         if (liveScope(*name) == NameScope::Global) {
-            GlobalEntry &entry = globals_[name->slot];
+            GlobalEntry &entry = m_globals[name->slot];
             entry.value = std::move(v);
             entry.kind = GlobalEntry::Kind::Constant;
         } else if (Value *slot = variableSlot(*name, frame)) {

@@ -1,4 +1,4 @@
-// Expressions.
+// Expressions: the dispatch over node kinds, operators, literals and Me.
 #include "err_object.h"
 #include "interpreter.h"
 #include "operators.h"
@@ -17,8 +17,8 @@ Value Interpreter::eval(const Expr &e, Frame &frame)
         const auto &n = static_cast<const NameExpr &>(e);
         if (const Value *v = plainValue(n, frame))
             return *v;
-        if (n.scope == NameScope::Global && globals_[n.slot].kind == GlobalEntry::Kind::Procedure)
-            return callProcedure(*globals_[n.slot].procedure, nullptr, n.args, frame);
+        if (n.scope == NameScope::Global && m_globals[n.slot].kind == GlobalEntry::Kind::Procedure)
+            return callProcedure(*m_globals[n.slot].procedure, nullptr, n.args, frame);
         return evalName(n, frame);
     }
     case ExprKind::Binary:
@@ -50,9 +50,9 @@ Value Interpreter::evalUnary(const UnaryExpr &u, Frame &frame)
     Value v = eval(*u.operand, frame);
     switch (u.op) {
     case UnaryOp::Negate:
-        return negate(v, locale_);
+        return negate(v, m_locale);
     case UnaryOp::Not:
-        return logicalNot(v, locale_);
+        return logicalNot(v, m_locale);
     case UnaryOp::Plus:
         return v.isObject() ? valueOf(v) : v;
     }
@@ -151,23 +151,23 @@ Value Interpreter::evalBinary(const BinaryExpr &b, Frame &frame)
         CompareHints hints;
         hints.leftIsLiteral = isLiteral(*b.left);
         hints.rightIsLiteral = isLiteral(*b.right);
-        return compare(left, right, locale_, hints);
+        return compare(left, right, m_locale, hints);
     };
     switch (b.op) {
     case BinaryOp::Add:
-        return add(left, right, locale_);
+        return add(left, right, m_locale);
     case BinaryOp::Subtract:
-        return subtract(left, right, locale_);
+        return subtract(left, right, m_locale);
     case BinaryOp::Multiply:
-        return multiply(left, right, locale_);
+        return multiply(left, right, m_locale);
     case BinaryOp::Divide:
-        return divide(left, right, locale_);
+        return divide(left, right, m_locale);
     case BinaryOp::IntDivide:
-        return integerDivide(left, right, locale_);
+        return integerDivide(left, right, m_locale);
     case BinaryOp::Mod:
-        return modulo(left, right, locale_);
+        return modulo(left, right, m_locale);
     case BinaryOp::Power:
-        return power(left, right, locale_);
+        return power(left, right, m_locale);
     case BinaryOp::Concat:
         // a & b & c: the left side is mostly the fresh result of the & before it,
         // which then grows where it is instead of being copied at every step.
@@ -175,20 +175,20 @@ Value Interpreter::evalBinary(const BinaryExpr &b, Frame &frame)
             if (right.isString())
                 left.appendString(right.rawString());
             else if (!right.isNull())
-                left.appendString(toString(right, locale_));
+                left.appendString(toString(right, m_locale));
             return left;
         }
-        return concatenate(left, right, locale_);
+        return concatenate(left, right, m_locale);
     case BinaryOp::And:
-        return logicalAnd(left, right, locale_);
+        return logicalAnd(left, right, m_locale);
     case BinaryOp::Or:
-        return logicalOr(left, right, locale_);
+        return logicalOr(left, right, m_locale);
     case BinaryOp::Xor:
-        return logicalXor(left, right, locale_);
+        return logicalXor(left, right, m_locale);
     case BinaryOp::Eqv:
-        return logicalEqv(left, right, locale_);
+        return logicalEqv(left, right, m_locale);
     case BinaryOp::Imp:
-        return logicalImp(left, right, locale_);
+        return logicalImp(left, right, m_locale);
     case BinaryOp::Is:
         return Value::boolean(sameObject(left, right));
     case BinaryOp::Equal:
@@ -217,239 +217,6 @@ Value Interpreter::evalBinary(const BinaryExpr &b, Frame &frame)
     }
     }
     return Value();
-}
-
-std::vector<Value> Interpreter::evalArgs(const ArgList &args, Frame &frame)
-{
-    std::vector<Value> values;
-    values.reserve(args.items.size());
-    for (const auto &a : args.items)
-        values.push_back(a ? eval(*a, frame) : Value::missing());
-    return values;
-}
-
-// Reading `name(args)` where name holds a value: an array element, an object's
-// default member, or (without arguments) the value itself.
-Value Interpreter::index(const Value &target, const ArgList &args, Frame &frame)
-{
-    if (!args.parens && args.items.empty())
-        return target;
-    if (target.isArray()) {
-        std::int32_t small[8];
-        std::vector<std::int32_t> large;
-        std::int32_t *indices = small;
-        if (args.items.size() > 8) {
-            large.resize(args.items.size());
-            indices = large.data();
-        }
-        for (std::size_t i = 0; i < args.items.size(); ++i) {
-            if (!args.items[i])
-                raise(err::SubscriptOutOfRange);
-            indices[i] = toLong(eval(*args.items[i], frame), locale_);
-        }
-        // Read the array only now: evaluating an index may have replaced it.
-        if (!target.isArray())
-            raise(err::TypeMismatch);
-        const ArrayData &a = target.rawArray();
-        std::int64_t offset = a.offsetOf(std::span<const std::int32_t>(indices, args.items.size()));
-        if (offset < 0)
-            raise(err::SubscriptOutOfRange);
-        return a.items[std::size_t(offset)];
-    }
-    if (target.isObject()) {
-        if (!target.rawObject())
-            raise(err::ObjectVariableNotSet);
-        std::vector<Value> values = evalArgs(args, frame);
-        return target.rawObject()->invoke(u"", values);
-    }
-    if (args.items.empty())
-        return target; // x() on a plain value
-    raise(err::TypeMismatch);
-}
-
-Value *Interpreter::variableSlot(const NameExpr &n, Frame &frame)
-{
-    const NameScope scope = liveScope(n);
-    const int slot = liveSlot(n, scope);
-    switch (scope) {
-    case NameScope::Local:
-        if (n.undeclared && optionExplicit_)
-            raise(err::VariableUndefined);
-        return std::size_t(slot) < frame.localCount ? frame.local(std::size_t(slot)) : nullptr;
-    case NameScope::Field:
-        return frame.me ? &frame.me->fields()[std::size_t(n.slot)] : nullptr;
-    case NameScope::Global: {
-        GlobalEntry &entry = globals_[n.slot];
-        if (entry.kind == GlobalEntry::Kind::Variable)
-            return &entry.value;
-        if (entry.kind == GlobalEntry::Kind::Unset) {
-            if (optionExplicit_)
-                raise(err::VariableUndefined);
-            entry.kind = GlobalEntry::Kind::Variable;
-            return &entry.value;
-        }
-        return nullptr;
-    }
-    default:
-        return nullptr;
-    }
-}
-
-Value Interpreter::evalName(const NameExpr &n, Frame &frame)
-{
-    const NameScope scope = liveScope(n);
-    switch (scope) {
-    case NameScope::Local: {
-        if (n.undeclared && optionExplicit_)
-            raise(err::VariableUndefined);
-        const int slot = liveSlot(n, scope);
-        if (std::size_t(slot) >= frame.localCount)
-            raise(err::VariableUndefined);
-        const Value &v = *frame.local(std::size_t(slot));
-        if (!n.args.parens && n.args.items.empty())
-            return v;
-        return index(v, n.args, frame);
-    }
-    case NameScope::Field: {
-        if (!frame.me)
-            raise(err::ObjectRequired);
-        const Value &v = frame.me->fields()[std::size_t(n.slot)];
-        if (!n.args.parens && n.args.items.empty())
-            return v;
-        return index(v, n.args, frame);
-    }
-    case NameScope::ClassMember: {
-        if (!frame.me)
-            raise(err::ObjectRequired);
-        std::vector<Value> args = evalArgs(n.args, frame);
-        return invokeMember(*frame.me, n.folded, args, true);
-    }
-    case NameScope::Global: {
-        GlobalEntry &entry = globals_[n.slot];
-        switch (entry.kind) {
-        case GlobalEntry::Kind::Procedure:
-            return callProcedure(*entry.procedure, nullptr, n.args, frame);
-        case GlobalEntry::Kind::Unset:
-            // Calling a name that is no procedure, f() or f(1), is a type mismatch.
-            if (n.args.parens)
-                raise(err::TypeMismatch);
-            if (optionExplicit_)
-                raise(err::VariableUndefined);
-            return Value();
-        default: {
-            if (!n.args.parens && n.args.items.empty())
-                return entry.value;
-            Value target = entry.value; // the arguments may change the variable
-            return index(target, n.args, frame);
-        }
-        }
-    }
-    case NameScope::Builtin:
-        return callBuiltin(*n.builtin, n.args, frame);
-    case NameScope::Constant:
-        return n.constant;
-    case NameScope::Err:
-        if (n.args.parens && !n.args.items.empty())
-            raise(err::WrongArgumentCount);
-        return Value::object(err_);
-    case NameScope::GlobalOrLocal:
-    case NameScope::Unresolved:
-        break;
-    }
-    raise(err::VariableUndefined);
-}
-
-Value Interpreter::callBuiltin(const Builtin &b, const ArgList &args, Frame &frame)
-{
-    if (args.items.size() < b.minArgs || args.items.size() > b.maxArgs)
-        raise(err::WrongArgumentCount);
-    Value small[4];
-    std::vector<Value> large;
-    Value *values = small;
-    if (args.items.size() > 4) {
-        large.resize(args.items.size());
-        values = large.data();
-    }
-    for (std::size_t i = 0; i < args.items.size(); ++i)
-        values[i] = args.items[i] ? eval(*args.items[i], frame) : Value::missing();
-    CallContext call(*this, Args(values, args.items.size()));
-    Frame *saved = currentFrame_;
-    currentFrame_ = &frame;
-    struct Restore
-    {
-        Frame *&f;
-        Frame *v;
-        ~Restore() { f = v; }
-    } restore {currentFrame_, saved};
-    return b.function(call);
-}
-
-Value Interpreter::objectOf(const MemberExpr &m, Frame &frame)
-{
-    if (!m.object) {
-        if (std::size_t(m.withDepth) >= frame.withObjects.size())
-            raise(err::ObjectRequired);
-        return frame.withObjects[std::size_t(m.withDepth)];
-    }
-    Value object = eval(*m.object, frame);
-    if (!object.isObject())
-        raise(err::ObjectRequired);
-    if (!object.rawObject())
-        raise(err::ObjectVariableNotSet);
-    return object;
-}
-
-Value Interpreter::evalMember(const MemberExpr &m, Frame &frame)
-{
-    Value object = objectOf(m, frame);
-    if (auto *script = dynamic_cast<ScriptObject *>(object.rawObject().get())) {
-        // Methods of script classes take ByRef arguments: pass the variables themselves.
-        const bool inside = script == frame.me;
-        if (const Procedure *p = readableMember(script->cls(), foldName(m.name), inside)) {
-            // obj.Items(0) on a property without parameters indexes what it returns.
-            if (p->params.empty() && !m.args.items.empty()) {
-                const ArgList none;
-                return index(callProcedure(*p, script, none, frame), m.args, frame);
-            }
-            return callProcedure(*p, script, m.args, frame);
-        }
-        std::vector<Value> args = evalArgs(m.args, frame);
-        return invokeMember(*script, m.name, args, inside);
-    }
-    std::vector<Value> args = evalArgs(m.args, frame);
-    Frame *saved = currentFrame_;
-    currentFrame_ = &frame;
-    struct Restore
-    {
-        Frame *&f;
-        Frame *v;
-        ~Restore() { f = v; }
-    } restore {currentFrame_, saved};
-    const std::shared_ptr<Object> &target = object.rawObject();
-    if (args.empty())
-        return target->invoke(m.name, args);
-    try {
-        return target->invoke(m.name, args);
-    } catch (const ScriptException &e) {
-        // match.SubMatches(0): a property without parameters, then its default member
-        // with the arguments, as the language reads it.
-        if (e.error().number != err::WrongArgumentCount)
-            throw;
-    }
-    Value member = target->invoke(m.name, {});
-    if (!member.isObject() && !member.isArray())
-        raise(err::WrongArgumentCount);
-    return indexValue(member, args);
-}
-
-Value Interpreter::evalNew(const NewExpr &n)
-{
-    std::u16string folded = foldName(n.className);
-    if (auto it = classes_.find(folded); it != classes_.end())
-        return Value::object(instantiate(*it->second));
-    if (auto it = newClasses_.find(folded); it != newClasses_.end())
-        return Value::object(it->second->make(*this));
-    raise(err::ClassNotDefined);
 }
 
 } // namespace tabulo::vbs

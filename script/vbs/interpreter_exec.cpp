@@ -29,9 +29,9 @@ Flow Interpreter::execBlock(const Block &block, Frame &frame)
         } catch (ScriptException &e) {
             recordError(e, *s);
             // The time limit ends the script whatever On Error says.
-            if (!frame.resumeNext || aborting_ || e.error().number == err::Stopped)
+            if (!frame.resumeNext || m_aborting || e.error().number == err::Stopped)
                 throw;
-            err_->set(e.error());
+            m_err->set(e.error());
         }
     }
     return Flow::Normal;
@@ -45,7 +45,7 @@ bool Interpreter::truth(const Expr &condition, Frame &frame)
     // If Null: the condition is not met.
     if (v.isNull())
         return false;
-    return toBool(v, locale_);
+    return toBool(v, m_locale);
 }
 
 Flow Interpreter::exec(const Stmt &s, Frame &frame)
@@ -91,7 +91,7 @@ Flow Interpreter::exec(const Stmt &s, Frame &frame)
         return Flow::Normal;
     case StmtKind::OnError:
         frame.resumeNext = static_cast<const OnErrorStmt &>(s).resumeNext;
-        err_->clear();
+        m_err->clear();
         return Flow::Normal;
     case StmtKind::With:
         return execWith(static_cast<const WithStmt &>(s), frame);
@@ -112,7 +112,7 @@ void Interpreter::execCall(const CallStmt &s, Frame &frame)
     if (call.kind == ExprKind::Name) {
         const auto &n = static_cast<const NameExpr &>(call);
         if (liveScope(n) == NameScope::Global) {
-            const GlobalEntry &entry = globals_[n.slot];
+            const GlobalEntry &entry = m_globals[n.slot];
             if (entry.kind == GlobalEntry::Kind::Procedure) {
                 callProcedure(*entry.procedure, nullptr, n.args, frame);
                 return;
@@ -151,7 +151,7 @@ Flow Interpreter::execWith(const WithStmt &w, Frame &frame)
 void Interpreter::execRandomize(const RandomizeStmt &r, Frame &frame)
 {
     if (r.seed) {
-        seedRandom(toDouble(eval(*r.seed, frame), locale_));
+        seedRandom(toDouble(eval(*r.seed, frame), m_locale));
     } else {
         seedRandom(double(std::chrono::steady_clock::now().time_since_epoch().count() % 86400000) / 1000.0);
     }
@@ -169,7 +169,7 @@ Flow Interpreter::execAssign(const AssignStmt &s, Frame &frame)
             for (const Expr *piece : s.appendPieces) {
                 Value v = eval(*piece, frame);
                 if (!v.isString())
-                    v = Value::string(v.isNull() ? std::u16string() : toString(v, locale_));
+                    v = Value::string(v.isNull() ? std::u16string() : toString(v, m_locale));
                 // Refuse before copying: a string at the limit is expensive to copy.
                 if (base + tail.size() + v.rawString().size() > kMaxStringLength)
                     raise(err::OutOfMemory);
@@ -180,7 +180,7 @@ Flow Interpreter::execAssign(const AssignStmt &s, Frame &frame)
                 slot->appendString(tail);
                 return Flow::Normal;
             }
-            Value joined = concatenate(slot ? *slot : Value(), Value::string(std::move(tail)), locale_);
+            Value joined = concatenate(slot ? *slot : Value(), Value::string(std::move(tail)), m_locale);
             assignTo(*s.target, std::move(joined), false, frame);
             return Flow::Normal;
         }
@@ -205,11 +205,11 @@ Value *Interpreter::plainVariable(const NameExpr &n, Frame &frame)
         return nullptr;
     switch (n.scope) {
     case NameScope::Local:
-        if (n.undeclared && optionExplicit_)
+        if (n.undeclared && m_optionExplicit)
             return nullptr;
         return std::size_t(n.slot) < frame.localCount ? frame.local(std::size_t(n.slot)) : nullptr;
     case NameScope::Global: {
-        GlobalEntry &entry = globals_[n.slot];
+        GlobalEntry &entry = m_globals[n.slot];
         return entry.kind == GlobalEntry::Kind::Variable ? &entry.value : nullptr;
     }
     default:
@@ -234,9 +234,9 @@ Flow Interpreter::execIf(const IfStmt &s, Frame &frame)
             recordError(e, s);
             // Under On Error Resume Next the statement after the failed condition is the
             // first one of its block, as the language runs it.
-            if (!frame.resumeNext || aborting_ || error.number == err::Stopped)
+            if (!frame.resumeNext || m_aborting || error.number == err::Stopped)
                 throw;
-            err_->set(error);
+            m_err->set(error);
             met = true;
         }
         if (met)
@@ -252,7 +252,7 @@ Flow Interpreter::execSelect(const SelectStmt &s, Frame &frame)
         CompareHints hints;
         hints.leftIsLiteral = isLiteral(*s.subject);
         hints.rightIsLiteral = isLiteral(source);
-        Ordering o = compare(subject, v, locale_, hints);
+        Ordering o = compare(subject, v, m_locale, hints);
         switch (op) {
         case BinaryOp::Equal:
             return o == Ordering::Equal;
@@ -286,137 +286,6 @@ Flow Interpreter::execSelect(const SelectStmt &s, Frame &frame)
         }
     }
     return execBlock(s.elseBlock, frame);
-}
-
-namespace {
-bool isWholeNumber(const Value &v)
-{
-    return v.type() == Type::Integer || v.type() == Type::Long || v.type() == Type::Byte;
-}
-} // namespace
-
-Flow Interpreter::execFor(const ForStmt &s, Frame &frame)
-{
-    const auto &var = static_cast<const NameExpr &>(*s.variable);
-    // The bounds and the step are evaluated once, before the first pass.
-    Value from = toNumeric(eval(*s.from, frame), locale_);
-    Value to = toNumeric(eval(*s.to, frame), locale_);
-    Value step = s.step ? toNumeric(eval(*s.step, frame), locale_) : Value::integer(1);
-    if (from.isNull() || to.isNull() || step.isNull())
-        raise(err::InvalidUseOfNull);
-    assignTo(var, from, false, frame);
-    if (isWholeNumber(from) && isWholeNumber(to) && isWholeNumber(step)) {
-        // Whole-number loops count in 64 bits; the variable shows the counter.
-        const std::int64_t last = toLong(to, locale_);
-        const std::int64_t increment = toLong(step, locale_);
-        const bool wide = from.type() == Type::Long || to.type() == Type::Long || step.type() == Type::Long;
-        for (;;) {
-            Value *slot = variableSlot(var, frame);
-            std::int64_t current;
-            if (slot && isWholeNumber(*slot))
-                current = slot->type() == Type::Integer ? slot->rawInteger()
-                    : slot->type() == Type::Long        ? slot->rawLong()
-                                                        : slot->rawByte();
-            else
-                current = std::int64_t(toDouble(slot ? *slot : eval(var, frame), locale_));
-            if (increment >= 0 ? current > last : current < last)
-                break;
-            Flow flow = execBlock(s.body, frame);
-            if (flow == Flow::ExitFor)
-                break;
-            if (flow != Flow::Normal)
-                return flow;
-            tick();
-            slot = variableSlot(var, frame);
-            std::int64_t now;
-            if (slot && isWholeNumber(*slot))
-                now = slot->type() == Type::Integer ? slot->rawInteger()
-                    : slot->type() == Type::Long    ? slot->rawLong()
-                                                    : slot->rawByte();
-            else {
-                assignTo(var, add(eval(var, frame), step, locale_), false, frame);
-                continue;
-            }
-            std::int64_t next = now + increment;
-            Value nextValue = (!wide && next >= -32768 && next <= 32767) ? Value::integer(std::int16_t(next))
-                : (next >= INT32_MIN && next <= INT32_MAX)               ? Value::longValue(std::int32_t(next))
-                                                                         : Value::number(double(next));
-            if (slot)
-                *slot = std::move(nextValue);
-            else
-                assignTo(var, std::move(nextValue), false, frame);
-        }
-        return Flow::Normal;
-    }
-    const double direction = toDouble(step, locale_);
-    for (;;) {
-        Value current = eval(var, frame);
-        Ordering o = compare(current, to, locale_);
-        if (direction >= 0 ? o == Ordering::Greater : o == Ordering::Less)
-            break;
-        Flow flow = execBlock(s.body, frame);
-        if (flow == Flow::ExitFor)
-            break;
-        if (flow != Flow::Normal)
-            return flow;
-        tick();
-        assignTo(var, add(eval(var, frame), step, locale_), false, frame);
-    }
-    return Flow::Normal;
-}
-
-Flow Interpreter::execForEach(const ForEachStmt &s, Frame &frame)
-{
-    Value collection = eval(*s.collection, frame);
-    std::vector<Value> items;
-    if (collection.isArray()) {
-        items = collection.rawArray().items; // a snapshot: the body may change the array
-    } else if (collection.isObject()) {
-        if (!collection.rawObject())
-            raise(err::ObjectRequired);
-        items = collection.rawObject()->enumerate();
-    } else {
-        raise(err::NotACollection);
-    }
-    for (Value &item : items) {
-        const bool isObject = item.isObject();
-        assignTo(*s.variable, std::move(item), isObject, frame);
-        Flow flow = execBlock(s.body, frame);
-        if (flow == Flow::ExitFor)
-            break;
-        if (flow != Flow::Normal)
-            return flow;
-        tick();
-    }
-    return Flow::Normal;
-}
-
-Flow Interpreter::execDo(const DoStmt &s, Frame &frame)
-{
-    for (;;) {
-        if (s.condition && s.testFirst && truth(*s.condition, frame) == s.until)
-            break;
-        Flow flow = execBlock(s.body, frame);
-        if (flow == Flow::ExitDo)
-            break;
-        if (flow != Flow::Normal)
-            return flow;
-        tick();
-        if (s.condition && !s.testFirst && truth(*s.condition, frame) == s.until)
-            break;
-    }
-    return Flow::Normal;
-}
-
-Flow Interpreter::execWhile(const WhileStmt &s, Frame &frame)
-{
-    while (truth(*s.condition, frame)) {
-        Flow flow = execBlock(s.body, frame);
-        if (flow != Flow::Normal)
-            return flow;
-        tick();
-    }
-    return Flow::Normal;
 }
 
 } // namespace tabulo::vbs

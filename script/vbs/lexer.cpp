@@ -10,75 +10,6 @@
 namespace tabulo::vbs {
 namespace {
 
-struct KeywordName
-{
-    std::u16string_view text;
-    Keyword keyword;
-};
-
-constexpr KeywordName kKeywords[] = {
-    {u"and", Keyword::And},
-    {u"byref", Keyword::ByRef},
-    {u"byval", Keyword::ByVal},
-    {u"call", Keyword::Call},
-    {u"case", Keyword::Case},
-    {u"class", Keyword::Class},
-    {u"const", Keyword::Const},
-    {u"default", Keyword::Default},
-    {u"dim", Keyword::Dim},
-    {u"do", Keyword::Do},
-    {u"each", Keyword::Each},
-    {u"else", Keyword::Else},
-    {u"elseif", Keyword::ElseIf},
-    {u"empty", Keyword::Empty},
-    {u"end", Keyword::End},
-    {u"eqv", Keyword::Eqv},
-    {u"erase", Keyword::Erase},
-    {u"error", Keyword::Error},
-    {u"exit", Keyword::Exit},
-    {u"explicit", Keyword::Explicit},
-    {u"false", Keyword::False},
-    {u"for", Keyword::For},
-    {u"function", Keyword::Function},
-    {u"get", Keyword::Get},
-    {u"goto", Keyword::GoTo},
-    {u"if", Keyword::If},
-    {u"imp", Keyword::Imp},
-    {u"in", Keyword::In},
-    {u"is", Keyword::Is},
-    {u"let", Keyword::Let},
-    {u"loop", Keyword::Loop},
-    {u"me", Keyword::Me},
-    {u"mod", Keyword::Mod},
-    {u"new", Keyword::New},
-    {u"next", Keyword::Next},
-    {u"not", Keyword::Not},
-    {u"nothing", Keyword::Nothing},
-    {u"null", Keyword::Null},
-    {u"on", Keyword::On},
-    {u"option", Keyword::Option},
-    {u"or", Keyword::Or},
-    {u"preserve", Keyword::Preserve},
-    {u"private", Keyword::Private},
-    {u"property", Keyword::Property},
-    {u"public", Keyword::Public},
-    {u"randomize", Keyword::Randomize},
-    {u"redim", Keyword::ReDim},
-    {u"resume", Keyword::Resume},
-    {u"select", Keyword::Select},
-    {u"set", Keyword::Set},
-    {u"step", Keyword::Step},
-    {u"sub", Keyword::Sub},
-    {u"then", Keyword::Then},
-    {u"to", Keyword::To},
-    {u"true", Keyword::True},
-    {u"until", Keyword::Until},
-    {u"wend", Keyword::Wend},
-    {u"while", Keyword::While},
-    {u"with", Keyword::With},
-    {u"xor", Keyword::Xor},
-};
-
 constexpr std::size_t kMaxIdentifierLength = 255;
 
 bool isIdentStart(char16_t c)
@@ -98,15 +29,15 @@ class Lexer
 {
 public:
     explicit Lexer(std::u16string_view src)
-        : src_(src)
+        : m_src(src)
     {
     }
 
     std::vector<Token> run()
     {
         bool space = true;
-        while (pos_ < src_.size()) {
-            char16_t c = src_[pos_];
+        while (m_pos < m_src.size()) {
+            char16_t c = m_src[m_pos];
             if (isSpace(c)) {
                 advance();
                 space = true;
@@ -124,7 +55,7 @@ public:
                 Token t = start(TokenKind::EndOfStatement, space);
                 if (c == u':')
                     t.text = u":";
-                if (c == u'\r' && pos_ + 1 < src_.size() && src_[pos_ + 1] == u'\n')
+                if (c == u'\r' && m_pos + 1 < m_src.size() && m_src[m_pos + 1] == u'\n')
                     advance();
                 advance();
                 pushEnd(t);
@@ -154,33 +85,33 @@ public:
             } else {
                 punctuation(t);
             }
-            tokens_.push_back(std::move(t));
+            m_tokens.push_back(std::move(t));
         }
         Token end = start(TokenKind::EndOfStatement, true);
         pushEnd(end);
         end.kind = TokenKind::EndOfInput;
-        tokens_.push_back(end);
-        return std::move(tokens_);
+        m_tokens.push_back(end);
+        return std::move(m_tokens);
     }
 
 private:
-    char16_t next(std::size_t k) const { return pos_ + k < src_.size() ? src_[pos_ + k] : u'\0'; }
+    char16_t next(std::size_t k) const { return m_pos + k < m_src.size() ? m_src[m_pos + k] : u'\0'; }
 
     void advance()
     {
-        if (src_[pos_] == u'\n' || (src_[pos_] == u'\r' && next(1) != u'\n')) {
-            ++line_;
-            lineStart_ = pos_ + 1;
+        if (m_src[m_pos] == u'\n' || (m_src[m_pos] == u'\r' && next(1) != u'\n')) {
+            ++m_line;
+            m_lineStart = m_pos + 1;
         }
-        ++pos_;
+        ++m_pos;
     }
 
     Token start(TokenKind kind, bool space) const
     {
         Token t;
         t.kind = kind;
-        t.line = line_;
-        t.column = int(pos_ - lineStart_) + 1;
+        t.line = m_line;
+        t.column = int(m_pos - m_lineStart) + 1;
         t.spaceBefore = space;
         return t;
     }
@@ -200,28 +131,28 @@ private:
     // that holds a line end counts as a line end (text empty), which single-line If needs.
     void pushEnd(const Token &t)
     {
-        if (tokens_.empty())
+        if (m_tokens.empty())
             return;
-        if (tokens_.back().kind == TokenKind::EndOfStatement) {
+        if (m_tokens.back().kind == TokenKind::EndOfStatement) {
             if (t.text.empty())
-                tokens_.back().text.clear();
+                m_tokens.back().text.clear();
             return;
         }
-        tokens_.push_back(t);
+        m_tokens.push_back(t);
     }
 
     // "_" followed by blanks and a line end joins the two lines.
     bool continuationFollows()
     {
-        std::size_t k = pos_ + 1;
-        while (k < src_.size() && isSpace(src_[k]))
+        std::size_t k = m_pos + 1;
+        while (k < m_src.size() && isSpace(m_src[k]))
             ++k;
-        if (k < src_.size() && src_[k] != u'\r' && src_[k] != u'\n')
+        if (k < m_src.size() && m_src[k] != u'\r' && m_src[k] != u'\n')
             return false;
-        while (pos_ < k)
+        while (m_pos < k)
             advance();
-        if (pos_ < src_.size()) {
-            if (src_[pos_] == u'\r' && next(1) == u'\n')
+        if (m_pos < m_src.size()) {
+            if (m_src[m_pos] == u'\r' && next(1) == u'\n')
                 advance();
             advance();
         }
@@ -230,16 +161,16 @@ private:
 
     void skipComment()
     {
-        while (pos_ < src_.size() && src_[pos_] != u'\r' && src_[pos_] != u'\n')
-            ++pos_;
+        while (m_pos < m_src.size() && m_src[m_pos] != u'\r' && m_src[m_pos] != u'\n')
+            ++m_pos;
     }
 
     void identifier(Token &t)
     {
-        std::size_t b = pos_;
-        while (pos_ < src_.size() && isIdentPart(src_[pos_]))
-            ++pos_;
-        t.text = std::u16string(src_.substr(b, pos_ - b));
+        std::size_t b = m_pos;
+        while (m_pos < m_src.size() && isIdentPart(m_src[m_pos]))
+            ++m_pos;
+        t.text = std::u16string(m_src.substr(b, m_pos - b));
         if (t.text.size() > kMaxIdentifierLength)
             fail(err::IdentifierTooLong, t);
         t.kind = TokenKind::Identifier;
@@ -248,13 +179,13 @@ private:
 
     void bracketIdentifier(Token &t)
     {
-        std::size_t b = ++pos_;
-        while (pos_ < src_.size() && src_[pos_] != u']' && src_[pos_] != u'\r' && src_[pos_] != u'\n')
-            ++pos_;
-        if (pos_ >= src_.size() || src_[pos_] != u']')
+        std::size_t b = ++m_pos;
+        while (m_pos < m_src.size() && m_src[m_pos] != u']' && m_src[m_pos] != u'\r' && m_src[m_pos] != u'\n')
+            ++m_pos;
+        if (m_pos >= m_src.size() || m_src[m_pos] != u']')
             fail(err::ExpectedIdentifier, t);
-        t.text = std::u16string(src_.substr(b, pos_ - b));
-        ++pos_;
+        t.text = std::u16string(m_src.substr(b, m_pos - b));
+        ++m_pos;
         if (t.text.size() > kMaxIdentifierLength)
             fail(err::IdentifierTooLong, t);
         t.kind = TokenKind::Identifier;
@@ -265,31 +196,31 @@ private:
     {
         std::string text;
         bool isFloat = false;
-        while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9')
-            text.push_back(char(src_[pos_++]));
-        if (pos_ < src_.size() && src_[pos_] == u'.') {
+        while (m_pos < m_src.size() && m_src[m_pos] >= u'0' && m_src[m_pos] <= u'9')
+            text.push_back(char(m_src[m_pos++]));
+        if (m_pos < m_src.size() && m_src[m_pos] == u'.') {
             isFloat = true;
             text.push_back('.');
-            ++pos_;
-            while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9')
-                text.push_back(char(src_[pos_++]));
+            ++m_pos;
+            while (m_pos < m_src.size() && m_src[m_pos] >= u'0' && m_src[m_pos] <= u'9')
+                text.push_back(char(m_src[m_pos++]));
         }
-        if (pos_ < src_.size() && (src_[pos_] == u'e' || src_[pos_] == u'E')) {
-            std::size_t k = pos_ + 1;
-            if (k < src_.size() && (src_[k] == u'+' || src_[k] == u'-'))
+        if (m_pos < m_src.size() && (m_src[m_pos] == u'e' || m_src[m_pos] == u'E')) {
+            std::size_t k = m_pos + 1;
+            if (k < m_src.size() && (m_src[k] == u'+' || m_src[k] == u'-'))
                 ++k;
-            if (k < src_.size() && src_[k] >= u'0' && src_[k] <= u'9') {
+            if (k < m_src.size() && m_src[k] >= u'0' && m_src[k] <= u'9') {
                 isFloat = true;
                 text.push_back('e');
-                for (std::size_t j = pos_ + 1; j < k; ++j)
-                    text.push_back(char(src_[j]));
-                pos_ = k;
-                while (pos_ < src_.size() && src_[pos_] >= u'0' && src_[pos_] <= u'9')
-                    text.push_back(char(src_[pos_++]));
+                for (std::size_t j = m_pos + 1; j < k; ++j)
+                    text.push_back(char(m_src[j]));
+                m_pos = k;
+                while (m_pos < m_src.size() && m_src[m_pos] >= u'0' && m_src[m_pos] <= u'9')
+                    text.push_back(char(m_src[m_pos++]));
             }
         }
-        if (pos_ < src_.size() && isIdentStart(src_[pos_]))
-            fail(err::ExpectedEndOfStatement, line_, int(pos_ - lineStart_) + 1);
+        if (m_pos < m_src.size() && isIdentStart(m_src[m_pos]))
+            fail(err::ExpectedEndOfStatement, m_line, int(m_pos - m_lineStart) + 1);
         // Literals always use "."; from_chars reads them whatever locale the
         // host set for the C library.
         double value = 0;
@@ -306,24 +237,25 @@ private:
 
     void radixNumber(Token &t)
     {
-        ++pos_; // &
+        ++m_pos; // &
         int radix = 8;
-        if (src_[pos_] == u'h' || src_[pos_] == u'H') {
+        if (m_src[m_pos] == u'h' || m_src[m_pos] == u'H') {
             radix = 16;
-            ++pos_;
-        } else if (src_[pos_] == u'o' || src_[pos_] == u'O') {
-            ++pos_;
+            ++m_pos;
+        } else if (m_src[m_pos] == u'o' || m_src[m_pos] == u'O') {
+            ++m_pos;
         }
-        std::size_t b = pos_;
-        while (pos_ < src_.size()
-            && ((src_[pos_] >= u'0' && src_[pos_] <= u'9')
+        std::size_t b = m_pos;
+        while (m_pos < m_src.size()
+            && ((m_src[m_pos] >= u'0' && m_src[m_pos] <= u'9')
                 || (radix == 16
-                    && ((src_[pos_] >= u'a' && src_[pos_] <= u'f') || (src_[pos_] >= u'A' && src_[pos_] <= u'F')))))
-            ++pos_;
-        std::u16string digits(src_.substr(b, pos_ - b));
-        bool forceLong = pos_ < src_.size() && src_[pos_] == u'&';
+                    && ((m_src[m_pos] >= u'a' && m_src[m_pos] <= u'f')
+                        || (m_src[m_pos] >= u'A' && m_src[m_pos] <= u'F')))))
+            ++m_pos;
+        std::u16string digits(m_src.substr(b, m_pos - b));
+        bool forceLong = m_pos < m_src.size() && m_src[m_pos] == u'&';
         if (forceLong)
-            ++pos_;
+            ++m_pos;
         double value;
         std::u16string literal = (radix == 16 ? u"&H" : u"&O") + digits;
         if (digits.empty() || !parseNumber(literal, Locale::english(), value))
@@ -339,21 +271,21 @@ private:
 
     void string(Token &t)
     {
-        ++pos_;
+        ++m_pos;
         std::u16string text;
         for (;;) {
-            if (pos_ >= src_.size() || src_[pos_] == u'\r' || src_[pos_] == u'\n')
+            if (m_pos >= m_src.size() || m_src[m_pos] == u'\r' || m_src[m_pos] == u'\n')
                 fail(err::UnterminatedString, t);
-            if (src_[pos_] == u'"') {
+            if (m_src[m_pos] == u'"') {
                 if (next(1) == u'"') {
                     text += u'"';
-                    pos_ += 2;
+                    m_pos += 2;
                     continue;
                 }
-                ++pos_;
+                ++m_pos;
                 break;
             }
-            text += src_[pos_++];
+            text += m_src[m_pos++];
         }
         t.kind = TokenKind::String;
         t.text = std::move(text);
@@ -361,23 +293,23 @@ private:
 
     void dateLiteral(Token &t)
     {
-        std::size_t b = ++pos_;
-        while (pos_ < src_.size() && src_[pos_] != u'#' && src_[pos_] != u'\r' && src_[pos_] != u'\n')
-            ++pos_;
-        if (pos_ >= src_.size() || src_[pos_] != u'#')
+        std::size_t b = ++m_pos;
+        while (m_pos < m_src.size() && m_src[m_pos] != u'#' && m_src[m_pos] != u'\r' && m_src[m_pos] != u'\n')
+            ++m_pos;
+        if (m_pos >= m_src.size() || m_src[m_pos] != u'#')
             fail(err::SyntaxError, t);
         double serial;
         // Date literals are always read month first, whatever the user's locale.
-        if (!parseDate(src_.substr(b, pos_ - b), Locale::english(), serial))
+        if (!parseDate(m_src.substr(b, m_pos - b), Locale::english(), serial))
             fail(err::SyntaxError, t);
-        ++pos_;
+        ++m_pos;
         t.kind = TokenKind::Date;
         t.number = serial;
     }
 
     void punctuation(Token &t)
     {
-        char16_t c = src_[pos_++];
+        char16_t c = m_src[m_pos++];
         switch (c) {
         case u'(':
             t.kind = TokenKind::LParen;
@@ -416,18 +348,18 @@ private:
             t.kind = TokenKind::Equal;
             break;
         case u'<':
-            if (pos_ < src_.size() && src_[pos_] == u'>') {
-                ++pos_;
+            if (m_pos < m_src.size() && m_src[m_pos] == u'>') {
+                ++m_pos;
                 t.kind = TokenKind::NotEqual;
-            } else if (pos_ < src_.size() && src_[pos_] == u'=') {
-                ++pos_;
+            } else if (m_pos < m_src.size() && m_src[m_pos] == u'=') {
+                ++m_pos;
                 t.kind = TokenKind::LessEqual;
             } else
                 t.kind = TokenKind::Less;
             break;
         case u'>':
-            if (pos_ < src_.size() && src_[pos_] == u'=') {
-                ++pos_;
+            if (m_pos < m_src.size() && m_src[m_pos] == u'=') {
+                ++m_pos;
                 t.kind = TokenKind::GreaterEqual;
             } else
                 t.kind = TokenKind::Greater;
@@ -437,33 +369,14 @@ private:
         }
     }
 
-    std::u16string_view src_;
-    std::size_t pos_ = 0;
-    std::size_t lineStart_ = 0;
-    int line_ = 1;
-    std::vector<Token> tokens_;
+    std::u16string_view m_src;
+    std::size_t m_pos = 0;
+    std::size_t m_lineStart = 0;
+    int m_line = 1;
+    std::vector<Token> m_tokens;
 };
 
 } // namespace
-
-Keyword keywordOf(std::u16string_view word)
-{
-    if (word.size() < 2 || word.size() > 9)
-        return Keyword::None;
-    std::u16string folded = foldName(word);
-    for (const auto &k : kKeywords)
-        if (k.text == folded)
-            return k.keyword;
-    return Keyword::None;
-}
-
-std::u16string_view keywordText(Keyword k)
-{
-    for (const auto &entry : kKeywords)
-        if (entry.keyword == k)
-            return entry.text;
-    return u"";
-}
 
 std::vector<Token> tokenize(std::u16string_view source)
 {

@@ -7,15 +7,15 @@ namespace tabulo::vbs {
 std::size_t Parser::matchingParen(std::size_t open) const
 {
     int depth = 0;
-    for (std::size_t i = open; i < tokens_.size(); ++i) {
-        if (tokens_[i].kind == TokenKind::LParen)
+    for (std::size_t i = open; i < m_tokens.size(); ++i) {
+        if (m_tokens[i].kind == TokenKind::LParen)
             ++depth;
-        else if (tokens_[i].kind == TokenKind::RParen && --depth == 0)
+        else if (m_tokens[i].kind == TokenKind::RParen && --depth == 0)
             return i;
-        else if (tokens_[i].kind == TokenKind::EndOfStatement || tokens_[i].kind == TokenKind::EndOfInput)
+        else if (m_tokens[i].kind == TokenKind::EndOfStatement || m_tokens[i].kind == TokenKind::EndOfInput)
             return i;
     }
-    return tokens_.size() - 1;
+    return m_tokens.size() - 1;
 }
 
 // The callee of a statement: name { "." name } with each "(...)" that belongs to the
@@ -25,23 +25,23 @@ ExprPtr Parser::callTarget()
 {
     ExprPtr target;
     auto groupBelongsToChain = [&] {
-        std::size_t close = matchingParen(pos_);
-        if (tokens_[close].kind != TokenKind::RParen)
+        std::size_t close = matchingParen(m_pos);
+        if (m_tokens[close].kind != TokenKind::RParen)
             return true; // let the parser report it
-        const Token &after = close + 1 < tokens_.size() ? tokens_[close + 1] : tokens_.back();
+        const Token &after = close + 1 < m_tokens.size() ? m_tokens[close + 1] : m_tokens.back();
         return after.kind == TokenKind::EndOfStatement || after.kind == TokenKind::EndOfInput
             || after.kind == TokenKind::Equal || after.kind == TokenKind::LParen
             || (after.kind == TokenKind::Dot && !after.spaceBefore)
-            || (singleLineIf_ > 0 && after.kind == TokenKind::Identifier && after.keyword == Keyword::Else);
+            || (m_singleLineIf > 0 && after.kind == TokenKind::Identifier && after.keyword == Keyword::Else);
     };
     Position at = here();
     if (accept(TokenKind::Dot)) {
-        if (withDepth_ == 0)
+        if (m_withDepth == 0)
             fail(err::InvalidReference);
         auto m = std::make_unique<MemberExpr>();
         m->at = at;
         m->name = expectMemberName();
-        m->withDepth = withDepth_ - 1;
+        m->withDepth = m_withDepth - 1;
         if (this->at(TokenKind::LParen) && groupBelongsToChain())
             argumentList(m->args);
         target = std::move(m);

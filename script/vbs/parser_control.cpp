@@ -32,14 +32,14 @@ StmtPtr Parser::ifStatement()
         }
         return s;
     }
-    s->blocks.push_back(block(procedure_ != nullptr));
+    s->blocks.push_back(block(m_procedure != nullptr));
     for (;;) {
         if (acceptKeyword(Keyword::ElseIf)) {
             s->conditions.push_back(expression());
             expectKeyword(Keyword::Then, err::ExpectedThen);
-            s->blocks.push_back(block(procedure_ != nullptr));
+            s->blocks.push_back(block(m_procedure != nullptr));
         } else if (acceptKeyword(Keyword::Else)) {
-            s->elseBlock = block(procedure_ != nullptr);
+            s->elseBlock = block(m_procedure != nullptr);
         } else {
             break;
         }
@@ -53,7 +53,7 @@ Block Parser::singleLineStatements(bool stopAtElse)
     NestingGuard guard(*this);
     Block statements;
     if (stopAtElse)
-        ++singleLineIf_;
+        ++m_singleLineIf;
     for (;;) {
         if (at(TokenKind::EndOfStatement) && peek().text == u":") {
             advance();
@@ -61,7 +61,7 @@ Block Parser::singleLineStatements(bool stopAtElse)
         }
         if (atEndOfStatement())
             break;
-        StmtPtr st = statement(procedure_ != nullptr);
+        StmtPtr st = statement(m_procedure != nullptr);
         if (st->kind != StmtKind::Nop)
             statements.push_back(std::move(st));
         if (at(TokenKind::EndOfStatement) && peek().text == u":" && !(peek(1).kind == TokenKind::EndOfInput))
@@ -69,7 +69,7 @@ Block Parser::singleLineStatements(bool stopAtElse)
         break;
     }
     if (stopAtElse)
-        --singleLineIf_;
+        --m_singleLineIf;
     if (!at(TokenKind::EndOfStatement) && !at(TokenKind::EndOfInput) && !(stopAtElse && atKeyword(Keyword::Else)))
         fail(err::ExpectedEndOfStatement);
     return statements;
@@ -87,7 +87,7 @@ StmtPtr Parser::selectStatement()
     while (acceptKeyword(Keyword::Case)) {
         if (acceptKeyword(Keyword::Else)) {
             s->hasElse = true;
-            s->elseBlock = block(procedure_ != nullptr);
+            s->elseBlock = block(m_procedure != nullptr);
             break;
         }
         std::vector<CaseTest> tests;
@@ -129,7 +129,7 @@ StmtPtr Parser::selectStatement()
             tests.push_back(std::move(test));
         } while (accept(TokenKind::Comma));
         s->tests.push_back(std::move(tests));
-        s->blocks.push_back(block(procedure_ != nullptr));
+        s->blocks.push_back(block(m_procedure != nullptr));
     }
     endOf(Keyword::Select, err::ExpectedSelect);
     return s;
@@ -140,7 +140,7 @@ StmtPtr Parser::selectStatement()
 StmtPtr Parser::forStatement()
 {
     advance();
-    ++forDepth_;
+    ++m_forDepth;
     StmtPtr result;
     if (acceptKeyword(Keyword::Each)) {
         auto s = std::make_unique<ForEachStmt>();
@@ -149,7 +149,7 @@ StmtPtr Parser::forStatement()
         s->variable = nameReference();
         expectKeyword(Keyword::In, err::ExpectedIn);
         s->collection = expression();
-        s->body = block(procedure_ != nullptr);
+        s->body = block(m_procedure != nullptr);
         result = std::move(s);
     } else {
         auto s = std::make_unique<ForStmt>();
@@ -162,14 +162,14 @@ StmtPtr Parser::forStatement()
         s->to = expression();
         if (acceptKeyword(Keyword::Step))
             s->step = expression();
-        s->body = block(procedure_ != nullptr);
+        s->body = block(m_procedure != nullptr);
         result = std::move(s);
     }
     if (!acceptKeyword(Keyword::Next))
         fail(err::ExpectedNext);
     if (atName())
         advance();
-    --forDepth_;
+    --m_forDepth;
     return result;
 }
 
@@ -177,7 +177,7 @@ StmtPtr Parser::forStatement()
 StmtPtr Parser::doStatement()
 {
     advance();
-    ++doDepth_;
+    ++m_doDepth;
     auto s = std::make_unique<DoStmt>();
     if (atKeyword(Keyword::While) || atKeyword(Keyword::Until)) {
         s->until = atKeyword(Keyword::Until);
@@ -186,7 +186,7 @@ StmtPtr Parser::doStatement()
     } else if (!atEndOfStatement()) {
         fail(err::ExpectedWhileUntilOrEnd);
     }
-    s->body = block(procedure_ != nullptr);
+    s->body = block(m_procedure != nullptr);
     if (!acceptKeyword(Keyword::Loop))
         fail(err::ExpectedLoop);
     if (atKeyword(Keyword::While) || atKeyword(Keyword::Until)) {
@@ -197,7 +197,7 @@ StmtPtr Parser::doStatement()
         advance();
         s->condition = expression();
     }
-    --doDepth_;
+    --m_doDepth;
     return s;
 }
 
@@ -207,7 +207,7 @@ StmtPtr Parser::whileStatement()
     advance();
     auto s = std::make_unique<WhileStmt>();
     s->condition = expression();
-    s->body = block(procedure_ != nullptr);
+    s->body = block(m_procedure != nullptr);
     expectKeyword(Keyword::Wend, err::ExpectedWend);
     return s;
 }
@@ -218,9 +218,9 @@ StmtPtr Parser::withStatement()
     advance();
     auto s = std::make_unique<WithStmt>();
     s->object = expression();
-    s->depth = withDepth_++;
-    s->body = block(procedure_ != nullptr);
-    --withDepth_;
+    s->depth = m_withDepth++;
+    s->body = block(m_procedure != nullptr);
+    --m_withDepth;
     endOf(Keyword::With, err::ExpectedWith);
     return s;
 }
@@ -231,14 +231,14 @@ StmtPtr Parser::exitStatement()
     advance();
     auto s = std::make_unique<ExitStmt>();
     auto inProc = [&](ProcKind a, ProcKind b = ProcKind::Sub, bool two = false) {
-        return procedure_ && (procedure_->kind == a || (two && procedure_->kind == b));
+        return m_procedure && (m_procedure->kind == a || (two && m_procedure->kind == b));
     };
     if (acceptKeyword(Keyword::Do)) {
-        if (doDepth_ == 0)
+        if (m_doDepth == 0)
             fail(err::InvalidExit);
         s->what = ExitKind::Do;
     } else if (acceptKeyword(Keyword::For)) {
-        if (forDepth_ == 0)
+        if (m_forDepth == 0)
             fail(err::InvalidExit);
         s->what = ExitKind::For;
     } else if (acceptKeyword(Keyword::Sub)) {
@@ -250,7 +250,7 @@ StmtPtr Parser::exitStatement()
             fail(err::InvalidExit);
         s->what = ExitKind::Function;
     } else if (acceptKeyword(Keyword::Property)) {
-        if (!procedure_ || procedure_->kind < ProcKind::PropertyGet)
+        if (!m_procedure || m_procedure->kind < ProcKind::PropertyGet)
             fail(err::InvalidExit);
         s->what = ExitKind::Property;
     } else {

@@ -32,7 +32,7 @@ void Parser::parameters(Procedure &proc)
 //              block "End" ("Sub" | "Function" | "Property")
 std::unique_ptr<Procedure> Parser::procedure(bool isPublic, bool isDefault)
 {
-    if (procedure_)
+    if (m_procedure)
         fail(err::ExpectedStatement);
     auto proc = std::make_unique<Procedure>();
     proc->at = here();
@@ -47,7 +47,7 @@ std::unique_ptr<Procedure> Parser::procedure(bool isPublic, bool isDefault)
         closing = Keyword::Function;
     } else {
         expectKeyword(Keyword::Property, err::SyntaxError);
-        if (!inClass_)
+        if (!m_inClass)
             fail(err::MustBeInClass);
         if (acceptKeyword(Keyword::Get))
             proc->kind = ProcKind::PropertyGet;
@@ -68,18 +68,18 @@ std::unique_ptr<Procedure> Parser::procedure(bool isPublic, bool isDefault)
     parameters(*proc);
     if ((proc->kind == ProcKind::PropertyLet || proc->kind == ProcKind::PropertySet) && proc->params.empty())
         fail(err::PropertyNeedsArgument);
-    if (inClass_ && (sameName(proc->name, u"Class_Initialize") || sameName(proc->name, u"Class_Terminate"))
+    if (m_inClass && (sameName(proc->name, u"Class_Initialize") || sameName(proc->name, u"Class_Terminate"))
         && !proc->params.empty())
         fail(err::InitTerminateArgs);
     expectEndOfStatement();
-    procedure_ = proc.get();
-    int savedWith = withDepth_, savedFor = forDepth_, savedDo = doDepth_;
-    withDepth_ = forDepth_ = doDepth_ = 0;
+    m_procedure = proc.get();
+    int savedWith = m_withDepth, savedFor = m_forDepth, savedDo = m_doDepth;
+    m_withDepth = m_forDepth = m_doDepth = 0;
     proc->body = block(true);
-    withDepth_ = savedWith;
-    forDepth_ = savedFor;
-    doDepth_ = savedDo;
-    procedure_ = nullptr;
+    m_withDepth = savedWith;
+    m_forDepth = savedFor;
+    m_doDepth = savedDo;
+    m_procedure = nullptr;
     int error = closing == Keyword::Sub ? err::ExpectedSub
         : closing == Keyword::Function  ? err::ExpectedFunction
                                         : err::ExpectedProperty;
@@ -117,7 +117,7 @@ std::unique_ptr<ClassDecl> Parser::classDeclaration()
     cls->at = here();
     cls->name = expectName();
     expectEndOfStatement();
-    inClass_ = true;
+    m_inClass = true;
     for (;;) {
         while (accept(TokenKind::EndOfStatement)) { }
         if (at(TokenKind::EndOfInput))
@@ -148,7 +148,7 @@ std::unique_ptr<ClassDecl> Parser::classDeclaration()
         }
         expectEndOfStatement();
     }
-    inClass_ = false;
+    m_inClass = false;
     return cls;
 }
 

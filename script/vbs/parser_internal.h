@@ -1,6 +1,7 @@
 #pragma once
-// The recursive-descent parser, shared by its three source files (statements,
-// expressions, declarations). Each parse function carries its grammar rule as a comment.
+// The recursive-descent parser, shared by its source files (parser_*.cpp: statements,
+// control flow, calls, declarations, expressions, operands). Each parse function
+// carries its grammar rule as a comment.
 #include <vector>
 
 #include "ast.h"
@@ -13,7 +14,7 @@ class Parser
 {
 public:
     explicit Parser(std::vector<Token> tokens)
-        : tokens_(std::move(tokens))
+        : m_tokens(std::move(tokens))
     {
     }
 
@@ -25,14 +26,14 @@ private:
     // Tokens.
     const Token &peek(std::size_t ahead = 0) const
     {
-        std::size_t i = pos_ + ahead;
-        return i < tokens_.size() ? tokens_[i] : tokens_.back();
+        std::size_t i = m_pos + ahead;
+        return i < m_tokens.size() ? m_tokens[i] : m_tokens.back();
     }
     const Token &advance()
     {
         const Token &t = peek();
-        if (pos_ < tokens_.size() - 1)
-            ++pos_;
+        if (m_pos < m_tokens.size() - 1)
+            ++m_pos;
         return t;
     }
     bool at(TokenKind k) const { return peek().kind == k; }
@@ -71,7 +72,7 @@ private:
     bool atEndOfStatement() const
     {
         return at(TokenKind::EndOfStatement) || at(TokenKind::EndOfInput)
-            || (singleLineIf_ > 0 && atKeyword(Keyword::Else));
+            || (m_singleLineIf > 0 && atKeyword(Keyword::Else));
     }
     void expectEndOfStatement();
     [[noreturn]] void fail(int error) const { fail(error, peek()); }
@@ -134,16 +135,16 @@ private:
     ExprPtr finish(ExprPtr e); // checks the tree height
     std::unique_ptr<NameExpr> nameReference(); // a name that can take arguments
 
-    std::vector<Token> tokens_;
-    std::size_t pos_ = 0;
-    int nesting_ = 0;
-    int withDepth_ = 0;
-    int singleLineIf_ = 0;
-    int forDepth_ = 0;
-    int doDepth_ = 0;
-    const Procedure *procedure_ = nullptr; // the procedure being parsed
-    bool inClass_ = false;
-    Program *program_ = nullptr;
+    std::vector<Token> m_tokens;
+    std::size_t m_pos = 0;
+    int m_nesting = 0;
+    int m_withDepth = 0;
+    int m_singleLineIf = 0;
+    int m_forDepth = 0;
+    int m_doDepth = 0;
+    const Procedure *m_procedure = nullptr; // the procedure being parsed
+    bool m_inClass = false;
+    Program *m_program = nullptr;
 };
 
 // Counts nesting of blocks and parenthesised expressions; too deep is error 28, as
@@ -152,10 +153,10 @@ class NestingGuard
 {
 public:
     explicit NestingGuard(Parser &p);
-    ~NestingGuard() { --parser_.nesting_; }
+    ~NestingGuard() { --m_parser.m_nesting; }
 
 private:
-    Parser &parser_;
+    Parser &m_parser;
 };
 
 inline constexpr int kMaxNesting = 200;

@@ -5,11 +5,11 @@
 namespace tabulo::vbs {
 
 NestingGuard::NestingGuard(Parser &p)
-    : parser_(p)
+    : m_parser(p)
 {
-    if (++parser_.nesting_ > kMaxNesting) {
-        --parser_.nesting_;
-        parser_.fail(err::OutOfStack);
+    if (++m_parser.m_nesting > kMaxNesting) {
+        --m_parser.m_nesting;
+        m_parser.fail(err::OutOfStack);
     }
 }
 
@@ -77,7 +77,7 @@ std::u16string Parser::expectMemberName()
 std::unique_ptr<Program> Parser::program()
 {
     auto program = std::make_unique<Program>();
-    program_ = program.get();
+    m_program = program.get();
     program->statements = block(false);
     if (!at(TokenKind::EndOfInput)) {
         // A block ended on a word that closes nothing here.
@@ -197,8 +197,8 @@ StmtPtr Parser::statement(bool insideProcedure)
         case Keyword::Option:
             advance();
             expectKeyword(Keyword::Explicit, err::SyntaxError);
-            if (program_)
-                program_->optionExplicit = true;
+            if (m_program)
+                m_program->optionExplicit = true;
             result = std::make_unique<NopStmt>();
             break;
         case Keyword::Public:
@@ -209,7 +209,7 @@ StmtPtr Parser::statement(bool insideProcedure)
             advance();
             bool isDefault = acceptKeyword(Keyword::Default);
             if (atKeyword(Keyword::Sub) || atKeyword(Keyword::Function) || atKeyword(Keyword::Property)) {
-                program_->procedures.push_back(procedure(isPublic, isDefault));
+                m_program->procedures.push_back(procedure(isPublic, isDefault));
                 result = std::make_unique<NopStmt>();
             } else if (isDefault) {
                 fail(err::DefaultPlacement);
@@ -224,7 +224,7 @@ StmtPtr Parser::statement(bool insideProcedure)
         case Keyword::Function:
             if (insideProcedure)
                 fail(err::ExpectedStatement);
-            program_->procedures.push_back(procedure(true, false));
+            m_program->procedures.push_back(procedure(true, false));
             result = std::make_unique<NopStmt>();
             break;
         case Keyword::Property:
@@ -235,7 +235,7 @@ StmtPtr Parser::statement(bool insideProcedure)
         case Keyword::Class:
             if (insideProcedure)
                 fail(err::ExpectedStatement);
-            program_->classes.push_back(classDeclaration());
+            m_program->classes.push_back(classDeclaration());
             result = std::make_unique<NopStmt>();
             break;
         case Keyword::Loop:

@@ -2,82 +2,9 @@
 // runs. Order of search: the procedure's locals, the class's fields and members, the
 // globals already defined, the builtins; anything else is an implicit variable
 // (local inside a procedure, global at the top level).
-#include <unordered_map>
-
-#include "interpreter.h"
-#include "script_object.h"
+#include "resolver.h"
 
 namespace tabulo::vbs {
-
-class Resolver
-{
-public:
-    Resolver(GlobalTable &globals, const std::unordered_map<std::u16string, const Builtin *> &builtins,
-        const std::unordered_map<std::u16string, Value> &constants)
-        : globals_(globals)
-        , builtins_(builtins)
-        , constants_(constants)
-    {
-    }
-
-    void program(Program &program, const Procedure *executeScope);
-    // A lone expression (Eval), seeing the locals of `executeScope` when given.
-    void standalone(Expr &e, const Procedure *executeScope)
-    {
-        scope_ = Scope {};
-        scope_.executeScope = executeScope;
-        expr(&e);
-    }
-    void procedure(Procedure &proc, const ClassDecl *cls);
-
-private:
-    struct Scope
-    {
-        Procedure *procedure = nullptr; // null at the top level
-        const Procedure *executeScope = nullptr; // Execute inside a procedure: its locals
-        const ClassDecl *cls = nullptr;
-        std::unordered_map<std::u16string, int> locals;
-        std::unordered_map<std::u16string, bool> undeclared; // locals made by use alone
-    };
-
-    void block(Block &b);
-    void statement(Stmt &s);
-    void expr(Expr *e);
-    void args(ArgList &a)
-    {
-        for (auto &item : a.items)
-            expr(item.get());
-    }
-    void name(NameExpr &n, bool assigned);
-    int addLocal(const std::u16string &folded);
-    void collectDeclarations(const Block &b);
-    [[noreturn]] void fail(int number, Position at) const
-    {
-        ScriptError e;
-        e.number = number;
-        e.description = std::u16string(errorDescription(number));
-        e.line = at.line;
-        e.column = at.column;
-        e.source = u"Microsoft VBScript compilation error";
-        throw ScriptException(std::move(e));
-    }
-
-    GlobalTable &globals_;
-    const std::unordered_map<std::u16string, const Builtin *> &builtins_;
-    const std::unordered_map<std::u16string, Value> &constants_;
-    Scope scope_;
-};
-
-int Resolver::addLocal(const std::u16string &folded)
-{
-    auto it = scope_.locals.find(folded);
-    if (it != scope_.locals.end())
-        return it->second;
-    int slot = scope_.procedure->slotCount++;
-    scope_.procedure->slotNames.push_back(folded);
-    scope_.locals.emplace(folded, slot);
-    return slot;
-}
 
 void Resolver::collectDeclarations(const Block &b)
 {
@@ -123,137 +50,6 @@ void Resolver::collectDeclarations(const Block &b)
         default:
             break;
         }
-    }
-}
-
-void Resolver::name(NameExpr &n, bool assigned)
-{
-    const std::u16string &f = n.folded;
-    // 1. Locals of the procedure (or of the procedure an Execute runs in).
-    if (scope_.procedure) {
-        // The procedure's own name without arguments is its return value.
-        if (scope_.procedure->resultSlot >= 0
-            && f == scope_.procedure->slotNames[std::size_t(scope_.procedure->resultSlot)] && !n.args.parens) {
-            n.scope = NameScope::Local;
-            n.slot = scope_.procedure->resultSlot;
-            return;
-        }
-        auto it = scope_.locals.find(f);
-        if (it != scope_.locals.end() && it->second != scope_.procedure->resultSlot) {
-            n.scope = NameScope::Local;
-            n.slot = it->second;
-            n.undeclared = scope_.undeclared.count(f) > 0;
-            return;
-        }
-    } else if (scope_.executeScope) {
-        const auto &names = scope_.executeScope->slotNames;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            if (names[i] == f && int(i) != scope_.executeScope->resultSlot) {
-                n.scope = NameScope::Local;
-                n.slot = int(i);
-                return;
-            }
-        }
-    }
-    // 2. The class's own fields and members.
-    const ClassDecl *cls = scope_.cls;
-    if (!cls && scope_.executeScope)
-        cls = scope_.executeScope->owner;
-    if (cls) {
-        int field = cls->fieldIndex(f);
-        if (field >= 0) {
-            n.scope = NameScope::Field;
-            n.slot = field;
-            return;
-        }
-        if (cls->method(f) || cls->property(f)) {
-            n.scope = NameScope::ClassMember;
-            return;
-        }
-    }
-    // 3. Globals that exist, then builtins.
-    int slot = globals_.find(f);
-    if (slot >= 0 && globals_[slot].kind != GlobalEntry::Kind::Unset) {
-        n.scope = NameScope::Global;
-        n.slot = slot;
-        return;
-    }
-    if (auto b = builtins_.find(f); b != builtins_.end()) {
-        n.scope = NameScope::Builtin;
-        n.builtin = b->second;
-        return;
-    }
-    if (auto c = constants_.find(f); c != constants_.end()) {
-        n.scope = NameScope::Constant;
-        n.constant = c->second;
-        return;
-    }
-    if (f == u"err") {
-        n.scope = NameScope::Err;
-        return;
-    }
-    // 4. A name seen for the first time.
-    if (scope_.procedure) {
-        n.undeclared = true;
-        scope_.undeclared[f] = true;
-        if (slot < 0) {
-            n.scope = NameScope::Local;
-            n.slot = addLocal(f);
-        } else {
-            n.scope = NameScope::GlobalOrLocal;
-            n.slot = slot;
-            n.localSlot = addLocal(f);
-        }
-        (void)assigned;
-        return;
-    }
-    n.scope = NameScope::Global;
-    n.slot = slot >= 0 ? slot : globals_.slotOf(n.name);
-}
-
-void Resolver::expr(Expr *e)
-{
-    if (!e)
-        return;
-    switch (e->kind) {
-    case ExprKind::Name: {
-        auto &n = static_cast<NameExpr &>(*e);
-        name(n, false);
-        args(n.args);
-        break;
-    }
-    case ExprKind::Member: {
-        auto &m = static_cast<MemberExpr &>(*e);
-        expr(m.object.get());
-        args(m.args);
-        if (!m.object && scope_.procedure)
-            scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, m.withDepth + 1);
-        break;
-    }
-    case ExprKind::Index: {
-        auto &ix = static_cast<IndexExpr &>(*e);
-        expr(ix.target.get());
-        args(ix.args);
-        break;
-    }
-    case ExprKind::Unary:
-        expr(static_cast<UnaryExpr &>(*e).operand.get());
-        break;
-    case ExprKind::Binary: {
-        auto &b = static_cast<BinaryExpr &>(*e);
-        expr(b.left.get());
-        expr(b.right.get());
-        break;
-    }
-    case ExprKind::Paren:
-        expr(static_cast<ParenExpr &>(*e).inner.get());
-        break;
-    case ExprKind::Me:
-        if (!scope_.cls && !(scope_.executeScope && scope_.executeScope->owner))
-            fail(err::InvalidMe, e->at);
-        break;
-    default:
-        break;
     }
 }
 
@@ -333,8 +129,8 @@ void Resolver::statement(Stmt &s)
     }
     case StmtKind::Dim:
         for (auto &item : static_cast<DimStmt &>(s).items) {
-            if (!scope_.procedure)
-                globals_[globals_.slotOf(item.name->name)].kind = GlobalEntry::Kind::Variable;
+            if (!m_scope.procedure)
+                m_globals[m_globals.slotOf(item.name->name)].kind = GlobalEntry::Kind::Variable;
             name(*item.name, true);
             for (auto &bound : item.bounds)
                 expr(bound.get());
@@ -349,8 +145,8 @@ void Resolver::statement(Stmt &s)
         break;
     case StmtKind::Const:
         for (auto &[constName, value] : static_cast<ConstStmt &>(s).items) {
-            if (!scope_.procedure)
-                globals_[globals_.slotOf(constName->name)].kind = GlobalEntry::Kind::Variable;
+            if (!m_scope.procedure)
+                m_globals[m_globals.slotOf(constName->name)].kind = GlobalEntry::Kind::Variable;
             name(*constName, true);
             expr(value.get());
         }
@@ -361,8 +157,8 @@ void Resolver::statement(Stmt &s)
     case StmtKind::With: {
         auto &st = static_cast<WithStmt &>(s);
         expr(st.object.get());
-        if (scope_.procedure)
-            scope_.procedure->withDepthMax = std::max(scope_.procedure->withDepthMax, st.depth + 1);
+        if (m_scope.procedure)
+            m_scope.procedure->withDepthMax = std::max(m_scope.procedure->withDepthMax, st.depth + 1);
         block(st.body);
         break;
     }
@@ -376,9 +172,9 @@ void Resolver::statement(Stmt &s)
 
 void Resolver::procedure(Procedure &proc, const ClassDecl *cls)
 {
-    scope_ = Scope {};
-    scope_.procedure = &proc;
-    scope_.cls = cls;
+    m_scope = Scope {};
+    m_scope.procedure = &proc;
+    m_scope.cls = cls;
     proc.slotCount = 0;
     proc.slotNames.clear();
     for (const Parameter &p : proc.params)
@@ -399,7 +195,7 @@ void Resolver::program(Program &program, const Procedure *executeScope)
         for (std::size_t k = 0; k < i; ++k)
             if (sameName(program.procedures[k]->name, program.procedures[i]->name))
                 fail(err::NameRedefined, program.procedures[i]->at);
-        GlobalEntry &entry = globals_[globals_.slotOf(program.procedures[i]->name)];
+        GlobalEntry &entry = m_globals[m_globals.slotOf(program.procedures[i]->name)];
         entry.kind = GlobalEntry::Kind::Procedure;
         entry.procedure = program.procedures[i].get();
         entry.value = Value();
@@ -443,8 +239,8 @@ void Resolver::program(Program &program, const Procedure *executeScope)
                     fail(err::NameRedefined, cls->at);
     }
     // Top-level declarations make globals, wherever in the text they are.
-    scope_ = Scope {};
-    scope_.executeScope = executeScope;
+    m_scope = Scope {};
+    m_scope.executeScope = executeScope;
     if (executeScope) {
         // Execute inside a procedure: its code reads and writes that procedure's locals.
         program.topLevel.slotCount = executeScope->slotCount;
@@ -456,7 +252,7 @@ void Resolver::program(Program &program, const Procedure *executeScope)
         procedure(*proc, nullptr);
     for (auto &cls : program.classes) {
         for (auto &field : cls->fields) {
-            scope_ = Scope {};
+            m_scope = Scope {};
             for (auto &bound : field.bounds)
                 expr(bound.get());
         }
@@ -467,12 +263,12 @@ void Resolver::program(Program &program, const Procedure *executeScope)
 
 void Interpreter::resolve(Program &program, const Procedure *scope)
 {
-    Resolver(globals_, builtins_, constants_).program(program, scope);
+    Resolver(m_globals, m_builtins, m_constants).program(program, scope);
 }
 
 void Interpreter::resolveExpression(Expr &e, const Procedure *scope)
 {
-    Resolver(globals_, builtins_, constants_).standalone(e, scope);
+    Resolver(m_globals, m_builtins, m_constants).standalone(e, scope);
 }
 
 } // namespace tabulo::vbs

@@ -19,22 +19,22 @@ public:
     ScriptObject(Interpreter &interpreter, const ClassDecl &cls);
     ~ScriptObject() override;
 
-    std::u16string typeName() const override { return className_; }
+    std::u16string typeName() const override { return m_className; }
     Value invoke(std::u16string_view name, Args args) override;
     void assign(std::u16string_view name, Args args, const Value &value, bool isSet) override;
     std::vector<Value> enumerate() override;
 
-    const ClassDecl &cls() const { return cls_; }
-    std::vector<Value> &fields() { return fields_; }
-    bool terminating() const { return terminating_; }
+    const ClassDecl &cls() const { return m_cls; }
+    std::vector<Value> &fields() { return m_fields; }
+    bool terminating() const { return m_terminating; }
 
 private:
-    Interpreter &interpreter_;
-    std::shared_ptr<bool> interpreterAlive_;
-    const ClassDecl &cls_;
-    std::u16string className_; // kept apart: the class text may go with a Reset
-    std::vector<Value> fields_;
-    bool terminating_ = false;
+    Interpreter &m_interpreter;
+    std::shared_ptr<bool> m_interpreterAlive;
+    const ClassDecl &m_cls;
+    std::u16string m_className; // kept apart: the class text may go with a Reset
+    std::vector<Value> m_fields;
+    bool m_terminating = false;
 };
 
 // What GetRef("Name") gives: calling its default member calls the procedure.
@@ -46,9 +46,9 @@ public:
     Value invoke(std::u16string_view name, Args args) override;
 
 private:
-    Interpreter &interpreter_;
-    std::shared_ptr<bool> interpreterAlive_;
-    const Procedure &procedure_;
+    Interpreter &m_interpreter;
+    std::shared_ptr<bool> m_interpreterAlive;
+    const Procedure &m_procedure;
 };
 
 } // namespace tabulo::vbs

@@ -28,45 +28,45 @@ Value &Value::moveManaged(Value &&other) noexcept
 
 void Value::copyFrom(const Value &other)
 {
-    type_ = other.type_;
-    missing_ = other.missing_;
-    switch (type_) {
+    m_type = other.m_type;
+    m_missing = other.m_missing;
+    switch (m_type) {
     case Type::Object:
-        new (&u_.object) std::shared_ptr<Object>(other.u_.object);
+        new (&m_u.object) std::shared_ptr<Object>(other.m_u.object);
         break;
     case Type::String:
-        u_.string = other.u_.string;
-        ++u_.string->refs;
+        m_u.string = other.m_u.string;
+        ++m_u.string->refs;
         break;
     case Type::Array:
-        u_.array = other.u_.array;
-        ++u_.array->refs;
+        m_u.array = other.m_u.array;
+        ++m_u.array->refs;
         break;
     default:
-        u_.i64 = other.u_.i64;
+        m_u.i64 = other.m_u.i64;
         break;
     }
 }
 
 void Value::release() noexcept
 {
-    switch (type_) {
+    switch (m_type) {
     case Type::Object:
-        u_.object.~shared_ptr();
+        m_u.object.~shared_ptr();
         break;
     case Type::String:
-        if (--u_.string->refs == 0)
-            delete u_.string;
+        if (--m_u.string->refs == 0)
+            delete m_u.string;
         break;
     case Type::Array:
-        if (--u_.array->refs == 0)
-            delete u_.array;
+        if (--m_u.array->refs == 0)
+            delete m_u.array;
         break;
     default:
         break;
     }
-    type_ = Type::Empty;
-    u_.i64 = 0;
+    m_type = Type::Empty;
+    m_u.i64 = 0;
 }
 
 Value Value::string(std::u16string text)
@@ -74,8 +74,8 @@ Value Value::string(std::u16string text)
     if (text.size() > kMaxStringLength)
         raise(err::OutOfMemory);
     Value v;
-    v.type_ = Type::String;
-    v.u_.string = new StringData {1, std::move(text)};
+    v.m_type = Type::String;
+    v.m_u.string = new StringData {1, std::move(text)};
     return v;
 }
 
@@ -87,8 +87,8 @@ Value Value::fromUtf8(std::string_view utf8)
 Value Value::object(std::shared_ptr<Object> object)
 {
     Value v;
-    v.type_ = Type::Object;
-    new (&v.u_.object) std::shared_ptr<Object>(std::move(object));
+    v.m_type = Type::Object;
+    new (&v.m_u.object) std::shared_ptr<Object>(std::move(object));
     return v;
 }
 
@@ -97,10 +97,10 @@ Value Value::array(std::vector<Value> items)
     if (items.size() > kMaxArrayElements)
         raise(err::OutOfMemory);
     Value v;
-    v.type_ = Type::Array;
-    v.u_.array = new ArrayData;
-    v.u_.array->dims.push_back({0, std::int32_t(items.size())});
-    v.u_.array->items = std::move(items);
+    v.m_type = Type::Array;
+    v.m_u.array = new ArrayData;
+    v.m_u.array->dims.push_back({0, std::int32_t(items.size())});
+    v.m_u.array->items = std::move(items);
     return v;
 }
 
@@ -122,14 +122,14 @@ Value Value::array(std::span<const std::int32_t> upperBounds)
         raise(err::OutOfMemory);
     data->items.resize(upperBounds.empty() ? 0 : total);
     Value v;
-    v.type_ = Type::Array;
-    v.u_.array = data.release();
+    v.m_type = Type::Array;
+    v.m_u.array = data.release();
     return v;
 }
 
 bool Value::isNumber() const
 {
-    switch (type_) {
+    switch (m_type) {
     case Type::Integer:
     case Type::Long:
     case Type::Single:
@@ -146,30 +146,30 @@ bool Value::isNumber() const
 
 const std::u16string &Value::rawString() const
 {
-    return u_.string->text;
+    return m_u.string->text;
 }
 
 ArrayData &Value::mutableArray()
 {
-    if (u_.array->refs > 1) {
-        auto *copy = new ArrayData {1, u_.array->dims, u_.array->items, u_.array->fixedSize};
-        --u_.array->refs;
-        u_.array = copy;
+    if (m_u.array->refs > 1) {
+        auto *copy = new ArrayData {1, m_u.array->dims, m_u.array->items, m_u.array->fixedSize};
+        --m_u.array->refs;
+        m_u.array = copy;
     }
-    return *u_.array;
+    return *m_u.array;
 }
 
 void Value::appendString(std::u16string_view tail)
 {
-    if (u_.string->text.size() + tail.size() > kMaxStringLength)
+    if (m_u.string->text.size() + tail.size() > kMaxStringLength)
         raise(err::OutOfMemory);
-    if (u_.string->refs == 1) {
-        u_.string->text.append(tail);
+    if (m_u.string->refs == 1) {
+        m_u.string->text.append(tail);
         return;
     }
     std::u16string joined;
-    joined.reserve(u_.string->text.size() + tail.size());
-    joined.append(u_.string->text).append(tail);
+    joined.reserve(m_u.string->text.size() + tail.size());
+    joined.append(m_u.string->text).append(tail);
     *this = string(std::move(joined));
 }
 

@@ -40,33 +40,33 @@ class Value
 {
 public:
     Value() noexcept
-        : type_(Type::Empty)
+        : m_type(Type::Empty)
     {
-        u_.i64 = 0;
+        m_u.i64 = 0;
     }
     // Numbers and other plain values copy as bits; only strings, arrays and objects
     // take the out-of-line path that counts references. The interpreter's inner loops
     // depend on these staying inline.
     Value(const Value &other)
-        : type_(other.type_)
-        , missing_(other.missing_)
+        : m_type(other.m_type)
+        , m_missing(other.m_missing)
     {
         if (other.managed())
             copyFrom(other);
         else
-            u_.i64 = other.u_.i64;
+            m_u.i64 = other.m_u.i64;
     }
     Value(Value &&other) noexcept
-        : type_(Type::Empty)
+        : m_type(Type::Empty)
     {
         takePayload(other);
     }
     Value &operator=(const Value &other)
     {
         if (!managed() && !other.managed()) {
-            type_ = other.type_;
-            missing_ = other.missing_;
-            u_.i64 = other.u_.i64;
+            m_type = other.m_type;
+            m_missing = other.m_missing;
+            m_u.i64 = other.m_u.i64;
             return *this;
         }
         return assignManaged(other);
@@ -74,10 +74,10 @@ public:
     Value &operator=(Value &&other) noexcept
     {
         if (!managed() && !other.managed()) {
-            type_ = other.type_;
-            missing_ = other.missing_;
-            u_.i64 = other.u_.i64;
-            other.type_ = Type::Empty;
+            m_type = other.m_type;
+            m_missing = other.m_missing;
+            m_u.i64 = other.m_u.i64;
+            other.m_type = Type::Empty;
             return *this;
         }
         return moveManaged(std::move(other));
@@ -93,65 +93,65 @@ public:
     static Value null()
     {
         Value v;
-        v.type_ = Type::Null;
+        v.m_type = Type::Null;
         return v;
     }
     static Value boolean(bool b)
     {
         Value v;
-        v.type_ = Type::Boolean;
-        v.u_.b = b;
+        v.m_type = Type::Boolean;
+        v.m_u.b = b;
         return v;
     }
     static Value byte(std::uint8_t n)
     {
         Value v;
-        v.type_ = Type::Byte;
-        v.u_.u8 = n;
+        v.m_type = Type::Byte;
+        v.m_u.u8 = n;
         return v;
     }
     static Value integer(std::int16_t n)
     {
         Value v;
-        v.type_ = Type::Integer;
-        v.u_.i16 = n;
+        v.m_type = Type::Integer;
+        v.m_u.i16 = n;
         return v;
     }
     static Value longValue(std::int32_t n)
     {
         Value v;
-        v.type_ = Type::Long;
-        v.u_.i32 = n;
+        v.m_type = Type::Long;
+        v.m_u.i32 = n;
         return v;
     }
     static Value single(float n)
     {
         Value v;
-        v.type_ = Type::Single;
-        v.u_.f = n;
+        v.m_type = Type::Single;
+        v.m_u.f = n;
         return v;
     }
     static Value number(double n)
     {
         Value v;
-        v.type_ = Type::Double;
-        v.u_.d = n;
+        v.m_type = Type::Double;
+        v.m_u.d = n;
         return v;
     }
     // Currency is a 64-bit integer scaled by 10,000 (four decimals, exact).
     static Value currency(std::int64_t scaledBy10000)
     {
         Value v;
-        v.type_ = Type::Currency;
-        v.u_.i64 = scaledBy10000;
+        v.m_type = Type::Currency;
+        v.m_u.i64 = scaledBy10000;
         return v;
     }
     // Dates are days since 30 December 1899, the time as the fraction of a day.
     static Value date(double serial)
     {
         Value v;
-        v.type_ = Type::Date;
-        v.u_.d = serial;
+        v.m_type = Type::Date;
+        v.m_u.d = serial;
         return v;
     }
     static Value string(std::u16string text);
@@ -164,15 +164,15 @@ public:
     static Value errorCode(std::int32_t code)
     {
         Value v;
-        v.type_ = Type::Error;
-        v.u_.i32 = code;
+        v.m_type = Type::Error;
+        v.m_u.i32 = code;
         return v;
     }
     // An argument left out of a call, as in MsgBox "hi", , "title".
     static Value missing()
     {
         Value v = errorCode(0x80020004);
-        v.missing_ = true;
+        v.m_missing = true;
         return v;
     }
     // A one-dimensional array with lower bound 0 holding these items.
@@ -182,63 +182,63 @@ public:
     static Value array(std::span<const std::int32_t> upperBounds);
 
     // --- Inspection ----------------------------------------------------------------
-    Type type() const { return type_; }
-    bool isEmpty() const { return type_ == Type::Empty; }
-    bool isNull() const { return type_ == Type::Null; }
-    bool isString() const { return type_ == Type::String; }
-    bool isObject() const { return type_ == Type::Object; }
-    bool isNothing() const { return type_ == Type::Object && !u_.object; }
-    bool isArray() const { return type_ == Type::Array; }
-    bool isMissing() const { return missing_; }
+    Type type() const { return m_type; }
+    bool isEmpty() const { return m_type == Type::Empty; }
+    bool isNull() const { return m_type == Type::Null; }
+    bool isString() const { return m_type == Type::String; }
+    bool isObject() const { return m_type == Type::Object; }
+    bool isNothing() const { return m_type == Type::Object && !m_u.object; }
+    bool isArray() const { return m_type == Type::Array; }
+    bool isMissing() const { return m_missing; }
     // Holds no string, array or object: copying and dropping it are plain bit copies.
     bool isPlain() const { return !managed(); }
     // Integer, Long, Single, Double, Currency, Byte, Date and Boolean hold numbers.
     bool isNumber() const;
 
     // Raw access: only valid for the matching type().
-    bool rawBool() const { return u_.b; }
-    std::uint8_t rawByte() const { return u_.u8; }
-    std::int16_t rawInteger() const { return u_.i16; }
-    std::int32_t rawLong() const { return u_.i32; }
-    float rawSingle() const { return u_.f; }
-    double rawDouble() const { return u_.d; }
-    std::int64_t rawCurrency() const { return u_.i64; }
-    double rawDate() const { return u_.d; }
+    bool rawBool() const { return m_u.b; }
+    std::uint8_t rawByte() const { return m_u.u8; }
+    std::int16_t rawInteger() const { return m_u.i16; }
+    std::int32_t rawLong() const { return m_u.i32; }
+    float rawSingle() const { return m_u.f; }
+    double rawDouble() const { return m_u.d; }
+    std::int64_t rawCurrency() const { return m_u.i64; }
+    double rawDate() const { return m_u.d; }
     const std::u16string &rawString() const;
-    const std::shared_ptr<Object> &rawObject() const { return u_.object; }
-    ArrayData &rawArray() const { return *u_.array; }
+    const std::shared_ptr<Object> &rawObject() const { return m_u.object; }
+    ArrayData &rawArray() const { return *m_u.array; }
     // Array storage to write into: copied first when another Value shares it.
     ArrayData &mutableArray();
-    std::int32_t rawError() const { return u_.i32; }
+    std::int32_t rawError() const { return m_u.i32; }
 
     // Appends to a string Value in place when this Value owns the only reference,
     // so a loop of s = s & "x" does not copy the whole string each time.
     void appendString(std::u16string_view tail);
 
 private:
-    bool managed() const { return type_ == Type::String || type_ == Type::Object || type_ == Type::Array; }
+    bool managed() const { return m_type == Type::String || m_type == Type::Object || m_type == Type::Array; }
     // Moves other's payload into this Value, which holds nothing to release; other
     // becomes Empty.
     void takePayload(Value &other) noexcept
     {
-        type_ = other.type_;
-        missing_ = other.missing_;
-        if (other.type_ == Type::Object) {
-            new (&u_.object) std::shared_ptr<Object>(std::move(other.u_.object));
-            other.u_.object.~shared_ptr();
+        m_type = other.m_type;
+        m_missing = other.m_missing;
+        if (other.m_type == Type::Object) {
+            new (&m_u.object) std::shared_ptr<Object>(std::move(other.m_u.object));
+            other.m_u.object.~shared_ptr();
         } else {
-            u_.i64 = other.u_.i64;
+            m_u.i64 = other.m_u.i64;
         }
-        other.type_ = Type::Empty;
-        other.missing_ = false;
+        other.m_type = Type::Empty;
+        other.m_missing = false;
     }
     void release() noexcept;
     void copyFrom(const Value &other);
     Value &assignManaged(const Value &other);
     Value &moveManaged(Value &&other) noexcept;
 
-    Type type_;
-    bool missing_ = false;
+    Type m_type;
+    bool m_missing = false;
     union Payload {
         Payload()
             : i64(0)
@@ -255,7 +255,7 @@ private:
         StringData *string;
         ArrayData *array;
         std::shared_ptr<Object> object;
-    } u_;
+    } m_u;
 };
 
 using Args = std::span<Value>;

@@ -16,16 +16,16 @@ public:
     std::u16string typeName() const override { return u"TextBox"; }
     tabulo::vbs::Value invoke(std::u16string_view, tabulo::vbs::Args) override
     {
-        return tabulo::vbs::Value::string(text_);
+        return tabulo::vbs::Value::string(m_text);
     }
     void assign(std::u16string_view, tabulo::vbs::Args, const tabulo::vbs::Value &v, bool) override
     {
         if (v.isString())
-            text_ = v.rawString();
+            m_text = v.rawString();
     }
 
 private:
-    std::u16string text_;
+    std::u16string m_text;
 };
 
 } // namespace

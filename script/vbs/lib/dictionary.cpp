@@ -41,7 +41,7 @@ Dictionary::KeyIdentity Dictionary::identityOf(const Value &key) const
         break;
     case Type::String:
         id.kind = Kind::String;
-        id.text = compareMode_ == vb::BinaryCompare ? key.rawString() : lowerCase(key.rawString());
+        id.text = m_compareMode == vb::BinaryCompare ? key.rawString() : lowerCase(key.rawString());
         break;
     case Type::Object:
         id.kind = Kind::Object;
@@ -52,7 +52,7 @@ Dictionary::KeyIdentity Dictionary::identityOf(const Value &key) const
         raise(err::TypeMismatch);
     default:
         id.kind = Kind::Number;
-        id.number = toDouble(key, runtime_.locale());
+        id.number = toDouble(key, m_runtime.locale());
         break;
     }
     if (id.number == 0)
@@ -62,14 +62,14 @@ Dictionary::KeyIdentity Dictionary::identityOf(const Value &key) const
 
 Dictionary::Entries::iterator Dictionary::find(const Value &key)
 {
-    auto it = index_.find(identityOf(key));
-    return it == index_.end() ? entries_.end() : it->second;
+    auto it = m_index.find(identityOf(key));
+    return it == m_index.end() ? m_entries.end() : it->second;
 }
 
 Dictionary::Entries::iterator Dictionary::findOrRaise(const Value &key)
 {
     auto it = find(key);
-    if (it == entries_.end())
+    if (it == m_entries.end())
         raise(err::ElementNotFound);
     return it;
 }
@@ -77,62 +77,62 @@ Dictionary::Entries::iterator Dictionary::findOrRaise(const Value &key)
 void Dictionary::add(const Value &key, Value item)
 {
     KeyIdentity id = identityOf(key);
-    if (index_.count(id))
+    if (m_index.count(id))
         raise(457); // This key is already associated with an element
-    entries_.push_back({key, std::move(item)});
-    index_.emplace(std::move(id), std::prev(entries_.end()));
+    m_entries.push_back({key, std::move(item)});
+    m_index.emplace(std::move(id), std::prev(m_entries.end()));
 }
 
 Value &Dictionary::itemFor(const Value &key)
 {
     auto it = find(key);
-    if (it != entries_.end())
+    if (it != m_entries.end())
         return it->item;
     add(key, Value());
-    return entries_.back().item;
+    return m_entries.back().item;
 }
 
 void Dictionary::rename(const Value &oldKey, const Value &newKey)
 {
     auto it = findOrRaise(oldKey);
     KeyIdentity newId = identityOf(newKey);
-    auto existing = index_.find(newId);
-    if (existing != index_.end()) {
+    auto existing = m_index.find(newId);
+    if (existing != m_index.end()) {
         if (existing->second == it) { // the same key in another spelling or subtype
             it->key = newKey;
             return;
         }
         raise(457);
     }
-    index_.erase(identityOf(it->key));
+    m_index.erase(identityOf(it->key));
     it->key = newKey;
-    index_.emplace(std::move(newId), it);
+    m_index.emplace(std::move(newId), it);
 }
 
 void Dictionary::remove(const Value &key)
 {
     auto it = findOrRaise(key);
-    index_.erase(identityOf(it->key));
-    entries_.erase(it);
+    m_index.erase(identityOf(it->key));
+    m_entries.erase(it);
 }
 
 // The comparison may only change while the dictionary is empty, as existing keys were
 // indexed under the old one.
 void Dictionary::setCompareMode(const Value &mode)
 {
-    std::int32_t m = toLong(mode, runtime_.locale());
-    if (m < 0 || !entries_.empty())
+    std::int32_t m = toLong(mode, m_runtime.locale());
+    if (m < 0 || !m_entries.empty())
         raise(err::InvalidCall);
-    compareMode_ = m;
+    m_compareMode = m;
 }
 
 std::vector<Value> Dictionary::column(Value Entry::*member) const
 {
-    if (entries_.size() > kMaxArrayElements)
+    if (m_entries.size() > kMaxArrayElements)
         raise(err::OutOfMemory);
     std::vector<Value> out;
-    out.reserve(entries_.size());
-    for (const Entry &e : entries_)
+    out.reserve(m_entries.size());
+    for (const Entry &e : m_entries)
         out.push_back(e.*member);
     return out;
 }
@@ -158,11 +158,11 @@ Value Dictionary::invoke(std::u16string_view name, Args args)
     }
     if (sameName(name, u"Exists")) {
         expectArguments(args, 1);
-        return Value::boolean(find(args[0]) != entries_.end());
+        return Value::boolean(find(args[0]) != m_entries.end());
     }
     if (sameName(name, u"Count")) {
         expectArguments(args, 0);
-        return Value::longValue(std::int32_t(entries_.size()));
+        return Value::longValue(std::int32_t(m_entries.size()));
     }
     if (sameName(name, u"Keys")) {
         expectArguments(args, 0);
@@ -179,13 +179,13 @@ Value Dictionary::invoke(std::u16string_view name, Args args)
     }
     if (sameName(name, u"RemoveAll")) {
         expectArguments(args, 0);
-        index_.clear();
-        entries_.clear();
+        m_index.clear();
+        m_entries.clear();
         return Value();
     }
     if (sameName(name, u"CompareMode")) {
         expectArguments(args, 0);
-        return Value::longValue(compareMode_);
+        return Value::longValue(m_compareMode);
     }
     raise(err::NoSuchMember);
 }

@@ -16,7 +16,7 @@ class Dictionary : public Object
 {
 public:
     explicit Dictionary(Runtime &runtime)
-        : runtime_(runtime)
+        : m_runtime(runtime)
     {
     }
 
@@ -57,10 +57,10 @@ private:
     // The keys or the items, in order, for Keys, Items and For Each.
     std::vector<Value> column(Value Entry::*member) const;
 
-    Runtime &runtime_;
-    Entries entries_;
-    std::unordered_map<KeyIdentity, Entries::iterator, KeyHash> index_;
-    int compareMode_ = 0;
+    Runtime &m_runtime;
+    Entries m_entries;
+    std::unordered_map<KeyIdentity, Entries::iterator, KeyHash> m_index;
+    int m_compareMode = 0;
 };
 
 } // namespace tabulo::vbs

@@ -28,13 +28,13 @@ void expectArguments(Args args, std::size_t count)
 
 const regex::Regex &RegExp::compiled()
 {
-    if (!compiled_) {
-        auto result = regex::Regex::compile(pattern_, {.ignoreCase = ignoreCase_, .multiline = multiline_});
+    if (!m_compiled) {
+        auto result = regex::Regex::compile(m_pattern, {.ignoreCase = m_ignoreCase, .multiline = m_multiline});
         if (auto *error = std::get_if<regex::CompileError>(&result))
             raise(error->code);
-        compiled_ = std::get<regex::Regex>(std::move(result));
+        m_compiled = std::get<regex::Regex>(std::move(result));
     }
-    return *compiled_;
+    return *m_compiled;
 }
 
 void RegExp::forEachMatch(std::u16string_view subject, const std::function<void(regex::Match &&)> &onMatch)
@@ -42,7 +42,7 @@ void RegExp::forEachMatch(std::u16string_view subject, const std::function<void(
     const regex::Regex &re = compiled();
     std::size_t start = 0;
     while (start <= subject.size()) {
-        runtime_.checkTimeLimit();
+        m_runtime.checkTimeLimit();
         regex::SearchResult found = re.search(subject, start);
         if (found.limitExceeded)
             raiseTooComplex();
@@ -52,7 +52,7 @@ void RegExp::forEachMatch(std::u16string_view subject, const std::function<void(
         // the same empty match for ever.
         start = found.match->length == 0 ? found.match->end() + 1 : found.match->end();
         onMatch(std::move(*found.match));
-        if (!global_)
+        if (!m_global)
             return;
     }
 }
@@ -105,7 +105,7 @@ std::u16string RegExp::replace(std::u16string_view subject, std::u16string_view 
 
 Value RegExp::invoke(std::u16string_view name, Args args)
 {
-    const Locale &locale = runtime_.locale();
+    const Locale &locale = m_runtime.locale();
     if (sameName(name, u"Test")) {
         expectArguments(args, 1);
         return Value::boolean(test(toString(args[0], locale)));
@@ -121,33 +121,33 @@ Value RegExp::invoke(std::u16string_view name, Args args)
     }
     expectArguments(args, 0);
     if (sameName(name, u"Pattern"))
-        return Value::string(pattern_);
+        return Value::string(m_pattern);
     if (sameName(name, u"Global"))
-        return Value::boolean(global_);
+        return Value::boolean(m_global);
     if (sameName(name, u"IgnoreCase"))
-        return Value::boolean(ignoreCase_);
+        return Value::boolean(m_ignoreCase);
     if (sameName(name, u"Multiline"))
-        return Value::boolean(multiline_);
+        return Value::boolean(m_multiline);
     raise(err::NoSuchMember);
 }
 
 void RegExp::assign(std::u16string_view name, Args args, const Value &value, bool)
 {
     expectArguments(args, 0);
-    const Locale &locale = runtime_.locale();
+    const Locale &locale = m_runtime.locale();
     if (sameName(name, u"Pattern")) {
-        pattern_ = toString(value, locale);
+        m_pattern = toString(value, locale);
     } else if (sameName(name, u"Global")) {
-        global_ = toBool(value, locale);
+        m_global = toBool(value, locale);
         return; // Global does not change the compiled pattern
     } else if (sameName(name, u"IgnoreCase")) {
-        ignoreCase_ = toBool(value, locale);
+        m_ignoreCase = toBool(value, locale);
     } else if (sameName(name, u"Multiline")) {
-        multiline_ = toBool(value, locale);
+        m_multiline = toBool(value, locale);
     } else {
         raise(err::NoSuchMember);
     }
-    compiled_.reset();
+    m_compiled.reset();
 }
 
 namespace {

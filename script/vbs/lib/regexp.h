@@ -14,7 +14,7 @@ class RegExp : public Object
 {
 public:
     explicit RegExp(Runtime &runtime)
-        : runtime_(runtime)
+        : m_runtime(runtime)
     {
     }
 
@@ -33,12 +33,12 @@ private:
     Value execute(std::u16string subject);
     std::u16string replace(std::u16string_view subject, std::u16string_view replacement);
 
-    Runtime &runtime_;
-    std::u16string pattern_;
-    bool global_ = false;
-    bool ignoreCase_ = false;
-    bool multiline_ = false;
-    std::optional<regex::Regex> compiled_;
+    Runtime &m_runtime;
+    std::u16string m_pattern;
+    bool m_global = false;
+    bool m_ignoreCase = false;
+    bool m_multiline = false;
+    std::optional<regex::Regex> m_compiled;
 };
 
 } // namespace tabulo::vbs

@@ -22,8 +22,8 @@ std::size_t indexArgument(const Value &index, std::size_t size)
 
 Value MatchCollection::matchAt(const Value &index) const
 {
-    std::size_t i = indexArgument(index, results_->matches.size());
-    return Value::object(std::make_shared<MatchObject>(results_, i));
+    std::size_t i = indexArgument(index, m_results->matches.size());
+    return Value::object(std::make_shared<MatchObject>(m_results, i));
 }
 
 Value MatchCollection::invoke(std::u16string_view name, Args args)
@@ -34,7 +34,7 @@ Value MatchCollection::invoke(std::u16string_view name, Args args)
     }
     if (sameName(name, u"Count")) {
         expectArguments(args, 0);
-        return Value::longValue(std::int32_t(results_->matches.size()));
+        return Value::longValue(std::int32_t(m_results->matches.size()));
     }
     raise(err::NoSuchMember);
 }
@@ -42,16 +42,16 @@ Value MatchCollection::invoke(std::u16string_view name, Args args)
 std::vector<Value> MatchCollection::enumerate()
 {
     std::vector<Value> out;
-    out.reserve(results_->matches.size());
-    for (std::size_t i = 0; i < results_->matches.size(); ++i)
-        out.push_back(Value::object(std::make_shared<MatchObject>(results_, i)));
+    out.reserve(m_results->matches.size());
+    for (std::size_t i = 0; i < m_results->matches.size(); ++i)
+        out.push_back(Value::object(std::make_shared<MatchObject>(m_results, i)));
     return out;
 }
 
 Value MatchObject::invoke(std::u16string_view name, Args args)
 {
     if (sameName(name, u"SubMatches")) {
-        auto groups = std::make_shared<SubMatches>(results_, index_);
+        auto groups = std::make_shared<SubMatches>(m_results, m_index);
         // m.SubMatches(0) reads the collection's default member, Item.
         if (!args.empty())
             return groups->invoke(u"", args);
@@ -59,7 +59,7 @@ Value MatchObject::invoke(std::u16string_view name, Args args)
     }
     expectArguments(args, 0);
     if (name.empty() || sameName(name, u"Value"))
-        return Value::string(std::u16string_view(results_->subject).substr(match().start, match().length));
+        return Value::string(std::u16string_view(m_results->subject).substr(match().start, match().length));
     if (sameName(name, u"FirstIndex"))
         return Value::longValue(std::int32_t(match().start));
     if (sameName(name, u"Length"))
@@ -69,15 +69,15 @@ Value MatchObject::invoke(std::u16string_view name, Args args)
 
 Value SubMatches::group(std::size_t i) const
 {
-    const std::optional<regex::Span> &span = results_->matches[index_].groups[i];
+    const std::optional<regex::Span> &span = m_results->matches[m_index].groups[i];
     if (!span)
         return Value();
-    return Value::string(std::u16string_view(results_->subject).substr(span->first, span->second));
+    return Value::string(std::u16string_view(m_results->subject).substr(span->first, span->second));
 }
 
 Value SubMatches::invoke(std::u16string_view name, Args args)
 {
-    const std::size_t count = results_->matches[index_].groups.size();
+    const std::size_t count = m_results->matches[m_index].groups.size();
     if (name.empty() || sameName(name, u"Item")) {
         expectArguments(args, 1);
         return group(indexArgument(args[0], count));
@@ -92,7 +92,7 @@ Value SubMatches::invoke(std::u16string_view name, Args args)
 std::vector<Value> SubMatches::enumerate()
 {
     std::vector<Value> out;
-    for (std::size_t i = 0; i < results_->matches[index_].groups.size(); ++i)
+    for (std::size_t i = 0; i < m_results->matches[m_index].groups.size(); ++i)
         out.push_back(group(i));
     return out;
 }

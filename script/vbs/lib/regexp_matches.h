@@ -22,7 +22,7 @@ class MatchCollection : public Object
 {
 public:
     explicit MatchCollection(std::shared_ptr<const MatchResults> results)
-        : results_(std::move(results))
+        : m_results(std::move(results))
     {
     }
     std::u16string typeName() const override { return u"IMatchCollection2"; }
@@ -31,32 +31,32 @@ public:
 
 private:
     Value matchAt(const Value &index) const;
-    std::shared_ptr<const MatchResults> results_;
+    std::shared_ptr<const MatchResults> m_results;
 };
 
 class MatchObject : public Object
 {
 public:
     MatchObject(std::shared_ptr<const MatchResults> results, std::size_t index)
-        : results_(std::move(results))
-        , index_(index)
+        : m_results(std::move(results))
+        , m_index(index)
     {
     }
     std::u16string typeName() const override { return u"IMatch2"; }
     Value invoke(std::u16string_view name, Args args) override;
 
 private:
-    const regex::Match &match() const { return results_->matches[index_]; }
-    std::shared_ptr<const MatchResults> results_;
-    std::size_t index_;
+    const regex::Match &match() const { return m_results->matches[m_index]; }
+    std::shared_ptr<const MatchResults> m_results;
+    std::size_t m_index;
 };
 
 class SubMatches : public Object
 {
 public:
     SubMatches(std::shared_ptr<const MatchResults> results, std::size_t index)
-        : results_(std::move(results))
-        , index_(index)
+        : m_results(std::move(results))
+        , m_index(index)
     {
     }
     std::u16string typeName() const override { return u"ISubMatches"; }
@@ -66,8 +66,8 @@ public:
 private:
     // Group i + 1's text, or Empty when it took no part in the match.
     Value group(std::size_t i) const;
-    std::shared_ptr<const MatchResults> results_;
-    std::size_t index_;
+    std::shared_ptr<const MatchResults> m_results;
+    std::size_t m_index;
 };
 
 } // namespace tabulo::vbs

@@ -17,22 +17,22 @@ bool isWordUnit(char16_t unit)
 
 BacktrackingMatcher::BacktrackingMatcher(
     const Program &program, std::u16string_view subject, const MatchLimits &limits, StepBudget &budget)
-    : program_(program)
-    , subject_(subject)
-    , maxStackSize_(limits.maxBacktrackEntries)
-    , budget_(budget)
+    : m_program(program)
+    , m_subject(subject)
+    , m_maxStackSize(limits.maxBacktrackEntries)
+    , m_budget(budget)
 {
 }
 
 BacktrackingMatcher::Outcome BacktrackingMatcher::matchAt(std::size_t start)
 {
-    registers_.assign(program_.registerCount(), kUnset);
-    stack_.clear();
-    innermostLookahead_ = 0;
-    limitHit_ = false;
-    registers_[0] = start;
-    pc_ = 0;
-    pos_ = start;
+    m_registers.assign(m_program.registerCount(), kUnset);
+    m_stack.clear();
+    m_innermostLookahead = 0;
+    m_limitHit = false;
+    m_registers[0] = start;
+    m_pc = 0;
+    m_pos = start;
     return run();
 }
 
@@ -40,137 +40,137 @@ BacktrackingMatcher::Outcome BacktrackingMatcher::matchAt(std::size_t start)
 // and a failure resumes the most recent untried way.
 BacktrackingMatcher::Outcome BacktrackingMatcher::run()
 {
-    const std::size_t length = subject_.size();
+    const std::size_t length = m_subject.size();
     while (true) {
-        if (!budget_.spend(1))
+        if (!m_budget.spend(1))
             return Outcome::limitExceeded;
-        const Instruction &in = program_.code[pc_];
+        const Instruction &in = m_program.code[m_pc];
         bool ok = true;
         switch (in.op) {
         case Op::unit:
         case Op::unitFolded:
         case Op::set:
-            ok = pos_ < length && matchesOne(in.op, in.a, subject_[pos_]);
+            ok = m_pos < length && matchesOne(in.op, in.a, m_subject[m_pos]);
             if (ok) {
-                ++pos_;
-                ++pc_;
+                ++m_pos;
+                ++m_pc;
             }
             break;
         case Op::repeatOne: {
-            const std::size_t limit = std::min<std::size_t>(length - pos_, in.maxCount);
+            const std::size_t limit = std::min<std::size_t>(length - m_pos, in.maxCount);
             const std::size_t wanted = in.greedy ? limit : std::min<std::size_t>(limit, in.minCount);
             std::size_t count = 0;
-            while (count < wanted && matchesOne(in.matcher, in.a, subject_[pos_ + count]))
+            while (count < wanted && matchesOne(in.matcher, in.a, m_subject[m_pos + count]))
                 ++count;
-            if (!budget_.spend(count))
+            if (!m_budget.spend(count))
                 return Outcome::limitExceeded;
             ok = count >= in.minCount;
             if (!ok)
                 break;
             if (in.greedy && count > in.minCount)
-                ok = push({SavedState::giveBackOne, pc_, pos_ + count, pos_ + in.minCount});
+                ok = push({SavedState::giveBackOne, m_pc, m_pos + count, m_pos + in.minCount});
             else if (!in.greedy && count < in.maxCount)
-                ok = push({SavedState::takeOneMore, pc_, pos_ + count, count});
-            pos_ += count;
-            ++pc_;
+                ok = push({SavedState::takeOneMore, m_pc, m_pos + count, count});
+            m_pos += count;
+            ++m_pc;
             break;
         }
         case Op::split:
-            ok = push({SavedState::resume, in.b, pos_, 0});
-            pc_ = in.a;
+            ok = push({SavedState::resume, in.b, m_pos, 0});
+            m_pc = in.a;
             break;
         case Op::jump:
-            pc_ = in.a;
+            m_pc = in.a;
             break;
         case Op::saveStart:
         case Op::saveEnd:
-            ok = setRegister(in.a, pos_);
-            ++pc_;
+            ok = setRegister(in.a, m_pos);
+            ++m_pc;
             break;
         case Op::clearGroups:
             ok = clearGroups(in.a, in.b);
-            ++pc_;
+            ++m_pc;
             break;
         case Op::inputStart:
-            ok = pos_ == 0;
-            ++pc_;
+            ok = m_pos == 0;
+            ++m_pc;
             break;
         case Op::lineStart:
-            ok = pos_ == 0 || isLineBreakAt(pos_ - 1);
-            ++pc_;
+            ok = m_pos == 0 || isLineBreakAt(m_pos - 1);
+            ++m_pc;
             break;
         case Op::inputEnd:
-            ok = pos_ == length;
-            ++pc_;
+            ok = m_pos == length;
+            ++m_pc;
             break;
         case Op::lineEnd:
-            ok = pos_ == length || isLineBreakAt(pos_);
-            ++pc_;
+            ok = m_pos == length || isLineBreakAt(m_pos);
+            ++m_pc;
             break;
         case Op::wordBoundary:
             ok = atWordBoundary() != in.negated;
-            ++pc_;
+            ++m_pc;
             break;
         case Op::backreference:
             ok = matchesBackreference(in.a);
-            ++pc_;
+            ++m_pc;
             break;
         case Op::lookStart:
-            ok = push({SavedState::lookahead, pc_, pos_, innermostLookahead_});
-            innermostLookahead_ = stack_.size();
-            ++pc_;
+            ok = push({SavedState::lookahead, m_pc, m_pos, m_innermostLookahead});
+            m_innermostLookahead = m_stack.size();
+            ++m_pc;
             break;
         case Op::lookEnd:
             ok = finishLookahead();
             break;
         case Op::loopInit:
-            ok = setRegister(program_.loopCounterRegister(in.a), 0);
-            ++pc_;
+            ok = setRegister(m_program.loopCounterRegister(in.a), 0);
+            ++m_pc;
             break;
         case Op::loopHead: {
-            const std::size_t count = registers_[program_.loopCounterRegister(in.a)];
+            const std::size_t count = m_registers[m_program.loopCounterRegister(in.a)];
             if (count < in.minCount) {
                 ok = enterLoopBody(in);
             } else if (in.maxCount != kUnbounded && count >= in.maxCount) {
-                pc_ = in.b;
+                m_pc = in.b;
             } else if (in.greedy) {
-                ok = push({SavedState::resume, in.b, pos_, 0}) && enterLoopBody(in);
+                ok = push({SavedState::resume, in.b, m_pos, 0}) && enterLoopBody(in);
             } else {
-                ok = push({SavedState::enterLoopBody, pc_, pos_, 0});
-                pc_ = in.b;
+                ok = push({SavedState::enterLoopBody, m_pc, m_pos, 0});
+                m_pc = in.b;
             }
             break;
         }
         case Op::loopTail: {
-            const std::size_t counter = program_.loopCounterRegister(in.a);
-            const std::size_t count = registers_[counter];
+            const std::size_t counter = m_program.loopCounterRegister(in.a);
+            const std::size_t count = m_registers[counter];
             // Once the minimum is reached an iteration that consumed nothing
             // fails, or "(a?)*" would go round for ever.
-            ok = !(count >= in.minCount && pos_ == registers_[program_.loopStartRegister(in.a)]);
+            ok = !(count >= in.minCount && m_pos == m_registers[m_program.loopStartRegister(in.a)]);
             if (ok)
                 ok = setRegister(counter, count + 1);
-            pc_ = in.b;
+            m_pc = in.b;
             break;
         }
         case Op::match:
-            registers_[1] = pos_;
+            m_registers[1] = m_pos;
             return Outcome::matched;
         }
-        if (!ok && (limitHit_ || !backtrack()))
-            return limitHit_ ? Outcome::limitExceeded : Outcome::failed;
+        if (!ok && (m_limitHit || !backtrack()))
+            return m_limitHit ? Outcome::limitExceeded : Outcome::failed;
     }
 }
 
 bool BacktrackingMatcher::backtrack()
 {
-    while (!stack_.empty()) {
-        if (!budget_.spend(1)) {
-            limitHit_ = true;
+    while (!m_stack.empty()) {
+        if (!m_budget.spend(1)) {
+            m_limitHit = true;
             return false;
         }
-        if (resumeFrom(stack_.back()))
+        if (resumeFrom(m_stack.back()))
             return true;
-        if (limitHit_)
+        if (m_limitHit)
             return false;
     }
     return false;
@@ -183,77 +183,77 @@ bool BacktrackingMatcher::resumeFrom(SavedState &state)
     const SavedState saved = state;
     switch (saved.kind) {
     case SavedState::restoreRegister:
-        registers_[saved.pc] = saved.pos;
-        stack_.pop_back();
+        m_registers[saved.pc] = saved.pos;
+        m_stack.pop_back();
         return false;
     case SavedState::resume:
-        stack_.pop_back();
-        pc_ = saved.pc;
-        pos_ = saved.pos;
+        m_stack.pop_back();
+        m_pc = saved.pc;
+        m_pos = saved.pos;
         return true;
     case SavedState::lookahead: {
         // The lookahead's body failed: (?= fails with it, (?! succeeds.
-        stack_.pop_back();
-        innermostLookahead_ = saved.extra;
-        const Instruction &start = program_.code[saved.pc];
+        m_stack.pop_back();
+        m_innermostLookahead = saved.extra;
+        const Instruction &start = m_program.code[saved.pc];
         if (!start.negated)
             return false;
-        pc_ = start.b;
-        pos_ = saved.pos;
+        m_pc = start.b;
+        m_pos = saved.pos;
         return true;
     }
     case SavedState::giveBackOne:
-        pos_ = saved.pos - 1;
-        if (pos_ == saved.extra)
-            stack_.pop_back();
+        m_pos = saved.pos - 1;
+        if (m_pos == saved.extra)
+            m_stack.pop_back();
         else
-            state.pos = pos_;
-        pc_ = saved.pc + 1;
+            state.pos = m_pos;
+        m_pc = saved.pc + 1;
         return true;
     case SavedState::takeOneMore: {
-        const Instruction &in = program_.code[saved.pc];
-        stack_.pop_back();
-        if (saved.pos >= subject_.size() || !matchesOne(in.matcher, in.a, subject_[saved.pos]))
+        const Instruction &in = m_program.code[saved.pc];
+        m_stack.pop_back();
+        if (saved.pos >= m_subject.size() || !matchesOne(in.matcher, in.a, m_subject[saved.pos]))
             return false;
-        pos_ = saved.pos + 1;
-        pc_ = saved.pc + 1;
-        return saved.extra + 1 >= in.maxCount || push({SavedState::takeOneMore, saved.pc, pos_, saved.extra + 1});
+        m_pos = saved.pos + 1;
+        m_pc = saved.pc + 1;
+        return saved.extra + 1 >= in.maxCount || push({SavedState::takeOneMore, saved.pc, m_pos, saved.extra + 1});
     }
     case SavedState::enterLoopBody:
-        stack_.pop_back();
-        pc_ = saved.pc;
-        pos_ = saved.pos;
-        return enterLoopBody(program_.code[saved.pc]); // fails only at the memory limit
+        m_stack.pop_back();
+        m_pc = saved.pc;
+        m_pos = saved.pos;
+        return enterLoopBody(m_program.code[saved.pc]); // fails only at the memory limit
     }
     return false;
 }
 
 bool BacktrackingMatcher::push(SavedState state)
 {
-    if (stack_.size() >= maxStackSize_) {
-        limitHit_ = true;
+    if (m_stack.size() >= m_maxStackSize) {
+        m_limitHit = true;
         return false;
     }
-    stack_.push_back(state);
+    m_stack.push_back(state);
     return true;
 }
 
 // Every change to a register is undone on the way back.
 bool BacktrackingMatcher::setRegister(std::size_t index, std::size_t value)
 {
-    if (registers_[index] == value)
+    if (m_registers[index] == value)
         return true;
-    if (!push({SavedState::restoreRegister, std::uint32_t(index), registers_[index], 0}))
+    if (!push({SavedState::restoreRegister, std::uint32_t(index), m_registers[index], 0}))
         return false;
-    registers_[index] = value;
+    m_registers[index] = value;
     return true;
 }
 
 bool BacktrackingMatcher::enterLoopBody(const Instruction &head)
 {
-    if (!setRegister(program_.loopStartRegister(head.a), pos_) || !clearGroups(head.firstGroup, head.groupCount))
+    if (!setRegister(m_program.loopStartRegister(head.a), m_pos) || !clearGroups(head.firstGroup, head.groupCount))
         return false;
-    ++pc_;
+    ++m_pc;
     return true;
 }
 
@@ -271,39 +271,39 @@ bool BacktrackingMatcher::clearGroups(std::uint32_t firstGroup, std::uint32_t co
 // keeps the groups it set, a (?! unsets them and fails.
 bool BacktrackingMatcher::finishLookahead()
 {
-    const SavedState opened = stack_[innermostLookahead_ - 1];
-    const Instruction &start = program_.code[opened.pc];
-    if (!budget_.spend(stack_.size() - innermostLookahead_ + 1)) {
-        limitHit_ = true;
+    const SavedState opened = m_stack[m_innermostLookahead - 1];
+    const Instruction &start = m_program.code[opened.pc];
+    if (!m_budget.spend(m_stack.size() - m_innermostLookahead + 1)) {
+        m_limitHit = true;
         return false;
     }
     dropLookaheadScope(!start.negated);
     if (start.negated)
         return false;
-    pc_ = start.b;
-    pos_ = opened.pos;
+    m_pc = start.b;
+    m_pos = opened.pos;
     return true;
 }
 
 void BacktrackingMatcher::dropLookaheadScope(bool keepRegisterRestores)
 {
-    const std::size_t opened = innermostLookahead_ - 1;
-    innermostLookahead_ = stack_[opened].extra;
+    const std::size_t opened = m_innermostLookahead - 1;
+    m_innermostLookahead = m_stack[opened].extra;
     std::size_t kept = opened;
-    for (std::size_t i = opened + 1; i < stack_.size(); ++i) {
-        const SavedState &state = stack_[i];
+    for (std::size_t i = opened + 1; i < m_stack.size(); ++i) {
+        const SavedState &state = m_stack[i];
         if (state.kind != SavedState::restoreRegister)
             continue;
         if (keepRegisterRestores)
-            stack_[kept++] = state;
+            m_stack[kept++] = state;
     }
     if (!keepRegisterRestores) { // undo, newest first
-        for (std::size_t i = stack_.size(); i > opened + 1; --i) {
-            if (stack_[i - 1].kind == SavedState::restoreRegister)
-                registers_[stack_[i - 1].pc] = stack_[i - 1].pos;
+        for (std::size_t i = m_stack.size(); i > opened + 1; --i) {
+            if (m_stack[i - 1].kind == SavedState::restoreRegister)
+                m_registers[m_stack[i - 1].pc] = m_stack[i - 1].pos;
         }
     }
-    stack_.resize(kept);
+    m_stack.resize(kept);
 }
 
 bool BacktrackingMatcher::matchesOne(Op matcher, std::uint32_t operand, char16_t unit) const
@@ -314,45 +314,45 @@ bool BacktrackingMatcher::matchesOne(Op matcher, std::uint32_t operand, char16_t
     case Op::unitFolded:
         return canonicalCase(unit) == operand;
     default:
-        return program_.sets[operand].contains(unit);
+        return m_program.sets[operand].contains(unit);
     }
 }
 
 // A group that did not take part matches the empty string.
 bool BacktrackingMatcher::matchesBackreference(std::size_t group)
 {
-    const std::size_t start = registers_[2 * group];
-    const std::size_t end = registers_[2 * group + 1];
+    const std::size_t start = m_registers[2 * group];
+    const std::size_t end = m_registers[2 * group + 1];
     if (start == kUnset || end == kUnset || end < start)
         return true;
     const std::size_t length = end - start;
-    if (length > subject_.size() - pos_)
+    if (length > m_subject.size() - m_pos)
         return false;
-    if (!budget_.spend(length)) {
-        limitHit_ = true;
+    if (!m_budget.spend(length)) {
+        m_limitHit = true;
         return false;
     }
-    const bool folded = program_.code[pc_].folded;
+    const bool folded = m_program.code[m_pc].folded;
     for (std::size_t i = 0; i < length; ++i) {
-        const char16_t captured = subject_[start + i];
-        const char16_t here = subject_[pos_ + i];
+        const char16_t captured = m_subject[start + i];
+        const char16_t here = m_subject[m_pos + i];
         if (captured != here && (!folded || canonicalCase(captured) != canonicalCase(here)))
             return false;
     }
-    pos_ += length;
+    m_pos += length;
     return true;
 }
 
 bool BacktrackingMatcher::atWordBoundary() const
 {
-    const bool wordBefore = pos_ > 0 && isWordUnit(subject_[pos_ - 1]);
-    const bool wordAfter = pos_ < subject_.size() && isWordUnit(subject_[pos_]);
+    const bool wordBefore = m_pos > 0 && isWordUnit(m_subject[m_pos - 1]);
+    const bool wordAfter = m_pos < m_subject.size() && isWordUnit(m_subject[m_pos]);
     return wordBefore != wordAfter;
 }
 
 bool BacktrackingMatcher::isLineBreakAt(std::size_t index) const
 {
-    return subject_[index] == u'\n' || subject_[index] == u'\r';
+    return m_subject[index] == u'\n' || m_subject[index] == u'\r';
 }
 
 } // namespace tabulo::vbs::regex

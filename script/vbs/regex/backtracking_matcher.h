@@ -23,21 +23,21 @@ class StepBudget
 {
 public:
     explicit StepBudget(std::uint64_t steps)
-        : remaining_(steps)
+        : m_remaining(steps)
     {
     }
     bool spend(std::uint64_t steps)
     {
-        if (steps > remaining_) {
-            remaining_ = 0;
+        if (steps > m_remaining) {
+            m_remaining = 0;
             return false;
         }
-        remaining_ -= steps;
+        m_remaining -= steps;
         return true;
     }
 
 private:
-    std::uint64_t remaining_;
+    std::uint64_t m_remaining;
 };
 
 class BacktrackingMatcher
@@ -51,14 +51,14 @@ public:
     // After `matched`, registers() holds each group's start and end (kUnset
     // when it did not take part); register 0 and 1 are the whole match.
     Outcome matchAt(std::size_t start);
-    const std::vector<std::size_t> &registers() const { return registers_; }
+    const std::vector<std::size_t> &registers() const { return m_registers; }
 
 private:
     struct SavedState
     {
         enum Kind : std::uint32_t {
             resume, // try again at (pc, pos)
-            restoreRegister, // registers_[pc] = pos
+            restoreRegister, // m_registers[pc] = pos
             lookahead, // a lookahead began at pc, pos; extra: the enclosing one + 1
             giveBackOne, // greedy repeatOne at pc now ends at pos; extra: its shortest end
             takeOneMore, // lazy repeatOne at pc now ends at pos; extra: its count
@@ -84,16 +84,16 @@ private:
     bool atWordBoundary() const;
     bool isLineBreakAt(std::size_t index) const;
 
-    const Program &program_;
-    std::u16string_view subject_;
-    std::size_t maxStackSize_;
-    StepBudget &budget_;
-    std::vector<std::size_t> registers_;
-    std::vector<SavedState> stack_;
-    std::size_t innermostLookahead_ = 0; // stack index + 1 of the open lookahead, 0 for none
-    std::uint32_t pc_ = 0;
-    std::size_t pos_ = 0;
-    bool limitHit_ = false;
+    const Program &m_program;
+    std::u16string_view m_subject;
+    std::size_t m_maxStackSize;
+    StepBudget &m_budget;
+    std::vector<std::size_t> m_registers;
+    std::vector<SavedState> m_stack;
+    std::size_t m_innermostLookahead = 0; // stack index + 1 of the open lookahead, 0 for none
+    std::uint32_t m_pc = 0;
+    std::size_t m_pos = 0;
+    bool m_limitHit = false;
 };
 
 } // namespace tabulo::vbs::regex

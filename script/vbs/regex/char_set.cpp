@@ -9,29 +9,29 @@ namespace tabulo::vbs::regex {
 
 void CharSet::addRange(char16_t first, char16_t last)
 {
-    ranges_.push_back({first, last});
+    m_ranges.push_back({first, last});
 }
 
 void CharSet::addSet(const CharSet &other)
 {
-    ranges_.insert(ranges_.end(), other.ranges_.begin(), other.ranges_.end());
+    m_ranges.insert(m_ranges.end(), other.m_ranges.begin(), other.m_ranges.end());
 }
 
 void CharSet::finish()
 {
-    std::sort(ranges_.begin(), ranges_.end(), [](const Range &a, const Range &b) { return a.first < b.first; });
+    std::sort(m_ranges.begin(), m_ranges.end(), [](const Range &a, const Range &b) { return a.first < b.first; });
     std::vector<Range> merged;
-    for (const Range &range : ranges_) {
+    for (const Range &range : m_ranges) {
         if (!merged.empty() && std::size_t(range.first) <= std::size_t(merged.back().last) + 1)
             merged.back().last = std::max(merged.back().last, range.last);
         else
             merged.push_back(range);
     }
-    ranges_ = std::move(merged);
-    latinTable_.reset();
-    for (const Range &range : ranges_) {
+    m_ranges = std::move(merged);
+    m_latinTable.reset();
+    for (const Range &range : m_ranges) {
         for (std::size_t unit = range.first; unit <= range.last && unit < kTableSize; ++unit)
-            latinTable_[unit] = true;
+            m_latinTable[unit] = true;
     }
 }
 
@@ -40,14 +40,14 @@ void CharSet::invert()
     finish();
     std::vector<Range> inverse;
     std::size_t next = 0; // first unit not yet covered
-    for (const Range &range : ranges_) {
+    for (const Range &range : m_ranges) {
         if (range.first > next)
             inverse.push_back({char16_t(next), char16_t(range.first - 1)});
         next = std::size_t(range.last) + 1;
     }
     if (next <= 0xFFFF)
         inverse.push_back({char16_t(next), char16_t(0xFFFF)});
-    ranges_ = std::move(inverse);
+    m_ranges = std::move(inverse);
     finish();
 }
 
@@ -58,7 +58,7 @@ void CharSet::closeUnderCaseFolding()
     // smaller there, the set or what it leaves out, is walked, so that both
     // [a] and [^a] cost a handful of steps, however many classes a pattern has.
     std::size_t insideCount = 0;
-    for (const Range &range : ranges_) {
+    for (const Range &range : m_ranges) {
         if (range.first > kLastFoldedUnit)
             break;
         insideCount += std::min<std::size_t>(range.last, kLastFoldedUnit) - range.first + 1;
@@ -78,7 +78,7 @@ void CharSet::closeUnderCaseFolding()
         }
     };
     std::size_t gapStart = 0;
-    for (const Range &range : ranges_) {
+    for (const Range &range : m_ranges) {
         if (range.first > kLastFoldedUnit)
             break;
         const std::size_t last = std::min<std::size_t>(range.last, kLastFoldedUnit);
@@ -97,8 +97,8 @@ void CharSet::closeUnderCaseFolding()
 const CharSet::Range *CharSet::rangeHolding(char16_t unit) const
 {
     auto after = std::upper_bound(
-        ranges_.begin(), ranges_.end(), unit, [](char16_t value, const Range &range) { return value < range.first; });
-    if (after == ranges_.begin() || unit > std::prev(after)->last)
+        m_ranges.begin(), m_ranges.end(), unit, [](char16_t value, const Range &range) { return value < range.first; });
+    if (after == m_ranges.begin() || unit > std::prev(after)->last)
         return nullptr;
     return &*std::prev(after);
 }

@@ -32,11 +32,11 @@ public:
     bool contains(char16_t unit) const
     {
         if (unit < kTableSize)
-            return latinTable_[unit];
+            return m_latinTable[unit];
         return containsBeyondTable(unit);
     }
-    bool isEmpty() const { return ranges_.empty(); }
-    const std::vector<Range> &ranges() const { return ranges_; }
+    bool isEmpty() const { return m_ranges.empty(); }
+    const std::vector<Range> &ranges() const { return m_ranges; }
 
     // The sets escapes and "." stand for.
     static CharSet digits(); // \d
@@ -50,8 +50,8 @@ private:
     bool containsBeyondTable(char16_t unit) const;
     const Range *rangeHolding(char16_t unit) const;
 
-    std::vector<Range> ranges_;
-    std::bitset<kTableSize> latinTable_;
+    std::vector<Range> m_ranges;
+    std::bitset<kTableSize> m_latinTable;
 };
 
 } // namespace tabulo::vbs::regex

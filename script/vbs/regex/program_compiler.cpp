@@ -41,8 +41,8 @@ class ProgramCompiler
 {
 public:
     ProgramCompiler(Program &program, Flags flags)
-        : program_(program)
-        , flags_(flags)
+        : m_program(program)
+        , m_flags(flags)
     {
     }
 
@@ -73,10 +73,10 @@ public:
             emitRepeat(node);
             break;
         case Kind::lineStart:
-            emit({flags_.multiline ? Op::lineStart : Op::inputStart});
+            emit({m_flags.multiline ? Op::lineStart : Op::inputStart});
             break;
         case Kind::lineEnd:
-            emit({flags_.multiline ? Op::lineEnd : Op::inputEnd});
+            emit({m_flags.multiline ? Op::lineEnd : Op::inputEnd});
             break;
         case Kind::wordBoundary: {
             Instruction boundary {Op::wordBoundary};
@@ -87,7 +87,7 @@ public:
         case Kind::backreference: {
             Instruction reference {Op::backreference};
             reference.a = std::uint32_t(node.groupIndex);
-            reference.folded = flags_.ignoreCase;
+            reference.folded = m_flags.ignoreCase;
             emit(reference);
             break;
         }
@@ -96,24 +96,24 @@ public:
 
     std::uint32_t emit(Instruction instruction)
     {
-        program_.code.push_back(instruction);
+        m_program.code.push_back(instruction);
         return here() - 1;
     }
 
 private:
-    std::uint32_t here() const { return std::uint32_t(program_.code.size()); }
+    std::uint32_t here() const { return std::uint32_t(m_program.code.size()); }
 
     // The unit and set nodes become one instruction; `matcher` and `a` are
     // also what a repeatOne uses to test one unit.
     Instruction oneUnitMatcher(const PatternNode &node)
     {
         if (node.kind == PatternNode::Kind::unit) {
-            if (flags_.ignoreCase)
+            if (m_flags.ignoreCase)
                 return Instruction {.op = Op::unitFolded, .a = canonicalCase(node.unit)};
             return Instruction {.op = Op::unit, .a = node.unit};
         }
-        program_.sets.push_back(unitsMatchedBy(node, flags_.ignoreCase));
-        return Instruction {.op = Op::set, .a = std::uint32_t(program_.sets.size() - 1)};
+        m_program.sets.push_back(unitsMatchedBy(node, m_flags.ignoreCase));
+        return Instruction {.op = Op::set, .a = std::uint32_t(m_program.sets.size() - 1)};
     }
 
     void emitOneUnitMatcher(const PatternNode &node) { emit(oneUnitMatcher(node)); }
@@ -124,14 +124,14 @@ private:
         std::vector<std::uint32_t> jumpsToEnd;
         for (std::size_t i = 0; i + 1 < node.children.size(); ++i) {
             const std::uint32_t split = emit({Op::split});
-            program_.code[split].a = here();
+            m_program.code[split].a = here();
             emitNode(node.children[i]);
             jumpsToEnd.push_back(emit({Op::jump}));
-            program_.code[split].b = here();
+            m_program.code[split].b = here();
         }
         emitNode(node.children.back());
         for (std::uint32_t jump : jumpsToEnd)
-            program_.code[jump].a = here();
+            m_program.code[jump].a = here();
     }
 
     void emitGroup(const PatternNode &node)
@@ -152,7 +152,7 @@ private:
         const std::uint32_t startAt = emit(start);
         emitNode(node.children.front());
         emit({Op::lookEnd});
-        program_.code[startAt].b = here();
+        m_program.code[startAt].b = here();
     }
 
     void emitRepeat(const PatternNode &node)
@@ -186,8 +186,8 @@ private:
     // The order a split tries its two ways in: the loop body first when greedy.
     void setSplitOrder(std::uint32_t split, std::uint32_t body, std::uint32_t exit, bool greedy)
     {
-        program_.code[split].a = greedy ? body : exit;
-        program_.code[split].b = greedy ? exit : body;
+        m_program.code[split].a = greedy ? body : exit;
+        m_program.code[split].b = greedy ? exit : body;
     }
 
     void emitGroupClearing(const PatternNode &node)
@@ -232,7 +232,7 @@ private:
     //   loopInit; head: loopHead (exit); x; loopTail (head) / exit:
     void emitCountedLoop(const PatternNode &node, const PatternNode &body)
     {
-        const std::uint32_t loop = std::uint32_t(program_.loopCount++);
+        const std::uint32_t loop = std::uint32_t(m_program.loopCount++);
         Instruction init {Op::loopInit};
         init.a = loop;
         emit(init);
@@ -250,11 +250,11 @@ private:
         tail.b = headAt;
         tail.minCount = node.minCount;
         emit(tail);
-        program_.code[headAt].b = here();
+        m_program.code[headAt].b = here();
     }
 
-    Program &program_;
-    Flags flags_;
+    Program &m_program;
+    Flags m_flags;
 };
 
 } // namespace

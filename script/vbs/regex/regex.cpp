@@ -9,7 +9,7 @@
 namespace tabulo::vbs::regex {
 
 Regex::Regex(std::shared_ptr<const Program> program)
-    : program_(std::move(program))
+    : m_program(std::move(program))
 {
 }
 
@@ -29,20 +29,20 @@ std::variant<Regex, CompileError> Regex::compile(std::u16string_view pattern, Fl
 SearchResult Regex::search(std::u16string_view subject, std::size_t start, const MatchLimits &limits) const
 {
     StepBudget budget(limits.maxSteps);
-    BacktrackingMatcher matcher(*program_, subject, limits, budget);
-    return searchFrom(matcher, *program_, subject, start);
+    BacktrackingMatcher matcher(*m_program, subject, limits, budget);
+    return searchFrom(matcher, *m_program, subject, start);
 }
 
 std::size_t Regex::groupCount() const
 {
-    return program_->groupCount;
+    return m_program->groupCount;
 }
 
 AllMatches findAll(const Regex &regex, std::u16string_view subject, std::size_t start, const MatchLimits &limits)
 {
     AllMatches all;
     StepBudget budget(limits.maxSteps);
-    const Program &program = *regex.program_;
+    const Program &program = *regex.m_program;
     BacktrackingMatcher matcher(program, subject, limits, budget);
     while (start <= subject.size()) {
         SearchResult found = searchFrom(matcher, program, subject, start);

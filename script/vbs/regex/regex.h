@@ -145,7 +145,7 @@ public:
 private:
     friend AllMatches findAll(const Regex &, std::u16string_view, std::size_t, const MatchLimits &);
     explicit Regex(std::shared_ptr<const Program> program);
-    std::shared_ptr<const Program> program_;
+    std::shared_ptr<const Program> m_program;
 };
 
 // Every match from `start` on, as Global Execute and Replace see them.

@@ -15,15 +15,15 @@ class Counted final : public Object
 {
 public:
     explicit Counted(int &alive)
-        : alive_(alive)
+        : m_alive(alive)
     {
-        ++alive_;
+        ++m_alive;
     }
-    ~Counted() override { --alive_; }
+    ~Counted() override { --m_alive; }
     std::u16string typeName() const override { return u"Counted"; }
 
 private:
-    int &alive_;
+    int &m_alive;
 };
 
 // An object whose destruction runs a call of its own, as a Class_Terminate does.
@@ -31,21 +31,21 @@ class CallsOnDrop final : public Object
 {
 public:
     explicit CallsOnDrop(CallStack &stack)
-        : stack_(stack)
+        : m_stack(stack)
     {
     }
     ~CallsOnDrop() override
     {
-        CallStack::Mark mark = stack_.mark();
-        CallCell *cells = stack_.take(3);
+        CallStack::Mark mark = m_stack.mark();
+        CallCell *cells = m_stack.take(3);
         for (int i = 0; i < 3; ++i)
             cells[i].value = Value::string(u"inside");
-        stack_.release(mark);
+        m_stack.release(mark);
     }
     std::u16string typeName() const override { return u"CallsOnDrop"; }
 
 private:
-    CallStack &stack_;
+    CallStack &m_stack;
 };
 
 TEST(CallStack, CellsStayInPlaceWhileMoreAreTaken)

@@ -15,7 +15,7 @@ class TextBox final : public Object
 {
 public:
     explicit TextBox(const Locale &locale)
-        : locale_(locale)
+        : m_locale(locale)
     {
     }
     std::u16string text;
@@ -37,18 +37,18 @@ public:
     {
         if (isSet || !args.empty() || !(name.empty() || sameName(name, u"Text")))
             tabulo::vbs::raise(err::NoSuchMember);
-        text = toString(value, locale_);
+        text = toString(value, m_locale);
     }
 
 private:
-    const Locale &locale_;
+    const Locale &m_locale;
 };
 
 class ListBox final : public Object
 {
 public:
     explicit ListBox(const Locale &locale)
-        : locale_(locale)
+        : m_locale(locale)
     {
     }
     std::vector<std::u16string> items;
@@ -56,7 +56,7 @@ public:
     Value invoke(std::u16string_view name, Args args) override
     {
         if (sameName(name, u"AddItem")) {
-            items.push_back(toString(args[0], locale_));
+            items.push_back(toString(args[0], m_locale));
             return Value();
         }
         if (sameName(name, u"ListCount"))
@@ -64,7 +64,7 @@ public:
         if (sameName(name, u"List")) {
             if (args.size() != 1)
                 tabulo::vbs::raise(err::WrongArgumentCount);
-            std::int32_t i = toLong(args[0], locale_);
+            std::int32_t i = toLong(args[0], m_locale);
             if (i < 0 || std::size_t(i) >= items.size())
                 tabulo::vbs::raise(err::InvalidCall);
             return Value::string(items[std::size_t(i)]);
@@ -75,7 +75,7 @@ public:
     {
         if (!sameName(name, u"List") || args.size() != 1)
             tabulo::vbs::raise(err::NoSuchMember);
-        items.at(std::size_t(toLong(args[0], locale_))) = toString(value, locale_);
+        items.at(std::size_t(toLong(args[0], m_locale))) = toString(value, m_locale);
     }
     std::vector<Value> enumerate() override
     {
@@ -86,7 +86,7 @@ public:
     }
 
 private:
-    const Locale &locale_;
+    const Locale &m_locale;
 };
 
 struct HostFixture : ::testing::Test

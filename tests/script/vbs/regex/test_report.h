@@ -17,10 +17,10 @@ class TestReport
 public:
     void check(std::string_view table, std::string_view row, const std::string &expected, const std::string &actual)
     {
-        ++checked_;
+        ++m_checked;
         if (expected == actual)
             return;
-        ++failed_;
+        ++m_failed;
         std::printf("FAIL %.*s / %.*s\n  expected: %s\n  actual:   %s\n", int(table.size()), table.data(),
             int(row.size()), row.data(), expected.c_str(), actual.c_str());
     }
@@ -28,12 +28,12 @@ public:
     {
         check(table, row, "true", ok ? "true" : "false");
     }
-    int checked() const { return checked_; }
-    int failed() const { return failed_; }
+    int checked() const { return m_checked; }
+    int failed() const { return m_failed; }
 
 private:
-    int checked_ = 0;
-    int failed_ = 0;
+    int m_checked = 0;
+    int m_failed = 0;
 };
 
 // UTF-16 as printable ASCII: units outside it as \uXXXX.
