@@ -10,7 +10,6 @@
 // (call_stack.h).
 #include <chrono>
 #include <memory>
-#include <random>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -224,7 +223,6 @@ private:
     Frame *m_currentFrame = nullptr;
     // Arguments and locals of the calls in progress.
     CallStack m_callStack;
-    std::mt19937_64 m_random;
     double m_lastRandom = 0;
     std::uint32_t m_rndState = 0x50000;
 };
