@@ -1,5 +1,7 @@
 #include "text_file.h"
 
+#include <algorithm>
+
 #include "text_codec.h"
 
 #include <QFile>
@@ -45,6 +47,21 @@ std::optional<QString> readTextFile(const QString &path, QString *error, qint64 
     return decodeText(bytes);
 }
 
+qsizetype longestLineLength(QStringView text)
+{
+    qsizetype longest = 0;
+    qsizetype current = 0;
+    for (const QChar c : text) {
+        if (c == u'\r' || c == u'\n') {
+            longest = std::max(longest, current);
+            current = 0;
+        } else {
+            ++current;
+        }
+    }
+    return std::max(longest, current);
+}
+
 std::optional<QString> readNoteFile(const QString &path, QString *error)
 {
     auto text = readTextFile(path, error, maxNoteBytes);
@@ -54,6 +71,12 @@ std::optional<QString> readNoteFile(const QString &path, QString *error)
     if (text->contains(QChar(0))) {
         if (error)
             *error = QStringLiteral("It is not a text file: it holds binary data.");
+        return std::nullopt;
+    }
+    if (longestLineLength(*text) > maxNoteLineLength) {
+        if (error)
+            *error = QStringLiteral("A line of it is longer than %1 characters, more than the editor can show.")
+                         .arg(maxNoteLineLength);
         return std::nullopt;
     }
     return joinLinesWithCrLf(*text);

@@ -31,8 +31,18 @@ std::optional<QString> readTextFile(const QString &path, QString *error = nullpt
 // keep the window unresponsive for many seconds.
 constexpr qint64 maxNoteBytes = qint64(32) * 1024 * 1024;
 
+// The longest line the editor shows: it lays a line out again for every
+// change, in a time that grows with the square of the line's length
+// (100,000 characters take most of a second, a million a minute), so a
+// longer line would freeze the window.
+constexpr qsizetype maxNoteLineLength = 65536;
+
+// The longest run of characters without a line end (CR or LF).
+qsizetype longestLineLength(QStringView text);
+
 // A note file: its lines joined with CR LF, one final line end dropped. A
-// file with binary data (NUL bytes) or above maxNoteBytes is refused.
+// file with binary data (NUL bytes), above maxNoteBytes or with a line longer
+// than maxNoteLineLength is refused: it stays as it is on disk.
 std::optional<QString> readNoteFile(const QString &path, QString *error = nullptr);
 
 // Saves a note as its text followed by CR LF, every line end as CR LF.

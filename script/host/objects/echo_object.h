@@ -23,9 +23,13 @@ public:
 
     QString text() const;
     void clear();
+    // Where the first line too long to show begins, or -1. Lines written
+    // with Write and WriteLine are refused as they grow; a text assigned
+    // whole is looked at once, when the script is over.
+    qsizetype firstLineTooLong() const;
 
-    // Beyond this the script ends with "Out of memory": the output window
-    // could not show more without freezing.
+    // Beyond this, or with a line longer than a note's, the script ends with
+    // "Out of memory": the output window could not show it without freezing.
     static qsizetype maxLength();
 
 private:
@@ -35,6 +39,10 @@ private:
     // Kept as the script's own string: reading `Echo` hands the script the
     // same string rather than a copy, and appending grows it in place.
     vbs::Value m_text = vbs::Value::string(u"");
+    // Lines longer than a note's are refused: the output box lays them out
+    // in a time that grows with the square of their length.
+    qsizetype m_lastLineLength = 0;
+    bool m_assigned = false; // assigned whole since the last clear
 };
 
 } // namespace tabulo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/text_file.h"
 #include "vbs/locale.h"
 #include "vbs/object.h"
 
@@ -42,10 +43,9 @@ public:
     // The longest text a script may put in the note: the largest note the
     // program opens from a file.
     static qsizetype maxLength();
-    // The longest line: the editor lays a line out again for every change
-    // and its time grows with the square of the line's length, so a script
-    // that joins a note into one line of megabytes would freeze the window.
-    static constexpr qsizetype maxLineLength = 65536;
+    // The longest line, as for a note opened from a file: a script that
+    // joined a note into one line of megabytes would freeze the window.
+    static constexpr qsizetype maxLineLength = maxNoteLineLength;
 
 private:
     Selection selection() const;

@@ -4,6 +4,8 @@
 #include "list_box_object.h"
 #include "script_locale.h"
 
+#include <algorithm>
+
 namespace tabulo {
 
 ScriptRun::ScriptRun(const QLocale &locale, WindowObjects window, const QString &startFolder,
@@ -36,6 +38,15 @@ ScriptRun::Outcome ScriptRun::run(const QString &script, std::function<bool()> i
     Outcome outcome{m_echo->text(), std::nullopt};
     if (!result)
         outcome.error = result.error;
+    // A line the output box could not lay out without freezing is left out
+    // with what follows it, and the run ends as if that write had failed.
+    if (const qsizetype tooLong = m_echo->firstLineTooLong(); tooLong >= 0) {
+        outcome.output.truncate(tooLong);
+        vbs::ScriptError error;
+        error.number = vbs::err::OutOfMemory;
+        error.description = u"Out of memory: a line of the output is longer than Tabulo can show";
+        outcome.error = error;
+    }
     return outcome;
 }
 
@@ -51,9 +62,10 @@ QString outputWithError(const ScriptRun::Outcome &outcome, const QString &errorT
     const QString description = error.number == vbs::err::Interrupted
                                     ? stoppedDescription
                                     : QString::fromStdU16String(error.description);
+    // An error found after the run has no line of its own: the last one.
     return output + QString(errorTemplate)
-                        .arg(QString::number(error.number), QString::number(error.line),
-                             QString::number(error.column), description);
+                        .arg(QString::number(error.number), QString::number(std::max(error.line, 1)),
+                             QString::number(std::max(error.column, 1)), description);
 }
 
 } // namespace tabulo

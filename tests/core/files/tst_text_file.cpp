@@ -208,8 +208,14 @@ void TextFileTest::notesThatWouldBeDestroyedAreRefused_data()
     QTest::addColumn<bool>("readable");
     QTest::newRow("binary data") << QByteArray("+1\0\x01\x02+2", 7) << false;
     QTest::newRow("UTF-16 text") << QByteArray("\xff\xfe+\0" "1\0", 6) << false;
-    QTest::newRow("above the largest note") << QByteArray(maxNoteBytes + 1, 'x') << false;
-    QTest::newRow("the largest note") << QByteArray(maxNoteBytes, 'x') << true;
+    // The largest note, in lines of a kilobyte.
+    const QByteArray largest = (QByteArray(1022, 'x') + "\r\n").repeated(int(maxNoteBytes / 1024));
+    QTest::newRow("above the largest note") << largest + "x" << false;
+    QTest::newRow("the largest note") << largest << true;
+    QTest::newRow("a line the editor cannot show")
+        << QByteArray("+1\r\n") + QByteArray(maxNoteLineLength + 1, 'x') + "\r\n+2" << false;
+    QTest::newRow("the longest line, ended by a lone CR")
+        << QByteArray("+1\r") + QByteArray(maxNoteLineLength, 'x') + "\r+2" << true;
 }
 
 void TextFileTest::notesThatWouldBeDestroyedAreRefused()

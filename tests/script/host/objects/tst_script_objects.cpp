@@ -6,6 +6,7 @@
 #include "script_run.h"
 #include "script_locale.h"
 #include "script_text_box.h"
+#include "files/text_file.h"
 #include "session/note_session.h"
 
 #include <QDir>
@@ -290,10 +291,10 @@ void ScriptObjectsTest::aHugeNoteOrOutputIsRefusedAndTheNoteStays()
     QCOMPARE(bench.session.text(), QStringLiteral("+1"));
 
     // Ten megabytes of output are shown; past the limit the script ends.
-    outcome = bench(QStringLiteral("s = String(1024 * 1024, \"y\") : For i = 1 To 10 : Echo.Write s : Next"));
+    outcome = bench(QStringLiteral("s = String(1022, \"y\") : For i = 1 To 10240 : Echo.WriteLine s : Next"));
     QVERIFY(!outcome.error);
     QCOMPARE(outcome.output.size(), 10 * 1024 * 1024);
-    outcome = bench(QStringLiteral("s = String(8 * 1024 * 1024, \"y\") : Do : Echo.Write s : Loop"));
+    outcome = bench(QStringLiteral("s = String(60000, \"y\") & vbLf : Do : Echo.Write s : Loop"));
     QVERIFY(outcome.error.has_value());
     QCOMPARE(outcome.error->number, 7);
 }
@@ -310,6 +311,16 @@ void ScriptObjectsTest::aLineTooLongToShowIsRefused_data()
         << "Text.SelStart = 3 : Text.SelText = String(65531, \"x\")" << true;
     QTest::newRow("inserted lines that end the caret's line")
         << "Text.SelStart = 3 : Text.SelText = vbCrLf & String(65536, \"x\") & vbCrLf" << false;
+    QTest::newRow("an output line at the limit, written in pieces")
+        << "For i = 1 To 64 : Echo.Write String(1024, \"e\") : Next : Echo.WriteLine" << false;
+    QTest::newRow("an output line past the limit, written in pieces")
+        << "For i = 1 To 64 : Echo.Write String(1024, \"e\") : Next : Echo.Write \"!\"" << true;
+    QTest::newRow("an output line past the limit, assigned a piece at a time")
+        << "For i = 1 To 65 : Echo = Echo & String(1024, \"e\") : Next" << true;
+    QTest::newRow("an output line past the limit, assigned in the middle")
+        << "Echo = \"a\" & vbCrLf & String(65537, \"e\") & vbCrLf & \"b\"" << true;
+    QTest::newRow("an output assigned anew starts its lines anew")
+        << "Echo = String(65000, \"e\") : Echo = \"short\" : Echo.Write String(65000, \"e\")" << false;
     QTest::newRow("replacing the selection gives its room back")
         << "Text.SelStart = 0 : Text.SelLength = 6 : Text.SelText = String(65532, \"x\")" << false;
 }
@@ -326,6 +337,8 @@ void ScriptObjectsTest::aLineTooLongToShowIsRefused()
     if (refused) {
         QCOMPARE(outcome.error->number, 7);
         QCOMPARE(bench.session.text(), note);
+        // What is shown never holds the line that was refused.
+        QVERIFY(longestLineLength(outcome.output) <= maxNoteLineLength);
     }
 }
 
