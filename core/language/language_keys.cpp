@@ -135,6 +135,9 @@ constexpr LanguageKey form1Keys[] = {
         {text("Impossibile esportare l'output in \"%1\":\n%2\n\nIl file non è stato scritto.")}},
     {LanguageKeys::cannotShowOutput,
         {text("L'output è stato esportato in \"%1\", ma non c'è un programma che possa aprire il file.")}},
+    {LanguageKeys::longLineNotPasted,
+        {text("Il testo da incollare ha una riga più lunga di %1 caratteri, più di quanto l'editor possa mostrare: "
+              "non è stato incollato.")}},
 };
 
 // The note open dialog.

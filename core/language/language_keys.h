@@ -34,6 +34,8 @@ constexpr int cannotSaveScript = 273; // %1 the file, %2 the reason
 constexpr int cannotEditScript = 274; // %1 the file, %2 the reason
 constexpr int cannotExportOutput = 275; // %1 the file, %2 the reason
 constexpr int cannotShowOutput = 276; // %1 the file written
+// The note: a paste or a drop holding a line longer than the editor can show.
+constexpr int longLineNotPasted = 277; // %1 the longest line, in characters
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and

@@ -1,5 +1,8 @@
 #include "form1.h"
 
+#include "files/text_file.h"
+#include "language/language_keys.h"
+#include "services/prompts.h"
 #include "colour_number.h"
 #include "files/text_codec.h"
 #include "note_editor.h"
@@ -23,6 +26,9 @@ void Form1::connectNoteSignals()
                 [this, editor](int position, int removed, int added) {
                     onEditorContentsChange(editor, position, removed, added);
                 });
+        connect(editor, &NoteEditor::longLineRefused, this, [this] {
+            m_context.prompts->showError(this, languageText(LanguageKeys::longLineNotPasted).arg(maxNoteLineLength));
+        });
     }
     connect(&m_session, &NoteSession::textSpliced, this, &Form1::applySessionSplice);
     connect(&m_session, &NoteSession::viewChanged, this, &Form1::showSession);

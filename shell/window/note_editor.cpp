@@ -1,5 +1,7 @@
 #include "note_editor.h"
 
+#include "files/text_file.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -126,6 +128,17 @@ void NoteEditor::dropEvent(QDropEvent *event)
     }
     event->acceptProposedAction();
     emit filesDropped(event->mimeData()->urls());
+}
+
+void NoteEditor::insertFromMimeData(const QMimeData *source)
+{
+    // Such a line is laid out so slowly that the window would freeze for
+    // minutes; nothing is inserted and the window says why.
+    if (source && source->hasText() && longestLineLength(source->text()) > maxNoteLineLength) {
+        emit longLineRefused();
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
 }
 
 void NoteEditor::moveCaretToEnd()

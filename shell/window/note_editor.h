@@ -51,6 +51,8 @@ signals:
     void focusReceived();
     // Files were dropped on the editor; a drop of text is an ordinary edit.
     void filesDropped(const QList<QUrl> &files);
+    // A paste or a drop was refused: it held a line longer than a note may.
+    void longLineRefused();
 
 protected:
     bool event(QEvent *event) override;
@@ -62,6 +64,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 };
 
 } // namespace tabulo

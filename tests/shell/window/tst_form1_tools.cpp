@@ -1,6 +1,7 @@
 // The edit commands, the exports, help and info in the real main window:
 // which files they write and what they ask of the desktop.
 
+#include "files/text_file.h"
 #include "window_test_support.h"
 
 #include "language/language_texts.h"
@@ -124,6 +125,35 @@ private slots:
         window.tool_Click(8); // copy leaves the note alone
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("+10"));
         QCOMPARE(window.noteText(), QStringLiteral("+10\r\n+20\r\n+30"));
+    }
+
+    void aPasteWithALineTooLongToShowIsRefused_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("a line at the limit") << QString(maxNoteLineLength, u'x') << false;
+        QTest::newRow("one character more, among short lines")
+            << QStringLiteral("+1\n") + QString(maxNoteLineLength + 1, u'x') + QStringLiteral("\n+2") << true;
+    }
+    void aPasteWithALineTooLongToShowIsRefused()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(bool, refused);
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        window.setNoteText(QStringLiteral("+10"));
+        window.visibleEditor()->setFocus();
+        QGuiApplication::clipboard()->setText(pasted);
+        window.action(QStringLiteral("IncollaX"))->trigger();
+        const QStringList errors = fixture.prompts.takeErrors();
+        QCOMPARE(errors.size(), refused ? 1 : 0);
+        if (refused) {
+            QCOMPARE(window.noteText(), QStringLiteral("+10"));
+            QVERIFY2(errors.first().contains(QString::number(maxNoteLineLength)), qPrintable(errors.first()));
+        } else {
+            QCOMPARE(window.noteText().size(), 3 + maxNoteLineLength);
+        }
     }
 
     void selectAllActsOnTheFocusedBox()
