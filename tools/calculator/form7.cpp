@@ -1,4 +1,5 @@
 #include "form7.h"
+#include "wide_caret_style.h"
 
 #include "calculator_files.h"
 #include "language/language_targets.h"
@@ -91,6 +92,10 @@ void Form7::buildControls()
 
     Text1 = new QLineEdit(panel);
     Text1->setObjectName(QStringLiteral("Text1"));
+    // The style lives as long as the field (a widget does not own its style).
+    auto *wideCaret = new WideCaretStyle;
+    wideCaret->setParent(Text1);
+    Text1->setStyle(wideCaret);
     connect(Text1, &QLineEdit::textChanged, this, &Form7::Text1_Change);
 
     Command1 = new QPushButton(QStringLiteral("<< Tabulo Sel. >>"), panel);

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QToolButton>
 
 using namespace tabulo;
@@ -93,6 +94,7 @@ private slots:
         WindowFixture fixture;
         QVERIFY(fixture.ready());
         Form7 *calculator = openCalculator(fixture.window());
+        QCOMPARE(calculator->Text1->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, calculator->Text1), 5);
         QTest::keyClicks(calculator->Text1, QStringLiteral("4+4"));
         QTest::keyClick(calculator->Text1, Qt::Key_Return);
         QCOMPARE(calculator->Text1->text(), QString());
