@@ -21,41 +21,6 @@ bool isValidUtf8(std::string_view s)
     return true;
 }
 
-// The 0x80-0x9F row of Windows-1252; the rest of the code page is Latin-1.
-constexpr char16_t kWindows1252[32] = {
-    0x20AC,
-    0x0081,
-    0x201A,
-    0x0192,
-    0x201E,
-    0x2026,
-    0x2020,
-    0x2021,
-    0x02C6,
-    0x2030,
-    0x0160,
-    0x2039,
-    0x0152,
-    0x008D,
-    0x017D,
-    0x008F,
-    0x0090,
-    0x2018,
-    0x2019,
-    0x201C,
-    0x201D,
-    0x2022,
-    0x2013,
-    0x2014,
-    0x02DC,
-    0x2122,
-    0x0161,
-    0x203A,
-    0x0153,
-    0x009D,
-    0x017E,
-    0x0178,
-};
 
 } // namespace
 
@@ -83,7 +48,7 @@ std::u16string decodeScriptText(std::string_view bytes)
     out.reserve(bytes.size());
     for (char ch : bytes) {
         unsigned char c = static_cast<unsigned char>(ch);
-        out += c >= 0x80 && c < 0xA0 ? kWindows1252[c - 0x80] : char16_t(c);
+        out += unitFromAnsiCode(c);
     }
     return out;
 }

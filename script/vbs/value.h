@@ -295,6 +295,10 @@ inline constexpr std::size_t kMaxArrayElements = std::size_t(1) << 24; // 16 Mi 
 // Text conversion between UTF-8 (files, the command line) and UTF-16 (scripts).
 std::u16string fromUtf8(std::string_view utf8);
 std::string toUtf8(std::u16string_view text);
+// The character a byte of the Windows-1252 ("ANSI") code page stands for,
+// which scripts written on Windows assume (Chr(128) is the euro sign); codes
+// from 0 to 255.
+char16_t unitFromAnsiCode(int code);
 
 // Case-insensitive comparison of names (identifiers, member names, ProgIDs).
 bool sameName(std::u16string_view a, std::u16string_view b);

@@ -52,10 +52,9 @@ char16_t upperCaseUnit(char16_t c);
 std::u16string lowerCase(std::u16string_view text);
 std::u16string upperCase(std::u16string_view text);
 
-// Character codes of Chr and Asc: the Windows-1252 ("ANSI") code page, which scripts
-// written on Windows assume (Chr(128) is the euro sign). ansiCodeFromUnit gives 63
-// ("?") for a character the code page does not have.
-char16_t unitFromAnsiCode(int code);
+// Character codes of Asc: the Windows-1252 ("ANSI") code page, as Chr reads them
+// (unitFromAnsiCode, value.h). ansiCodeFromUnit gives 63 ("?") for a character the
+// code page does not have.
 int ansiCodeFromUnit(char16_t unit);
 
 // Position of `needle` in `haystack` at or after `from`, or npos; with textCompare the
