@@ -40,6 +40,16 @@ Form8 *openEditor(Form1 &window)
 }
 
 // Every file below the program folder but the Data folder, with its bytes.
+// The note "Casa.txt" saved with `script` beside it as "Casa.vb", and the
+// editor opened on that script; nothing when a step failed.
+Form8 *openEditorOnCasa(WindowFixture &fixture, const QByteArray &script)
+{
+    if (openNote(fixture, QStringLiteral("Casa.txt")).isEmpty()
+        || !WindowFixture::writeFile(fixture.filePath(QStringLiteral("Casa.vb")), script))
+        return nullptr;
+    return openEditor(fixture.window());
+}
+
 QMap<QString, QByteArray> filesBeside(const WindowFixture &fixture)
 {
     QMap<QString, QByteArray> files;
@@ -268,10 +278,8 @@ void Form8Test::closingAChangedScriptAsks()
     WindowFixture fixture;
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    QVERIFY(!openNote(fixture, QStringLiteral("Casa.txt")).isEmpty());
     const QString scriptPath = fixture.filePath(QStringLiteral("Casa.vb"));
-    QVERIFY(WindowFixture::writeFile(scriptPath, "Echo 1\r\n"));
-    Form8 *editor = openEditor(window);
+    Form8 *editor = openEditorOnCasa(fixture, "Echo 1\r\n");
     QVERIFY(editor);
     if (emptied) {
         editor->Text1->selectAll();
@@ -390,10 +398,8 @@ void Form8Test::aSecondOpeningBringsItForwardWithoutReloading()
     WindowFixture fixture;
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    QVERIFY(!openNote(fixture, QStringLiteral("Casa.txt")).isEmpty());
     const QString scriptPath = fixture.filePath(QStringLiteral("Casa.vb"));
-    QVERIFY(WindowFixture::writeFile(scriptPath, "Echo 1\r\n"));
-    Form8 *editor = openEditor(window);
+    Form8 *editor = openEditorOnCasa(fixture, "Echo 1\r\n");
     QVERIFY(editor);
     typeAtEnd(editor, QStringLiteral(" ' mine"));
     QVERIFY(WindowFixture::writeFile(scriptPath, "Echo 2\r\n"));
@@ -542,10 +548,8 @@ void Form8Test::quittingAsksAboutTheScriptFirst()
     WindowFixture fixture;
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    QVERIFY(!openNote(fixture, QStringLiteral("Casa.txt")).isEmpty());
     const QString scriptPath = fixture.filePath(QStringLiteral("Casa.vb"));
-    QVERIFY(WindowFixture::writeFile(scriptPath, "Echo 1\r\n"));
-    Form8 *editor = openEditor(window);
+    Form8 *editor = openEditorOnCasa(fixture, "Echo 1\r\n");
     QVERIFY(editor);
     typeAtEnd(editor, QStringLiteral(" ' new"));
 
