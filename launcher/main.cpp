@@ -2,8 +2,8 @@
 // "Tabulo" beside it, hands it its own command line (a note to open) and ends
 // at once without waiting for it.
 
-#include "program_folders.h"
-#include "start_choice.h"
+#include "core/settings/program_folders.h"
+#include "launcher/start_choice.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "start_choice.h"
+#include "launcher/start_choice.h"
 
-#include "record_format.h"
+#include "core/settings/record_format.h"
 
 #include <QFile>
 

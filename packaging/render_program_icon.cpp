@@ -2,7 +2,7 @@
 //     tabulo-render-icon DIR    writes DIR/<N>x<N>/apps/tabulo.png
 // Run by the build with the offscreen platform, so it needs no display.
 
-#include "tabulo_icons.h"
+#include "ui/icons/tabulo_icons.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -2,10 +2,10 @@
 // main window shows it, in the current locale. With --lines it prints the
 // running total after each counted line instead.
 
-#include "engine/line_engine.h"
-#include "files/text_codec.h"
-#include "files/text_file.h"
-#include "numbers/number_format.h"
+#include "core/engine/line_engine.h"
+#include "core/files/text_codec.h"
+#include "core/files/text_file.h"
+#include "core/numbers/number_format.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -6,11 +6,11 @@
 #include <iterator>
 #include <string>
 
-#include "script_text.h"
-#include "system_locale.h"
+#include "app/tabulo-vbs/script_text.h"
+#include "app/tabulo-vbs/system_locale.h"
 #include "vbs/convert.h"
 #include "vbs/engine.h"
-#include "wscript_object.h"
+#include "app/tabulo-vbs/wscript_object.h"
 
 using namespace tabulo::vbs;
 

@@ -1,4 +1,4 @@
-#include "script_text.h"
+#include "app/tabulo-vbs/script_text.h"
 
 #include "vbs/value.h"
 

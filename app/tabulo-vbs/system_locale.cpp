@@ -1,4 +1,4 @@
-#include "system_locale.h"
+#include "app/tabulo-vbs/system_locale.h"
 
 #include <clocale>
 #include <langinfo.h>

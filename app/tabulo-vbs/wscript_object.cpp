@@ -1,4 +1,4 @@
-#include "wscript_object.h"
+#include "app/tabulo-vbs/wscript_object.h"
 
 #include <chrono>
 #include <thread>

@@ -1,11 +1,11 @@
 // Tabulo_Bt and Tabulo_Top: the same program, built with the totals band at
 // the bottom or with the first total in a band at the top.
 
-#include "form1.h"
-#include "program_folders.h"
-#include "quit_when_shown.h"
-#include "services/desktop.h"
-#include "services/prompts.h"
+#include "app/tabulo/quit_when_shown.h"
+#include "core/settings/program_folders.h"
+#include "ui/services/desktop.h"
+#include "ui/services/prompts.h"
+#include "windows/main/form1.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -36,9 +36,9 @@ int main(int argc, char *argv[])
 {
     if (!displayAvailable()) {
         std::fprintf(stderr,
-                     "Tabulo is a desktop program and needs a display, but none is set (DISPLAY is empty).\n"
-                     "Start it inside a virtual display instead, for example:  xvfb-run -a %s\n",
-                     argv[0]);
+            "Tabulo is a desktop program and needs a display, but none is set (DISPLAY is empty).\n"
+            "Start it inside a virtual display instead, for example:  xvfb-run -a %s\n",
+            argv[0]);
         return 1;
     }
 #ifdef SIGPIPE
@@ -56,15 +56,14 @@ int main(int argc, char *argv[])
     const tabulo::ProgramFolders folders = tabulo::locateProgramFolders(QCoreApplication::applicationDirPath());
     if (const tabulo::FileResult seeded = tabulo::seedDataFolder(folders); !seeded.ok)
         std::fprintf(stderr, "Tabulo starts with its default settings: its data folder could not be set up.\n%s\n",
-                     qPrintable(seeded.error));
+            qPrintable(seeded.error));
 
     tabulo::DialogPrompts prompts;
     tabulo::SystemDesktop desktop;
     tabulo::ProgramContext context;
     context.programFolder = folders.programFolder;
     context.writableFolder = folders.writableFolder;
-    context.variant = TABULO_TOTAL_AT_TOP ? tabulo::LayoutVariant::TotalAtTop
-                                          : tabulo::LayoutVariant::TotalsAtBottom;
+    context.variant = TABULO_TOTAL_AT_TOP ? tabulo::LayoutVariant::TotalAtTop : tabulo::LayoutVariant::TotalsAtBottom;
     context.arguments = app.arguments().mid(1);
     context.locale = QLocale::system();
     context.prompts = &prompts;

@@ -1,6 +1,6 @@
-#include "quit_when_shown.h"
+#include "app/tabulo/quit_when_shown.h"
 
-#include "form1.h"
+#include "windows/main/form1.h"
 
 #include <QAction>
 #include <QCoreApplication>

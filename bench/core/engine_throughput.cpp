@@ -7,10 +7,10 @@
 // a keystroke costs) and reading, decoding and evaluating the file (what awk
 // does). The target is the file time at most 3 times awk's.
 
-#include "bench_options.h"
-#include "engine/line_engine.h"
-#include "files/text_file.h"
-#include "numbers/number_format.h"
+#include "bench/core/bench_options.h"
+#include "core/engine/line_engine.h"
+#include "core/files/text_file.h"
+#include "core/numbers/number_format.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

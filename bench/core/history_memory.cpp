@@ -7,8 +7,8 @@
 // resident memory, the time per record, of one Undo and of undoing to the
 // start. The target is under 64 MB.
 
-#include "bench_options.h"
-#include "history/undo_history.h"
+#include "bench/core/bench_options.h"
+#include "core/history/undo_history.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -8,9 +8,9 @@
 //   bench_script_run [--lines N] [--output-lines N] [--runs N]
 //   (defaults: 40000 note lines ~ 1 MB, 100000 output lines, 3 runs)
 
-#include "bench_support.h"
-#include "form1.h"
-#include "form3.h"
+#include "bench/windows/bench_support.h"
+#include "windows/main/form1.h"
+#include "windows/script_output/form3.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -140,38 +140,38 @@ int main(int argc, char *argv[])
                 afterRun(window.scriptOutput());
             closeOutput(window);
         }
-        return Figures{percentile(wall, 0.5), percentile(cpu, 0.5), shownLines};
+        return Figures {percentile(wall, 0.5), percentile(cpu, 0.5), shownLines};
     };
 
     Figures f = measure(lineByLineScript);
     std::printf("F5 on a %.2f MB note (%d lines), a line of output per line (%d shown): median %.0f ms, "
                 "%.0f ms of CPU (target: under 1000 ms)\n",
-                double(window.session().characterCount()) / (1024 * 1024), noteLines, f.shownLines, f.wallMs, f.cpuMs);
+        double(window.session().characterCount()) / (1024 * 1024), noteLines, f.shownLines, f.wallMs, f.cpuMs);
 
     // The same, written as scripts for a text box are: the whole output read
     // and assigned again for every line.
     f = measure(QByteArray(lineByLineScript)
                     .replace("Echo.WriteLine (i + 1) & vbTab & total & vbTab & line",
-                             "Echo.Text = Echo.Text & (i + 1) & vbTab & total & vbTab & line & vbCrLf"));
+                        "Echo.Text = Echo.Text & (i + 1) & vbTab & total & vbTab & line & vbCrLf"));
     std::printf("the same with Echo.Text = Echo.Text & ... for each line (%d shown): median %.0f ms, %.0f ms of CPU\n",
-                f.shownLines, f.wallMs, f.cpuMs);
+        f.shownLines, f.wallMs, f.cpuMs);
 
     // Responsive afterwards: moving through the output.
     std::vector<double> keys;
     f = measure(QStringLiteral("For i = 1 To %1 : Echo.WriteLine \"line \" & i & \" of the output\" : Next\n")
                     .arg(outputLines)
                     .toUtf8(),
-                [&keys](Form3 *output) {
-                    for (const auto key : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageUp}) {
-                        QElapsedTimer clock;
-                        clock.start();
-                        QTest::keyClick(output->Text1, key, Qt::ControlModifier);
-                        QCoreApplication::processEvents();
-                        keys.push_back(double(clock.nsecsElapsed()) / 1e6);
-                    }
-                });
+        [&keys](Form3 *output) {
+            for (const auto key : {Qt::Key_Home, Qt::Key_PageDown, Qt::Key_End, Qt::Key_PageUp}) {
+                QElapsedTimer clock;
+                clock.start();
+                QTest::keyClick(output->Text1, key, Qt::ControlModifier);
+                QCoreApplication::processEvents();
+                keys.push_back(double(clock.nsecsElapsed()) / 1e6);
+            }
+        });
     std::printf("F5 on a script writing %d lines (%d shown): median %.0f ms, %.0f ms of CPU (target: under 1000 ms); "
                 "a key in the output afterwards: median %.1f ms, worst %.1f ms\n",
-                outputLines, f.shownLines, f.wallMs, f.cpuMs, percentile(keys, 0.5), percentile(keys, 1.0));
+        outputLines, f.shownLines, f.wallMs, f.cpuMs, percentile(keys, 0.5), percentile(keys, 1.0));
     return 0;
 }

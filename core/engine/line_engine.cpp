@@ -1,6 +1,6 @@
-#include "line_engine.h"
+#include "core/engine/line_engine.h"
 
-#include "note_lines.h"
+#include "core/engine/note_lines.h"
 
 namespace tabulo {
 

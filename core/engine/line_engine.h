@@ -1,7 +1,7 @@
 #pragma once
 
-#include "note_lines.h"
-#include "numbers/number_format.h"
+#include "core/engine/note_lines.h"
+#include "core/numbers/number_format.h"
 
 #include <QString>
 #include <QStringView>

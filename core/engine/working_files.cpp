@@ -1,7 +1,7 @@
-#include "working_files.h"
+#include "core/engine/working_files.h"
 
-#include "files/text_codec.h"
-#include "line_engine.h"
+#include "core/files/text_codec.h"
+#include "core/engine/line_engine.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "entry_aids.h"
+#include "core/entry/entry_aids.h"
 
-#include "engine/note_lines.h"
+#include "core/engine/note_lines.h"
 
 namespace tabulo {
 
@@ -11,8 +11,7 @@ namespace {
 // Each line of the selection, as it would be read back from a file holding
 // the selection followed by a line end: a selection that ends with a line
 // end thus has an empty last line.
-template<typename Rewrite>
-QString rewriteLines(QStringView selection, Rewrite &&rewrite)
+template<typename Rewrite> QString rewriteLines(QStringView selection, Rewrite &&rewrite)
 {
     QString result;
     result.reserve(selection.size() + selection.size() / 8 + 8);

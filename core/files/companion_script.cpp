@@ -1,7 +1,7 @@
-#include "companion_script.h"
+#include "core/files/companion_script.h"
 
-#include "engine/note_lines.h"
-#include "text_codec.h"
+#include "core/engine/note_lines.h"
+#include "core/files/text_codec.h"
 
 #include <QFile>
 #include <QFileInfo>

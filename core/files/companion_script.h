@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text_file.h"
+#include "core/files/text_file.h"
 
 #include <QString>
 

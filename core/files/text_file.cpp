@@ -1,8 +1,8 @@
-#include "text_file.h"
+#include "core/files/text_file.h"
 
 #include <algorithm>
 
-#include "text_codec.h"
+#include "core/files/text_codec.h"
 
 #include <QFile>
 #include <QSaveFile>

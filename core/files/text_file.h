@@ -24,8 +24,8 @@ FileResult writeFileAtomically(const QString &path, QStringView contents);
 
 // The whole file decoded (UTF-8, else Windows-1252); nothing when it cannot
 // be read. Files above `maxBytes` are refused rather than exhausting memory.
-std::optional<QString> readTextFile(const QString &path, QString *error = nullptr,
-                                    qint64 maxBytes = qint64(512) * 1024 * 1024);
+std::optional<QString> readTextFile(
+    const QString &path, QString *error = nullptr, qint64 maxBytes = qint64(512) * 1024 * 1024);
 
 // The largest note the editor opens: beyond it, laying out the text would
 // keep the window unresponsive for many seconds.

@@ -1,4 +1,4 @@
-#include "text_versions.h"
+#include "core/history/text_versions.h"
 
 #include <algorithm>
 
@@ -21,8 +21,7 @@ Difference difference(const QString &from, const QString &to)
     const auto mismatch = std::mismatch(from.cbegin(), from.cbegin() + shorter, to.cbegin());
     const qsizetype prefix = mismatch.first - from.cbegin();
     qsizetype suffix = 0;
-    while (suffix < shorter - prefix
-           && from[from.size() - 1 - suffix] == to[to.size() - 1 - suffix])
+    while (suffix < shorter - prefix && from[from.size() - 1 - suffix] == to[to.size() - 1 - suffix])
         ++suffix;
     return {prefix, from.size() - prefix - suffix, to.size() - prefix - suffix};
 }

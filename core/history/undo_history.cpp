@@ -1,4 +1,4 @@
-#include "undo_history.h"
+#include "core/history/undo_history.h"
 
 namespace tabulo {
 
@@ -46,8 +46,7 @@ void UndoHistory::record(const QString &text)
     store(m_position, text);
 }
 
-void UndoHistory::recordEdit(qsizetype position, qsizetype removedLength, QStringView inserted,
-                             bool resultIsEmpty)
+void UndoHistory::recordEdit(qsizetype position, qsizetype removedLength, QStringView inserted, bool resultIsEmpty)
 {
     if (resultIsEmpty)
         return;

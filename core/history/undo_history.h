@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text_versions.h"
+#include "core/history/text_versions.h"
 
 #include <QString>
 

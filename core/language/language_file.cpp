@@ -1,6 +1,6 @@
-#include "language_file.h"
+#include "core/language/language_file.h"
 
-#include "engine/note_lines.h"
+#include "core/engine/note_lines.h"
 
 namespace tabulo {
 

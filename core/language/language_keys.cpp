@@ -1,4 +1,4 @@
-#include "language_keys.h"
+#include "core/language/language_keys.h"
 
 #include <algorithm>
 
@@ -119,7 +119,8 @@ constexpr LanguageKey form1Keys[] = {
     {LanguageKeys::noButton, {text("&No")}},
     {LanguageKeys::cancelButton, {text("Annulla")}},
     {LanguageKeys::okButton, {text("OK")}},
-    {LanguageKeys::cannotExport, {text("Impossibile esportare la nota in \"%1\":\n%2\n\nIl file non è stato scritto.")}},
+    {LanguageKeys::cannotExport,
+        {text("Impossibile esportare la nota in \"%1\":\n%2\n\nIl file non è stato scritto.")}},
     {LanguageKeys::cannotShowExport,
         {text("La nota è stata esportata in \"%1\", ma non c'è un programma che possa aprire il file.")}},
     {LanguageKeys::noHelpPage, {text("La guida \"%1\" non c'è: reinstalla Tabulo per riaverla.")}},

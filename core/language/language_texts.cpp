@@ -1,6 +1,6 @@
-#include "language_texts.h"
+#include "core/language/language_texts.h"
 
-#include "language/language_file.h"
+#include "core/language/language_file.h"
 
 #include <QDir>
 #include <QFileInfo>

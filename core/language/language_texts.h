@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/text_file.h"
-#include "language/language_keys.h"
+#include "core/files/text_file.h"
+#include "core/language/language_keys.h"
 
 #include <QDateTime>
 #include <QHash>

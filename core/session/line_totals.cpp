@@ -1,4 +1,4 @@
-#include "line_totals.h"
+#include "core/session/line_totals.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/line_engine.h"
+#include "core/engine/line_engine.h"
 
 #include <QStringView>
 #include <QVarLengthArray>

@@ -1,4 +1,4 @@
-#include "note_session.h"
+#include "core/session/note_session.h"
 
 #include <QDate>
 

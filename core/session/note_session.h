@@ -1,12 +1,12 @@
 #pragma once
 
-#include "engine/line_engine.h"
-#include "engine/working_files.h"
-#include "files/text_file.h"
-#include "history/undo_history.h"
-#include "line_totals.h"
-#include "numbers/number_format.h"
-#include "text_splice.h"
+#include "core/engine/line_engine.h"
+#include "core/engine/working_files.h"
+#include "core/files/text_file.h"
+#include "core/history/undo_history.h"
+#include "core/session/line_totals.h"
+#include "core/numbers/number_format.h"
+#include "core/session/text_splice.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "text_splice.h"
+#include "core/session/text_splice.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/text_codec.h"
+#include "core/files/text_codec.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 // Which variant the launcher starts for what the start file holds.
 
-#include "start_choice.h"
+#include "launcher/start_choice.h"
 
 #include <QTemporaryDir>
 #include <QTest>

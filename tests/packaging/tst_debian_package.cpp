@@ -1,7 +1,7 @@
 // The Debian package: built with CPack from the install rules, unpacked into
 // a scratch root, looked at, and run from there.
 
-#include "installed_tree.h"
+#include "tests/packaging/installed_tree.h"
 
 using namespace tabulo::testing;
 

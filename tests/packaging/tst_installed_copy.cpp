@@ -2,7 +2,7 @@
 // cannot write to, run by a user whose settings must land in their own data
 // folder while the installation stays exactly as installed.
 
-#include "installed_tree.h"
+#include "tests/packaging/installed_tree.h"
 
 using namespace tabulo::testing;
 

@@ -6,10 +6,10 @@
 // normalised lines must be exactly those of the step-by-step text rewriting
 // written out below.
 
-#include "engine/line_engine.h"
+#include "core/engine/line_engine.h"
 
-#include "../exact_double.h"
-#include "../test_locales.h"
+#include "tests/core/exact_double.h"
+#include "tests/core/test_locales.h"
 
 #include <QRandomGenerator>
 #include <QTest>

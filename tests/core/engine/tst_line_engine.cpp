@@ -3,10 +3,10 @@
 // twice: by the in-memory evaluation the program uses and by the literal two
 // passes (normalised lines, then accumulation), which must agree.
 
-#include "engine/line_engine.h"
+#include "core/engine/line_engine.h"
 
-#include "../exact_double.h"
-#include "../test_locales.h"
+#include "tests/core/exact_double.h"
+#include "tests/core/test_locales.h"
 
 #include <QTest>
 

@@ -2,9 +2,9 @@
 // notes that have no script at all, and the script file as a run, the
 // editor and the editor's save see it.
 
-#include "files/companion_script.h"
+#include "core/files/companion_script.h"
 
-#include "../file_bytes.h"
+#include "tests/core/file_bytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // line, files from other systems read as notes, and a save that cannot be
 // done says why and leaves the old file as it was.
 
-#include "files/text_file.h"
+#include "core/files/text_file.h"
 
-#include "../file_bytes.h"
+#include "tests/core/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,8 +72,8 @@ void TextFileTest::savedNoteReadsBackUnchanged_data()
     QTest::newRow("final empty line kept") << "+5\r\n+6\r\n" << QByteArray("+5\r\n+6\r\n\r\n");
     QTest::newRow("only an empty line") << "\r\n" << QByteArray("\r\n\r\n");
     QTest::newRow("empty lines inside") << "a\r\n\r\n\r\nb" << QByteArray("a\r\n\r\n\r\nb\r\n");
-    QTest::newRow("non-ascii written as utf-8") << "+5 caff\u00e8 \u20ac"
-                                                << QByteArray("+5 caff\xC3\xA8 \xE2\x82\xAC\r\n");
+    QTest::newRow("non-ascii written as utf-8")
+        << "+5 caff\u00e8 \u20ac" << QByteArray("+5 caff\xC3\xA8 \xE2\x82\xAC\r\n");
 }
 
 void TextFileTest::savedNoteReadsBackUnchanged()
@@ -100,7 +100,8 @@ void TextFileTest::readsNoteFilesFromOtherSystems_data()
     QTest::newRow("windows-1252") << QByteArray("+5 caff\xE8 \x80\r\n") << "+5 caff\u00e8 \u20ac";
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF+5\r\n") << "+5";
     QTest::newRow("empty file") << QByteArray() << "";
-    QTest::newRow("control characters other than NUL") << QByteArray("\x01\xFF", 2) << QStringView(u"\u0001\u00ff", 2).toString();
+    QTest::newRow("control characters other than NUL")
+        << QByteArray("\x01\xFF", 2) << QStringView(u"\u0001\u00ff", 2).toString();
 }
 
 void TextFileTest::readsNoteFilesFromOtherSystems()
@@ -201,13 +202,14 @@ void TextFileTest::saveReplacesTheWholeFile()
     QCOMPARE(readBytes(path), QByteArray("+1"));
 }
 
-
 void TextFileTest::notesThatWouldBeDestroyedAreRefused_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("readable");
     QTest::newRow("binary data") << QByteArray("+1\0\x01\x02+2", 7) << false;
-    QTest::newRow("UTF-16 text") << QByteArray("\xff\xfe+\0" "1\0", 6) << false;
+    QTest::newRow("UTF-16 text") << QByteArray("\xff\xfe+\0"
+                                               "1\0",
+        6) << false;
     // The largest note, in lines of a kilobyte.
     const QByteArray largest = (QByteArray(1022, 'x') + "\r\n").repeated(int(maxNoteBytes / 1024));
     QTest::newRow("above the largest note") << largest + "x" << false;

@@ -2,11 +2,11 @@
 // normalised lines and "Temp2.cal" is gone. They are written for their own
 // sake only, so a missing Data folder just means nothing is written.
 
-#include "engine/line_engine.h"
-#include "engine/working_files.h"
-#include "files/text_codec.h"
+#include "core/engine/line_engine.h"
+#include "core/engine/working_files.h"
+#include "core/files/text_codec.h"
 
-#include "../file_bytes.h"
+#include "tests/core/file_bytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,10 +38,8 @@ void WorkingFilesTest::leaveTheNormalisedLinesInTempCal_data()
 
     QTest::newRow("fresh folder") << "# list\r\n+ 12,50 bread\r\n+4+6" << QByteArray("|")
                                   << QByteArray("\r\n+12,50 bread\r\n\r\n+4\r\n+6\r\n");
-    QTest::newRow("replaces the last evaluation") << "milk 3" << QByteArray("\r\n+99\r\n|")
-                                                  << QByteArray("milk 3\r\n");
-    QTest::newRow("removes a Temp2.cal left behind") << "+1" << QByteArray("|stale")
-                                                     << QByteArray("\r\n+1\r\n");
+    QTest::newRow("replaces the last evaluation") << "milk 3" << QByteArray("\r\n+99\r\n|") << QByteArray("milk 3\r\n");
+    QTest::newRow("removes a Temp2.cal left behind") << "+1" << QByteArray("|stale") << QByteArray("\r\n+1\r\n");
     QTest::newRow("empty note gives an empty file") << "" << QByteArray("old|") << QByteArray("");
     QTest::newRow("non-ascii as utf-8") << "+5 \u20ac" << QByteArray("|") << QByteArray("\r\n+5 \xE2\x82\xAC\r\n");
 }

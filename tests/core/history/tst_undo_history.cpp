@@ -2,8 +2,8 @@
 // each Undo or Redo shows, the 32767 ceiling of the position, and the memory
 // the history holds for a large note edited many times.
 
-#include "history/undo_history.h"
-#include "reference_history.h"
+#include "core/history/undo_history.h"
+#include "tests/core/history/reference_history.h"
 
 #include <QTest>
 
@@ -65,38 +65,36 @@ void UndoHistoryTest::undoAndRedoShowRecordedTexts_data()
     QTest::addColumn<int>("position");
 
     QTest::newRow("undo right after a reset does nothing")
-        << QStringList{"reset base", "undo"} << QStringList{"-"} << 0;
+        << QStringList {"reset base", "undo"} << QStringList {"-"} << 0;
     QTest::newRow("redo at the newest state does nothing")
-        << QStringList{"reset base", "record a", "redo"} << QStringList{"-"} << 1;
+        << QStringList {"reset base", "record a", "redo"} << QStringList {"-"} << 1;
     QTest::newRow("one edit undone shows the base")
-        << QStringList{"reset base", "record a", "undo"} << QStringList{"base"} << 0;
-    QTest::newRow("undo then redo")
-        << QStringList{"reset base", "record a", "record b", "undo", "undo", "redo", "redo", "redo"}
-        << QStringList{"a", "base", "a", "b", "-"} << 2;
+        << QStringList {"reset base", "record a", "undo"} << QStringList {"base"} << 0;
+    QTest::newRow("undo then redo") << QStringList {"reset base", "record a", "record b", "undo", "undo", "redo",
+        "redo", "redo"} << QStringList {"a", "base", "a", "b", "-"}
+                                    << 2;
     QTest::newRow("the empty text is never recorded")
-        << QStringList{"reset base", "record a", "record ", "undo"} << QStringList{"base"} << 0;
+        << QStringList {"reset base", "record a", "record ", "undo"} << QStringList {"base"} << 0;
     QTest::newRow("the same text again is recorded")
-        << QStringList{"reset base", "record a", "record a", "undo", "undo"} << QStringList{"a", "base"} << 0;
-    QTest::newRow("a new edit leaves the entries above it for redo")
-        << QStringList{"reset base", "record a", "record b", "record c", "undo", "undo", "record x", "redo",
-                       "undo", "undo"}
-        << QStringList{"b", "a", "c", "x", "a"} << 1;
+        << QStringList {"reset base", "record a", "record a", "undo", "undo"} << QStringList {"a", "base"} << 0;
+    QTest::newRow("a new edit leaves the entries above it for redo") << QStringList {"reset base", "record a",
+        "record b", "record c", "undo", "undo", "record x", "redo", "undo", "undo"}
+                                                                     << QStringList {"b", "a", "c", "x", "a"} << 1;
     QTest::newRow("reset forgets everything before it")
-        << QStringList{"reset base", "record a", "record b", "reset next", "undo", "redo"}
-        << QStringList{"-", "-"} << 0;
+        << QStringList {"reset base", "record a", "record b", "reset next", "undo", "redo"} << QStringList {"-", "-"}
+        << 0;
     QTest::newRow("an empty base is kept at position 0")
-        << QStringList{"reset ", "record a", "undo", "undo"} << QStringList{"", "-"} << 0;
+        << QStringList {"reset ", "record a", "undo", "undo"} << QStringList {"", "-"} << 0;
     QTest::newRow("redo stops at the first empty entry")
-        << QStringList{"reset base", "record a", "store 3 far", "undo", "redo", "redo"}
-        << QStringList{"base", "a", "-"} << 1;
-    QTest::newRow("a stored empty entry stops redo")
-        << QStringList{"reset base", "record a", "record b", "store 2 ", "undo", "redo"}
-        << QStringList{"a", "-"} << 1;
+        << QStringList {"reset base", "record a", "store 3 far", "undo", "redo", "redo"}
+        << QStringList {"base", "a", "-"} << 1;
+    QTest::newRow("a stored empty entry stops redo") << QStringList {"reset base", "record a", "record b", "store 2 ",
+        "undo", "redo"} << QStringList {"a", "-"} << 1;
     QTest::newRow("undo shows a stored empty entry")
-        << QStringList{"reset base", "record a", "record b", "store 1 ", "undo"} << QStringList{""} << 1;
+        << QStringList {"reset base", "record a", "record b", "store 1 ", "undo"} << QStringList {""} << 1;
     QTest::newRow("stores outside the array are ignored")
-        << QStringList{"reset base", "store -1 x", "store 99001 x", "record a", "undo", "redo", "redo"}
-        << QStringList{"base", "a", "-"} << 1;
+        << QStringList {"reset base", "store -1 x", "store 99001 x", "record a", "undo", "redo", "redo"}
+        << QStringList {"base", "a", "-"} << 1;
 }
 
 void UndoHistoryTest::undoAndRedoShowRecordedTexts()
@@ -128,8 +126,8 @@ void UndoHistoryTest::positionStopsAtTheCeiling()
     QCOMPARE(int(reference.position()), UndoHistory::PositionCeiling);
     // Every change past the ceiling overwrote the top entry.
     QCOMPARE(history.entry(UndoHistory::PositionCeiling), QStringLiteral("+%1").arg(records));
-    QCOMPARE(history.entry(UndoHistory::PositionCeiling - 1),
-             QStringLiteral("+%1").arg(UndoHistory::PositionCeiling - 1));
+    QCOMPARE(
+        history.entry(UndoHistory::PositionCeiling - 1), QStringLiteral("+%1").arg(UndoHistory::PositionCeiling - 1));
     QVERIFY(history.entryIsEmpty(UndoHistory::PositionCeiling + 1));
 
     // Redo at the ceiling has nowhere to go, even with an entry above it:

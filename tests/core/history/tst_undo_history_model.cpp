@@ -5,8 +5,8 @@
 // the position, the shown text and the entries around the position agree.
 // At the end both are undone to the start and redone to the end.
 
-#include "history/undo_history.h"
-#include "reference_history.h"
+#include "core/history/undo_history.h"
+#include "tests/core/history/reference_history.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -60,7 +60,10 @@ QString nextNoteText(QRandomGenerator &random, const QString &current)
 class ModelRun
 {
 public:
-    explicit ModelRun(quint32 seed) : m_random(seed) {}
+    explicit ModelRun(quint32 seed)
+        : m_random(seed)
+    {
+    }
 
     // Applies one random operation to both histories and compares them.
     void step(const OperationMix &mix)
@@ -169,7 +172,7 @@ private:
     UndoHistory m_real;
     ReferenceHistory m_reference;
     QString m_editorText;
-    std::set<int> m_touched{0};
+    std::set<int> m_touched {0};
 };
 
 } // namespace
@@ -192,11 +195,11 @@ void UndoHistoryModelTest::behavesLikeAnArrayOfTexts_data()
     QTest::addColumn<int>("operations");
 
     //                                              record undo redo reset store
-    QTest::newRow("typing with some undo") << 1u << OperationMix{70, 15, 10, 1, 4} << 4000;
-    QTest::newRow("undo and redo back and forth") << 2u << OperationMix{30, 35, 30, 1, 4} << 4000;
-    QTest::newRow("new edits over undone ones") << 3u << OperationMix{45, 40, 10, 0, 5} << 4000;
-    QTest::newRow("direct stores everywhere") << 4u << OperationMix{30, 20, 20, 2, 28} << 3000;
-    QTest::newRow("frequent resets") << 5u << OperationMix{50, 20, 15, 10, 5} << 3000;
+    QTest::newRow("typing with some undo") << 1u << OperationMix {70, 15, 10, 1, 4} << 4000;
+    QTest::newRow("undo and redo back and forth") << 2u << OperationMix {30, 35, 30, 1, 4} << 4000;
+    QTest::newRow("new edits over undone ones") << 3u << OperationMix {45, 40, 10, 0, 5} << 4000;
+    QTest::newRow("direct stores everywhere") << 4u << OperationMix {30, 20, 20, 2, 28} << 3000;
+    QTest::newRow("frequent resets") << 5u << OperationMix {50, 20, 15, 10, 5} << 3000;
 }
 
 void UndoHistoryModelTest::behavesLikeAnArrayOfTexts()

@@ -1,8 +1,8 @@
 // The rules of the hand-edited language files, on their text: which line
 // gives which key its text, and which language name a name file holds.
 
-#include "language/language_file.h"
-#include "language/language_texts.h"
+#include "core/language/language_file.h"
+#include "core/language/language_texts.h"
 
 #include <QTest>
 

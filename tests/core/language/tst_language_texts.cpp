@@ -2,9 +2,9 @@
 // a text editor gave them, what the "Lang" folder lists, choosing a language,
 // and the shipped files giving every text of every window in each language.
 
-#include "language/language_texts.h"
+#include "core/language/language_texts.h"
 
-#include "../file_bytes.h"
+#include "tests/core/file_bytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,10 +2,10 @@
 // Every case runs in a comma locale (Italian) and a dot locale (US English)
 // side by side, since a separator mix-up is the fault most likely to slip in.
 
-#include "numbers/number_format.h"
+#include "core/numbers/number_format.h"
 
-#include "../exact_double.h"
-#include "../test_locales.h"
+#include "tests/core/exact_double.h"
+#include "tests/core/test_locales.h"
 
 #include <QTest>
 

@@ -2,10 +2,10 @@
 // without any widget. The history is checked the way text editors check
 // theirs: after every edit the position, then everything undone and redone.
 
-#include "session/note_session.h"
+#include "core/session/note_session.h"
 
-#include "../file_bytes.h"
-#include "../test_locales.h"
+#include "tests/core/file_bytes.h"
+#include "tests/core/test_locales.h"
 
 #include <QFile>
 #include <QSignalSpy>

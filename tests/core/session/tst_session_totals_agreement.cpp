@@ -4,10 +4,10 @@
 // and Redo) its total and its running total after each line must be exactly,
 // bit for bit, those of a full evaluation of the text it holds.
 
-#include "session/note_session.h"
+#include "core/session/note_session.h"
 
-#include "../exact_double.h"
-#include "../test_locales.h"
+#include "tests/core/exact_double.h"
+#include "tests/core/test_locales.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -1,0 +1,216 @@
+// The calculator window beside the real main window: typing, sending into
+// the note, the history rules and its files.
+
+#include "tests/windows/main/window_test_support.h"
+
+#include "windows/calculator/form7.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QToolButton>
+
+using namespace tabulo;
+using namespace tabulo::testing;
+
+namespace {
+
+Form7 *openCalculator(Form1 &window)
+{
+    window.action(QStringLiteral("CalcolatriceX"))->trigger();
+    return window.calculator();
+}
+
+QStringList listed(const Form7 &calculator)
+{
+    return calculator.history();
+}
+
+} // namespace
+
+class Form7Test : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { useUnrelatedDefaultLocale(); }
+
+    void typing_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("decimal comma becomes a point") << usLocale() << "1,5*2"
+                                                       << "1.5*2"
+                                                       << "3";
+        QTest::newRow("Italian result") << italianLocale() << "1,5*2,1"
+                                        << "1.5*2.1"
+                                        << "3,15";
+        QTest::newRow("incomplete keeps the last value") << usLocale() << "5+"
+                                                         << "5+"
+                                                         << "5";
+        QTest::newRow("statements never run") << usLocale() << "1 : Do : Loop"
+                                              << "1 : Do : Loop"
+                                              << "1";
+        QTest::newRow("functions") << usLocale() << "Int(7/2)+Len(\"ab\")"
+                                   << "Int(7/2)+Len(\"ab\")"
+                                   << "5";
+    }
+    void typing()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, keys);
+        QFETCH(QString, input);
+        QFETCH(QString, result);
+        WindowFixture fixture(WindowSetup {.locale = locale});
+        QVERIFY(fixture.ready());
+        Form7 *calculator = openCalculator(fixture.window());
+        QVERIFY(calculator);
+        QCOMPARE(calculator->windowTitle(), QStringLiteral("Tabulo - Calcolatrice"));
+        QCOMPARE(calculator->TotX->text(), QStringLiteral("0"));
+        QTest::keyClicks(calculator->Text1, keys);
+        QCOMPARE(calculator->Text1->text(), input);
+        QCOMPARE(calculator->Text1->cursorPosition(), input.size());
+        QCOMPARE(calculator->TotX->text(), result);
+        calculator->Text1->clear();
+        QCOMPARE(calculator->TotX->text(), QStringLiteral("0"));
+    }
+
+    void sendingPutsTheResultAtTheCaret()
+    {
+        WindowFixture fixture(WindowSetup {.locale = usLocale()});
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        typeIntoNote(window, QStringLiteral("+10\n+"));
+        Form7 *calculator = openCalculator(window);
+        QTest::keyClicks(calculator->Text1, QStringLiteral("2*3"));
+        calculator->Command1->click();
+        QVERIFY2(window.noteText().endsWith(QStringLiteral("\n+10\r\n+6")), qPrintable(window.noteText()));
+        QCOMPARE(window.session().totX(), QStringLiteral("16"));
+        QCOMPARE(listed(*calculator), QStringList {"2*3"});
+        // The input and the result stay for a second send.
+        QCOMPARE(calculator->Text1->text(), QStringLiteral("2*3"));
+        // One Undo takes the sent result back.
+        window.action(QStringLiteral("AnnullaX"))->trigger();
+        QVERIFY(window.noteText().endsWith(QStringLiteral("\n+10\r\n+")));
+
+        // A result of 0 is not sent, but the input still enters the history.
+        calculator->Command2->click();
+        calculator->Command1->click();
+        QVERIFY(window.noteText().endsWith(QStringLiteral("\n+10\r\n+")));
+        QCOMPARE(listed(*calculator), (QStringList {"2*3", ""}));
+    }
+
+    void keysAndCommands()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form7 *calculator = openCalculator(fixture.window());
+        QCOMPARE(calculator->Text1->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, calculator->Text1), 5);
+        QTest::keyClicks(calculator->Text1, QStringLiteral("4+4"));
+        QTest::keyClick(calculator->Text1, Qt::Key_Return);
+        QCOMPARE(calculator->Text1->text(), QString());
+        QCOMPARE(calculator->TotX->text(), QStringLiteral("0"));
+        QTest::keyClicks(calculator->Text1, QStringLiteral("9-1"));
+        calculator->CancelX_Click();
+        QCOMPARE(calculator->TotX->text(), QStringLiteral("8"));
+        QCOMPARE(listed(*calculator), (QStringList {"4+4", "9-1"}));
+
+        calculator->List1->setCurrentRow(0);
+        calculator->List1_Click();
+        QCOMPARE(calculator->Text1->text(), QStringLiteral("4+4"));
+        QCOMPARE(calculator->TotX->text(), QStringLiteral("8"));
+
+        calculator->TotX->setFocus();
+        QTRY_COMPARE(calculator->TotX->selectedText(), QStringLiteral("8"));
+
+        // No keeps everything; Yes empties the history, the input and the result.
+        fixture.prompts.queueAnswer(Prompts::Answer::No);
+        calculator->Command3->click();
+        QCOMPARE(listed(*calculator).size(), 2);
+        fixture.prompts.queueAnswer(Prompts::Answer::Yes);
+        calculator->Command3->click();
+        QCOMPARE(listed(*calculator), QStringList());
+        QCOMPARE(calculator->Text1->text(), QString());
+        QCOMPARE(calculator->TotX->text(), QStringLiteral("0"));
+    }
+
+    void historyAndPlacementSurviveClosing()
+    {
+        QByteArray history;
+        for (int i = 1; i <= 150; ++i)
+            history += QByteArray::number(i) + "\r\n";
+        WindowFixture fixture(
+            WindowSetup {.dataFiles = {{"History.ini", history}, {"Tabuloolator.ini", "-5000,-300,4260,500\r\n"}}});
+        QVERIFY(fixture.ready());
+        Form7 *calculator = openCalculator(fixture.window());
+        QCOMPARE(calculator->List1->count(), 101);
+        QCOMPARE(calculator->List1->item(100)->text(), QStringLiteral("101"));
+        const QRect screen = calculator->screen()->availableGeometry();
+        QVERIFY(screen.contains(calculator->geometry().topLeft()));
+        QTest::keyClicks(calculator->Text1, QStringLiteral("7*7"));
+        // Escape closes, keeping the unfinished input in the history.
+        QTest::keyClick(calculator->Text1, Qt::Key_Escape);
+        QTRY_VERIFY(!fixture.window().calculator());
+        const QByteArray saved = fixture.readDataFile(QStringLiteral("History.ini"));
+        QVERIFY(saved.endsWith("\r\n101\r\n7*7\r\n"));
+        const QList<QByteArray> placement
+            = fixture.readDataFile(QStringLiteral("Tabuloolator.ini")).trimmed().split(',');
+        QCOMPARE(placement.size(), 4);
+        QCOMPARE(placement[2], QByteArray("4260"));
+        QVERIFY(placement[3].toInt() >= 1100);
+    }
+
+    void garbageFilesOpenAWindowOnScreen_data()
+    {
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<QByteArray>("placement");
+        QByteArray binary(10 * 1024 * 1024, '\0');
+        for (qsizetype i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 131) % 256);
+        QTest::newRow("binary files") << binary << binary.left(4096);
+        QTest::newRow("far away") << QByteArray("1\r\n") << QByteArray("99999999,99999999,4260,99999999\r\n");
+        QTest::newRow("not numbers") << QByteArray(10 * 1024 * 1024, 'x') << QByteArray("a,b,c,d\r\n,,,\r\n");
+    }
+    void garbageFilesOpenAWindowOnScreen()
+    {
+        QFETCH(QByteArray, history);
+        QFETCH(QByteArray, placement);
+        WindowFixture fixture(WindowSetup {.dataFiles = {{"History.ini", history}, {"Tabuloolator.ini", placement}}});
+        QVERIFY(fixture.ready());
+        Form7 *calculator = openCalculator(fixture.window());
+        QVERIFY(calculator->List1->count() <= 101);
+        const QRect screen = calculator->screen()->availableGeometry();
+        QVERIFY(screen.contains(calculator->geometry()));
+    }
+
+    void shrinkingHidesTheHistory()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form7 *calculator = openCalculator(fixture.window());
+        QVERIFY(calculator->List1->isVisible());
+        calculator->resize(calculator->width(), twipsToPixels(*calculator, 2000));
+        QVERIFY(!calculator->List1->isVisible());
+        QVERIFY(!calculator->Command3->isVisible());
+        calculator->ResetX_Click();
+        QVERIFY(calculator->List1->isVisible());
+        QVERIFY(calculator->Command3->isVisible());
+    }
+
+    void theQuitDialogClosesTheCalculator()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        openCalculator(fixture.window());
+        fixture.window().close();
+        QTRY_VERIFY(fixture.window().quitDialog());
+        QVERIFY(!fixture.window().calculator());
+        QVERIFY(fixture.dataFileExists(QStringLiteral("History.ini")));
+        fixture.window().quitDialog()->Command3->click();
+    }
+};
+
+QTEST_MAIN(Form7Test)
+#include "tst_form7.moc"

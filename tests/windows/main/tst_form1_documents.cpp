@@ -1,0 +1,186 @@
+// New, Reload, Save and dropped files in the real main window: the
+// unsaved-changes question comes before anything discards text, and a file
+// that cannot be read or written never costs the user the text on screen.
+
+#include "tests/windows/main/window_test_support.h"
+
+#include <QMimeData>
+
+using namespace tabulo;
+using namespace tabulo::testing;
+using Kind = ScriptedPrompts::Kind;
+
+namespace {
+
+// What the desktop sends when something is dragged onto the editor and let go.
+void dropOn(NoteEditor *editor, QMimeData *data)
+{
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(editor->viewport(), &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(editor->viewport(), &drop);
+    delete data;
+}
+
+QMimeData *filesData(const QStringList &paths)
+{
+    auto *data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString &path : paths)
+        urls << QUrl::fromLocalFile(path);
+    data->setUrls(urls);
+    return data;
+}
+
+} // namespace
+
+class DocumentsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { useUnrelatedDefaultLocale(); }
+
+    void newOnAnUnchangedNoteAsksNothing()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        fixture.window().action(QStringLiteral("New_Calc"))->trigger();
+        QCOMPARE(fixture.window().noteText(), QString());
+        QCOMPARE(fixture.prompts.count(Kind::Question), 0);
+        QVERIFY(fixture.window().isUntitled());
+    }
+
+    void newAnswered_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("blank");
+        QTest::addColumn<QByteArray>("fileAfter");
+        QTest::newRow("yes saves, then blank") << int(Prompts::Answer::Yes) << true << QByteArray("old\r\n+5\r\n");
+        QTest::newRow("no discards") << int(Prompts::Answer::No) << true << QByteArray("old\r\n");
+        QTest::newRow("cancel keeps everything") << int(Prompts::Answer::Cancel) << false << QByteArray("old\r\n");
+    }
+    void newAnswered()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, blank);
+        QFETCH(QByteArray, fileAfter);
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        const QString path = fixture.filePath(QStringLiteral("note.txt"));
+        QVERIFY(WindowFixture::writeFile(path, "old\r\n"));
+        QVERIFY(window.openNoteFile(path));
+        QVERIFY(fixture.waitForReset());
+        window.visibleEditor()->moveCaretToEnd();
+        typeIntoNote(window, QStringLiteral("\n+5"));
+        fixture.prompts.queueAnswer(Prompts::Answer(answer));
+        QTest::keyClick(&window, Qt::Key_F8);
+        QCOMPARE(window.noteText().isEmpty(), blank);
+        QCOMPARE(window.isUntitled(), blank);
+        QCOMPARE(WindowFixture::readFile(path), fileAfter);
+        QVERIFY(!window.session().NuovoFile);
+    }
+
+    void reloadAsksFirstAndReadsTheFileNamedAtTheLastExit()
+    {
+        WindowFixture fixture;
+        const QString path = fixture.filePath(QStringLiteral("last, note.txt"));
+        QVERIFY(WindowFixture::writeFile(path, "+2\r\n+3\r\n"));
+        QVERIFY(WindowFixture::writeFile(
+            fixture.dataFile(QStringLiteral("LastFile.ini")), ("\"" + path + "\"\r\n").toUtf8()));
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        typeIntoNote(window, QStringLiteral("+1"));
+        fixture.prompts.queueAnswer(Prompts::Answer::Cancel);
+        window.action(QStringLiteral("RicaricaUltimoFileX"))->trigger();
+        QVERIFY(window.noteText().endsWith(QLatin1String("+1")));
+        fixture.prompts.queueAnswer(Prompts::Answer::No);
+        window.action(QStringLiteral("RicaricaUltimoFileX"))->trigger();
+        QCOMPARE(window.noteText(), QStringLiteral("+2\r\n+3"));
+        QCOMPARE(window.text2()->text(), QStringLiteral("5"));
+        QCOMPARE(window.windowTitle(), path);
+        QVERIFY(fixture.waitForReset());
+        QVERIFY(!window.modi());
+    }
+
+    void aNoteThatCannotBeOpenedLeavesTheTextAndSaysWhy()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        typeIntoNote(window, QStringLiteral("+1"));
+        const QString before = window.noteText();
+        const QString title = window.windowTitle();
+        QVERIFY(!window.openNoteFile(fixture.filePath(QStringLiteral("gone.txt"))));
+        QVERIFY(!window.openNoteFile(fixture.programFolder()));
+        const QStringList errors = fixture.prompts.takeErrors();
+        QCOMPARE(errors.size(), 2);
+        QVERIFY(errors[0].contains(QLatin1String("gone.txt")));
+        QCOMPARE(window.noteText(), before);
+        QCOMPARE(window.windowTitle(), title);
+        QVERIFY(window.modi());
+    }
+
+    void aDroppedFileIsOpenedAfterTheQuestion()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        const QString first = fixture.filePath(QStringLiteral("a.txt"));
+        const QString second = fixture.filePath(QStringLiteral("b.txt"));
+        QVERIFY(WindowFixture::writeFile(first, "+4\n*3"));
+        QVERIFY(WindowFixture::writeFile(second, "+1"));
+        typeIntoNote(window, QStringLiteral("+1"));
+        fixture.prompts.queueAnswer(Prompts::Answer::No);
+        dropOn(window.visibleEditor(), filesData({first, second}));
+        QCOMPARE(window.noteText(), QStringLiteral("+4\r\n*3"));
+        QCOMPARE(window.text2()->text(), QStringLiteral("12"));
+        QCOMPARE(window.windowTitle(), first);
+        QCOMPARE(fixture.prompts.count(Kind::Information), 1); // only the first of two is opened
+    }
+
+    void aDropWithoutFilesLeavesTheNoteAlone()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        const QString before = window.noteText();
+        auto *data = new QMimeData;
+        data->setUrls({QUrl(QStringLiteral("https://example.invalid/x.txt"))});
+        dropOn(window.visibleEditor(), data);
+        QCOMPARE(window.noteText(), before);
+        QCOMPARE(fixture.prompts.count(Kind::Question), 0);
+    }
+
+    void aFailedSaveKeepsTheNoteModifiedAndSaysWhich()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        typeIntoNote(window, QStringLiteral("+1"));
+        const QString path = fixture.filePath(QStringLiteral("missing folder/n.txt"));
+        QVERIFY(!window.saveNoteAs(path));
+        const QStringList errors = fixture.prompts.takeErrors();
+        QCOMPARE(errors.size(), 1);
+        QVERIFY(errors[0].contains(path));
+        QVERIFY(window.modi());
+        QVERIFY(window.isUntitled());
+    }
+
+    void saveWritesTheNoteToItsFile()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        const QString path = fixture.filePath(QStringLiteral("n.txt"));
+        QVERIFY(window.saveNoteAs(path));
+        typeIntoNote(window, QStringLiteral("+7"));
+        QTest::keyClick(&window, Qt::Key_F2);
+        QCOMPARE(WindowFixture::readFile(path), (window.noteText() + "\r\n").toUtf8());
+        QVERIFY(fixture.waitForReset());
+        QVERIFY(!window.modi());
+    }
+};
+
+QTEST_MAIN(DocumentsTest)
+#include "tst_form1_documents.moc"

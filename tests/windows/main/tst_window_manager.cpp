@@ -1,0 +1,252 @@
+// The main window under a real window manager (openbox on a private X
+// display), where the offscreen platform cannot stand in: the frame drawn
+// around the window, minimising, and a tray that comes and goes.
+
+#include "tests/windows/main/window_test_support.h"
+
+#include "tests/windows/main/virtual_desktop.h"
+#include "windows/main/tray_behaviour.h"
+#include "windows/main/window_options.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+#include <QWindow>
+
+using namespace tabulo;
+using namespace tabulo::testing;
+
+namespace {
+
+VirtualDesktop *x11Desktop = nullptr;
+bool windowManagerDidNotStart = false;
+
+// The outer rectangle, in pixels at 96 dpi, that a placement record puts
+// the window at.
+QRect outerPixels(const QByteArray &record)
+{
+    const QList<QByteArray> f = record.trimmed().split(',');
+    auto px = [&](int i) { return qRound(f[i].toDouble() / 15); };
+    return QRect(px(1), px(0), px(2), px(3));
+}
+
+// As the window system has it; QWidget::frameGeometry() is not updated
+// when a window comes back from the tray.
+QRect outer(const QWidget &window)
+{
+    return window.windowHandle()->frameGeometry();
+}
+
+QWidget *embeddedTrayIcon()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (QByteArray(widget->metaObject()->className()) == "QSystemTrayIconSys" && widget->isVisible())
+            return widget;
+    }
+    return nullptr;
+}
+
+void clickMenuItem(QMenu *menu, QAction *item)
+{
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+}
+
+} // namespace
+
+class WindowManagerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void placementSurvivesQuitAndStart_data();
+    void placementSurvivesQuitAndStart();
+    void placementSurvivesAQuitFromTheTray();
+    void alwaysOnTopKeepsTheWindowOnScreen();
+    void trayMenuBringsTheWindowBack();
+    void windowComesBackWhenTheTrayGoesAway();
+
+private:
+    // Starts or stops openbox and waits until a window shows it: framed or not.
+    bool useWindowManager(bool wanted);
+    QWidget m_probe;
+};
+
+void WindowManagerTest::initTestCase()
+{
+    useUnrelatedDefaultLocale();
+    m_probe.setWindowTitle(QStringLiteral("probe"));
+    m_probe.resize(60, 40);
+    m_probe.move(1100, 900);
+    // Shown before the window manager starts, which takes over the windows
+    // it finds: a window mapped while it is still starting could be missed.
+    m_probe.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&m_probe));
+    if (!useWindowManager(true)) {
+        windowManagerDidNotStart = true;
+        QSKIP("openbox did not start");
+    }
+}
+
+bool WindowManagerTest::useWindowManager(bool wanted)
+{
+    if (wanted)
+        x11Desktop->startWindowManager();
+    else
+        x11Desktop->stopWindowManager();
+    return QTest::qWaitFor([&] { return m_probe.windowHandle()->frameMargins().isNull() != wanted; }, 10000);
+}
+
+void WindowManagerTest::placementSurvivesQuitAndStart_data()
+{
+    QTest::addColumn<bool>("windowManager");
+    QTest::addColumn<QByteArray>("record");
+    QTest::newRow("framed, numbers off the pixel grid") << true << QByteArray("3000,2000,9000,6900,0\r\n");
+    QTest::newRow("framed, as the program writes them") << true << QByteArray("1200,2400,9600,7200,0\r\n");
+    QTest::newRow("no window manager") << false << QByteArray("3000,2000,9000,6900,0\r\n");
+}
+
+void WindowManagerTest::placementSurvivesQuitAndStart()
+{
+    QFETCH(bool, windowManager);
+    QFETCH(QByteArray, record);
+    QVERIFY(useWindowManager(windowManager));
+
+    QByteArray stored = record;
+    for (int run = 1; run <= 4; ++run) {
+        WindowFixture fixture({.dataFiles = {{"TabuloStart.ini", stored}}});
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        QTRY_COMPARE(outer(window), outerPixels(record));
+        if (windowManager)
+            QVERIFY(outer(window) != window.geometry());
+        window.action("QuitX")->trigger();
+        QTRY_VERIFY(fixture.hasQuit());
+        stored = fixture.readDataFile("TabuloStart.ini");
+        QCOMPARE(stored, record);
+    }
+    QVERIFY(useWindowManager(true));
+}
+
+void WindowManagerTest::placementSurvivesAQuitFromTheTray()
+{
+    if (!VirtualDesktop::trayInstalled())
+        QSKIP("trayer is not installed");
+    QVERIFY(x11Desktop->startTray());
+    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+    const QByteArray record("3000,2000,9000,6900,0\r\n");
+    QByteArray stored;
+    {
+        WindowFixture fixture({.dataFiles = {{"TabuloStart.ini", record}}});
+        QVERIFY(fixture.ready());
+        QTRY_COMPARE(outer(fixture.window()), outerPixels(record));
+        fixture.window().showMinimized();
+        QTRY_VERIFY(fixture.window().tray()->isInTray());
+        fixture.window().action("Fine")->trigger();
+        // Hidden already: the quit shows in the files it writes.
+        QTRY_VERIFY(fixture.dataFileExists("LastFile.ini"));
+        stored = fixture.readDataFile("TabuloStart.ini");
+    }
+    // Left in the tray: the next start goes back there, with the same frame.
+    QCOMPARE(stored, QByteArray("3000,2000,9000,6900,1\r\n"));
+    WindowFixture next({.dataFiles = {{"TabuloStart.ini", stored}}});
+    QTRY_VERIFY(next.window().tray()->isInTray());
+    next.window().action("Mostra")->trigger();
+    QVERIFY(next.ready());
+    QTRY_COMPARE(outer(next.window()), outerPixels(record));
+    x11Desktop->stopTray();
+}
+
+void WindowManagerTest::alwaysOnTopKeepsTheWindowOnScreen()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    QTRY_VERIFY(!window.windowHandle()->frameMargins().isNull());
+    const QRect frame = outer(window);
+    for (bool on : {true, false}) {
+        window.action("SempreInPrimoPianoX")->trigger();
+        QCOMPARE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), on);
+        // The option is applied in place: the window is never taken off the
+        // screen and put back somewhere else.
+        QVERIFY(window.isVisible());
+        QVERIFY(window.windowHandle()->isExposed());
+        QTest::qWait(200);
+        QCOMPARE(outer(window), frame);
+    }
+}
+
+void WindowManagerTest::trayMenuBringsTheWindowBack()
+{
+    if (!VirtualDesktop::trayInstalled())
+        QSKIP("trayer is not installed");
+    QVERIFY(x11Desktop->startTray());
+    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    QMenu *menu = window.trayBarMenu();
+
+    window.close();
+    QTRY_VERIFY(window.quitDialog() && window.quitDialog()->isVisible());
+    QTest::mouseClick(window.quitDialog()->Command2, Qt::LeftButton);
+    QTRY_VERIFY(window.tray()->isInTray());
+    QVERIFY(window.isHidden());
+    QWidget *icon = nullptr;
+    QTRY_VERIFY((icon = embeddedTrayIcon()) != nullptr);
+    QCOMPARE(window.tray()->icon()->toolTip(), QStringLiteral("Tabulo"));
+
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        QTest::mouseClick(icon, button);
+        QTRY_VERIFY(menu->isVisible());
+        clickMenuItem(menu, window.action("ChiudiMenu"));
+        QTRY_VERIFY(!menu->isVisible());
+        QVERIFY(window.tray()->isInTray());
+    }
+
+    QTest::mouseClick(icon, Qt::LeftButton);
+    QTRY_VERIFY(menu->isVisible());
+    clickMenuItem(menu, window.action("Mostra"));
+    QTRY_VERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QVERIFY(!window.tray()->icon()->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), window.visibleEditor());
+    x11Desktop->stopTray();
+}
+
+void WindowManagerTest::windowComesBackWhenTheTrayGoesAway()
+{
+    if (!VirtualDesktop::trayInstalled())
+        QSKIP("trayer is not installed");
+    QVERIFY(x11Desktop->startTray());
+    QTRY_VERIFY_WITH_TIMEOUT(QSystemTrayIcon::isSystemTrayAvailable(), 10000);
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    window.showMinimized();
+    QTRY_VERIFY(window.tray()->isInTray());
+
+    x11Desktop->stopTray();
+    QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
+    QVERIFY(!window.isMinimized());
+    QVERIFY(!window.tray()->icon()->isVisible());
+}
+
+// The display must be there before the application connects; where it or
+// the window manager cannot start, the test reports itself skipped.
+int main(int argc, char *argv[])
+{
+    VirtualDesktop desktop;
+    if (const QString problem = desktop.start(); !problem.isEmpty()) {
+        std::fprintf(stderr, "Skipped: %s.\n", qPrintable(problem));
+        return 77;
+    }
+    x11Desktop = &desktop;
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    WindowManagerTest test;
+    const int result = QTest::qExec(&test, argc, argv);
+    return windowManagerDidNotStart ? 77 : result;
+}
+
+#include "tst_window_manager.moc"

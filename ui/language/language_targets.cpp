@@ -1,0 +1,99 @@
+#include "ui/language/language_targets.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QWidget>
+
+namespace tabulo {
+
+namespace {
+
+// A caption longer than this would stretch its menu or button past any
+// screen; the rest of the text is of no use there.
+constexpr qsizetype maxCaptionLength = 100;
+
+QString fitted(const QString &caption)
+{
+    if (caption.size() <= maxCaptionLength)
+        return caption;
+    return caption.first(maxCaptionLength - 1) + QChar(0x2026);
+}
+
+void setCaption(QObject *control, const QString &caption)
+{
+    if (auto *menu = qobject_cast<QMenu *>(control))
+        menu->setTitle(caption);
+    else if (auto *item = qobject_cast<QAction *>(control))
+        item->setText(caption);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(caption);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(caption);
+    else if (auto *group = qobject_cast<QGroupBox *>(control))
+        group->setTitle(caption);
+}
+
+void setToolTip(QObject *control, const QString &tip)
+{
+    if (auto *menu = qobject_cast<QMenu *>(control))
+        menu->menuAction()->setToolTip(tip);
+    else if (auto *item = qobject_cast<QAction *>(control))
+        item->setToolTip(tip);
+    else if (auto *widget = qobject_cast<QWidget *>(control))
+        widget->setToolTip(tip);
+}
+
+} // namespace
+
+QString withoutAccessKeys(QString caption)
+{
+    return caption.remove(QLatin1Char('&'));
+}
+
+void applyLanguageTargets(QWidget *window, LanguageWindow which, const LanguageTexts &texts)
+{
+    // One pass over the window's children, rather than one search per key.
+    QHash<QString, QObject *> controls;
+    const QList<QObject *> children = window->findChildren<QObject *>();
+    for (QObject *child : children) {
+        const QString name = child->objectName();
+        if (!name.isEmpty() && !controls.contains(name))
+            controls.insert(name, child);
+    }
+
+    for (const LanguageKey &key : languageKeys(which)) {
+        const std::optional<QString> fromFile = texts.fileText(key.key);
+        for (const LanguageTarget &target : key.targets) {
+            if (target.kind == TextTarget::None || target.kind == TextTarget::Text)
+                continue;
+            const QString builtIn = target.builtIn ? QString::fromUtf8(target.builtIn) : QString();
+            if (target.kind == TextTarget::WindowCaption) {
+                window->setWindowTitle(fromFile ? QStringLiteral("Tabulo - ") + fitted(*fromFile) : builtIn);
+                continue;
+            }
+            QObject *control = controls.value(QLatin1String(target.object));
+            if (!control)
+                continue;
+            const QString shown = fitted(fromFile.value_or(builtIn));
+            switch (target.kind) {
+            case TextTarget::Caption:
+                setCaption(control, shown);
+                break;
+            case TextTarget::ToolbarTip:
+                setToolTip(control, withoutAccessKeys(shown));
+                break;
+            case TextTarget::ToolTip:
+                setToolTip(control, shown);
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+} // namespace tabulo

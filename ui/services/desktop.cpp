@@ -1,0 +1,37 @@
+#include "ui/services/desktop.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+#include <QSystemTrayIcon>
+#include <QUrl>
+
+namespace tabulo {
+
+bool Desktop::hasSystemTray()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+bool SystemDesktop::openInTextEditor(const QString &path)
+{
+    // A plain text file opens in the desktop's text editor through its
+    // association.
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool SystemDesktop::openFolder(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool SystemDesktop::openWithAssociatedProgram(const QString &path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool SystemDesktop::startProgram(const QString &program, const QStringList &arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+} // namespace tabulo

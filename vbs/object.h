@@ -1,0 +1,40 @@
+#pragma once
+// The one interface behind every object a script reaches: the host's objects given to
+// Engine::AddObject, builtin objects (Scripting.Dictionary, RegExp) and instances of
+// script classes. Scripts reach members by name, case-insensitively.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "vbs/value.h"
+
+namespace tabulo::vbs {
+
+class Object
+{
+public:
+    virtual ~Object() = default;
+
+    // What TypeName() says about the object ("Dictionary", "TextBox").
+    virtual std::u16string typeName() const = 0;
+
+    // Reads a property or calls a method: `x = obj.Name`, `x = obj.Name(1, 2)`,
+    // `obj.Name 1, 2`, `Call obj.Name(1)`. The language does not tell a method call
+    // from a property read, so both arrive here. An empty name is the default member:
+    // `x = obj` (when a value is needed) and `obj(1)`.
+    // Unknown names raise error 438; a wrong argument count raises 450.
+    virtual Value invoke(std::u16string_view name, Args args);
+
+    // Writes a property: `obj.Name(args) = value` (isSet false, a Let) or
+    // `Set obj.Name(args) = value` (isSet true). An empty name is the default member,
+    // so `TotX = 5` on a host text box arrives as assign(u"", {}, 5, false).
+    virtual void assign(std::u16string_view name, Args args, const Value &value, bool isSet);
+
+    // The elements For Each walks, in order. Objects that are not collections raise 451.
+    virtual std::vector<Value> enumerate();
+};
+
+// Objects the host program hands to the engine implement the same interface.
+using HostObject = Object;
+
+} // namespace tabulo::vbs

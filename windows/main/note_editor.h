@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QUrl>
+
+namespace tabulo {
+
+// One of the two note editors (`Text1`, `Editor2`). The widget keeps lines
+// apart with "\n"; callers that need the note as files and scripts see it
+// convert with toCrLf/fromCrLf.
+//
+// Its own undo is off: the note's history is the only undo. Assigning the
+// text it already holds raises no change, which the two editors rely on
+// when they copy each other's text.
+class NoteEditor : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit NoteEditor(QWidget *parent = nullptr);
+
+    // The text exactly as typed or loaded: unlike toPlainText(), which turns
+    // non-breaking spaces into spaces and Unicode line separators into line
+    // breaks, so a note saved from it would silently differ from its file.
+    QString editorText() const;
+    // Returns false (and changes nothing) when the text is already there.
+    bool setEditorText(const QString &text);
+
+    void moveCaretToEnd();
+    // Lines are long and scrolled sideways, or wrapped to the width.
+    void setWrapping(bool wrap);
+
+    // What a column painted beside the text needs: the first block on
+    // screen, where a block stands in viewport coordinates, and room at the
+    // viewport's right.
+    QTextBlock topVisibleBlock() const { return firstVisibleBlock(); }
+    QRectF blockRect(const QTextBlock &block) const { return blockBoundingGeometry(block).translated(contentOffset()); }
+    void setRightMargin(int width) { setViewportMargins(0, 0, width, 0); }
+
+    void setFontPointSize(qreal points);
+    qreal fontPointSize() const { return font().pointSizeF(); }
+
+signals:
+    // A mouse button went down (after the editor has handled it).
+    void mousePressed(Qt::MouseButton button, const QPoint &globalPosition);
+    // The mouse button went up: a selection made with the mouse is complete.
+    void mouseReleased();
+    void focusReceived();
+    // Files were dropped on the editor; a drop of text is an ordinary edit.
+    void filesDropped(const QList<QUrl> &files);
+    // A paste or a drop was refused: it held a line longer than a note may.
+    void longLineRefused();
+
+protected:
+    bool event(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    // The window shows its own menu on a right-button press instead.
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
+};
+
+} // namespace tabulo

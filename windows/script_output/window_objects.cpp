@@ -1,0 +1,85 @@
+#include "windows/script_output/window_objects.h"
+
+#include "core/session/note_session.h"
+#include "script/objects/main_window_object.h"
+#include "script/objects/note_text_object.h"
+#include "script/objects/script_text_box.h"
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTextCursor>
+
+namespace tabulo {
+
+namespace {
+
+double twipsPerPixel(const QWidget *window)
+{
+    return 1440.0 / std::max(1, window->logicalDpiX());
+}
+
+} // namespace
+
+ScriptRun::WindowObjects bindWindowObjects(NoteSession &session, QWidget *mainWindow,
+    std::function<QPlainTextEdit *()> visibleEditor, const vbs::Locale &locale)
+{
+    NoteSession *note = &session;
+    QPointer<QWidget> window(mainWindow);
+
+    NoteTextObject::Binding text;
+    text.session = note;
+    text.selection = [note, visibleEditor]() -> NoteTextObject::Selection {
+        QPlainTextEdit *editor = visibleEditor ? visibleEditor() : nullptr;
+        if (!editor)
+            return {};
+        const QTextCursor cursor = editor->textCursor();
+        const qsizetype start = note->notePosition(cursor.selectionStart());
+        return {start, note->notePosition(cursor.selectionEnd()) - start};
+    };
+    text.select = [note, visibleEditor](NoteTextObject::Selection s) {
+        QPlainTextEdit *editor = visibleEditor ? visibleEditor() : nullptr;
+        if (!editor)
+            return;
+        QTextCursor cursor(editor->document());
+        cursor.setPosition(int(note->editorPosition(s.start)));
+        cursor.setPosition(int(note->editorPosition(s.start + s.length)), QTextCursor::KeepAnchor);
+        editor->setTextCursor(cursor);
+    };
+    auto textObject = std::make_shared<NoteTextObject>(std::move(text), locale);
+
+    auto totX = std::make_shared<ScriptTextBox>(
+        u"TextBox", [note] { return note->totX(); }, [note](const QString &t) { note->setTotX(t); }, locale);
+    auto totY = std::make_shared<ScriptTextBox>(
+        u"TextBox", [note] { return note->totY(); }, [note](const QString &t) { note->setTotY(t); }, locale);
+
+    MainWindowObject::Binding form;
+    form.caption = [window] { return window ? window->windowTitle() : QString(); };
+    form.setCaption = [window](const QString &caption) {
+        if (window)
+            window->setWindowTitle(caption);
+    };
+    form.placementTwips = [window]() -> QRect {
+        if (!window)
+            return {};
+        const QRect frame = window->frameGeometry();
+        const double t = twipsPerPixel(window);
+        return {qRound(frame.x() * t), qRound(frame.y() * t), qRound(frame.width() * t), qRound(frame.height() * t)};
+    };
+    form.setPlacementTwips = [window](const QRect &twips) {
+        if (!window)
+            return;
+        const double t = twipsPerPixel(window);
+        const QRect frame = window->frameGeometry();
+        const QSize decoration = frame.size() - window->geometry().size();
+        window->move(qRound(twips.x() / t), qRound(twips.y() / t));
+        window->resize(std::max(1, qRound(twips.width() / t) - decoration.width()),
+            std::max(1, qRound(twips.height() / t) - decoration.height()));
+    };
+    form.text1 = textObject;
+    form.text2 = totX;
+    form.text3 = totY;
+
+    return {std::make_shared<MainWindowObject>(std::move(form)), textObject, totX, totY};
+}
+
+} // namespace tabulo
