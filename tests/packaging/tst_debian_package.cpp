@@ -25,6 +25,10 @@ Run run(const QString &program, const QStringList &arguments,
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
     Run result;
+    if (!process.waitForStarted()) {
+        result.err = program.toUtf8() + " could not be started: " + process.errorString().toUtf8();
+        return result;
+    }
     if (!process.waitForFinished(240'000)) {
         process.kill();
         process.waitForFinished();
@@ -34,8 +38,6 @@ Run run(const QString &program, const QStringList &arguments,
     result.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     result.out = process.readAllStandardOutput();
     result.err = process.readAllStandardError();
-    if (process.error() == QProcess::FailedToStart)
-        result.err = program.toUtf8() + " could not be started: " + process.errorString().toUtf8();
     return result;
 }
 
@@ -48,7 +50,7 @@ QByteArray describe(const Run &result)
 // installs into as it would into a fresh system.
 bool makeEmptyRoot(const QString &root)
 {
-    for (const char *folder : {"var/lib/dpkg/info", "var/lib/dpkg/updates", "var/lib/dpkg/triggers", "var/log"})
+    for (const char *folder : {"var/lib/dpkg/info", "var/lib/dpkg/updates", "var/lib/dpkg/triggers"})
         if (!QDir().mkpath(root + '/' + folder))
             return false;
     QFile status(root + "/var/lib/dpkg/status");
