@@ -59,6 +59,11 @@ QPixmap programIconPixmap(int sizePx, qreal dpr)
     return renderPicture(size, dpr, QSizeF(32, 32), drawProgramIconDetailed);
 }
 
+void paintProgramIcon(QPainter &painter, const QRectF &target)
+{
+    paintInBox(painter, target, QSizeF(32, 32), drawProgramIconDetailed);
+}
+
 QIcon programIcon()
 {
     QIcon icon;

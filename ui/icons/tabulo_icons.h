@@ -64,5 +64,8 @@ QPixmap sizeGripPicture(qreal dpr);
 QList<int> programIconSizes(); // 16, 24, 32, 48, 256
 QPixmap programIconPixmap(int sizePx, qreal dpr = 1.0);
 QIcon programIcon();
+// The detailed drawing as vectors into target (logical coordinates of
+// painter), for a scalable icon: no pixel grid to fit, so no small drawing.
+void paintProgramIcon(QPainter &painter, const QRectF &target);
 
 } // namespace tabulo::icons
