@@ -54,7 +54,8 @@ struct AssignStmt : Stmt
     ExprPtr target; // NameExpr, MemberExpr or IndexExpr
     ExprPtr value;
     bool isSet = false;
-    // s = s & a & b ...: the pieces appended in place when the target holds a string.
+    // s = s & a & b, obj.Text = obj.Text & a & b: the pieces after the target's own
+    // value, appended where the text is when that is safe (interpreter_append.cpp).
     std::vector<const Expr *> appendPieces;
 };
 

@@ -16,6 +16,7 @@
 #include "vbs/error.h"
 #include "vbs/locale.h"
 #include "vbs/object.h"
+#include "vbs/random_numbers.h"
 #include "vbs/ui.h"
 #include "vbs/value.h"
 
@@ -37,10 +38,9 @@ public:
     // Eval, Execute and ExecuteGlobal.
     virtual Value evaluate(std::u16string_view expression) = 0;
     virtual void execute(std::u16string_view code, bool global) = 0;
-    // Random numbers of Rnd, per engine so two engines do not disturb each other.
-    virtual double nextRandom() = 0;
-    virtual double lastRandom() const = 0;
-    virtual void seedRandom(double seed) = 0;
+    // The generator of Rnd and Randomize, one per engine so two engines do not
+    // disturb each other's sequences.
+    virtual RandomNumbers &randomNumbers() = 0;
 };
 
 // One call of a builtin: its arguments and the runtime, with readers that convert an
@@ -91,6 +91,10 @@ struct Builtin
     BuiltinFunction function;
     std::uint8_t minArgs;
     std::uint8_t maxArgs;
+    // Runs script code (Eval, Execute, ExecuteGlobal) or gives a procedure that runs
+    // when its value is read (GetRef): the interpreter's shortcuts must not assume
+    // that calling it leaves the script's variables as they were.
+    bool runsScript = false;
 };
 
 // A named constant (vbCrLf, vbTextCompare). make() builds its value.

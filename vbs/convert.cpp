@@ -9,6 +9,7 @@
 #include "vbs/date_time.h"
 #include "vbs/error.h"
 #include "vbs/object.h"
+#include "vbs/text.h"
 
 namespace tabulo::vbs {
 
@@ -50,16 +51,8 @@ bool parseRadix(std::u16string_view s, int radix, double &out)
         return false;
     std::uint64_t acc = 0;
     for (char16_t c : s) {
-        int d;
-        if (c >= u'0' && c <= u'9')
-            d = c - u'0';
-        else if (c >= u'a' && c <= u'f')
-            d = c - u'a' + 10;
-        else if (c >= u'A' && c <= u'F')
-            d = c - u'A' + 10;
-        else
-            return false;
-        if (d >= radix)
+        const int d = hexDigitValue(c);
+        if (d < 0 || d >= radix)
             return false;
         acc = acc * radix + d;
         if (acc > 0xFFFFFFFFull)
@@ -187,9 +180,9 @@ double toDouble(const Value &v, const Locale &locale)
         return v.rawDate();
     case Type::String: {
         double d;
+        // Only a number reads as one: text that looks like a date ("1.2.3") is no
+        // number, as CDate is the way to read dates.
         if (parseNumber(v.rawString(), locale, d))
-            return d;
-        if (parseDate(v.rawString(), locale, d))
             return d;
         raise(err::TypeMismatch);
     }

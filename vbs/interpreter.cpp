@@ -1,7 +1,6 @@
 #include "vbs/interpreter.h"
 
 #include <cmath>
-#include <cstring>
 #include <new>
 
 #include "vbs/err_object.h"
@@ -208,14 +207,7 @@ void Interpreter::runProgram(std::unique_ptr<Program> owned, Frame *scope)
     }
     Frame top;
     top.procedure = &program.topLevel;
-    Frame *saved = m_currentFrame;
-    m_currentFrame = &top;
-    struct Restore
-    {
-        Frame *&f;
-        Frame *v;
-        ~Restore() { f = v; }
-    } restore {m_currentFrame, saved};
+    const auto current = running(top);
     execBlock(program.statements, top);
 }
 
@@ -312,22 +304,6 @@ std::shared_ptr<Object> Interpreter::createObject(std::u16string_view progId)
     if (it == m_progIds.end())
         raise(err::CannotCreateObject);
     return it->second->make(*this);
-}
-
-// Rnd is the language's own 24-bit generator, so a seeded sequence is repeatable.
-double Interpreter::nextRandom()
-{
-    m_rndState = (m_rndState * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-    m_lastRandom = double(m_rndState) / 16777216.0;
-    return m_lastRandom;
-}
-
-void Interpreter::seedRandom(double seed)
-{
-    std::uint64_t bits;
-    std::memcpy(&bits, &seed, sizeof bits);
-    std::uint32_t mixed = std::uint32_t(bits ^ (bits >> 32));
-    m_rndState = ((mixed & 0xFFFFu) << 8 ^ (m_rndState & 0xFF) ^ (mixed >> 16)) & 0xFFFFFFu;
 }
 
 const Procedure *Interpreter::findProcedure(std::u16string_view name) const

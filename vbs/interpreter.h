@@ -6,12 +6,13 @@
 // interpreter_declarations.cpp (Dim, ReDim, Const, Erase), interpreter_eval.cpp
 // (expressions), interpreter_names.cpp (names, builtins, members, indexes, New),
 // interpreter_calls.cpp (procedures), interpreter_classes.cpp (class instances),
-// interpreter_assign.cpp (assignment). Arguments and locals live on a CallStack
-// (call_stack.h).
+// interpreter_assign.cpp (assignment), interpreter_append.cpp (s = s & more, in
+// place). Arguments and locals live on a CallStack (call_stack.h).
 #include <chrono>
 #include <memory>
 #include <span>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "vbs/ast.h"
@@ -19,6 +20,7 @@
 #include "vbs/call_stack.h"
 #include "vbs/engine.h"
 #include "vbs/globals.h"
+#include "vbs/scope_exit.h"
 
 namespace tabulo::vbs {
 
@@ -67,9 +69,7 @@ public:
     std::shared_ptr<Object> createObject(std::u16string_view progId) override;
     Value evaluate(std::u16string_view expression) override;
     void execute(std::u16string_view code, bool global) override;
-    double nextRandom() override;
-    double lastRandom() const override { return m_lastRandom; }
-    void seedRandom(double seed) override;
+    RandomNumbers &randomNumbers() override { return m_random; }
 
     // Used by script class instances and function references.
     Value invokeMember(ScriptObject &self, std::u16string_view name, Args args, bool fromInside);
@@ -85,6 +85,14 @@ public:
     const std::shared_ptr<bool> &alive() const { return m_alive; }
 
 private:
+    // Builtins and host objects called from here on see `frame` as the running one
+    // (an Execute runs in it), until the returned guard goes.
+    [[nodiscard]] auto running(Frame &frame)
+    {
+        Frame *saved = std::exchange(m_currentFrame, &frame);
+        return OnScopeExit([this, saved] { m_currentFrame = saved; });
+    }
+
     // interpreter.cpp
     void runProgram(std::unique_ptr<Program> program, Frame *scope);
     void releaseGlobals();
@@ -114,6 +122,10 @@ private:
     Flow execBlock(const Block &block, Frame &frame);
     Flow exec(const Stmt &s, Frame &frame);
     Flow execAssign(const struct AssignStmt &s, Frame &frame);
+    // interpreter_append.cpp
+    bool appendInPlace(const struct AssignStmt &s, Frame &frame);
+    bool codeFree(const Expr &e, Frame &frame, bool outermost);
+    const Value *peekVariable(const NameExpr &n, Frame &frame);
     Value *plainVariable(const NameExpr &n, Frame &frame);
     Flow execIf(const struct IfStmt &s, Frame &frame);
     Flow execSelect(const struct SelectStmt &s, Frame &frame);
@@ -154,10 +166,13 @@ private:
                 return nullptr;
             return frame.local(std::size_t(n.slot));
         }
-        if (n.scope == NameScope::Global) {
+        if (n.scope == NameScope::Global || n.scope == NameScope::GlobalOrLocal) {
             const GlobalEntry &entry = m_globals[n.slot];
             if (entry.kind == GlobalEntry::Kind::Variable || entry.kind == GlobalEntry::Kind::Constant)
                 return &entry.value;
+            if (n.scope == NameScope::GlobalOrLocal && entry.kind == GlobalEntry::Kind::Unset && !m_optionExplicit
+                && std::size_t(n.localSlot) < frame.localCount)
+                return frame.local(std::size_t(n.localSlot));
         }
         return nullptr;
     }
@@ -223,8 +238,7 @@ private:
     Frame *m_currentFrame = nullptr;
     // Arguments and locals of the calls in progress.
     CallStack m_callStack;
-    double m_lastRandom = 0;
-    std::uint32_t m_rndState = 0x50000;
+    RandomNumbers m_random;
 };
 
 bool isLiteral(const Expr &e);

@@ -129,14 +129,7 @@ Value Interpreter::runProcedure(
     frame.me = me;
     frame.locals = locals;
     frame.localCount = localCount;
-    Frame *saved = m_currentFrame;
-    m_currentFrame = &frame;
-    struct Restore
-    {
-        Frame *&f;
-        Frame *v;
-        ~Restore() { f = v; }
-    } restore {m_currentFrame, saved};
+    const auto current = running(frame);
     execBlock(p.body, frame);
     if (p.resultSlot >= 0)
         return std::move(locals[std::size_t(p.resultSlot)].value);

@@ -132,59 +132,30 @@ Flow Interpreter::execWith(const WithStmt &w, Frame &frame)
         raise(err::ObjectRequired);
     if (frame.withObjects.size() <= std::size_t(w.depth))
         frame.withObjects.resize(std::size_t(w.depth) + 1);
-    Value saved = std::move(frame.withObjects[std::size_t(w.depth)]);
-    frame.withObjects[std::size_t(w.depth)] = std::move(object);
-    struct Restore
-    {
-        Frame &f;
-        int d;
-        Value v;
-        ~Restore()
-        {
-            if (f.withObjects.size() > std::size_t(d))
-                f.withObjects[std::size_t(d)] = std::move(v);
-        }
-    } restore {frame, w.depth, std::move(saved)};
+    const std::size_t depth = std::size_t(w.depth);
+    const OnScopeExit restore([&frame, depth, saved = std::move(frame.withObjects[depth])]() mutable {
+        if (frame.withObjects.size() > depth)
+            frame.withObjects[depth] = std::move(saved);
+    });
+    frame.withObjects[depth] = std::move(object);
     return execBlock(w.body, frame);
 }
 
+// Randomize alone is Randomize Timer: the seconds since midnight seed it.
 void Interpreter::execRandomize(const RandomizeStmt &r, Frame &frame)
 {
     if (r.seed) {
-        seedRandom(toDouble(eval(*r.seed, frame), m_locale));
-    } else {
-        seedRandom(double(std::chrono::steady_clock::now().time_since_epoch().count() % 86400000) / 1000.0);
+        m_random.randomize(toDouble(eval(*r.seed, frame), m_locale));
+        return;
     }
+    CallContext none(*this, {});
+    m_random.randomize(toDouble(m_builtins.at(u"timer")->function(none), m_locale));
 }
 
 Flow Interpreter::execAssign(const AssignStmt &s, Frame &frame)
 {
-    if (!s.appendPieces.empty()) {
-        const auto &n = static_cast<const NameExpr &>(*s.target);
-        Value *slot = variableSlot(n, frame);
-        if (slot && slot->isString()) {
-            // s = s & a & b: grow the string where it is (amortised constant time).
-            std::u16string tail;
-            const std::size_t base = slot->rawString().size();
-            for (const Expr *piece : s.appendPieces) {
-                Value v = eval(*piece, frame);
-                if (!v.isString())
-                    v = Value::string(v.isNull() ? std::u16string() : toString(v, m_locale));
-                // Refuse before copying: a string at the limit is expensive to copy.
-                if (base + tail.size() + v.rawString().size() > kMaxStringLength)
-                    raise(err::OutOfMemory);
-                tail += v.rawString();
-            }
-            slot = variableSlot(n, frame); // evaluating may have moved nothing, but be sure
-            if (slot && slot->isString()) {
-                slot->appendString(tail);
-                return Flow::Normal;
-            }
-            Value joined = concatenate(slot ? *slot : Value(), Value::string(std::move(tail)), m_locale);
-            assignTo(*s.target, std::move(joined), false, frame);
-            return Flow::Normal;
-        }
-    }
+    if (!s.appendPieces.empty() && appendInPlace(s, frame))
+        return Flow::Normal;
     Value value = eval(*s.value, frame);
     if (!s.isSet && !value.isObject() && s.target->kind == ExprKind::Name) {
         // The common case, a plain variable on the left: straight into its slot.
@@ -208,9 +179,14 @@ Value *Interpreter::plainVariable(const NameExpr &n, Frame &frame)
         if (n.undeclared && m_optionExplicit)
             return nullptr;
         return std::size_t(n.slot) < frame.localCount ? frame.local(std::size_t(n.slot)) : nullptr;
-    case NameScope::Global: {
+    case NameScope::Global:
+    case NameScope::GlobalOrLocal: {
         GlobalEntry &entry = m_globals[n.slot];
-        return entry.kind == GlobalEntry::Kind::Variable ? &entry.value : nullptr;
+        if (entry.kind == GlobalEntry::Kind::Variable)
+            return &entry.value;
+        if (n.scope == NameScope::GlobalOrLocal && entry.kind == GlobalEntry::Kind::Unset && !m_optionExplicit)
+            return std::size_t(n.localSlot) < frame.localCount ? frame.local(std::size_t(n.localSlot)) : nullptr;
+        return nullptr;
     }
     default:
         return nullptr;

@@ -161,14 +161,7 @@ Value Interpreter::callBuiltin(const Builtin &b, const ArgList &args, Frame &fra
     for (std::size_t i = 0; i < args.items.size(); ++i)
         values[i] = args.items[i] ? eval(*args.items[i], frame) : Value::missing();
     CallContext call(*this, Args(values, args.items.size()));
-    Frame *saved = m_currentFrame;
-    m_currentFrame = &frame;
-    struct Restore
-    {
-        Frame *&f;
-        Frame *v;
-        ~Restore() { f = v; }
-    } restore {m_currentFrame, saved};
+    const auto current = running(frame);
     return b.function(call);
 }
 
@@ -205,14 +198,7 @@ Value Interpreter::evalMember(const MemberExpr &m, Frame &frame)
         return invokeMember(*script, m.name, args, inside);
     }
     std::vector<Value> args = evalArgs(m.args, frame);
-    Frame *saved = m_currentFrame;
-    m_currentFrame = &frame;
-    struct Restore
-    {
-        Frame *&f;
-        Frame *v;
-        ~Restore() { f = v; }
-    } restore {m_currentFrame, saved};
+    const auto current = running(frame);
     const std::shared_ptr<Object> &target = object.rawObject();
     if (args.empty())
         return target->invoke(m.name, args);

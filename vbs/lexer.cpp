@@ -6,6 +6,7 @@
 #include "vbs/convert.h"
 #include "vbs/date_time.h"
 #include "vbs/error.h"
+#include "vbs/text.h"
 
 namespace tabulo::vbs {
 namespace {
@@ -246,11 +247,9 @@ private:
             ++m_pos;
         }
         std::size_t b = m_pos;
-        while (m_pos < m_src.size()
-            && ((m_src[m_pos] >= u'0' && m_src[m_pos] <= u'9')
-                || (radix == 16
-                    && ((m_src[m_pos] >= u'a' && m_src[m_pos] <= u'f')
-                        || (m_src[m_pos] >= u'A' && m_src[m_pos] <= u'F')))))
+        // Any decimal digit is taken, so that &O8 is refused as a whole.
+        const int digitLimit = radix == 16 ? 16 : 10;
+        while (m_pos < m_src.size() && hexDigitValue(m_src[m_pos]) >= 0 && hexDigitValue(m_src[m_pos]) < digitLimit)
             ++m_pos;
         std::u16string digits(m_src.substr(b, m_pos - b));
         bool forceLong = m_pos < m_src.size() && m_src[m_pos] == u'&';

@@ -32,6 +32,14 @@ public:
 
     // The elements For Each walks, in order. Objects that are not collections raise 451.
     virtual std::vector<Value> enumerate();
+
+    // `obj.Name = obj.Name & more`, the way scripts build their output a line at a
+    // time. An object that keeps Name as a string of its own answers true, and then
+    // receives `more` in appendTo, to add where the text is with the effect of that
+    // assignment; otherwise the interpreter reads the whole text, joins and assigns
+    // it, a copy of all of it at every line. An empty name is the default member.
+    virtual bool canAppendTo(std::u16string_view name) const;
+    virtual void appendTo(std::u16string_view name, std::u16string_view more);
 };
 
 // Objects the host program hands to the engine implement the same interface.

@@ -91,6 +91,48 @@ ExprPtr Parser::callTarget()
     return target;
 }
 
+namespace {
+
+// Whether two operands name the same thing without arguments: the variable `s`, or
+// the member `obj.Text` (or `.Text` of the same With) of the same plain name.
+bool sameAppendTarget(const Expr &a, const Expr &b)
+{
+    if (a.kind != b.kind)
+        return false;
+    if (a.kind == ExprKind::Name) {
+        const auto &x = static_cast<const NameExpr &>(a);
+        const auto &y = static_cast<const NameExpr &>(b);
+        return !x.args.parens && !y.args.parens && x.folded == y.folded;
+    }
+    if (a.kind != ExprKind::Member)
+        return false;
+    const auto &x = static_cast<const MemberExpr &>(a);
+    const auto &y = static_cast<const MemberExpr &>(b);
+    if (x.args.parens || y.args.parens || !x.args.items.empty() || !y.args.items.empty() || !sameName(x.name, y.name))
+        return false;
+    if (!x.object || !y.object)
+        return !x.object && !y.object && x.withDepth == y.withDepth;
+    return x.object->kind == ExprKind::Name && sameAppendTarget(*x.object, *y.object);
+}
+
+} // namespace
+
+// s = s & a & b, obj.Text = obj.Text & a & b: the pieces after the target's own
+// value, so the text can grow where it is (interpreter_append.cpp); empty otherwise.
+std::vector<const Expr *> Parser::appendedPieces(const Expr &target, const Expr &value)
+{
+    std::vector<const Expr *> pieces;
+    const Expr *e = &value;
+    while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr *>(e)->op == BinaryOp::Concat) {
+        const auto *b = static_cast<const BinaryExpr *>(e);
+        pieces.push_back(b->right.get());
+        e = b->left.get();
+    }
+    if (pieces.empty() || !sameAppendTarget(target, *e))
+        return {};
+    return {pieces.rbegin(), pieces.rend()};
+}
+
 // assignment := ["Set"] target "=" expr ;  call := ["Call"] target [args]
 StmtPtr Parser::assignmentOrCall(bool isSet, bool isCall)
 {
@@ -105,28 +147,8 @@ StmtPtr Parser::assignmentOrCall(bool isSet, bool isCall)
         s->isSet = isSet;
         s->target = std::move(target);
         s->value = expression();
-        // s = s & a & b: remember the pieces so the string can grow in place.
-        auto *name = s->target->kind == ExprKind::Name ? static_cast<NameExpr *>(s->target.get()) : nullptr;
-        if (!isSet && name && !name->args.parens) {
-            std::vector<const Expr *> pieces;
-            const Expr *e = s->value.get();
-            while (e->kind == ExprKind::Binary && static_cast<const BinaryExpr *>(e)->op == BinaryOp::Concat) {
-                auto *b = static_cast<const BinaryExpr *>(e);
-                pieces.push_back(b->right.get());
-                e = b->left.get();
-            }
-            auto simple = [](const Expr *p) {
-                return p->kind == ExprKind::Literal
-                    || (p->kind == ExprKind::Name && !static_cast<const NameExpr *>(p)->args.parens);
-            };
-            bool allSimple = !pieces.empty();
-            for (const Expr *p : pieces)
-                allSimple = allSimple && simple(p);
-            if (allSimple && e->kind == ExprKind::Name && static_cast<const NameExpr *>(e)->folded == name->folded
-                && !static_cast<const NameExpr *>(e)->args.parens) {
-                s->appendPieces.assign(pieces.rbegin(), pieces.rend());
-            }
-        }
+        if (!isSet)
+            s->appendPieces = appendedPieces(*s->target, *s->value);
         return s;
     }
     if (isSet)

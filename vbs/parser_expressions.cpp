@@ -1,4 +1,6 @@
 // Expressions by precedence, from Imp down to ^; parser_operands.cpp parses what they combine.
+#include <span>
+
 #include "vbs/parser_internal.h"
 
 namespace tabulo::vbs {
@@ -21,78 +23,102 @@ ExprPtr Parser::binary(BinaryOp op, ExprPtr left, ExprPtr right, Position at)
     return finish(std::move(b));
 }
 
-// expression := impExpression
+namespace {
+
+// One binary operator as the source spells it: a symbol, or a keyword (Mod, And).
+struct BinaryOperator
+{
+    TokenKind symbol; // Identifier for a keyword
+    Keyword keyword;
+    BinaryOp op;
+};
+
+constexpr BinaryOperator word(Keyword keyword, BinaryOp op)
+{
+    return {TokenKind::Identifier, keyword, op};
+}
+constexpr BinaryOperator symbol(TokenKind kind, BinaryOp op)
+{
+    return {kind, Keyword::None, op};
+}
+
+constexpr BinaryOperator kImp[] = {word(Keyword::Imp, BinaryOp::Imp)};
+constexpr BinaryOperator kEqv[] = {word(Keyword::Eqv, BinaryOp::Eqv)};
+constexpr BinaryOperator kXor[] = {word(Keyword::Xor, BinaryOp::Xor)};
+constexpr BinaryOperator kOr[] = {word(Keyword::Or, BinaryOp::Or)};
+constexpr BinaryOperator kAnd[] = {word(Keyword::And, BinaryOp::And)};
+constexpr BinaryOperator kComparison[] = {
+    symbol(TokenKind::Equal, BinaryOp::Equal),
+    symbol(TokenKind::NotEqual, BinaryOp::NotEqual),
+    symbol(TokenKind::Less, BinaryOp::Less),
+    symbol(TokenKind::LessEqual, BinaryOp::LessEqual),
+    symbol(TokenKind::Greater, BinaryOp::Greater),
+    symbol(TokenKind::GreaterEqual, BinaryOp::GreaterEqual),
+    word(Keyword::Is, BinaryOp::Is),
+};
+constexpr BinaryOperator kConcatenation[] = {symbol(TokenKind::Ampersand, BinaryOp::Concat)};
+constexpr BinaryOperator kAdditive[]
+    = {symbol(TokenKind::Plus, BinaryOp::Add), symbol(TokenKind::Minus, BinaryOp::Subtract)};
+constexpr BinaryOperator kModulus[] = {word(Keyword::Mod, BinaryOp::Mod)};
+constexpr BinaryOperator kIntegerDivision[] = {symbol(TokenKind::Backslash, BinaryOp::IntDivide)};
+constexpr BinaryOperator kMultiplicative[]
+    = {symbol(TokenKind::Star, BinaryOp::Multiply), symbol(TokenKind::Slash, BinaryOp::Divide)};
+
+// The binary operators by precedence, lowest first; each level is left-associative:
+//   level := next level { operator next level }
+// Not binds between And and the comparisons (it has no row: notExpression parses it),
+// the signs and ^ above * and / (unary and exponent).
+constexpr std::span<const BinaryOperator> kLevels[] = {
+    kImp,
+    kEqv,
+    kXor,
+    kOr,
+    kAnd,
+    {},
+    kComparison,
+    kConcatenation,
+    kAdditive,
+    kModulus,
+    kIntegerDivision,
+    kMultiplicative,
+};
+constexpr std::size_t kNotLevel = 5;
+
+} // namespace
+
+// expression := level 0 (Imp)
 ExprPtr Parser::expression()
 {
     NestingGuard guard(*this);
-    return impExpression();
+    return binaryLevel(0);
 }
 
-// impExpression := eqvExpression { "Imp" eqvExpression }
-ExprPtr Parser::impExpression()
+ExprPtr Parser::binaryLevel(std::size_t level)
 {
-    ExprPtr left = eqvExpression();
-    while (atKeyword(Keyword::Imp)) {
+    if (level == std::size(kLevels))
+        return unary();
+    if (level == kNotLevel)
+        return notExpression();
+    const auto operatorHere = [&]() -> const BinaryOperator * {
+        for (const BinaryOperator &o : kLevels[level])
+            if (o.symbol == TokenKind::Identifier ? atKeyword(o.keyword) : at(o.symbol))
+                return &o;
+        return nullptr;
+    };
+    ExprPtr left = binaryLevel(level + 1);
+    while (const BinaryOperator *o = operatorHere()) {
         Position at = here();
         advance();
-        left = binary(BinaryOp::Imp, std::move(left), eqvExpression(), at);
+        left = binary(o->op, std::move(left), binaryLevel(level + 1), at);
     }
     return left;
 }
 
-// eqvExpression := xorExpression { "Eqv" xorExpression }
-ExprPtr Parser::eqvExpression()
-{
-    ExprPtr left = xorExpression();
-    while (atKeyword(Keyword::Eqv)) {
-        Position at = here();
-        advance();
-        left = binary(BinaryOp::Eqv, std::move(left), xorExpression(), at);
-    }
-    return left;
-}
-
-// xorExpression := orExpression { "Xor" orExpression }
-ExprPtr Parser::xorExpression()
-{
-    ExprPtr left = orExpression();
-    while (atKeyword(Keyword::Xor)) {
-        Position at = here();
-        advance();
-        left = binary(BinaryOp::Xor, std::move(left), orExpression(), at);
-    }
-    return left;
-}
-
-// orExpression := andExpression { "Or" andExpression }
-ExprPtr Parser::orExpression()
-{
-    ExprPtr left = andExpression();
-    while (atKeyword(Keyword::Or)) {
-        Position at = here();
-        advance();
-        left = binary(BinaryOp::Or, std::move(left), andExpression(), at);
-    }
-    return left;
-}
-
-// andExpression := notExpression { "And" notExpression }
-ExprPtr Parser::andExpression()
-{
-    ExprPtr left = notExpression();
-    while (atKeyword(Keyword::And)) {
-        Position at = here();
-        advance();
-        left = binary(BinaryOp::And, std::move(left), notExpression(), at);
-    }
-    return left;
-}
-
-// notExpression := "Not" notExpression | comparison
+// notExpression := "Not" notExpression | comparison level
 ExprPtr Parser::notExpression()
 {
     if (!atKeyword(Keyword::Not))
-        return comparison();
+        return binaryLevel(kNotLevel + 1);
     Position at = here();
     advance();
     NestingGuard guard(*this);
@@ -102,104 +128,6 @@ ExprPtr Parser::notExpression()
     u->operand = notExpression();
     u->height = u->operand->height + 1;
     return finish(std::move(u));
-}
-
-// comparison := concatenation { ("=" | "<>" | "<" | "<=" | ">" | ">=" | "Is") concatenation }
-ExprPtr Parser::comparison()
-{
-    ExprPtr left = concatenation();
-    for (;;) {
-        BinaryOp op;
-        switch (peek().kind) {
-        case TokenKind::Equal:
-            op = BinaryOp::Equal;
-            break;
-        case TokenKind::NotEqual:
-            op = BinaryOp::NotEqual;
-            break;
-        case TokenKind::Less:
-            op = BinaryOp::Less;
-            break;
-        case TokenKind::LessEqual:
-            op = BinaryOp::LessEqual;
-            break;
-        case TokenKind::Greater:
-            op = BinaryOp::Greater;
-            break;
-        case TokenKind::GreaterEqual:
-            op = BinaryOp::GreaterEqual;
-            break;
-        default:
-            if (!atKeyword(Keyword::Is))
-                return left;
-            op = BinaryOp::Is;
-        }
-        Position at = here();
-        advance();
-        left = binary(op, std::move(left), concatenation(), at);
-    }
-}
-
-// concatenation := additive { "&" additive }
-ExprPtr Parser::concatenation()
-{
-    ExprPtr left = additive();
-    while (at(TokenKind::Ampersand)) {
-        Position at = here();
-        advance();
-        left = binary(BinaryOp::Concat, std::move(left), additive(), at);
-    }
-    return left;
-}
-
-// additive := modulus { ("+" | "-") modulus }
-ExprPtr Parser::additive()
-{
-    ExprPtr left = modulus();
-    while (at(TokenKind::Plus) || at(TokenKind::Minus)) {
-        BinaryOp op = at(TokenKind::Plus) ? BinaryOp::Add : BinaryOp::Subtract;
-        Position at = here();
-        advance();
-        left = binary(op, std::move(left), modulus(), at);
-    }
-    return left;
-}
-
-// modulus := integerDivision { "Mod" integerDivision }
-ExprPtr Parser::modulus()
-{
-    ExprPtr left = integerDivision();
-    while (atKeyword(Keyword::Mod)) {
-        Position at = here();
-        advance();
-        left = binary(BinaryOp::Mod, std::move(left), integerDivision(), at);
-    }
-    return left;
-}
-
-// integerDivision := multiplicative { "\" multiplicative }
-ExprPtr Parser::integerDivision()
-{
-    ExprPtr left = multiplicative();
-    while (at(TokenKind::Backslash)) {
-        Position at = here();
-        advance();
-        left = binary(BinaryOp::IntDivide, std::move(left), multiplicative(), at);
-    }
-    return left;
-}
-
-// multiplicative := unary { ("*" | "/") unary }
-ExprPtr Parser::multiplicative()
-{
-    ExprPtr left = unary();
-    while (at(TokenKind::Star) || at(TokenKind::Slash)) {
-        BinaryOp op = at(TokenKind::Star) ? BinaryOp::Multiply : BinaryOp::Divide;
-        Position at = here();
-        advance();
-        left = binary(op, std::move(left), unary(), at);
-    }
-    return left;
 }
 
 // unary := ("-" | "+") unary | exponent        (so -2 ^ 2 is -4)

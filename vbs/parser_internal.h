@@ -102,6 +102,7 @@ private:
     StmtPtr randomizeStatement();
     StmtPtr assignmentOrCall(bool isSet, bool isCall);
     ExprPtr callTarget();
+    static std::vector<const Expr *> appendedPieces(const Expr &target, const Expr &value);
     std::size_t matchingParen(std::size_t open) const;
     void endOf(Keyword what, int error);
 
@@ -113,18 +114,8 @@ private:
 
     // Expressions (parser_expressions.cpp), lowest precedence first.
     ExprPtr expression();
-    ExprPtr impExpression();
-    ExprPtr eqvExpression();
-    ExprPtr xorExpression();
-    ExprPtr orExpression();
-    ExprPtr andExpression();
+    ExprPtr binaryLevel(std::size_t level); // the binary operators of one precedence level
     ExprPtr notExpression();
-    ExprPtr comparison();
-    ExprPtr concatenation();
-    ExprPtr additive();
-    ExprPtr modulus();
-    ExprPtr integerDivision();
-    ExprPtr multiplicative();
     ExprPtr unary();
     ExprPtr exponent();
     ExprPtr postfix();

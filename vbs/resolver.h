@@ -36,7 +36,9 @@ private:
         const Procedure *executeScope = nullptr; // Execute inside a procedure: its locals
         const ClassDecl *cls = nullptr;
         std::unordered_map<std::u16string, int> locals;
-        std::unordered_map<std::u16string, bool> undeclared; // locals made by use alone
+        // Variables made by use alone, with the global slot of the same name: the global
+        // wherever it exists when the procedure runs.
+        std::unordered_map<std::u16string, int> undeclared;
     };
 
     void block(Block &b);

@@ -29,9 +29,16 @@ void Resolver::name(NameExpr &n, bool assigned)
         }
         auto it = m_scope.locals.find(f);
         if (it != m_scope.locals.end() && it->second != m_scope.procedure->resultSlot) {
+            if (auto u = m_scope.undeclared.find(f); u != m_scope.undeclared.end()) {
+                // Every use of a name the procedure never declared decides alike.
+                n.undeclared = true;
+                n.scope = NameScope::GlobalOrLocal;
+                n.slot = u->second;
+                n.localSlot = it->second;
+                return;
+            }
             n.scope = NameScope::Local;
             n.slot = it->second;
-            n.undeclared = m_scope.undeclared.count(f) > 0;
             return;
         }
     } else if (m_scope.executeScope) {
@@ -83,16 +90,14 @@ void Resolver::name(NameExpr &n, bool assigned)
     }
     // 4. A name seen for the first time.
     if (m_scope.procedure) {
+        // Undeclared in a procedure: the global of that name when the procedure runs
+        // (a script's top level, or code added later, may create it), else a variable
+        // of the procedure's own.
         n.undeclared = true;
-        m_scope.undeclared[f] = true;
-        if (slot < 0) {
-            n.scope = NameScope::Local;
-            n.slot = addLocal(f);
-        } else {
-            n.scope = NameScope::GlobalOrLocal;
-            n.slot = slot;
-            n.localSlot = addLocal(f);
-        }
+        n.scope = NameScope::GlobalOrLocal;
+        n.slot = slot >= 0 ? slot : m_globals.slotOf(n.name);
+        n.localSlot = addLocal(f);
+        m_scope.undeclared.emplace(f, n.slot);
         (void)assigned;
         return;
     }

@@ -1,7 +1,6 @@
 #include "vbs/value.h"
 
 #include "vbs/error.h"
-#include "vbs/lib/library_support.h"
 #include "vbs/object.h"
 
 namespace tabulo::vbs {
@@ -204,106 +203,13 @@ std::vector<Value> Object::enumerate()
 {
     raise(err::NotACollection);
 }
-
-// --- Names ---------------------------------------------------------------------------
-
-char16_t foldCase(char16_t c)
+bool Object::canAppendTo(std::u16string_view) const
 {
-    // Names are almost always ASCII; everything else folds as LCase does, so
-    // "=" under text comparison, StrComp and InStr agree on every letter.
-    if (c < 0x80)
-        return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
-    return lowerCaseUnit(c);
+    return false;
 }
-
-bool sameName(std::u16string_view a, std::u16string_view b)
+void Object::appendTo(std::u16string_view, std::u16string_view)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (foldCase(a[i]) != foldCase(b[i]))
-            return false;
-    return true;
-}
-
-std::u16string foldName(std::u16string_view name)
-{
-    std::u16string folded(name);
-    for (auto &c : folded)
-        c = foldCase(c);
-    return folded;
-}
-
-// --- UTF-8 ---------------------------------------------------------------------------
-
-std::u16string fromUtf8(std::string_view in)
-{
-    std::u16string out;
-    out.reserve(in.size());
-    std::size_t i = 0;
-    while (i < in.size()) {
-        unsigned char c = static_cast<unsigned char>(in[i]);
-        char32_t cp = 0xFFFD;
-        std::size_t len = 1;
-        if (c < 0x80) {
-            cp = c;
-        } else if ((c >> 5) == 6 || (c >> 4) == 14 || (c >> 3) == 30) {
-            len = (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : 4;
-            char32_t acc = c & (0x3F >> (len - 1));
-            bool ok = i + len <= in.size();
-            for (std::size_t k = 1; ok && k < len; ++k) {
-                unsigned char cc = static_cast<unsigned char>(in[i + k]);
-                if ((cc >> 6) != 2)
-                    ok = false;
-                acc = (acc << 6) | (cc & 0x3F);
-            }
-            static constexpr char32_t minimum[] = {0, 0, 0x80, 0x800, 0x10000};
-            if (ok && acc >= minimum[len] && acc <= 0x10FFFF && !(acc >= 0xD800 && acc <= 0xDFFF))
-                cp = acc;
-            else
-                len = 1;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(char16_t(0xD800 + (cp >> 10)));
-            out.push_back(char16_t(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(char16_t(cp));
-        }
-        i += len;
-    }
-    return out;
-}
-
-std::string toUtf8(std::u16string_view in)
-{
-    std::string out;
-    out.reserve(in.size());
-    for (std::size_t i = 0; i < in.size(); ++i) {
-        char32_t cp = in[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < in.size() && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (in[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = 0xFFFD; // a lone surrogate has no UTF-8 form
-        }
-        if (cp < 0x80) {
-            out.push_back(char(cp));
-        } else if (cp < 0x800) {
-            out.push_back(char(0xC0 | (cp >> 6)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(char(0xE0 | (cp >> 12)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(char(0xF0 | (cp >> 18)));
-            out.push_back(char(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(char(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(char(0x80 | (cp & 0x3F)));
-        }
-    }
-    return out;
+    raise(err::NoSuchMember);
 }
 
 } // namespace tabulo::vbs

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "vbs/text.h"
+
 namespace tabulo::vbs {
 
 class Object;
@@ -291,18 +293,5 @@ struct ArrayData
 // what would make the allocator fail, so a runaway script cannot take the program down.
 inline constexpr std::size_t kMaxStringLength = std::size_t(1) << 25; // 32 Mi UTF-16 units (64 MB)
 inline constexpr std::size_t kMaxArrayElements = std::size_t(1) << 24; // 16 Mi elements
-
-// Text conversion between UTF-8 (files, the command line) and UTF-16 (scripts).
-std::u16string fromUtf8(std::string_view utf8);
-std::string toUtf8(std::u16string_view text);
-// The character a byte of the Windows-1252 ("ANSI") code page stands for,
-// which scripts written on Windows assume (Chr(128) is the euro sign); codes
-// from 0 to 255.
-char16_t unitFromAnsiCode(int code);
-
-// Case-insensitive comparison of names (identifiers, member names, ProgIDs).
-bool sameName(std::u16string_view a, std::u16string_view b);
-char16_t foldCase(char16_t c);
-std::u16string foldName(std::u16string_view name);
 
 } // namespace tabulo::vbs

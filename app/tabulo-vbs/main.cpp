@@ -1,4 +1,4 @@
-// tabulo-vbs FILE.vbs [ARGS...]: runs a VBScript file with the program's interpreter,
+// tabulo-vbs [OPTIONS] FILE.vbs [ARGS...]: runs a VBScript file with the program's interpreter,
 // the way a console script host does.
 #include <cstdio>
 #include <fstream>
@@ -6,10 +6,19 @@
 #include <iterator>
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "app/tabulo-vbs/command_line.h"
 #include "app/tabulo-vbs/script_text.h"
+#include "app/tabulo-vbs/stop_signals.h"
 #include "app/tabulo-vbs/system_locale.h"
 #include "vbs/convert.h"
 #include "vbs/engine.h"
+#include "vbs/error.h"
 #include "app/tabulo-vbs/wscript_object.h"
 
 using namespace tabulo::vbs;
@@ -24,38 +33,49 @@ void write(std::FILE *stream, std::u16string_view text)
 
 std::optional<std::u16string> readLine()
 {
+    std::fflush(stdout); // a prompt written just before shows first
     std::string line;
-    if (!std::getline(std::cin, line))
+    if (!std::getline(std::cin, line)) {
+        // A stop signal ends the wait: the script ends here, not on an empty line.
+        if (stopSignal())
+            raise(err::Stopped);
         return std::nullopt;
+    }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return fromUtf8(line);
 }
 
-int usage()
+bool isTerminal(std::FILE *stream)
 {
-    std::fprintf(stderr, "usage: tabulo-vbs [--timeout=MILLISECONDS] FILE.vbs [ARGUMENTS...]\n");
-    return 2;
+#ifdef _WIN32
+    return _isatty(_fileno(stream));
+#else
+    return isatty(fileno(stream));
+#endif
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    int timeout = 0; // a console script runs as long as it needs unless told otherwise
-    int first = 1;
-    for (; first < argc; ++first) {
-        std::string arg = argv[first];
-        if (arg.rfind("--timeout=", 0) == 0)
-            timeout = std::atoi(arg.c_str() + 10);
-        else if (arg == "--help" || arg == "-h")
-            return usage();
-        else
-            break;
+    const CommandLine command = parseCommandLine(argc, argv);
+    switch (command.action) {
+    case CommandLine::Action::ShowHelp:
+        std::fputs(usageText().c_str(), stdout);
+        return 0;
+    case CommandLine::Action::ShowVersion:
+        std::puts("tabulo-vbs " TABULO_VERSION);
+        return 0;
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "tabulo-vbs: %s\n%sTry 'tabulo-vbs --help' for more.\n", command.problem.c_str(),
+            usageLine().c_str());
+        return 2;
+    case CommandLine::Action::Run:
+        break;
     }
-    if (first >= argc)
-        return usage();
-    const std::string path = argv[first];
+    catchStopSignals();
+    const std::string &path = command.scriptPath;
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         std::fprintf(stderr, "tabulo-vbs: cannot read %s\n", path.c_str());
@@ -67,13 +87,19 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    // Someone watching sees each line as it is echoed; into a file or a pipe the
+    // output is buffered, and a stop signal still lets it out (stop_signals.h).
+    if (isTerminal(stdout))
+        std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+
     Engine engine(systemLocale());
-    engine.SetTimeout(timeout);
+    engine.SetTimeout(command.timeoutMs);
+    engine.SetInterruptCheck([] { return stopSignal() != 0; });
     std::vector<std::u16string> arguments;
-    for (int i = first + 1; i < argc; ++i)
-        arguments.push_back(fromUtf8(argv[i]));
-    ConsoleIo io {
-        [](std::u16string_view t) { write(stdout, t); }, [](std::u16string_view t) { write(stderr, t); }, readLine};
+    for (const std::string &argument : command.scriptArguments)
+        arguments.push_back(fromUtf8(argument));
+    ConsoleIo io {[](std::u16string_view t) { write(stdout, t); }, [](std::u16string_view t) { write(stderr, t); },
+        readLine, [] { return stopSignal() != 0; }};
     auto wscript = std::make_shared<WScriptObject>(engine.locale(), io, fromUtf8(path), std::move(arguments));
     engine.AddObject(u"WScript", wscript);
 
@@ -84,7 +110,6 @@ int main(int argc, char **argv)
     };
     ui.inputBox = [](const InputBoxRequest &request) -> std::optional<std::u16string> {
         write(stdout, request.prompt + u" ");
-        std::fflush(stdout);
         auto line = readLine();
         return line ? line : std::optional<std::u16string>();
     };
@@ -92,6 +117,8 @@ int main(int argc, char **argv)
 
     Result result = engine.AddCode(decodeScriptText(bytes));
     std::fflush(stdout);
+    if (const int signal = stopSignal())
+        endBySignal(signal);
     if (wscript->quitRequested())
         return wscript->exitCode();
     if (!result) {

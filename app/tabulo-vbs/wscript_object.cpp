@@ -1,5 +1,6 @@
 #include "app/tabulo-vbs/wscript_object.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -191,9 +192,15 @@ Value WScriptObject::invoke(std::u16string_view name, Args args)
     if (sameName(name, u"Sleep")) {
         if (args.size() != 1)
             raise(err::WrongArgumentCount);
-        std::int32_t ms = toLong(args[0], m_locale);
-        if (ms > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+        const std::int32_t ms = toLong(args[0], m_locale);
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point until = Clock::now() + std::chrono::milliseconds(std::max(ms, 0));
+        // In short naps, so that a request to stop is answered at once.
+        for (Clock::time_point now = Clock::now(); now < until; now = Clock::now()) {
+            if (m_io.stopRequested && m_io.stopRequested())
+                raise(err::Stopped);
+            std::this_thread::sleep_for(std::min<Clock::duration>(until - now, std::chrono::milliseconds(50)));
+        }
         return Value();
     }
     raise(err::NoSuchMember);

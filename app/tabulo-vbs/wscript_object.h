@@ -17,6 +17,9 @@ struct ConsoleIo
     std::function<void(std::u16string_view)> writeOut; // text as it is, no line end added
     std::function<void(std::u16string_view)> writeErr;
     std::function<std::optional<std::u16string>()> readLine; // nothing at the end of input
+    // Whether the host has been asked to stop (a signal): WScript.Sleep ends the
+    // script then instead of sleeping on. May be left empty.
+    std::function<bool()> stopRequested;
 };
 
 class WScriptObject final : public Object

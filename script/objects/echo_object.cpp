@@ -31,6 +31,11 @@ void EchoObject::clear()
 
 namespace {
 
+bool isTextMember(std::u16string_view name)
+{
+    return name.empty() || vbs::sameName(name, u"Text");
+}
+
 [[noreturn]] void lineTooLong()
 {
     vbs::raise(vbs::err::OutOfMemory, u"Out of memory: a line of the output is longer than Tabulo can show");
@@ -67,7 +72,7 @@ qsizetype EchoObject::firstLineTooLong() const
     return -1;
 }
 
-void EchoObject::append(const std::u16string &more)
+void EchoObject::append(std::u16string_view more)
 {
     if (qsizetype(m_text.rawString().size() + more.size()) > maxLength())
         vbs::raise(vbs::err::OutOfMemory);
@@ -77,7 +82,7 @@ void EchoObject::append(const std::u16string &more)
 
 vbs::Value EchoObject::invoke(std::u16string_view name, vbs::Args args)
 {
-    if (name.empty() || vbs::sameName(name, u"Text")) {
+    if (isTextMember(name)) {
         host::expectArgumentCount(args, 0);
         return m_text;
     }
@@ -100,9 +105,21 @@ vbs::Value EchoObject::invoke(std::u16string_view name, vbs::Args args)
     vbs::raise(vbs::err::NoSuchMember);
 }
 
+bool EchoObject::canAppendTo(std::u16string_view name) const
+{
+    return isTextMember(name);
+}
+
+void EchoObject::appendTo(std::u16string_view name, std::u16string_view more)
+{
+    if (!isTextMember(name))
+        vbs::raise(vbs::err::NoSuchMember);
+    append(more);
+}
+
 void EchoObject::assign(std::u16string_view name, vbs::Args args, const vbs::Value &value, bool isSet)
 {
-    if (!(name.empty() || vbs::sameName(name, u"Text")) || isSet)
+    if (!isTextMember(name) || isSet)
         vbs::raise(vbs::err::NoSuchMember);
     host::expectArgumentCount(args, 0);
     vbs::Value text = vbs::valueOf(value);

@@ -9,9 +9,9 @@ namespace tabulo {
 
 // "Echo": the text a script writes, shown in the output window when the
 // script ends. Scripts written for a text box read and assign `Text` (also
-// the default member: `Echo = Echo & line & vbCrLf`), which copies the whole
-// output at every line; `Write` and `WriteLine` append in place, so a script
-// that writes a line for each of 100,000 lines stays quick.
+// the default member: `Echo = Echo & line & vbCrLf`); that, `Write` and
+// `WriteLine` all append in place, so a script that writes a line for each of
+// 100,000 lines stays quick.
 class EchoObject final : public vbs::Object
 {
 public:
@@ -20,6 +20,10 @@ public:
     std::u16string typeName() const override { return u"TextBox"; }
     vbs::Value invoke(std::u16string_view name, vbs::Args args) override;
     void assign(std::u16string_view name, vbs::Args args, const vbs::Value &value, bool isSet) override;
+    // `Echo.Text = Echo.Text & line`, the way scripts for a text box write, grows
+    // the text in place as Write does.
+    bool canAppendTo(std::u16string_view name) const override;
+    void appendTo(std::u16string_view name, std::u16string_view more) override;
 
     QString text() const;
     void clear();
@@ -33,7 +37,7 @@ public:
     static qsizetype maxLength();
 
 private:
-    void append(const std::u16string &more);
+    void append(std::u16string_view more);
 
     vbs::Locale m_locale;
     // Kept as the script's own string: reading `Echo` hands the script the

@@ -1,6 +1,8 @@
 #include "script/run/script_run.h"
 
-#include "script/objects/file_list_objects.h"
+#include "script/objects/dir_list_object.h"
+#include "script/objects/drive_list_object.h"
+#include "script/objects/file_list_object.h"
 #include "script/objects/list_box_object.h"
 #include "script/objects/script_locale.h"
 

@@ -130,6 +130,20 @@ TEST(Engine, EnginesDoNotShareGlobals)
     EXPECT_EQ(text(two, v), "True");
 }
 
+// The calculator and the script window each own an engine: one's Rnd calls do not
+// move the other's sequence.
+TEST(Engine, EnginesKeepTheirOwnRandomSequence)
+{
+    Engine one, two;
+    Value v;
+    ASSERT_TRUE(one.Eval(u"Rnd", v));
+    EXPECT_EQ(text(one, v), "0.7055475");
+    ASSERT_TRUE(two.Eval(u"Rnd", v));
+    EXPECT_EQ(text(two, v), "0.7055475");
+    ASSERT_TRUE(one.Eval(u"Rnd", v));
+    EXPECT_EQ(text(one, v), "0.533424");
+}
+
 TEST(Engine, ClassInstancesOutliveAReset)
 {
     Engine engine;

@@ -45,18 +45,6 @@ int firstWeekOfYearArgument(const CallContext &call, std::size_t index);
 // vbUseDefault; any other non-zero number counts as vbTrue.
 bool tristateArgument(const CallContext &call, std::size_t index, bool fallback);
 
-// Case folding for the text comparisons of InStr, Replace, Split, StrComp and the
-// Dictionary: one UTF-16 unit to one unit, so positions stay those of the original.
-char16_t lowerCaseUnit(char16_t c);
-char16_t upperCaseUnit(char16_t c);
-std::u16string lowerCase(std::u16string_view text);
-std::u16string upperCase(std::u16string_view text);
-
-// Character codes of Asc: the Windows-1252 ("ANSI") code page, as Chr reads them
-// (unitFromAnsiCode, value.h). ansiCodeFromUnit gives 63 ("?") for a character the
-// code page does not have.
-int ansiCodeFromUnit(char16_t unit);
-
 // Position of `needle` in `haystack` at or after `from`, or npos; with textCompare the
 // comparison ignores case.
 std::size_t findText(std::u16string_view haystack, std::u16string_view needle, std::size_t from, bool textCompare);

@@ -1,4 +1,5 @@
-// Abs, Sgn, Int, Fix and the floating-point functions (Atn, Cos, Sin, Tan, Exp, Log, Sqr).
+// Abs, Sgn, Int, Fix, Rnd and the floating-point functions (Atn, Cos, Sin, Tan, Exp, Log,
+// Sqr).
 // Null in gives Null out; a result that is not a finite number raises 5 or 6 instead of
 // handing a NaN or an infinity to the script.
 #include <cmath>
@@ -159,11 +160,28 @@ double squareRoot(double x)
     return std::sqrt(x);
 }
 
+// Rnd([number]): a Single from the engine's generator. A negative number starts the
+// sequence again at a point it fixes, zero repeats where the generator stands, a
+// positive one or none gives the next number.
+Value Rnd(CallContext &call)
+{
+    RandomNumbers &random = call.runtime().randomNumbers();
+    if (!call.has(0))
+        return Value::single(random.next());
+    const float n = toSingle(call.value(0), call.locale());
+    if (n < 0)
+        return Value::single(random.restartAt(n));
+    if (n == 0)
+        return Value::single(random.current());
+    return Value::single(random.next());
+}
+
 constexpr Builtin kFunctions[] = {
     {u"Abs", Abs, 1, 1},
     {u"Sgn", Sgn, 1, 1},
     {u"Int", Int, 1, 1},
     {u"Fix", Fix, 1, 1},
+    {u"Rnd", Rnd, 0, 1},
     {u"Atn", floating<atn, anyFinite>, 1, 1},
     {u"Cos", floating<cosine, anyFinite>, 1, 1},
     {u"Sin", floating<sine, anyFinite>, 1, 1},

@@ -5,63 +5,6 @@
 namespace tabulo::vbs {
 namespace {
 
-// Windows-1252 codes 0x80 to 0x9F; the five unassigned ones map to themselves.
-constexpr char16_t kAnsiHighControls[32] = {
-    0x20AC,
-    0x0081,
-    0x201A,
-    0x0192,
-    0x201E,
-    0x2026,
-    0x2020,
-    0x2021,
-    0x02C6,
-    0x2030,
-    0x0160,
-    0x2039,
-    0x0152,
-    0x008D,
-    0x017D,
-    0x008F,
-    0x0090,
-    0x2018,
-    0x2019,
-    0x201C,
-    0x201D,
-    0x2022,
-    0x2013,
-    0x2014,
-    0x02DC,
-    0x2122,
-    0x0161,
-    0x203A,
-    0x0153,
-    0x009D,
-    0x017E,
-    0x0178,
-};
-
-} // namespace
-
-char16_t unitFromAnsiCode(int code)
-{
-    if (code >= 0x80 && code <= 0x9F)
-        return kAnsiHighControls[code - 0x80];
-    return char16_t(code);
-}
-
-int ansiCodeFromUnit(char16_t unit)
-{
-    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-        return unit;
-    for (int i = 0; i < 32; ++i)
-        if (kAnsiHighControls[i] == unit)
-            return 0x80 + i;
-    return u'?';
-}
-
-namespace {
-
 // The first character of a non-empty string argument; "" raises 5.
 char16_t firstUnit(CallContext &call)
 {

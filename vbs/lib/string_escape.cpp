@@ -15,17 +15,6 @@ bool staysLiteral(char16_t c)
 
 constexpr char16_t kHexDigits[] = u"0123456789ABCDEF";
 
-int hexValue(char16_t c)
-{
-    if (c >= u'0' && c <= u'9')
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 // The value of `digits` hex digits at text[at], or -1 when they are not all there.
 int hexAt(std::u16string_view text, std::size_t at, std::size_t digits)
 {
@@ -33,7 +22,7 @@ int hexAt(std::u16string_view text, std::size_t at, std::size_t digits)
         return -1;
     int value = 0;
     for (std::size_t i = 0; i < digits; ++i) {
-        int d = hexValue(text[at + i]);
+        int d = hexDigitValue(text[at + i]);
         if (d < 0)
             return -1;
         value = value * 16 + d;

@@ -1,28 +1,15 @@
 #include "vbs/regex/escape_decoding.h"
 
+#include "vbs/text.h"
+
 namespace tabulo::vbs::regex {
-namespace {
-
-int hexValue(char16_t unit)
-{
-    if (unit >= u'0' && unit <= u'9')
-        return unit - u'0';
-    if (unit >= u'a' && unit <= u'f')
-        return unit - u'a' + 10;
-    if (unit >= u'A' && unit <= u'F')
-        return unit - u'A' + 10;
-    return -1;
-}
-
-} // namespace
-
 std::optional<char16_t> decodeHexEscape(std::u16string_view pattern, std::size_t &pos, int digitCount)
 {
     if (pattern.size() - pos < std::size_t(digitCount))
         return std::nullopt;
     unsigned value = 0;
     for (int i = 0; i < digitCount; ++i) {
-        const int digit = hexValue(pattern[pos + i]);
+        const int digit = hexDigitValue(pattern[pos + i]);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + unsigned(digit);

@@ -90,6 +90,10 @@ void ScriptObjectsTest::scriptsSeeThisOutput_data()
     };
     row("Echo Write and WriteLine", "Echo.Write \"a\" : Echo.WriteLine \"b\" : Echo.WriteLine", "ab\r\n\r\n");
     row("Echo as a text box", "Echo = \"x\" : Echo = Echo & \"y\" : Echo.Text = Echo.Text & \"z\"", "xyz");
+    row("Echo grown a line at a time",
+        "For i = 1 To 3 : Echo.Text = Echo.Text & i & vbTab & Null & vbCrLf : Next\n"
+        "With Echo : .Text = .Text & \"end\" : End With",
+        "1\t\r\n2\t\r\n3\t\r\nend");
     row("Echo cleared", "Echo.Write \"gone\" : Echo.Clear : Echo.Write Len(Echo)", "0");
     row("list keeps the order, AddItem at an index",
         "ListBox.AddItem \"b\" : ListBox.AddItem \"a\" : ListBox.AddItem \"c\", 0\n"
@@ -295,6 +299,13 @@ void ScriptObjectsTest::aHugeNoteOrOutputIsRefusedAndTheNoteStays()
     QVERIFY(!outcome.error);
     QCOMPARE(outcome.output.size(), 10 * 1024 * 1024);
     outcome = bench(QStringLiteral("s = String(60000, \"y\") & vbLf : Do : Echo.Write s : Loop"));
+    QVERIFY(outcome.error.has_value());
+    QCOMPARE(outcome.error->number, 7);
+    // The same built the way scripts for a text box do.
+    outcome = bench(QStringLiteral("s = String(1022, \"y\") & vbCrLf : For i = 1 To 10240 : Echo = Echo & s : Next"));
+    QVERIFY(!outcome.error);
+    QCOMPARE(outcome.output.size(), 10 * 1024 * 1024);
+    outcome = bench(QStringLiteral("s = String(60000, \"y\") & vbLf : Do : Echo.Text = Echo.Text & s : Loop"));
     QVERIFY(outcome.error.has_value());
     QCOMPARE(outcome.error->number, 7);
 }

@@ -38,3 +38,67 @@ if(installed MATCHES "it_IT\\.utf-?8")
 else()
   message(WARNING "it_IT.UTF-8 is not installed: the Italian part of this test did not run")
 endif()
+
+# The command line: --version and --help answer on standard output; a bad option or a
+# missing file is refused with exit code 2; after the file, everything is the script's.
+execute_process(COMMAND ${TOOL} --version RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect_equal("--version" "${code}|${out}|${err}" "0|tabulo-vbs ${VERSION}\n|")
+execute_process(COMMAND ${TOOL} --help RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(REGEX MATCH "^usage: tabulo-vbs \\[OPTIONS\\] FILE\\.vbs \\[ARGUMENTS\\.\\.\\.\\]\n" usage "${out}")
+expect_equal("--help" "${code}|${err}|${usage}" "0||usage: tabulo-vbs [OPTIONS] FILE.vbs [ARGUMENTS...]\n")
+foreach(refused "--frob;${SCRIPTS}/args.vbs" "--timeout=soon;${SCRIPTS}/args.vbs" "--timeout=-5;${SCRIPTS}/args.vbs" "--timeout=100")
+  execute_process(COMMAND ${TOOL} ${refused} RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  string(REGEX MATCH "^tabulo-vbs: [^\n]+\nusage: " message "${err}")
+  if(NOT message)
+    message(FATAL_ERROR "${refused}: no message on standard error, got [${err}]")
+  endif()
+  expect_equal("exit code and output of ${refused}" "${code}|${out}" "2|")
+endforeach()
+execute_process(COMMAND ${TOOL} --timeout=5000 -- ${SCRIPTS}/args.vbs --help -x
+                RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect_equal("options after the file" "${code}|${out}" "2|arg:--help\narg:-x\n")
+
+# Stopped from outside (Ctrl+C, `timeout`) with the output going into a pipe, the
+# script still hands over every line it echoed, and the process ends by the signal.
+# The signal comes after two seconds: time enough for a busy machine to get going.
+find_program(TIMEOUT timeout REQUIRED)
+foreach(signal INT TERM)
+  execute_process(COMMAND ${TIMEOUT} --preserve-status -s ${signal} 2 ${TOOL} ${SCRIPTS}/endless.vbs
+                  RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(signal STREQUAL "INT")
+    set(status 130)
+  else()
+    set(status 143)
+  endif()
+  expect_equal("lines echoed before SIG${signal}" "${code}|${out}" "${status}|line 1\nline 2\nline 3\n")
+endforeach()
+# Echoing all the while: the output ends with a whole line, none missing.
+execute_process(COMMAND ${TIMEOUT} -s INT 2 ${TOOL} ${SCRIPTS}/endless_echo.vbs
+                RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(REGEX MATCH "line ([0-9]+)\n$" last "${out}")
+set(lastLine "${CMAKE_MATCH_1}")
+if(NOT last OR NOT out MATCHES "^line 1\nline 2\n")
+  string(LENGTH "${out}" length)
+  message(FATAL_ERROR "output of an echo loop stopped by SIGINT (${length} characters) does not end with a whole line")
+endif()
+set(expected "")
+foreach(i RANGE 1 ${lastLine})
+  string(APPEND expected "line ${i}\n")
+endforeach()
+if(NOT out STREQUAL expected)
+  message(FATAL_ERROR "output of an echo loop stopped by SIGINT lost lines before line ${lastLine}")
+endif()
+# Waiting for input: the script ends there, and does not go on as if it had read "".
+execute_process(COMMAND sleep 3 COMMAND ${TIMEOUT} --preserve-status -s INT 2 ${TOOL} ${SCRIPTS}/waits_for_input.vbs
+                RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+expect_equal("a script waiting for input, stopped" "${out}" "waiting\n")
+# Asleep: the script ends at once, not when WScript.Sleep is over.
+string(TIMESTAMP started "%s")
+execute_process(COMMAND ${TIMEOUT} --preserve-status -s TERM 2 ${TOOL} ${SCRIPTS}/sleeps.vbs
+                RESULT_VARIABLE code OUTPUT_VARIABLE out ERROR_VARIABLE err)
+string(TIMESTAMP ended "%s")
+math(EXPR seconds "${ended} - ${started}")
+expect_equal("a sleeping script, stopped" "${code}|${out}" "143|asleep\n")
+if(seconds GREATER 10)
+  message(FATAL_ERROR "a sleeping script took ${seconds} s to stop")
+endif()

@@ -1,4 +1,5 @@
-#include "vbs/lib/library_support.h"
+// Letter case: the mapping of LCase and UCase, and the folding of names.
+#include "vbs/text.h"
 
 namespace tabulo::vbs {
 namespace {
@@ -86,6 +87,35 @@ std::u16string upperCase(std::u16string_view text)
     for (char16_t &c : out)
         c = upperCaseUnit(c);
     return out;
+}
+
+// Names.
+
+char16_t foldCase(char16_t c)
+{
+    // Names are almost always ASCII; everything else folds as LCase does, so
+    // "=" under text comparison, StrComp and InStr agree on every letter.
+    if (c < 0x80)
+        return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+    return lowerCaseUnit(c);
+}
+
+bool sameName(std::u16string_view a, std::u16string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (foldCase(a[i]) != foldCase(b[i]))
+            return false;
+    return true;
+}
+
+std::u16string foldName(std::u16string_view name)
+{
+    std::u16string folded(name);
+    for (auto &c : folded)
+        c = foldCase(c);
+    return folded;
 }
 
 } // namespace tabulo::vbs

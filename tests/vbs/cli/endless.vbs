@@ -1,0 +1,5 @@
+For i = 1 To 3
+    WScript.Echo "line " & i
+Next
+Do
+Loop

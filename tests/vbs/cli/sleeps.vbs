@@ -1,0 +1,3 @@
+WScript.Echo "asleep"
+WScript.Sleep 30000
+WScript.Echo "awake"

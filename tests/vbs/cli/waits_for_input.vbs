@@ -1,0 +1,3 @@
+WScript.Echo "waiting"
+answer = WScript.StdIn.ReadLine
+WScript.Echo "read [" & answer & "]"
