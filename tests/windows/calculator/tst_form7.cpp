@@ -19,7 +19,7 @@ namespace {
 Form7 *openCalculator(Form1 &window)
 {
     window.action(QStringLiteral("CalcolatriceX"))->trigger();
-    return window.calculator();
+    return window.toolWindows().calculator();
 }
 
 QStringList listed(const Form7 &calculator)
@@ -152,7 +152,7 @@ private slots:
         QTest::keyClicks(calculator->Text1, QStringLiteral("7*7"));
         // Escape closes, keeping the unfinished input in the history.
         QTest::keyClick(calculator->Text1, Qt::Key_Escape);
-        QTRY_VERIFY(!fixture.window().calculator());
+        QTRY_VERIFY(!fixture.window().toolWindows().calculator());
         const QByteArray saved = fixture.readDataFile(QStringLiteral("History.ini"));
         QVERIFY(saved.endsWith("\r\n101\r\n7*7\r\n"));
         const QList<QByteArray> placement
@@ -205,10 +205,10 @@ private slots:
         QVERIFY(fixture.ready());
         openCalculator(fixture.window());
         fixture.window().close();
-        QTRY_VERIFY(fixture.window().quitDialog());
-        QVERIFY(!fixture.window().calculator());
+        QTRY_VERIFY(fixture.window().quitSequence().quitDialog());
+        QVERIFY(!fixture.window().toolWindows().calculator());
         QVERIFY(fixture.dataFileExists(QStringLiteral("History.ini")));
-        fixture.window().quitDialog()->Command3->click();
+        fixture.window().quitSequence().quitDialog()->Command3->click();
     }
 };
 

@@ -68,7 +68,7 @@ void TestForm5::opensFromMenuAndToolbar()
     QTextCursor caret = window.visibleEditor()->textCursor();
     caret.setPosition(2);
     window.visibleEditor()->setTextCursor(caret);
-    window.tool_Click(10);
+    window.windowLayout().tool_Click(10);
     QCOMPARE(window.findChildren<Form5 *>().size(), 1);
     QVERIFY(form->txtfind->text().isEmpty());
     form->close();
