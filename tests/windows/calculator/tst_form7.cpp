@@ -5,9 +5,10 @@
 
 #include "windows/calculator/form7.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
 
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(calculator->TotX->text(), QStringLiteral("8"));
         QCOMPARE(listed(*calculator), (QStringList {"4+4", "9-1"}));
 
-        calculator->List1->setCurrentRow(0);
+        calculator->List1->setCurrentIndex(calculator->historyModel()->index(0));
         calculator->List1_Click();
         QCOMPARE(calculator->Text1->text(), QStringLiteral("4+4"));
         QCOMPARE(calculator->TotX->text(), QStringLiteral("8"));
@@ -145,8 +146,8 @@ private slots:
             WindowSetup {.dataFiles = {{"History.ini", history}, {"Tabuloolator.ini", "-5000,-300,4260,500\r\n"}}});
         QVERIFY(fixture.ready());
         Form7 *calculator = openCalculator(fixture.window());
-        QCOMPARE(calculator->List1->count(), 101);
-        QCOMPARE(calculator->List1->item(100)->text(), QStringLiteral("101"));
+        QCOMPARE(calculator->historyModel()->rowCount(), 101);
+        QCOMPARE(calculator->history().at(100), QStringLiteral("101"));
         const QRect screen = calculator->screen()->availableGeometry();
         QVERIFY(screen.contains(calculator->geometry().topLeft()));
         QTest::keyClicks(calculator->Text1, QStringLiteral("7*7"));
@@ -180,7 +181,7 @@ private slots:
         WindowFixture fixture(WindowSetup {.dataFiles = {{"History.ini", history}, {"Tabuloolator.ini", placement}}});
         QVERIFY(fixture.ready());
         Form7 *calculator = openCalculator(fixture.window());
-        QVERIFY(calculator->List1->count() <= 101);
+        QVERIFY(calculator->historyModel()->rowCount() <= 101);
         const QRect screen = calculator->screen()->availableGeometry();
         QVERIFY(screen.contains(calculator->geometry()));
     }

@@ -10,18 +10,6 @@ using namespace tabulo;
 using namespace tabulo::testing;
 using Kind = ScriptedPrompts::Kind;
 
-namespace {
-
-void select(NoteEditor *editor, int from, int to)
-{
-    QTextCursor cursor(editor->document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    editor->setTextCursor(cursor);
-}
-
-} // namespace
-
 class EntryAidsWindowTest : public QObject
 {
     Q_OBJECT

@@ -16,14 +16,6 @@ using Kind = ScriptedPrompts::Kind;
 
 namespace {
 
-void select(NoteEditor *editor, int from, int to)
-{
-    QTextCursor cursor(editor->document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    editor->setTextCursor(cursor);
-}
-
 QString helpName(const QString &language)
 {
     return QStringLiteral("Help_") + language + QStringLiteral(".htm");

@@ -148,10 +148,7 @@ void RunningTotalColumnTest::switchesWithoutTouchingTheNote()
     NoteEditor *editor = window.visibleEditor();
     RunningTotalColumn *column = window.runningTotals().column(editor);
     QVERIFY(!column->isVisible()); // off without Column.ini
-    QTextCursor selection(editor->document());
-    selection.setPosition(2);
-    selection.setPosition(9, QTextCursor::KeepAnchor);
-    editor->setTextCursor(selection);
+    select(editor, 2, 9);
     const QString text = window.noteText();
     const qsizetype characters = window.session().characterCount();
     const int historyPosition = window.history().position();

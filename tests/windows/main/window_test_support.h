@@ -36,6 +36,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <deque>
@@ -371,6 +372,16 @@ inline void typeIntoNote(Form1 &window, const QString &text)
         if (!lines[i].isEmpty())
             QTest::keyClicks(editor, lines[i]);
     }
+}
+
+// Selects an editor's text from `from` to `to`, in the editor's positions;
+// the caret ends at `to`.
+inline void select(QPlainTextEdit *editor, int from, int to)
+{
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
 }
 
 inline QColor textColour(const TotalBox *box)
