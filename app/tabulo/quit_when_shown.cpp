@@ -1,6 +1,8 @@
 #include "app/tabulo/quit_when_shown.h"
 
 #include "windows/main/form1.h"
+#include "windows/main/parts/note_view.h"
+#include "windows/main/parts/start_up.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -57,7 +59,7 @@ void QuitWhenShown::quitOnceStarted()
 {
     // The start-up continues on its timers; quitting before the note is
     // re-based would ask about unsaved changes.
-    if (m_shownAt == 0 || m_window.Start.isActive() || m_window.resetModi.isActive())
+    if (m_shownAt == 0 || m_window.startUp().isStarting() || m_window.noteView().historyResetPending())
         return;
     m_poll.stop();
     m_window.action(QStringLiteral("QuitX"))->trigger();

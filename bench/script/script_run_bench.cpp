@@ -11,6 +11,10 @@
 
 #include "bench/windows/bench_support.h"
 #include "windows/main/form1.h"
+#include "windows/main/parts/documents.h"
+#include "windows/main/parts/note_view.h"
+#include "windows/main/parts/script_commands.h"
+#include "windows/main/parts/start_up.h"
 #include "windows/script_output/form3.h"
 
 #include <QApplication>
@@ -71,7 +75,7 @@ Timing runOnce(Form1 &window)
     clock.start();
     const double cpuBefore = threadCpuMs();
     window.action(QStringLiteral("EseguiScriptX"))->trigger();
-    Form3 *output = window.scriptOutput();
+    Form3 *output = window.scripts().scriptOutput();
     if (!output) {
         std::printf("the output window did not open\n");
         return {};
@@ -86,7 +90,7 @@ Timing runOnce(Form1 &window)
 
 void closeOutput(Form1 &window)
 {
-    if (Form3 *output = window.scriptOutput())
+    if (Form3 *output = window.scripts().scriptOutput())
         output->close();
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -114,13 +118,14 @@ int main(int argc, char *argv[])
     Form1 window(context);
     window.resize(900, 700);
     window.show();
-    (void)QTest::qWaitFor([&] { return !window.Start.isActive() && !window.resetModi.isActive(); }, 5000);
+    (void)QTest::qWaitFor(
+        [&] { return !window.startUp().isStarting() && !window.noteView().historyResetPending(); }, 5000);
 
     const QString notePath = folder.filePath(QStringLiteral("book.txt"));
     const QString scriptPath = folder.filePath(QStringLiteral("book.vb"));
     writeFile(notePath, bigNote(noteLines).toUtf8());
-    window.openNoteFile(notePath);
-    (void)QTest::qWaitFor([&] { return !window.resetModi.isActive(); }, 5000);
+    window.documents().openNoteFile(notePath);
+    (void)QTest::qWaitFor([&] { return !window.noteView().historyResetPending(); }, 5000);
 
     // Runs the script `runs` times; `afterRun` may measure the output window
     // before it closes.
@@ -138,8 +143,8 @@ int main(int argc, char *argv[])
             wall.push_back(t.wallMs);
             cpu.push_back(t.cpuMs);
             shownLines = t.outputLines;
-            if (afterRun && window.scriptOutput())
-                afterRun(window.scriptOutput());
+            if (afterRun && window.scripts().scriptOutput())
+                afterRun(window.scripts().scriptOutput());
             closeOutput(window);
         }
         return Figures {percentile(wall, 0.5), percentile(cpu, 0.5), shownLines};

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -88,7 +87,7 @@ int main(int argc, char **argv)
         calculator->show();
         QCoreApplication::processEvents();
         openings.push_back(double(clock.nsecsElapsed()) / 1e6);
-        if (calculator->List1->count() != 100) {
+        if (calculator->history().size() != 100) {
             std::fprintf(stderr, "the history did not load\n");
             return 1;
         }

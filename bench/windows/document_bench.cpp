@@ -6,9 +6,13 @@
 
 #include "bench/windows/bench_support.h"
 #include "ui/services/prompts.h"
+#include "windows/main/controls/note_editor.h"
+#include "windows/main/controls/total_box.h"
 #include "windows/main/form1.h"
-#include "windows/main/note_editor.h"
-#include "windows/main/total_box.h"
+#include "windows/main/parts/documents.h"
+#include "windows/main/parts/entry_aid_commands.h"
+#include "windows/main/parts/note_view.h"
+#include "windows/main/parts/start_up.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -67,7 +71,8 @@ int main(int argc, char *argv[])
     tabulo::Form1 window(context);
     window.resize(900, 700);
     window.show();
-    (void)QTest::qWaitFor([&] { return !window.Start.isActive() && !window.resetModi.isActive(); }, 5000);
+    (void)QTest::qWaitFor(
+        [&] { return !window.startUp().isStarting() && !window.noteView().historyResetPending(); }, 5000);
 
     const QString bigPath = folder.filePath(QStringLiteral("big.txt"));
     {
@@ -84,14 +89,14 @@ int main(int argc, char *argv[])
     }
     clock.start();
     const double cpuBefore = threadCpuMs();
-    window.openNoteFile(bigPath);
+    window.documents().openNoteFile(bigPath);
     settle();
     std::printf(
         "open a %.1f MB note (%d lines) and show its total %s: %.0f ms, %.0f ms of CPU (target: under 2000 ms)\n",
         double(QFile(bigPath).size()) / (1024 * 1024), lines, qPrintable(window.text2()->text()),
         double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore);
     clock.start();
-    window.saveNoteAs(folder.filePath(QStringLiteral("saved.txt")));
+    window.documents().saveNoteAs(folder.filePath(QStringLiteral("saved.txt")));
     std::printf("save it: %.0f ms (target: under 500 ms)\n", double(clock.nsecsElapsed()) / 1e6);
 
     // Undo and Redo in a note of a tenth of the size.
@@ -101,8 +106,8 @@ int main(int argc, char *argv[])
         (void)file.open(QIODevice::WriteOnly);
         file.write(bigNote(lines / 10).toUtf8());
     }
-    window.openNoteFile(smallPath);
-    (void)QTest::qWaitFor([&] { return !window.resetModi.isActive(); }, 5000);
+    window.documents().openNoteFile(smallPath);
+    (void)QTest::qWaitFor([&] { return !window.noteView().historyResetPending(); }, 5000);
     tabulo::NoteEditor *editor = window.visibleEditor();
     for (int k = 0; k < 20; ++k) {
         QTextCursor caret(editor->document()->findBlockByNumber(k * 997 % (lines / 10)));
@@ -112,12 +117,12 @@ int main(int argc, char *argv[])
     std::vector<double> undoMs, redoMs;
     for (int k = 0; k < 20; ++k) {
         clock.start();
-        window.AnnullaX_Click();
+        window.noteView().AnnullaX_Click();
         undoMs.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     for (int k = 0; k < 20; ++k) {
         clock.start();
-        window.RipetiX_Click();
+        window.noteView().RipetiX_Click();
         redoMs.push_back(double(clock.nsecsElapsed()) / 1e6);
     }
     std::printf("undo one step in a %.1f MB note: median %.2f ms; redo: median %.2f ms (target: under 10 ms)\n",
@@ -125,12 +130,12 @@ int main(int argc, char *argv[])
 
     selectLines(editor, 100, 10000);
     clock.start();
-    window.AggiungiSegnoInizialeX_Click();
+    window.entryAids().AggiungiSegnoInizialeX_Click();
     std::printf(
         "add a sign to 10000 selected lines: %.1f ms (target: under 100 ms)\n", double(clock.nsecsElapsed()) / 1e6);
     selectLines(editor, 100, 10000);
     clock.start();
-    window.RimuoviSegnoInizialeX_Click();
+    window.entryAids().RimuoviSegnoInizialeX_Click();
     std::printf("remove it again: %.1f ms\n", double(clock.nsecsElapsed()) / 1e6);
 
     QString expression = QStringLiteral("1");
@@ -139,7 +144,7 @@ int main(int argc, char *argv[])
     window.session().replace(window.session().characterCount(), 0, QStringLiteral("\r\n") + expression);
     selectLines(editor, editor->document()->blockCount() - 1, 1);
     clock.start();
-    window.Split_String_Click();
+    window.entryAids().Split_String_Click();
     std::printf("split a 10000-term expression into lines: %.1f ms (target: under 100 ms)\n",
         double(clock.nsecsElapsed()) / 1e6);
     std::printf("total shown: %s\n", qPrintable(window.text2()->text()));

@@ -6,11 +6,14 @@
 //   (defaults: 40000 lines ~ 1 MB, 300 keys; --column shows the running totals
 //   column, --wrap types in the wrapping editor)
 
-#include "windows/main/form1.h"
 #include "bench/windows/bench_support.h"
-#include "windows/main/note_editor.h"
-#include "windows/main/running_total_column.h"
-#include "windows/main/total_box.h"
+#include "windows/main/controls/note_editor.h"
+#include "windows/main/controls/running_total_column.h"
+#include "windows/main/controls/total_box.h"
+#include "windows/main/form1.h"
+#include "windows/main/parts/note_view.h"
+#include "windows/main/parts/running_total_columns.h"
+#include "windows/main/parts/start_up.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,7 +53,7 @@ int main(int argc, char *argv[])
     context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     tabulo::Form1 window(context);
     window.show();
-    (void)QTest::qWaitFor([&] { return !window.Start.isActive(); }, 5000);
+    (void)QTest::qWaitFor([&] { return !window.startUp().isStarting(); }, 5000);
     const bool column = args.contains(QStringLiteral("--column"));
     if (column)
         window.action(QStringLiteral("ColonnaTotaliX"))->trigger();
@@ -59,10 +62,10 @@ int main(int argc, char *argv[])
 
     const QString note = bigNote(lines);
     window.setNoteText(note);
-    window.resetModi.start();
-    (void)QTest::qWaitFor([&] { return !window.resetModi.isActive(); }, 5000);
+    window.noteView().scheduleHistoryReset();
+    (void)QTest::qWaitFor([&] { return !window.noteView().historyResetPending(); }, 5000);
     std::printf("note: %d lines, %.2f MB of text, %s editor, running totals column %s\n", lines,
-                double(note.size()) / (1024 * 1024), editorName(window), column ? "on" : "off");
+        double(note.size()) / (1024 * 1024), editorName(window), column ? "on" : "off");
 
     tabulo::NoteEditor *editor = window.visibleEditor();
     std::vector<double> ms, cpuMs;
@@ -80,17 +83,17 @@ int main(int argc, char *argv[])
         // The column paints when the window does: count that painting too.
         QApplication::sendPostedEvents();
         editor->viewport()->repaint();
-        if (QWidget *columnWidget = window.runningTotalColumn(editor); columnWidget && columnWidget->isVisible())
+        if (QWidget *columnWidget = window.runningTotals().column(editor); columnWidget && columnWidget->isVisible())
             columnWidget->repaint();
         ms.push_back(double(clock.nsecsElapsed()) / 1e6);
         cpuMs.push_back(threadCpuMs() - cpuBefore);
     }
     std::printf("keystroke (wall clock): median %.2f ms, 95th percentile %.2f ms, max %.2f ms over %d keys\n",
-                percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0), keys);
+        percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1.0), keys);
     std::printf("keystroke (CPU time):   median %.2f ms, 95th percentile %.2f ms (target: median under 10 ms)\n",
-                percentile(cpuMs, 0.5), percentile(cpuMs, 0.95));
+        percentile(cpuMs, 0.5), percentile(cpuMs, 0.95));
     std::printf("history: %.2f MB stored after %d recorded changes\n",
-                double(window.history().storedBytes()) / (1024 * 1024), keys);
+        double(window.history().storedBytes()) / (1024 * 1024), keys);
     std::printf("total shown: %s\n", qPrintable(window.text2()->text()));
     return 0;
 }

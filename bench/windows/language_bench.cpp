@@ -6,6 +6,8 @@
 
 #include "core/language/language_file.h"
 #include "windows/main/form1.h"
+#include "windows/main/parts/main_window_language.h"
+#include "windows/main/parts/start_up.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,7 +102,7 @@ int main(int argc, char *argv[])
     context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     tabulo::Form1 window(context);
     window.show();
-    (void)QTest::qWaitFor([&] { return !window.Start.isActive(); }, 5000);
+    (void)QTest::qWaitFor([&] { return !window.startUp().isStarting(); }, 5000);
 
     std::vector<double> parseMs, loaderMs, loaderCpuMs, switchMs, switchCpuMs;
     QElapsedTimer clock;
@@ -115,7 +117,7 @@ int main(int argc, char *argv[])
         // The loader alone, as start-up runs it: files, menu, every key.
         double cpuBefore = threadCpuMs();
         clock.start();
-        window.applyLanguage();
+        window.language().applyLanguage();
         loaderMs.push_back(double(clock.nsecsElapsed()) / 1e6);
         loaderCpuMs.push_back(threadCpuMs() - cpuBefore);
 

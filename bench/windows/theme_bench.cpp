@@ -11,6 +11,8 @@
 #include "core/theme/theme_folder.h"
 #include "ui/theme/theme_menu.h"
 #include "windows/main/form1.h"
+#include "windows/main/parts/main_window_theme.h"
+#include "windows/main/parts/start_up.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,7 +48,7 @@ int main(int argc, char *argv[])
     context.locale = QLocale(QLocale::English, QLocale::UnitedStates);
     tabulo::Form1 window(context);
     window.show();
-    (void)QTest::qWaitFor([&] { return !window.Start.isActive(); }, 5000);
+    (void)QTest::qWaitFor([&] { return !window.startUp().isStarting(); }, 5000);
 
     QString note;
     for (int i = 0; i < lines; ++i)
@@ -54,7 +56,7 @@ int main(int argc, char *argv[])
     window.setNoteText(note);
     QCoreApplication::processEvents();
 
-    const QList<QAction *> items = window.themes()->items();
+    const QList<QAction *> items = window.theme().themes()->items();
     if (items.size() < 2) {
         std::fprintf(stderr, "bench_theme: fewer than two themes in %s\n", qPrintable(shipped.path()));
         return 1;
@@ -64,7 +66,7 @@ int main(int argc, char *argv[])
     std::vector<double> ms, cpuMs;
     QElapsedTimer clock;
     for (int k = 0; k < choices; ++k) {
-        QAction *item = window.themes()->items().at(k % items.size());
+        QAction *item = window.theme().themes()->items().at(k % items.size());
         const double cpuBefore = threadCpuMs();
         clock.start();
         item->trigger();
@@ -76,7 +78,7 @@ int main(int argc, char *argv[])
     // Remembering the choice writes Theme.ini safely: a new file synced to
     // the disk, then renamed over the old one. The disk's sync time is
     // shown apart from the work of applying the theme.
-    const tabulo::ThemeFolder themes = window.themes()->folder();
+    const tabulo::ThemeFolder themes = window.theme().themes()->folder();
     std::vector<double> rememberMs;
     for (int k = 0; k < choices; ++k) {
         clock.start();

@@ -10,9 +10,9 @@ constexpr LanguageTarget caption(const char *object, const char *builtIn)
 {
     return {TextTarget::Caption, object, builtIn};
 }
-constexpr LanguageTarget toolbarTip(const char *tool, const char *builtIn)
+constexpr LanguageTarget toolbarTip(const char *tool)
 {
-    return {TextTarget::ToolbarTip, tool, builtIn};
+    return {TextTarget::ToolbarTip, tool, nullptr};
 }
 constexpr LanguageTarget toolTip(const char *object, const char *builtIn = nullptr)
 {
@@ -30,13 +30,14 @@ constexpr LanguageTarget text(const char *builtIn)
     return {TextTarget::Text, nullptr, builtIn};
 }
 
-// The main window. The toolbar's tool tips are the menu captions without
-// their access keys.
+// The main window. A toolbar button runs the command whose key gives it its
+// tool tip: the command's caption without its access key. The menus take
+// their built-in captions from here (windows/main/menus/menu_table.cpp).
 constexpr LanguageKey form1Keys[] = {
     {0, {caption("FileX", "File")}},
-    {1, {caption("New_Calc", "Nuovo File"), toolbarTip("tool(0)", "Nuovo File")}},
-    {2, {caption("Load_Calc", "Carica File..."), toolbarTip("tool(1)", "Carica File...")}},
-    {3, {caption("SaveX", "Salva"), toolbarTip("tool(2)", "Salva")}},
+    {1, {caption("New_Calc", "Nuovo File"), toolbarTip("tool(0)")}},
+    {2, {caption("Load_Calc", "Carica File..."), toolbarTip("tool(1)")}},
+    {3, {caption("SaveX", "Salva"), toolbarTip("tool(2)")}},
     {4, {caption("Save_Calc", "Salva con Nome...")}},
     {5, {caption("QuitX", "Esci")}},
     {6, {caption("Edit_X", "Menu")}},
@@ -49,17 +50,17 @@ constexpr LanguageKey form1Keys[] = {
     {13, {caption("Split_String", "Separa Stringa")}},
     {14, {text("Seleziona prima l'espressione da separare in righe.")}},
     {15, {text("La nota contiene modifiche non salvate. Vuoi salvarle?")}},
-    {19, {caption("TagliaX", "Taglia (CTRL+X)"), toolbarTip("tool(7)", "Taglia (CTRL+X)")}},
-    {20, {caption("CopiaX", "Copia (CTRL+C)"), toolbarTip("tool(8)", "Copia (CTRL+C)")}},
-    {21, {caption("IncollaX", "Incolla (CTRL+V)"), toolbarTip("tool(9)", "Incolla (CTRL+V)")}},
+    {19, {caption("TagliaX", "Taglia (CTRL+X)"), toolbarTip("tool(7)")}},
+    {20, {caption("CopiaX", "Copia (CTRL+C)"), toolbarTip("tool(8)")}},
+    {21, {caption("IncollaX", "Incolla (CTRL+V)"), toolbarTip("tool(9)")}},
     {22, {caption("EliminaX", "Elimina (CANC)")}},
     {23, {caption("SelezionaTuttoX", "Seleziona Tutto  (CTRL+A)")}},
-    {24, {caption("AiutoX", "Help"), toolbarTip("tool(12)", "Help")}},
+    {24, {caption("AiutoX", "Help"), toolbarTip("tool(12)")}},
     {25, {caption("InfoX", "Info")}},
     {26, {caption("Mostra", "Mostra Tabulo...")}},
     {27, {caption("ChiudiMenu", "Chiudi questo menù")}},
     {28, {caption("Fine", "Esci da Tabulo")}},
-    {29, {caption("CalcolatriceX", "Calcolatrice"), toolbarTip("tool(11)", "Calcolatrice")}},
+    {29, {caption("CalcolatriceX", "Calcolatrice"), toolbarTip("tool(11)")}},
     {30, {caption("EsportaX", "Esporta")}},
     {31, {caption("ImpostazioniX", "Impostazioni")}},
     {32, {caption("ColoriX", "Colori")}},
@@ -72,12 +73,12 @@ constexpr LanguageKey form1Keys[] = {
     {40, {text("Segno da mettere davanti a ogni riga selezionata:")}},
     {41, {text("Aggiungi Segno Iniziale")}},
     {42, {caption("RimuoviSegnoInizialeX", "Rimuovi Segno Iniziale")}},
-    {43, {caption("EseguiScriptX", "Esegui Tabulo Script..."), toolbarTip("tool(4)", "Esegui Tabulo Script...")}},
+    {43, {caption("EseguiScriptX", "Esegui Tabulo Script..."), toolbarTip("tool(4)")}},
     {49, {caption("EsportaHtmlX", "Esporta in HTML...")}},
     {50, {caption("RicaricaUltimoFileX", "Ricarica ultimo file")}},
-    {51, {caption("TrovaSostituisciX", "Trova e Sostituisci..."), toolbarTip("tool(10)", "Trova e Sostituisci...")}},
-    {60, {caption("AnnullaX", "Annulla"), toolbarTip("tool(5)", "Annulla")}},
-    {61, {caption("RipetiX", "Ripeti"), toolbarTip("tool(6)", "Ripeti")}},
+    {51, {caption("TrovaSostituisciX", "Trova e Sostituisci..."), toolbarTip("tool(10)")}},
+    {60, {caption("AnnullaX", "Annulla"), toolbarTip("tool(5)")}},
+    {61, {caption("RipetiX", "Ripeti"), toolbarTip("tool(6)")}},
     {62, {caption("MostraStrumentiX", "Mostra Strumenti")}},
     // The status word: shown at once and after every recorded change.
     {63, {text("Modificato")}},
@@ -93,7 +94,7 @@ constexpr LanguageKey form1Keys[] = {
     {71, {caption("ResettaInterfacciaX", "Resetta Interfaccia")}},
     {84, {caption("TotaleInAltoX", "Totale In Alto")}},
     {85, {caption("TotaleInBassoX", "Totale In Basso")}},
-    {90, {caption("InserisciScriptX", "Inserisci Script..."), toolbarTip("tool(3)", "Inserisci Script...")}},
+    {90, {caption("InserisciScriptX", "Inserisci Script..."), toolbarTip("tool(3)")}},
     {91, {text("Salva prima la nota in un file: il suo script si trova accanto al file della nota.")}},
     {92, {text("Lo script di questa nota non esiste, è vuoto o è troppo lungo (al massimo 32767 byte).")}},
     {93, {text("Lo script è stato modificato. Vuoi salvarlo?")}},
@@ -219,6 +220,17 @@ const LanguageKey *findLanguageKey(LanguageWindow window, int key)
     const auto found = std::lower_bound(
         keys.begin(), keys.end(), key, [](const LanguageKey &entry, int wanted) { return entry.key < wanted; });
     return found != keys.end() && found->key == key ? &*found : nullptr;
+}
+
+const LanguageKey *findLanguageKeyOf(LanguageWindow window, TextTarget kind, QLatin1StringView object)
+{
+    for (const LanguageKey &entry : languageKeys(window)) {
+        for (const LanguageTarget &target : entry.targets) {
+            if (target.kind == kind && target.object && object == QLatin1StringView(target.object))
+                return &entry;
+        }
+    }
+    return nullptr;
 }
 
 QString builtInLanguageText(int key)

@@ -47,7 +47,9 @@ enum class LanguageWindow { Form1, Form2, Form4, Form5, Form7 };
 enum class TextTarget {
     None, // marks the unused places of a key's target list
     Caption, // menu, menu item, button or label caption: "&" marks the access key
-    ToolbarTip, // a toolbar button's tool tip: the text with every "&" removed
+    // A toolbar button's tool tip: the text with every "&" removed. Its
+    // built-in text is the key's, the caption of the command it runs.
+    ToolbarTip,
     ToolTip, // any other tool tip: the text unchanged
     WindowCaption, // "Tabulo - " and the text; the built-in text is the whole caption
     Text, // a message, prompt, title or status word the window keeps
@@ -83,6 +85,8 @@ inline constexpr std::array<LanguageWindow, 5> allLanguageWindows = {
 
 // The key in the window's table, or nullptr.
 const LanguageKey *findLanguageKey(LanguageWindow window, int key);
+// The key that puts a text of `kind` on the control named `object`, or nullptr.
+const LanguageKey *findLanguageKeyOf(LanguageWindow window, TextTarget kind, QLatin1StringView object);
 
 // The built-in text of a key of any window (the first window whose table has
 // it), empty for a number no window uses.

@@ -18,6 +18,8 @@ namespace SettingsLineFile {
 // The last line equal to one of `values`; nothing when the file is missing,
 // unreadable or has no such line (the caller's default stands).
 std::optional<QString> read(const QString &path, const QStringList &values);
+// The same for a file's text.
+std::optional<QString> parse(QStringView fileText, const QStringList &values);
 
 // The last line that is not a comment, whatever it holds.
 std::optional<QString> readLastLine(const QString &path);

@@ -36,15 +36,20 @@ QString WindowPlacement::format(double top, double left, double width, double he
     return RecordFormat::formatRecord({top, left, width, height, double(state)});
 }
 
-QString placementRecordAtQuit(
+QString WindowPlacement::format() const
+{
+    return format(top.value_or(0), left.value_or(0), width.value_or(0), height.value_or(0), state.value_or(0));
+}
+
+WindowPlacement placementAtQuit(
     const QRect &frame, int state, Twips scale, const std::optional<RestoredPlacement> &restored)
 {
     if (restored && restored->frame == frame) {
         const TwipsRect &t = restored->stored;
-        return WindowPlacement::format(t.top, t.left, t.width, t.height, state);
+        return {t.top, t.left, t.width, t.height, state};
     }
-    return WindowPlacement::format(scale.fromPixels(frame.y()), scale.fromPixels(frame.x()),
-        scale.fromPixels(frame.width()), scale.fromPixels(frame.height()), state);
+    return {scale.fromPixels(frame.y()), scale.fromPixels(frame.x()), scale.fromPixels(frame.width()),
+        scale.fromPixels(frame.height()), state};
 }
 
 QRect fitOnScreen(QRect wanted, const QRect &available, QSize minimum)

@@ -22,6 +22,10 @@ struct WindowPlacement
     // that value unset.
     static WindowPlacement parse(QStringView fileText);
     static QString format(double top, double left, double width, double height, int state);
+    // The record of this placement; a value left unset is written as 0.
+    QString format() const;
+
+    bool operator==(const WindowPlacement &) const = default;
 };
 
 // Outer position and size in twips, in the order of the placement record.
@@ -38,11 +42,11 @@ struct RestoredPlacement
     QRect frame;
 };
 
-// The record written at quit for a window whose outer rectangle is `frame`.
-// A window still where the stored record put it writes that record's own
-// numbers back rather than their rounding to whole pixels, so a file such
-// as 3000,2000,... is left as it was by a run that did not move the window.
-QString placementRecordAtQuit(
+// The placement recorded at quit for a window whose outer rectangle is
+// `frame`. A window still where the stored record put it keeps that record's
+// own numbers rather than their rounding to whole pixels, so a file such as
+// 3000,2000,... is left as it was by a run that did not move the window.
+WindowPlacement placementAtQuit(
     const QRect &frame, int state, Twips scale, const std::optional<RestoredPlacement> &restored);
 
 // Moves and shrinks a window rectangle so that all of it lies in the

@@ -70,7 +70,9 @@ void applyLanguageTargets(QWidget *window, LanguageWindow which, const LanguageT
         for (const LanguageTarget &target : key.targets) {
             if (target.kind == TextTarget::None || target.kind == TextTarget::Text)
                 continue;
-            const QString builtIn = target.builtIn ? QString::fromUtf8(target.builtIn) : QString();
+            const QString builtIn = target.builtIn      ? QString::fromUtf8(target.builtIn)
+                : target.kind == TextTarget::ToolbarTip ? key.builtInText()
+                                                        : QString();
             if (target.kind == TextTarget::WindowCaption) {
                 window->setWindowTitle(fromFile ? QStringLiteral("Tabulo - ") + fitted(*fromFile) : builtIn);
                 continue;

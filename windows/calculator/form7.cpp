@@ -14,10 +14,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringListModel>
 #include <QTimer>
 
 namespace tabulo {
@@ -65,7 +66,7 @@ Form7::Form7(Host host, QWidget *parent)
     List1->setFont(TotX->font());
     TotX->setText(QStringLiteral("0"));
     applyLanguage();
-    List1->addItems(CalculatorHistory::load(historyPath()));
+    m_history->setStringList(CalculatorHistory::load(historyPath()));
     loadPlacement();
     Text1->setFocus();
 }
@@ -118,10 +119,14 @@ void Form7::buildControls()
     Command2->setObjectName(QStringLiteral("Command2"));
     connect(Command2, &QPushButton::clicked, this, &Form7::Command2_Click);
 
-    List1 = new QListWidget(panel);
+    m_history = new QStringListModel(this);
+    List1 = new QListView(panel);
     List1->setObjectName(QStringLiteral("List1"));
-    connect(List1, &QListWidget::itemClicked, this, &Form7::List1_Click);
-    connect(List1, &QListWidget::itemActivated, this, &Form7::List1_Click);
+    List1->setModel(m_history);
+    // An entry is taken back into the input, never edited in place.
+    List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(List1, &QListView::clicked, this, &Form7::List1_Click);
+    connect(List1, &QListView::activated, this, &Form7::List1_Click);
 
     Command3 = new QPushButton(QStringLiteral("Elimina Cronologia"), panel);
     Command3->setObjectName(QStringLiteral("Command3"));
@@ -250,15 +255,14 @@ bool Form7::eventFilter(QObject *watched, QEvent *event)
 
 void Form7::appendToHistory(const QString &entry)
 {
-    List1->addItem(entry);
+    const int row = m_history->rowCount();
+    m_history->insertRows(row, 1);
+    m_history->setData(m_history->index(row), entry);
 }
 
 QStringList Form7::history() const
 {
-    QStringList entries;
-    for (int row = 0; row < List1->count(); ++row)
-        entries.append(List1->item(row)->text());
-    return entries;
+    return m_history->stringList();
 }
 
 void Form7::Command1_Click()
@@ -290,10 +294,10 @@ void Form7::ResetX_Click()
 
 void Form7::List1_Click()
 {
-    QListWidgetItem *item = List1->currentItem();
-    if (!item)
+    const QModelIndex entry = List1->currentIndex();
+    if (!entry.isValid())
         return;
-    Text1->setText(item->text());
+    Text1->setText(entry.data().toString());
     Text1->setFocus();
     Text1->end(false);
 }
@@ -308,7 +312,7 @@ void Form7::Command3_Click()
     // The box is the calculator's child, so it stands above the topmost window.
     if (m_host.prompts->askYesNoCancel(this, question) != Prompts::Answer::Yes)
         return;
-    List1->clear();
+    m_history->setStringList({});
     TotX->setText(QStringLiteral("0"));
     Text1->clear();
     Text1->setFocus();

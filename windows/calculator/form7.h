@@ -8,7 +8,8 @@
 #include <functional>
 
 class QLineEdit;
-class QListWidget;
+class QListView;
+class QStringListModel;
 class QPushButton;
 class QAction;
 
@@ -42,10 +43,12 @@ public:
     QLineEdit *Text1 = nullptr;
     QPushButton *Command1 = nullptr; // send the result to the note
     QPushButton *Command2 = nullptr; // "C"
-    QListWidget *List1 = nullptr;
+    QListView *List1 = nullptr; // shows the history
     QPushButton *Command3 = nullptr; // clear the history
 
+    // The expressions kept, oldest first; the list only shows them.
     QStringList history() const;
+    const QStringListModel *historyModel() const { return m_history; }
     QString historyPath() const;
     QString placementPath() const;
 
@@ -77,6 +80,7 @@ private:
 
     Host m_host;
     CalculatorEvaluator m_evaluator;
+    QStringListModel *m_history = nullptr;
     QString m_clearHistoryPrompt;
     bool m_closed = false;
 };

@@ -60,6 +60,13 @@ Form6::Form6(const QColor &background, QWidget *parent)
     }
 }
 
+void Form6::setTexts(const Texts &texts)
+{
+    Command1->setText(texts.quit);
+    Command2->setText(texts.tray);
+    Command3->setText(texts.cancel);
+}
+
 void Form6::closeEvent(QCloseEvent *event)
 {
     QDialog::closeEvent(event);

@@ -14,6 +14,13 @@ class Form6 : public QDialog
 public:
     explicit Form6(const QColor &background, QWidget *parent = nullptr);
 
+    // The buttons' captions in the current language.
+    struct Texts
+    {
+        QString quit, tray, cancel;
+    };
+    void setTexts(const Texts &texts);
+
     QToolButton *Command1 = nullptr; // quit
     QToolButton *Command2 = nullptr; // to the tray
     QToolButton *Command3 = nullptr; // cancel

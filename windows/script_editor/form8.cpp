@@ -81,6 +81,11 @@ QString Form8::languageText(int key) const
     return m_host.languageText ? m_host.languageText(key) : QString();
 }
 
+void Form8::refreshTexts()
+{
+    MSG1->setText(languageText(93));
+}
+
 bool Form8::isModified() const
 {
     return Text1->document()->isModified();

@@ -23,8 +23,9 @@ public:
     struct Host
     {
         Prompts *prompts = nullptr;
-        // A text of the language file by its key: the failed save's message
-        // and the one for a script that cannot be edited.
+        // A text of the language file by its key: the failed save's message,
+        // the one for a script that cannot be edited and the question before
+        // a changed script is closed.
         std::function<QString(int key)> languageText;
     };
 
@@ -52,6 +53,10 @@ public:
     // its nearest end), marks the line and brings the window forward: where
     // a script run from this file stopped with an error.
     void showErrorAt(int line, int column);
+
+    // Takes its texts from the language again (the question asked before a
+    // changed script is closed): the language may have changed since it opened.
+    void refreshTexts();
 
     // Saves without closing (Ctrl+S). False, after telling the user why,
     // when the file could not be written: the text stays in the editor.

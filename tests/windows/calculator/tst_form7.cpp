@@ -5,9 +5,10 @@
 
 #include "windows/calculator/form7.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QStringListModel>
 #include <QStyle>
 #include <QToolButton>
 
@@ -19,7 +20,7 @@ namespace {
 Form7 *openCalculator(Form1 &window)
 {
     window.action(QStringLiteral("CalcolatriceX"))->trigger();
-    return window.calculator();
+    return window.toolWindows().calculator();
 }
 
 QStringList listed(const Form7 &calculator)
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(calculator->TotX->text(), QStringLiteral("8"));
         QCOMPARE(listed(*calculator), (QStringList {"4+4", "9-1"}));
 
-        calculator->List1->setCurrentRow(0);
+        calculator->List1->setCurrentIndex(calculator->historyModel()->index(0));
         calculator->List1_Click();
         QCOMPARE(calculator->Text1->text(), QStringLiteral("4+4"));
         QCOMPARE(calculator->TotX->text(), QStringLiteral("8"));
@@ -145,14 +146,14 @@ private slots:
             WindowSetup {.dataFiles = {{"History.ini", history}, {"Tabuloolator.ini", "-5000,-300,4260,500\r\n"}}});
         QVERIFY(fixture.ready());
         Form7 *calculator = openCalculator(fixture.window());
-        QCOMPARE(calculator->List1->count(), 101);
-        QCOMPARE(calculator->List1->item(100)->text(), QStringLiteral("101"));
+        QCOMPARE(calculator->historyModel()->rowCount(), 101);
+        QCOMPARE(calculator->history().at(100), QStringLiteral("101"));
         const QRect screen = calculator->screen()->availableGeometry();
         QVERIFY(screen.contains(calculator->geometry().topLeft()));
         QTest::keyClicks(calculator->Text1, QStringLiteral("7*7"));
         // Escape closes, keeping the unfinished input in the history.
         QTest::keyClick(calculator->Text1, Qt::Key_Escape);
-        QTRY_VERIFY(!fixture.window().calculator());
+        QTRY_VERIFY(!fixture.window().toolWindows().calculator());
         const QByteArray saved = fixture.readDataFile(QStringLiteral("History.ini"));
         QVERIFY(saved.endsWith("\r\n101\r\n7*7\r\n"));
         const QList<QByteArray> placement
@@ -180,7 +181,7 @@ private slots:
         WindowFixture fixture(WindowSetup {.dataFiles = {{"History.ini", history}, {"Tabuloolator.ini", placement}}});
         QVERIFY(fixture.ready());
         Form7 *calculator = openCalculator(fixture.window());
-        QVERIFY(calculator->List1->count() <= 101);
+        QVERIFY(calculator->historyModel()->rowCount() <= 101);
         const QRect screen = calculator->screen()->availableGeometry();
         QVERIFY(screen.contains(calculator->geometry()));
     }
@@ -205,10 +206,10 @@ private slots:
         QVERIFY(fixture.ready());
         openCalculator(fixture.window());
         fixture.window().close();
-        QTRY_VERIFY(fixture.window().quitDialog());
-        QVERIFY(!fixture.window().calculator());
+        QTRY_VERIFY(fixture.window().quitSequence().quitDialog());
+        QVERIFY(!fixture.window().toolWindows().calculator());
         QVERIFY(fixture.dataFileExists(QStringLiteral("History.ini")));
-        fixture.window().quitDialog()->Command3->click();
+        fixture.window().quitSequence().quitDialog()->Command3->click();
     }
 };
 

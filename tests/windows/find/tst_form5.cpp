@@ -38,10 +38,7 @@ Form5 *TestForm5::openOn(WindowFixture &fixture, const QString &note, int select
 {
     Form1 &window = fixture.window();
     window.setNoteText(note);
-    QTextCursor cursor = window.visibleEditor()->textCursor();
-    cursor.setPosition(selectionStart);
-    cursor.setPosition(selectionEnd, QTextCursor::KeepAnchor);
-    window.visibleEditor()->setTextCursor(cursor);
+    select(window.visibleEditor(), selectionStart, selectionEnd);
     window.action(QStringLiteral("TrovaSostituisciX"))->trigger();
     return window.findChild<Form5 *>();
 }
@@ -68,7 +65,7 @@ void TestForm5::opensFromMenuAndToolbar()
     QTextCursor caret = window.visibleEditor()->textCursor();
     caret.setPosition(2);
     window.visibleEditor()->setTextCursor(caret);
-    window.tool_Click(10);
+    window.windowLayout().tool_Click(10);
     QCOMPARE(window.findChildren<Form5 *>().size(), 1);
     QVERIFY(form->txtfind->text().isEmpty());
     form->close();

@@ -4,9 +4,9 @@
 
 #include "tests/windows/main/window_test_support.h"
 
-#include "windows/main/new_instance.h"
-#include "windows/main/tray_behaviour.h"
-#include "windows/main/window_options.h"
+#include "windows/main/parts/new_instance.h"
+#include "windows/main/parts/tray_behaviour.h"
+#include "windows/main/parts/window_options.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -27,9 +27,9 @@ void sendToTray(Form1 &window, ToTray how)
         return;
     }
     window.close();
-    QVERIFY(window.quitDialog());
-    QVERIFY(QTest::qWaitForWindowExposed(window.quitDialog()));
-    QTest::mouseClick(window.quitDialog()->Command2, Qt::LeftButton);
+    QVERIFY(window.quitSequence().quitDialog());
+    QVERIFY(QTest::qWaitForWindowExposed(window.quitSequence().quitDialog()));
+    QTest::mouseClick(window.quitSequence().quitDialog()->Command2, Qt::LeftButton);
 }
 
 bool onTop(const Form1 &window)
@@ -131,7 +131,7 @@ void BehavioursTest::withoutATrayTheWindowIsNeverHidden()
     QTRY_VERIFY(window.isMinimized());
     QTest::qWait(3 * TrayBehaviour::trayWatchMs);
     QVERIFY(window.isVisible());
-    QVERIFY(!window.tray()->icon()->isVisible());
+    QVERIFY(!window.behaviours().tray()->icon()->isVisible());
 }
 
 void BehavioursTest::trayKeepsTheWindowUntilMostra_data()
@@ -151,10 +151,10 @@ void BehavioursTest::trayKeepsTheWindowUntilMostra()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     sendToTray(window, how);
-    QTRY_VERIFY(window.tray()->isInTray());
+    QTRY_VERIFY(window.behaviours().tray()->isInTray());
     QVERIFY(window.isMinimized());
     QVERIFY(window.isEnabled());
-    QSystemTrayIcon *icon = window.tray()->icon();
+    QSystemTrayIcon *icon = window.behaviours().tray()->icon();
     QCOMPARE(icon->toolTip(), QStringLiteral("Tabulo"));
     QVERIFY(!icon->icon().isNull());
     QVERIFY(!fixture.dataFileExists("LastFile.ini"));
@@ -188,10 +188,10 @@ void BehavioursTest::trayIconOpensTheMenuOnBothButtons()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     sendToTray(window, ToTray::Minimising);
-    QTRY_VERIFY(window.tray()->isInTray());
+    QTRY_VERIFY(window.behaviours().tray()->isInTray());
 
-    emit window.tray()->icon()->activated(reason);
-    QMenu *menu = window.trayBarMenu();
+    emit window.behaviours().tray()->icon()->activated(reason);
+    QMenu *menu = window.menus().trayBar();
     QCOMPARE(menu->isVisible(), opens);
     if (!opens)
         return;
@@ -199,7 +199,7 @@ void BehavioursTest::trayIconOpensTheMenuOnBothButtons()
     // "Chiudi questo menù" only closes the menu.
     QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(window.action("ChiudiMenu")).center());
     QTRY_VERIFY(!menu->isVisible());
-    QVERIFY(window.tray()->isInTray());
+    QVERIFY(window.behaviours().tray()->isInTray());
     QVERIFY(!fixture.dataFileExists("LastFile.ini"));
 }
 
@@ -210,12 +210,12 @@ void BehavioursTest::windowComesBackWhenTheTrayGoesAway()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     sendToTray(window, ToTray::QuitDialog);
-    QTRY_VERIFY(window.tray()->isInTray());
+    QTRY_VERIFY(window.behaviours().tray()->isInTray());
 
     fixture.desktop.systemTray = false;
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5 * TrayBehaviour::trayWatchMs);
     QVERIFY(!window.isMinimized());
-    QVERIFY(!window.tray()->icon()->isVisible());
+    QVERIFY(!window.behaviours().tray()->icon()->isVisible());
     QCOMPARE(window.focusWidget(), window.visibleEditor());
 }
 
@@ -238,7 +238,7 @@ void BehavioursTest::quittingFromTheTrayAsksAboutChangesFirst()
     typeIntoNote(window, "+5");
     const QRect outerOnScreen = window.windowHandle()->frameGeometry();
     sendToTray(window, ToTray::QuitDialog);
-    QTRY_VERIFY(window.tray()->isInTray());
+    QTRY_VERIFY(window.behaviours().tray()->isInTray());
 
     fixture.prompts.queueAnswer(answer);
     window.action("Fine")->trigger();
@@ -246,7 +246,7 @@ void BehavioursTest::quittingFromTheTrayAsksAboutChangesFirst()
     QTRY_COMPARE(fixture.dataFileExists("LastFile.ini"), quits);
     if (!quits) {
         QTest::qWait(200);
-        QVERIFY(window.tray()->isInTray());
+        QVERIFY(window.behaviours().tray()->isInTray());
         QCOMPARE(window.modi(), 1);
         return;
     }

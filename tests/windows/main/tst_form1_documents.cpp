@@ -69,7 +69,7 @@ private slots:
         Form1 &window = fixture.window();
         const QString path = fixture.filePath(QStringLiteral("note.txt"));
         QVERIFY(WindowFixture::writeFile(path, "old\r\n"));
-        QVERIFY(window.openNoteFile(path));
+        QVERIFY(window.documents().openNoteFile(path));
         QVERIFY(fixture.waitForReset());
         window.visibleEditor()->moveCaretToEnd();
         typeIntoNote(window, QStringLiteral("\n+5"));
@@ -111,8 +111,8 @@ private slots:
         typeIntoNote(window, QStringLiteral("+1"));
         const QString before = window.noteText();
         const QString title = window.windowTitle();
-        QVERIFY(!window.openNoteFile(fixture.filePath(QStringLiteral("gone.txt"))));
-        QVERIFY(!window.openNoteFile(fixture.programFolder()));
+        QVERIFY(!window.documents().openNoteFile(fixture.filePath(QStringLiteral("gone.txt"))));
+        QVERIFY(!window.documents().openNoteFile(fixture.programFolder()));
         const QStringList errors = fixture.prompts.takeErrors();
         QCOMPARE(errors.size(), 2);
         QVERIFY(errors[0].contains(QLatin1String("gone.txt")));
@@ -159,7 +159,7 @@ private slots:
         Form1 &window = fixture.window();
         typeIntoNote(window, QStringLiteral("+1"));
         const QString path = fixture.filePath(QStringLiteral("missing folder/n.txt"));
-        QVERIFY(!window.saveNoteAs(path));
+        QVERIFY(!window.documents().saveNoteAs(path));
         const QStringList errors = fixture.prompts.takeErrors();
         QCOMPARE(errors.size(), 1);
         QVERIFY(errors[0].contains(path));
@@ -173,7 +173,7 @@ private slots:
         QVERIFY(fixture.ready());
         Form1 &window = fixture.window();
         const QString path = fixture.filePath(QStringLiteral("n.txt"));
-        QVERIFY(window.saveNoteAs(path));
+        QVERIFY(window.documents().saveNoteAs(path));
         typeIntoNote(window, QStringLiteral("+7"));
         QTest::keyClick(&window, Qt::Key_F2);
         QCOMPARE(WindowFixture::readFile(path), (window.noteText() + "\r\n").toUtf8());

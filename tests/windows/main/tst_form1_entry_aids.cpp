@@ -10,18 +10,6 @@ using namespace tabulo;
 using namespace tabulo::testing;
 using Kind = ScriptedPrompts::Kind;
 
-namespace {
-
-void select(NoteEditor *editor, int from, int to)
-{
-    QTextCursor cursor(editor->document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    editor->setTextCursor(cursor);
-}
-
-} // namespace
-
 class EntryAidsWindowTest : public QObject
 {
     Q_OBJECT
@@ -62,7 +50,7 @@ private slots:
         QTest::keyClick(&window, Qt::Key_F7, Qt::ShiftModifier);
         QCOMPARE(window.noteText(), QStringLiteral("5\r\n\r\n7\r\n\r\n"));
         // One recorded change each: Undo takes the removal back at once.
-        window.AnnullaX_Click();
+        window.noteView().AnnullaX_Click();
         QCOMPARE(window.noteText(), QStringLiteral("+5\r\n+\r\n+7\r\n"));
     }
 
@@ -72,10 +60,10 @@ private slots:
         QVERIFY(fixture.ready());
         Form1 &window = fixture.window();
         window.setNoteText(QStringLiteral("x 5*2"));
-        window.Split_String_Click();
+        window.entryAids().Split_String_Click();
         QCOMPARE(fixture.prompts.count(Kind::Information), 1);
         select(window.visibleEditor(), 2, 5);
-        window.Split_String_Click();
+        window.entryAids().Split_String_Click();
         QCOMPARE(window.noteText(), QStringLiteral("x \r\n+5\r\n*2"));
         QCOMPARE(window.text2()->text(), QStringLiteral("10"));
         QCOMPARE(

@@ -6,7 +6,7 @@
 #include "tests/windows/main/window_test_support.h"
 
 #include "core/language/language_texts.h"
-#include "windows/main/toolbar.h"
+#include "windows/main/controls/toolbar.h"
 
 #include <QMenu>
 #include <QMessageBox>
@@ -130,7 +130,7 @@ void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce()
     addLanguageFiles(fixture, {QStringLiteral("English"), QStringLiteral("Italiano")});
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    window.applyLanguage();
+    window.language().applyLanguage();
     const QString data = fixture.dataFile(QString()).chopped(1);
 
     QCOMPARE(languageItems(window), (QStringList {"English", "Italiano*"}));
@@ -145,7 +145,7 @@ void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce()
     QCOMPARE(menuCaption(window, "LinguaX"), QStringLiteral("Language"));
     QCOMPARE(toolTip(window, 0), QStringLiteral("New Note"));
     QCOMPARE(toolTip(window, 12), QStringLiteral("Help"));
-    QCOMPARE(window.languageName(), QStringLiteral("English"));
+    QCOMPARE(window.language().languageName(), QStringLiteral("English"));
     QCOMPARE(captionsNotIn(window, LanguageTexts::load(data, QStringLiteral("English"))), QStringList());
     QCOMPARE(fixture.prompts.captions.yes, QStringLiteral("&Yes"));
     QCOMPARE(fixture.prompts.captions.cancel, QStringLiteral("Cancel"));
@@ -168,18 +168,18 @@ void LanguageTest::menuFollowsTheFolderWhenRebuilt()
     addLanguageFiles(fixture,
         {QStringLiteral("Deutsch"), QStringLiteral("English"), QStringLiteral("Rock&Roll"),
             QStringLiteral("notes.txt")});
-    window.applyLanguage();
+    window.language().applyLanguage();
     // A "&" in a file name is shown as it is.
     QCOMPARE(languageItems(window), (QStringList {"Deutsch", "English", "Rock&&Roll"}));
 
     // Language names match ignoring case, like the keys.
     QVERIFY(WindowFixture::writeFile(fixture.dataFile("Lang.ini"), "english\r\n"));
-    window.applyLanguage();
+    window.language().applyLanguage();
     QCOMPARE(languageItems(window), (QStringList {"Deutsch", "English*", "Rock&&Roll"}));
 
     QVERIFY(QFile::remove(fixture.dataFile("Lang/English")));
     QVERIFY(QFile::remove(fixture.dataFile("Lang/Rock&Roll")));
-    window.applyLanguage();
+    window.language().applyLanguage();
     QCOMPARE(languageItems(window), (QStringList {"Deutsch"}));
     QCOMPARE(window.findChild<QMenu *>("LinguaX")->actions().size(), 3); // manage, separator, Deutsch
 
@@ -213,7 +213,7 @@ void LanguageTest::messagesAndQuitButtonsComeFromTheLanguage()
     QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Changed"));
 
     window.close();
-    Form6 *dialog = window.quitDialog();
+    Form6 *dialog = window.quitSequence().quitDialog();
     QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
     QCOMPARE(dialog->Command1->text(), QStringLiteral("Quit"));
     QCOMPARE(dialog->Command2->text(), QStringLiteral("Tray"));
@@ -238,7 +238,7 @@ void LanguageTest::withoutLanguageFilesEverythingIsItalian()
     QCOMPARE(window.languageText(15), QStringLiteral("La nota contiene modifiche non salvate. Vuoi salvarle?"));
 
     window.close();
-    Form6 *dialog = window.quitDialog();
+    Form6 *dialog = window.quitSequence().quitDialog();
     QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
     QCOMPARE(dialog->Command1->text(), QStringLiteral("Esci dal Programma"));
     QCOMPARE(dialog->Command2->text(), QStringLiteral("Porta sulla TrayBar"));
@@ -254,8 +254,8 @@ void LanguageTest::unknownLanguageKeepsTheBuiltInTexts()
     addLanguageFiles(fixture, {QStringLiteral("English")});
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    window.applyLanguage();
-    QCOMPARE(window.languageName(), QStringLiteral("Klingon"));
+    window.language().applyLanguage();
+    QCOMPARE(window.language().languageName(), QStringLiteral("Klingon"));
     QCOMPARE(captionsNotIn(window, LanguageTexts()), QStringList());
     QCOMPARE(languageItems(window), (QStringList {"English"}));
 }
@@ -266,7 +266,7 @@ void LanguageTest::choiceThatCannotBeRememberedIsReportedAndStillApplied()
     addLanguageFiles(fixture, {QStringLiteral("English")});
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    window.applyLanguage();
+    window.language().applyLanguage();
     // A folder where Lang.ini should be: it cannot be replaced, whoever runs
     // the test.
     QVERIFY(QFile::remove(fixture.dataFile("Lang.ini")));
@@ -290,7 +290,7 @@ void LanguageTest::managingLanguagesOpensTheFileAndCreatesAMissingOne()
     QCOMPARE(fixture.desktop.requests, QStringList {"editor " + fixture.dataFile("Language.ini")});
     QVERIFY(fixture.readDataFile("Language.ini").startsWith("# Tabulo language texts"));
     // The explanation changes no text.
-    window.applyLanguage();
+    window.language().applyLanguage();
     QCOMPARE(captionsNotIn(window, LanguageTexts()), QStringList());
 
     // A second time the file is there and stays as the user left it.

@@ -3,7 +3,7 @@
 
 #include "tests/windows/main/window_test_support.h"
 
-#include "windows/main/toolbar.h"
+#include "windows/main/controls/toolbar.h"
 
 using namespace tabulo;
 using namespace tabulo::testing;
@@ -158,7 +158,7 @@ void LayoutTest::editorModeSwitchKeepsTheTextAndMovesTheFocus()
     window.action("SoloVerticaleX")->trigger();
     QCOMPARE(window.visibleEditor(), window.editor2());
     QVERIFY(window.text1()->isHidden());
-    QCOMPARE(window.noteText(), Form1::startHeader() + "+1.5");
+    QCOMPARE(window.noteText(), StartUp::startHeader() + "+1.5");
     QTRY_COMPARE(QApplication::focusWidget(), window.editor2());
     QVERIFY(window.action("SoloVerticaleX")->isChecked());
     QVERIFY(!window.action("VerticaleOrizzonateX")->isChecked());
@@ -170,7 +170,7 @@ void LayoutTest::editorModeSwitchKeepsTheTextAndMovesTheFocus()
 
     window.action("VerticaleOrizzonateX")->trigger();
     QCOMPARE(window.visibleEditor(), window.text1());
-    QCOMPARE(window.noteText(), Form1::startHeader() + "+1.5\r\n*4");
+    QCOMPARE(window.noteText(), StartUp::startHeader() + "+1.5\r\n*4");
     QTRY_COMPARE(QApplication::focusWidget(), window.text1());
     QVERIFY(!window.action("SoloVerticaleX")->isChecked());
     QVERIFY(window.action("VerticaleOrizzonateX")->isChecked());
@@ -178,7 +178,7 @@ void LayoutTest::editorModeSwitchKeepsTheTextAndMovesTheFocus()
 
     // The history spans both editors.
     window.action("AnnullaX")->trigger();
-    QCOMPARE(window.noteText(), Form1::startHeader() + "+1.5\r\n*");
+    QCOMPARE(window.noteText(), StartUp::startHeader() + "+1.5\r\n*");
 }
 
 void LayoutTest::toolbarButtonsRunTheirCommands()
@@ -191,9 +191,9 @@ void LayoutTest::toolbarButtonsRunTheirCommands()
     typeIntoNote(window, "+12");
 
     QTest::mouseClick(toolbar->tool(5), Qt::LeftButton);
-    QCOMPARE(window.noteText(), Form1::startHeader() + "+1");
+    QCOMPARE(window.noteText(), StartUp::startHeader() + "+1");
     QTest::mouseClick(toolbar->tool(6), Qt::LeftButton);
-    QCOMPARE(window.noteText(), Form1::startHeader() + "+12");
+    QCOMPARE(window.noteText(), StartUp::startHeader() + "+12");
     // Save of an untitled note asks for a name.
     QTest::mouseClick(toolbar->tool(2), Qt::LeftButton);
     QVERIFY(fixture.answerSaveDialog(std::nullopt));

@@ -32,7 +32,7 @@ private slots:
 // A fresh untitled window with the start header, ready for typing.
 static QString header()
 {
-    return Form1::startHeader();
+    return StartUp::startHeader();
 }
 
 void NoteTest::typedLinesAreTotalled_data()

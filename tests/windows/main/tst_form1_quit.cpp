@@ -42,7 +42,7 @@ QStringList settingsWritten(const WindowFixture &fixture)
 Form6 *closeIntoQuitDialog(Form1 &window)
 {
     window.close();
-    Form6 *dialog = window.quitDialog();
+    Form6 *dialog = window.quitSequence().quitDialog();
     return dialog && QTest::qWaitForWindowExposed(dialog) ? dialog : nullptr;
 }
 
@@ -267,7 +267,7 @@ void QuitTest::quitWithChangesInAnUntitledNoteAsksForAName()
     }
     QTRY_COMPARE(fixture.hasQuit(), quits);
     if (quits) {
-        QCOMPARE(fixture.readFile(folder + "/" + chosenName + ".txt"), encodeText(Form1::startHeader() + "+3\r\n"));
+        QCOMPARE(fixture.readFile(folder + "/" + chosenName + ".txt"), encodeText(StartUp::startHeader() + "+3\r\n"));
         // Quitting through the save leaves the previous settings alone.
         QCOMPARE(settingsWritten(fixture), QStringList());
     } else {
@@ -365,7 +365,7 @@ void QuitTest::closingTheWindowOpensTheQuitDialog()
     }
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Tabulo"));
     // The timers keep running behind the dialog.
-    QVERIFY(window.Ora.isActive());
+    QVERIFY(window.clock().isTicking());
 }
 
 void QuitTest::leavingTheQuitDialogReturnsToTheEditor_data()
@@ -417,7 +417,7 @@ void QuitTest::quitButtonOfTheDialogQuits()
     QTest::mouseClick(dialog->Command1, Qt::LeftButton);
     QTRY_VERIFY(fixture.hasQuit());
     QVERIFY(fixture.dataFileExists("LastFile.ini"));
-    QTRY_VERIFY(!window.quitDialog() || !window.quitDialog()->isVisible());
+    QTRY_VERIFY(!window.quitSequence().quitDialog() || !window.quitSequence().quitDialog()->isVisible());
 }
 
 void QuitTest::trayButtonOfTheDialogKeepsTheProgramReachable()

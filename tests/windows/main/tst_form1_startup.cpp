@@ -166,7 +166,7 @@ void StartupTest::emptyCommandLineArgumentMeansNoNote()
     WindowFixture fixture({.arguments = arguments});
     QVERIFY(fixture.ready());
     QVERIFY(fixture.window().isUntitled());
-    QCOMPARE(fixture.window().noteText(), Form1::startHeader());
+    QCOMPARE(fixture.window().noteText(), StartUp::startHeader());
 }
 
 void StartupTest::unreadableCommandLineNoteStaysUntitledAndIsNeverOverwritten()
@@ -289,7 +289,7 @@ void StartupTest::editorSettingIsRestored()
     QVERIFY(hidden->isHidden());
     QCOMPARE(window.action("SoloVerticaleX")->isChecked(), wrapping);
     QCOMPARE(window.action("VerticaleOrizzonateX")->isChecked(), !wrapping);
-    QCOMPARE(window.noteText(), Form1::startHeader());
+    QCOMPARE(window.noteText(), StartUp::startHeader());
     QCOMPARE(QApplication::focusWidget(), shown);
 }
 

@@ -53,14 +53,14 @@ int boxCaretWidth(const TotalBox *box)
 QStringList captions(const Form1 &window)
 {
     QStringList shown;
-    for (const QAction *item : window.themes()->items())
+    for (const QAction *item : window.theme().themes()->items())
         shown << item->text() + (item->isChecked() ? QStringLiteral(" [x]") : QString());
     return shown;
 }
 
 void choose(Form1 &window, const QString &name)
 {
-    for (QAction *item : window.themes()->items()) {
+    for (QAction *item : window.theme().themes()->items()) {
         if (item->text() == name) {
             item->trigger();
             return;
@@ -118,9 +118,9 @@ void Form1ThemeTest::startUpAppliesTheChosenTheme()
 
     // The quit dialog takes the window's background.
     w.close();
-    QTRY_VERIFY(w.quitDialog() && w.quitDialog()->isVisible());
-    QCOMPARE(background(w.quitDialog()), red);
-    w.quitDialog()->close();
+    QTRY_VERIFY(w.quitSequence().quitDialog() && w.quitSequence().quitDialog()->isVisible());
+    QCOMPARE(background(w.quitSequence().quitDialog()), red);
+    w.quitSequence().quitDialog()->close();
 }
 
 void Form1ThemeTest::withoutThemesTheDesignLookStays()
@@ -129,7 +129,7 @@ void Form1ThemeTest::withoutThemesTheDesignLookStays()
     QVERIFY(fixture.ready());
     Form1 &w = fixture.window();
     QCOMPARE(captions(w), QStringList({"Temi"}));
-    QVERIFY(!w.themes()->items().first()->isEnabled()); // nothing to choose
+    QVERIFY(!w.theme().themes()->items().first()->isEnabled()); // nothing to choose
     QCOMPARE(w.text1()->fontPointSize(), 12.0);
     QCOMPARE(w.text1()->cursorWidth(), 2);
     QCOMPARE(base(w.text2()), QColor(Qt::black));
@@ -291,7 +291,7 @@ void Form1ThemeTest::creaTemaRefusesNamesItCannotUse()
     const QString created = fixture.dataFile(QStringLiteral("Theme/Mare.ini"));
     QCOMPARE(fixture.readDataFile(QStringLiteral("Theme/Mare.ini")), QByteArray("# template\r\nedt_size = 12\r\n\r\n"));
     QCOMPARE(fixture.desktop.requests, QStringList({QStringLiteral("editor ") + created}));
-    QVERIFY(w.themes()->colourPicker() && w.themes()->colourPicker()->isVisible());
+    QVERIFY(w.theme().themes()->colourPicker() && w.theme().themes()->colourPicker()->isVisible());
 
     // Cancel ends the command at once.
     fixture.prompts.queueTextInput(std::nullopt);

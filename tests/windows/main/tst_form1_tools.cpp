@@ -16,14 +16,6 @@ using Kind = ScriptedPrompts::Kind;
 
 namespace {
 
-void select(NoteEditor *editor, int from, int to)
-{
-    QTextCursor cursor(editor->document());
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    editor->setTextCursor(cursor);
-}
-
 QString helpName(const QString &language)
 {
     return QStringLiteral("Help_") + language + QStringLiteral(".htm");
@@ -115,7 +107,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("+20\n"));
 
         editor->moveCursor(QTextCursor::Start);
-        window.tool_Click(9); // the toolbar's paste
+        window.windowLayout().tool_Click(9); // the toolbar's paste
         QCOMPARE(window.noteText(), QStringLiteral("+20\r\n+10\r\n+30"));
         QCOMPARE(window.text2()->text(), QStringLiteral("60"));
 
@@ -125,7 +117,7 @@ private slots:
         QCOMPARE(window.noteText(), QStringLiteral("+10\r\n+20\r\n+30"));
 
         select(editor, 0, 3);
-        window.tool_Click(8); // copy leaves the note alone
+        window.windowLayout().tool_Click(8); // copy leaves the note alone
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("+10"));
         QCOMPARE(window.noteText(), QStringLiteral("+10\r\n+20\r\n+30"));
     }
@@ -222,7 +214,7 @@ private slots:
         QVERIFY(fixture.ready());
         Form1 &window = fixture.window();
         QTest::keyClick(&window, Qt::Key_F1);
-        window.tool_Click(12);
+        window.windowLayout().tool_Click(12);
         const QString open = QStringLiteral("open ") + fixture.dataFile(QStringLiteral("Help_Italiano.htm"));
         QCOMPARE(fixture.desktop.requests, (QStringList {open, open}));
     }

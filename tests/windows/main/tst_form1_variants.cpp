@@ -34,7 +34,7 @@ void addBothVariants()
 
 bool quitDialogShown(Form1 &window)
 {
-    return window.quitDialog() && QTest::qWaitForWindowExposed(window.quitDialog());
+    return window.quitSequence().quitDialog() && QTest::qWaitForWindowExposed(window.quitSequence().quitDialog());
 }
 
 } // namespace
@@ -88,7 +88,7 @@ void VariantsTest::switchStartsTheOtherVariantAndAsksAboutThisOne()
     QVERIFY(!QFile::exists(fixture.writableFolder() + "/Data/TabuloStartForTOT.ini"));
 
     // Annulla keeps this variant as it was.
-    QTest::keyClick(window.quitDialog(), Qt::Key_Escape);
+    QTest::keyClick(window.quitSequence().quitDialog(), Qt::Key_Escape);
     QTRY_VERIFY(window.isEnabled());
     QVERIFY(window.noteText().endsWith("+5"));
     QCOMPARE(window.text2()->text(), QStringLiteral("5"));
@@ -104,7 +104,7 @@ void VariantsTest::quittingAfterTheSwitchNamesThisVariantForTheLauncher()
     window.action(facts.ownSwitch)->trigger();
     QVERIFY(quitDialogShown(window));
 
-    window.quitDialog()->Command1->click();
+    window.quitSequence().quitDialog()->Command1->click();
     QTRY_VERIFY(fixture.hasQuit());
     QCOMPARE(fixture.readDataFile("TabuloStartForTOT.ini"), facts.startFileAtQuit);
 }
@@ -121,7 +121,7 @@ void VariantsTest::switchThatCannotStartKeepsTheWindow()
     const QStringList errors = fixture.prompts.takeErrors();
     QCOMPARE(errors.size(), 1);
     QVERIFY2(errors.first().contains(fixture.programFolder() + "/Tabulo_Top"), qPrintable(errors.first()));
-    QVERIFY(!window.quitDialog());
+    QVERIFY(!window.quitSequence().quitDialog());
     QVERIFY(window.isEnabled());
 }
 

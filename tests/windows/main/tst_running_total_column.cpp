@@ -4,7 +4,7 @@
 #include "tests/windows/main/window_test_support.h"
 
 #include "core/files/text_codec.h"
-#include "windows/main/running_total_column.h"
+#include "windows/main/controls/running_total_column.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -114,7 +114,7 @@ void RunningTotalColumnTest::agreesWithTabuloCalc()
     const QString note = randomNote(seed, 300);
     window.setNoteText(note);
     NoteEditor *editor = window.visibleEditor();
-    RunningTotalColumn *column = window.runningTotalColumn(editor);
+    RunningTotalColumn *column = window.runningTotals().column(editor);
     QVERIFY(column->isVisible());
     QCOMPARE(editor->document()->blockCount(), window.session().lines().lineCount());
     QStringList shown;
@@ -146,12 +146,9 @@ void RunningTotalColumnTest::switchesWithoutTouchingTheNote()
         window.action("SoloVerticaleX")->trigger();
     window.setNoteText(QStringLiteral("+1000\r\n-2500,5\r\nnothing\r\n"));
     NoteEditor *editor = window.visibleEditor();
-    RunningTotalColumn *column = window.runningTotalColumn(editor);
+    RunningTotalColumn *column = window.runningTotals().column(editor);
     QVERIFY(!column->isVisible()); // off without Column.ini
-    QTextCursor selection(editor->document());
-    selection.setPosition(2);
-    selection.setPosition(9, QTextCursor::KeepAnchor);
-    editor->setTextCursor(selection);
+    select(editor, 2, 9);
     const QString text = window.noteText();
     const qsizetype characters = window.session().characterCount();
     const int historyPosition = window.history().position();
@@ -191,7 +188,7 @@ void RunningTotalColumnTest::wrappedLineShowsItsValueOnItsFirstRow()
     window.action("SoloVerticaleX")->trigger();
     window.setNoteText(QStringLiteral("+7 ") + QString(400, u'x'));
     NoteEditor *editor = window.visibleEditor();
-    RunningTotalColumn *column = window.runningTotalColumn(editor);
+    RunningTotalColumn *column = window.runningTotals().column(editor);
     QTRY_VERIFY(column->isVisible());
     const QTextBlock line = editor->document()->firstBlock();
     QVERIFY(line.layout()->lineCount() > 2);
@@ -212,7 +209,7 @@ void RunningTotalColumnTest::followsEditsAndScrolling()
         lines << (i < 499 ? QStringLiteral("text") : QStringLiteral("-3"));
     window.setNoteText(lines.join(QStringLiteral("\r\n")));
     NoteEditor *editor = window.visibleEditor();
-    RunningTotalColumn *column = window.runningTotalColumn(editor);
+    RunningTotalColumn *column = window.runningTotals().column(editor);
     QTRY_VERIFY(column->isVisible());
     editor->verticalScrollBar()->setValue(0);
     QTRY_VERIFY(rowsPainted(column, negativeRed).isEmpty());
@@ -250,7 +247,7 @@ void RunningTotalColumnTest::settingIsReadAndWritten()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     QCOMPARE(window.action("ColonnaTotaliX")->isChecked(), onAtStart);
-    QCOMPARE(window.runningTotalColumn(window.visibleEditor())->isVisible(), onAtStart);
+    QCOMPARE(window.runningTotals().column(window.visibleEditor())->isVisible(), onAtStart);
 
     window.action("ColonnaTotaliX")->trigger();
     window.action("QuitX")->trigger();

@@ -5,8 +5,8 @@
 #include "tests/windows/main/window_test_support.h"
 
 #include "tests/windows/main/virtual_desktop.h"
-#include "windows/main/tray_behaviour.h"
-#include "windows/main/window_options.h"
+#include "windows/main/parts/tray_behaviour.h"
+#include "windows/main/parts/window_options.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -141,7 +141,7 @@ void WindowManagerTest::placementSurvivesAQuitFromTheTray()
         QVERIFY(fixture.ready());
         QTRY_COMPARE(outer(fixture.window()), outerPixels(record));
         fixture.window().showMinimized();
-        QTRY_VERIFY(fixture.window().tray()->isInTray());
+        QTRY_VERIFY(fixture.window().behaviours().tray()->isInTray());
         fixture.window().action("Fine")->trigger();
         // Hidden already: the quit shows in the files it writes.
         QTRY_VERIFY(fixture.dataFileExists("LastFile.ini"));
@@ -150,7 +150,7 @@ void WindowManagerTest::placementSurvivesAQuitFromTheTray()
     // Left in the tray: the next start goes back there, with the same frame.
     QCOMPARE(stored, QByteArray("3000,2000,9000,6900,1\r\n"));
     WindowFixture next({.dataFiles = {{"TabuloStart.ini", stored}}});
-    QTRY_VERIFY(next.window().tray()->isInTray());
+    QTRY_VERIFY(next.window().behaviours().tray()->isInTray());
     next.window().action("Mostra")->trigger();
     QVERIFY(next.ready());
     QTRY_COMPARE(outer(next.window()), outerPixels(record));
@@ -185,23 +185,23 @@ void WindowManagerTest::trayMenuBringsTheWindowBack()
     WindowFixture fixture;
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
-    QMenu *menu = window.trayBarMenu();
+    QMenu *menu = window.menus().trayBar();
 
     window.close();
-    QTRY_VERIFY(window.quitDialog() && window.quitDialog()->isVisible());
-    QTest::mouseClick(window.quitDialog()->Command2, Qt::LeftButton);
-    QTRY_VERIFY(window.tray()->isInTray());
+    QTRY_VERIFY(window.quitSequence().quitDialog() && window.quitSequence().quitDialog()->isVisible());
+    QTest::mouseClick(window.quitSequence().quitDialog()->Command2, Qt::LeftButton);
+    QTRY_VERIFY(window.behaviours().tray()->isInTray());
     QVERIFY(window.isHidden());
     QWidget *icon = nullptr;
     QTRY_VERIFY((icon = embeddedTrayIcon()) != nullptr);
-    QCOMPARE(window.tray()->icon()->toolTip(), QStringLiteral("Tabulo"));
+    QCOMPARE(window.behaviours().tray()->icon()->toolTip(), QStringLiteral("Tabulo"));
 
     for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
         QTest::mouseClick(icon, button);
         QTRY_VERIFY(menu->isVisible());
         clickMenuItem(menu, window.action("ChiudiMenu"));
         QTRY_VERIFY(!menu->isVisible());
-        QVERIFY(window.tray()->isInTray());
+        QVERIFY(window.behaviours().tray()->isInTray());
     }
 
     QTest::mouseClick(icon, Qt::LeftButton);
@@ -209,7 +209,7 @@ void WindowManagerTest::trayMenuBringsTheWindowBack()
     clickMenuItem(menu, window.action("Mostra"));
     QTRY_VERIFY(window.isVisible());
     QVERIFY(!window.isMinimized());
-    QVERIFY(!window.tray()->icon()->isVisible());
+    QVERIFY(!window.behaviours().tray()->icon()->isVisible());
     QTRY_COMPARE(QApplication::focusWidget(), window.visibleEditor());
     x11Desktop->stopTray();
 }
@@ -224,14 +224,14 @@ void WindowManagerTest::windowComesBackWhenTheTrayGoesAway()
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     window.showMinimized();
-    QTRY_VERIFY(window.tray()->isInTray());
+    QTRY_VERIFY(window.behaviours().tray()->isInTray());
 
     x11Desktop->stopTray();
     QTRY_VERIFY_WITH_TIMEOUT(window.isVisible(), 5000);
     // The window manager may still be busy with the minimise when the tray
     // goes; the window must end up restored all the same.
     QTRY_VERIFY_WITH_TIMEOUT(!window.isMinimized(), 5000);
-    QVERIFY(!window.tray()->icon()->isVisible());
+    QVERIFY(!window.behaviours().tray()->icon()->isVisible());
 }
 
 // The display must be there before the application connects; where it or

@@ -6,9 +6,26 @@
 
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
+#include "windows/main/controls/note_editor.h"
+#include "windows/main/controls/running_total_column.h"
+#include "windows/main/controls/total_box.h"
 #include "windows/main/form1.h"
-#include "windows/main/note_editor.h"
-#include "windows/main/total_box.h"
+#include "windows/main/form6.h"
+#include "windows/main/menus/main_menus.h"
+#include "windows/main/parts/documents.h"
+#include "windows/main/parts/entry_aid_commands.h"
+#include "windows/main/parts/main_window_language.h"
+#include "windows/main/parts/main_window_theme.h"
+#include "windows/main/parts/note_view.h"
+#include "windows/main/parts/quit_sequence.h"
+#include "windows/main/parts/running_total_columns.h"
+#include "windows/main/parts/script_commands.h"
+#include "windows/main/parts/start_up.h"
+#include "windows/main/parts/status_clock.h"
+#include "windows/main/parts/tool_windows.h"
+#include "windows/main/parts/tray_behaviour.h"
+#include "windows/main/parts/window_behaviours.h"
+#include "windows/main/parts/window_layout.h"
 #include "windows/note_dialogs/form4.h"
 
 #include <QAction>
@@ -19,6 +36,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 
 #include <deque>
@@ -272,7 +290,8 @@ public:
         m_window->activateWindow();
         if (!QTest::qWaitForWindowActive(m_window.get()))
             return false;
-        return QTest::qWaitFor([this] { return !m_window->Start.isActive() && !m_window->resetModi.isActive(); }, 5000);
+        return QTest::qWaitFor(
+            [this] { return !m_window->startUp().isStarting() && !m_window->noteView().historyResetPending(); }, 5000);
     }
 
     Form1 &window() { return *m_window; }
@@ -297,7 +316,7 @@ public:
     // Waits for the window's history reset, which a load or a save starts.
     bool waitForReset()
     {
-        return QTest::qWaitFor([this] { return !m_window->resetModi.isActive(); }, 5000);
+        return QTest::qWaitFor([this] { return !m_window->noteView().historyResetPending(); }, 5000);
     }
 
     // The folder the note dialogs open in, as a user's last folder.
@@ -353,6 +372,16 @@ inline void typeIntoNote(Form1 &window, const QString &text)
         if (!lines[i].isEmpty())
             QTest::keyClicks(editor, lines[i]);
     }
+}
+
+// Selects an editor's text from `from` to `to`, in the editor's positions;
+// the caret ends at `to`.
+inline void select(QPlainTextEdit *editor, int from, int to)
+{
+    QTextCursor cursor(editor->document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
 }
 
 inline QColor textColour(const TotalBox *box)

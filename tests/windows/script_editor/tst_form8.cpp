@@ -25,7 +25,8 @@ namespace {
 QString openNote(WindowFixture &fixture, const QString &name, const QByteArray &bytes = "+1\r\n")
 {
     const QString path = fixture.filePath(name);
-    if (!WindowFixture::writeFile(path, bytes) || !fixture.window().openNoteFile(path) || !fixture.waitForReset())
+    if (!WindowFixture::writeFile(path, bytes) || !fixture.window().documents().openNoteFile(path)
+        || !fixture.waitForReset())
         return {};
     return path;
 }
@@ -35,7 +36,7 @@ QString openNote(WindowFixture &fixture, const QString &name, const QByteArray &
 Form8 *openEditor(Form1 &window)
 {
     window.action(QStringLiteral("InserisciScriptX"))->trigger();
-    Form8 *editor = window.scriptEditor();
+    Form8 *editor = window.scripts().scriptEditor();
     return editor && QTest::qWaitForWindowActive(editor) ? editor : nullptr;
 }
 
@@ -137,14 +138,14 @@ void Form8Test::theCommandNeedsANoteWithAScriptBesideIt()
     if (how == QLatin1String("menu"))
         window.action(QStringLiteral("InserisciScriptX"))->trigger();
     else if (how == QLatin1String("toolbar"))
-        window.tool_Click(3);
+        window.windowLayout().tool_Click(3);
     else
         QTest::keyClick(&window, Qt::Key_F4);
 
     QCOMPARE(fixture.prompts.shown().size(), 1);
     QCOMPARE(fixture.prompts.shown().constFirst().kind, Kind::Warning);
     QCOMPARE(fixture.prompts.shown().constFirst().text, window.languageText(message));
-    QVERIFY(!window.scriptEditor());
+    QVERIFY(!window.scripts().scriptEditor());
     // Nothing was read as a script, and nothing written or deleted.
     QCOMPARE(filesBeside(fixture), before);
 }
@@ -296,12 +297,12 @@ void Form8Test::closingAChangedScriptAsks()
     QCOMPARE(fixture.prompts.shown().constFirst().text, window.languageText(93));
     QCOMPARE(tabulo::test::readBytes(scriptPath), file);
     if (stillOpen) {
-        QVERIFY(window.scriptEditor());
+        QVERIFY(window.scripts().scriptEditor());
         QVERIFY(editor->isVisible());
         QCOMPARE(editor->Text1->toPlainText(), QStringLiteral("Echo 1\nEcho 2"));
         QVERIFY(editor->isModified());
     } else {
-        QTRY_VERIFY(!window.scriptEditor());
+        QTRY_VERIFY(!window.scripts().scriptEditor());
     }
 }
 
@@ -316,7 +317,7 @@ void Form8Test::closingAnUnchangedScriptAsksNothing()
     Form8 *editor = openEditor(window);
     QVERIFY(editor);
     QTest::keyClick(editor->Text1, Qt::Key_Escape);
-    QTRY_VERIFY(!window.scriptEditor());
+    QTRY_VERIFY(!window.scripts().scriptEditor());
 
     // A change undone again is no change.
     editor = openEditor(window);
@@ -326,7 +327,7 @@ void Form8Test::closingAnUnchangedScriptAsksNothing()
     editor->Text1->undo();
     QVERIFY(!editor->isModified());
     QVERIFY(editor->close());
-    QTRY_VERIFY(!window.scriptEditor());
+    QTRY_VERIFY(!window.scripts().scriptEditor());
     QCOMPARE(fixture.prompts.shown().size(), 0);
     QCOMPARE(fixture.readFile(fixture.filePath(QStringLiteral("Casa.vb"))), QByteArray("Echo 1\r\n"));
 }
@@ -403,7 +404,7 @@ void Form8Test::aSecondOpeningBringsItForwardWithoutReloading()
     QVERIFY(editor);
     typeAtEnd(editor, QStringLiteral(" ' mine"));
     QVERIFY(WindowFixture::writeFile(scriptPath, "Echo 2\r\n"));
-    window.AumentaTestoX_Click();
+    window.windowLayout().AumentaTestoX_Click();
     window.activateWindow();
 
     // Meanwhile the main window was put on top: so is the editor.
@@ -443,7 +444,7 @@ void Form8Test::savesToTheScriptItLoaded()
 
     const QString other = fixture.filePath(QStringLiteral("Ufficio.txt"));
     if (meanwhile == QLatin1String("save as")) {
-        QVERIFY(window.saveNoteAs(other));
+        QVERIFY(window.documents().saveNoteAs(other));
     } else if (meanwhile == QLatin1String("load")) {
         QVERIFY(!openNote(fixture, QStringLiteral("Ufficio.txt")).isEmpty());
     } else {
@@ -560,7 +561,7 @@ void Form8Test::quittingAsksAboutTheScriptFirst()
     QTRY_COMPARE(fixture.hasQuit(), quits);
     QCOMPARE(fixture.readFile(scriptPath), file);
     if (!quits) {
-        QVERIFY(window.scriptEditor());
+        QVERIFY(window.scripts().scriptEditor());
         QVERIFY(editor->isVisible());
         QVERIFY(editor->isModified());
         fixture.prompts.queueAnswer(Answer::No);

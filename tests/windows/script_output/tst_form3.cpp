@@ -1,7 +1,7 @@
 // The output window on the real main window: the run command, what the
 // window shows, how it closes, stopping a script, the export of its output.
 #include "tests/windows/main/window_test_support.h"
-#include "windows/main/note_editor.h"
+#include "windows/main/controls/note_editor.h"
 #include "windows/script_editor/form8.h"
 #include "windows/script_editor/script_text_edit.h"
 #include "windows/script_output/form3.h"
@@ -26,9 +26,9 @@ struct ScriptFixture : WindowFixture
             writeFile(scriptPath, script);
     }
 
-    bool open() { return ready() && window().openNoteFile(notePath) && waitForReset(); }
+    bool open() { return ready() && window().documents().openNoteFile(notePath) && waitForReset(); }
     void run() { window().action(QStringLiteral("EseguiScriptX"))->trigger(); }
-    Form3 *output() { return window().scriptOutput(); }
+    Form3 *output() { return window().scripts().scriptOutput(); }
     // The run is over and its output shown, or the window gone for want of it.
     bool runEnded()
     {
@@ -140,7 +140,7 @@ void Form3Test::anErrorIsShownAfterTheOutputAndTheEditorGoesToItsLine()
     ScriptFixture fixture("Echo.Write \"prima\"\r\n\r\n' a comment\r\n\r\n  x = 1 / 0\r\n");
     QVERIFY(fixture.open());
     fixture.window().action(QStringLiteral("InserisciScriptX"))->trigger();
-    Form8 *editor = fixture.window().scriptEditor();
+    Form8 *editor = fixture.window().scripts().scriptEditor();
     QVERIFY(editor);
     fixture.run();
     QVERIFY(fixture.runEnded());
@@ -149,7 +149,7 @@ void Form3Test::anErrorIsShownAfterTheOutputAndTheEditorGoesToItsLine()
     QCOMPARE(editor->Text1->textCursor().blockNumber(), 4);
     fixture.output()->close();
     // Closed is over, even before the window is deleted: F5 may run again.
-    QVERIFY(!fixture.window().scriptOutput());
+    QVERIFY(!fixture.window().scripts().scriptOutput());
     QTRY_VERIFY(fixture.window().isEnabled());
     editor->close();
 }
@@ -196,14 +196,15 @@ void Form3Test::theCloseBoxStopsARunningScriptAndCloses()
         // A quit asked for while the script runs waits for it, whether from
         // the close box or from the tray menu's "Esci da Tabulo".
         fixture.window().close();
-        fixture.window().onQuit_Timer();
+        fixture.window().quitSequence().onQuit_Timer();
     });
     QTRY_VERIFY_WITH_TIMEOUT(!output, 5000);
     QVERIFY(wasRunning);
     QVERIFY(fixture.window().isEnabled());
     QCOMPARE(fixture.window().noteText(), note);
     QVERIFY(!fixture.hasQuit());
-    QVERIFY(!fixture.window().quitDialog() || !fixture.window().quitDialog()->isVisible());
+    QVERIFY(
+        !fixture.window().quitSequence().quitDialog() || !fixture.window().quitSequence().quitDialog()->isVisible());
 }
 
 void Form3Test::aScriptChangeOfTheNoteIsUndoneInOneStep()
@@ -221,7 +222,7 @@ void Form3Test::aScriptChangeOfTheNoteIsUndoneInOneStep()
     // The change stays recorded and unsaved after the window has gone.
     QTest::qWait(300);
     QVERIFY(fixture.window().modi());
-    fixture.window().AnnullaX_Click();
+    fixture.window().noteView().AnnullaX_Click();
     QCOMPARE(fixture.window().noteText(), before);
     QCOMPARE(fixture.window().session().totX(), QStringLiteral("3"));
 }

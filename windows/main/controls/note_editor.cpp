@@ -1,0 +1,169 @@
+#include "windows/main/controls/note_editor.h"
+
+#include "core/files/text_file.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+#include <QScrollBar>
+#include <QTextCursor>
+#include <algorithm>
+
+namespace tabulo {
+
+NoteEditor::NoteEditor(QWidget *parent)
+    : QPlainTextEdit(parent)
+{
+    setUndoRedoEnabled(false);
+    QFont editorFont(QStringLiteral("Courier New"), 12);
+    editorFont.setStyleHint(QFont::TypeWriter);
+    editorFont.setFixedPitch(true);
+    setFont(editorFont);
+    setWrapping(false);
+    setCursorWidth(2);
+    setTabChangesFocus(false);
+}
+
+QString NoteEditor::editorText() const
+{
+    // The raw text keeps every character; only the paragraph separators
+    // between the blocks become the "\n" the rest of the program expects.
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+bool NoteEditor::setEditorText(const QString &text)
+{
+    if (editorText() == text)
+        return false;
+    setPlainText(text);
+    // setPlainText turns the undo stack back on for a fresh document.
+    setUndoRedoEnabled(false);
+    return true;
+}
+
+bool NoteEditor::event(QEvent *event)
+{
+    // The text widget claims the Undo and Redo keys for itself even with its
+    // own undo off; leave them to the window, whose menu undoes through the
+    // note's history.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void NoteEditor::mousePressEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mousePressEvent(event);
+    emit mousePressed(event->button(), event->globalPosition().toPoint());
+}
+
+void NoteEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() != Qt::RightButton)
+        emit mouseReleased();
+}
+
+void NoteEditor::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    emit focusReceived();
+}
+
+void NoteEditor::contextMenuEvent(QContextMenuEvent *event)
+{
+    event->accept();
+}
+
+namespace {
+
+bool carriesFiles(const QMimeData *data)
+{
+    if (!data || !data->hasUrls())
+        return false;
+    const QList<QUrl> urls = data->urls();
+    return std::any_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); });
+}
+
+} // namespace
+
+// Files dropped from outside open a note; text dragged within the editor
+// moves as in any editor; anything else dropped from outside is refused, so
+// a stray drop never changes the note.
+void NoteEditor::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else if (event->source() == this)
+        QPlainTextEdit::dragEnterEvent(event);
+    else
+        event->ignore();
+}
+
+void NoteEditor::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (carriesFiles(event->mimeData()))
+        event->acceptProposedAction();
+    else if (event->source() == this)
+        QPlainTextEdit::dragMoveEvent(event);
+    else
+        event->ignore();
+}
+
+void NoteEditor::dropEvent(QDropEvent *event)
+{
+    if (!carriesFiles(event->mimeData())) {
+        if (event->source() == this)
+            QPlainTextEdit::dropEvent(event);
+        else
+            event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(event->mimeData()->urls());
+}
+
+void NoteEditor::insertFromMimeData(const QMimeData *source)
+{
+    // Such a line is laid out so slowly that the window would freeze for
+    // minutes; nothing is inserted and the window says why.
+    if (source && source->hasText() && longestLineLength(source->text()) > maxNoteLineLength) {
+        emit longLineRefused();
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+void NoteEditor::moveCaretToEnd()
+{
+    QTextCursor cursor = textCursor();
+    cursor.movePosition(QTextCursor::End);
+    setTextCursor(cursor);
+}
+
+void NoteEditor::setWrapping(bool wrap)
+{
+    setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+void NoteEditor::setFontPointSize(qreal points)
+{
+    // The toolkit refuses sizes of zero and below; so does the editor.
+    if (points <= 0)
+        return;
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+}
+
+} // namespace tabulo

@@ -1,0 +1,90 @@
+#include "windows/main/parts/start_up.h"
+
+#include "core/session/note_session.h"
+#include "windows/main/controls/note_editor.h"
+#include "windows/main/parts/documents.h"
+#include "windows/main/parts/main_window_language.h"
+#include "windows/main/parts/main_window_theme.h"
+#include "windows/main/parts/note_view.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QLabel>
+
+namespace tabulo {
+
+namespace {
+
+// The note named on the command line: the arguments as one text with every
+// double quote removed, so a path with blanks arrives whole even unquoted.
+QString commandLinePath(const QStringList &arguments)
+{
+    return arguments.join(QLatin1Char(' ')).remove(QLatin1Char('"')).trimmed();
+}
+
+} // namespace
+
+StartUp::StartUp(const ProgramContext &context, NoteSession &session, Parts parts, QLabel *selectionPanel,
+    std::function<void(const MainWindowSettings &)> applySettings)
+    : m_context(context)
+    , m_session(session)
+    , m_parts(parts)
+    , m_selectionPanel(selectionPanel)
+    , m_applySettings(std::move(applySettings))
+{
+    Start.setObjectName(QStringLiteral("Start"));
+    Start.setSingleShot(true);
+    Start.setInterval(1);
+    connect(&Start, &QTimer::timeout, this, &StartUp::Start_Timer);
+}
+
+QString StartUp::startHeader()
+{
+    return QStringLiteral("\r\n# Tabulo - notes that add up, by the Tabulo developers\r\n"
+                          "# Ver. 5.00 - \u00A9 %1 the Tabulo developers, all rights reserved\r\n\r\n")
+        .arg(QDate::currentDate().year());
+}
+
+void StartUp::Form_Load()
+{
+    m_selectionPanel->setText(QStringLiteral("Sel: 0"));
+    const bool noteNamed = !commandLinePath(m_context.arguments).isEmpty();
+    if (noteNamed)
+        loadCommandLineNote();
+    NoteView &view = *m_parts.view;
+    view.scheduleHistoryReset();
+    view.visibleEditor()->moveCaretToEnd();
+    view.focusEditor();
+    if (!noteNamed)
+        m_session.setCaption(NoteSession::untitledCaption());
+    Start.start();
+}
+
+void StartUp::loadCommandLineNote()
+{
+    const QString path = commandLinePath(m_context.arguments);
+    if (!QFileInfo::exists(path)) {
+        // A note that does not exist yet: the first Save creates it.
+        m_session.setCaption(path);
+        return;
+    }
+    // A file that exists but cannot be read must never be overwritten by a
+    // Save of the empty note, so the note then stays untitled.
+    if (!m_parts.documents->openNoteFile(path))
+        m_session.setCaption(NoteSession::untitledCaption());
+}
+
+void StartUp::Start_Timer()
+{
+    Start.stop();
+    m_parts.theme->LoadTheme();
+    m_parts.language->applyLanguage();
+    m_applySettings(MainWindowSettings::read(m_context.dataFolder()));
+    if (!commandLinePath(m_context.arguments).isEmpty())
+        return;
+    m_session.setText(m_session.text() + startHeader());
+    m_parts.view->visibleEditor()->moveCaretToEnd();
+    m_parts.view->focusEditor();
+}
+
+} // namespace tabulo
