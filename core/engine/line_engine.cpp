@@ -64,26 +64,27 @@ QChar *normaliseLine(QStringView line, QChar *out)
 
 } // namespace
 
-bool LineEngine::applyWord(QChar op, QStringView number, double &total) const
+bool LineEngine::applyWord(QChar op, QStringView number, Decimal &total) const
 {
     const auto value = m_format.parse(number);
     if (!value || !isOperator(op))
         return false;
-    total = CountedOperation{op.unicode(), *value}.applyTo(total);
+    total = CountedOperation{*value, op.unicode()}.applyTo(total);
     return true;
 }
 
 Evaluation LineEngine::evaluate(QStringView text, const RunningTotal &onCounted) const
 {
     Evaluation result;
-    forEachLine(text, [&](QStringView line) {
-        forEachCountedOperation(line, [&](const CountedOperation &operation) {
-            result.total = operation.applyTo(result.total);
-            ++result.countedLines;
-            if (onCounted)
-                onCounted(result.total);
-        });
-    });
+    auto count = [&](const CountedOperation &operation) {
+        result.total = operation.applyTo(result.total);
+        ++result.countedLines;
+        if (onCounted)
+            onCounted(result.total);
+    };
+    const QChar *const end = text.data() + text.size();
+    for (const QChar *p = text.data(); p != end;)
+        p = scanLine(p, end, count);
     return result;
 }
 

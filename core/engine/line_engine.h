@@ -13,12 +13,12 @@ namespace tabulo {
 // One counted word of a line: an operator and the number after it.
 struct CountedOperation
 {
+    Decimal value;
     char16_t op = u'+';
-    double value = 0;
 
     // The running total after this operation. A division by zero gives an
     // infinite (or undefined) total, which the following lines carry on with.
-    double applyTo(double total) const
+    Decimal applyTo(const Decimal &total) const
     {
         switch (op) {
         case u'+': return total + value;
@@ -31,13 +31,14 @@ struct CountedOperation
 
 struct Evaluation
 {
-    double total = 0;     // the running total after the last counted line
+    Decimal total;        // the running total after the last counted line
     int countedLines = 0; // lines whose first word is an operator and a number
 };
 
 // Sums a note. Every line whose first word is an operator ("+", "-", "*",
 // "/") followed by a number of the locale changes one running total, strictly
-// from top to bottom with no precedence: "+10", "+5", "*2" give 30.
+// from top to bottom with no precedence: "+10", "+5", "*2" give 30. Totals
+// are exact decimals (see Decimal): "+0,1", "+0,2", "-0,3" give 0.
 //
 // Lines are cut into operator lines first (normalisation): a line "+4+6"
 // reads as the two lines "+4" and "+6", and the sign with which a line begins
@@ -48,7 +49,7 @@ class LineEngine
 public:
     explicit LineEngine(const NumberFormat &format) : m_format(format) {}
 
-    using RunningTotal = std::function<void(double)>;
+    using RunningTotal = std::function<void(const Decimal &)>;
 
     // Evaluates the text; `onCounted`, when given, receives the running total
     // after each counted line.
@@ -56,9 +57,12 @@ public:
 
     // The counted operations of one line (without its line end), in order.
     // evaluate() is the left fold of these over every line; the note session
-    // keeps them per line so that an edit re-folds only from the edited line.
+    // keeps them per line so that an edit re-sums only the edited lines.
     template<typename Visit>
-    void forEachCountedOperation(QStringView line, Visit &&visit) const;
+    void forEachCountedOperation(QStringView line, Visit &&visit) const
+    {
+        scanLine(line.data(), line.data() + line.size(), visit);
+    }
 
     // The normalised lines of the text, each followed by CR LF: what the
     // working file holds after an evaluation.
@@ -72,38 +76,58 @@ public:
     Evaluation accumulate(QStringView normalisedText, const RunningTotal &onCounted = {}) const;
 
 private:
-    bool applyWord(QChar op, QStringView number, double &total) const;
+    bool applyWord(QChar op, QStringView number, Decimal &total) const;
+    // Visits the counted operations of the line that starts at `p`; returns
+    // where the next line starts (past a CR LF, a lone CR or a lone LF).
+    template<typename Visit>
+    const QChar *scanLine(const QChar *p, const QChar *end, Visit &&visit) const;
 
     NumberFormat m_format;
 };
 
 template<typename Visit>
-void LineEngine::forEachCountedOperation(QStringView rawLine, Visit &&visit) const
+const QChar *LineEngine::scanLine(const QChar *p, const QChar *end, Visit &&visit) const
 {
     // This is the two passes fused into one: instead of building the
     // normalised lines, each operator of a line is looked at where it stands.
     // The first word of the operator line it would start is the operator
-    // followed by everything up to the next space or operator; the leading
-    // operator of the line skips one space first.
-    const QStringView line = trimSpaces(rawLine);
-    if (line.isEmpty() || isCommentStart(line.front()))
-        return;
-    const QChar lead = line.front();
-    const qsizetype n = line.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar op = line[i];
-        if (!isOperator(op))
-            continue;
-        qsizetype wordStart = i + 1;
-        if (op == lead && wordStart < n && line[wordStart] == u' ')
-            ++wordStart;
-        qsizetype wordEnd = wordStart;
-        while (wordEnd < n && line[wordEnd] != u' ' && !isOperator(line[wordEnd]))
-            ++wordEnd;
-        if (const auto value = m_format.parse(line.sliced(wordStart, wordEnd - wordStart)))
-            visit(CountedOperation{op.unicode(), *value});
-        i = wordEnd - 1;
+    // followed by everything up to the next space, operator or line end; the
+    // leading operator of the line skips one space first. Spaces at the end
+    // of a line end no word that would not end anyway, so only the leading
+    // ones are skipped. Every character that matters here is below '0':
+    // digits and letters cost one comparison each.
+    auto isLineEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
+    while (p != end && *p == u' ')
+        ++p;
+    if (p != end && isCommentStart(*p)) {
+        while (p != end && !isLineEnd(*p))
+            ++p;
     }
+    const QChar lead = p != end ? *p : QChar();
+    for (; p != end; ++p) {
+        const QChar c = *p;
+        if (c.unicode() > u'/')
+            continue;
+        if (isLineEnd(c))
+            break;
+        if (!isOperator(c))
+            continue;
+        const QChar *wordStart = p + 1;
+        if (c == lead && wordStart != end && *wordStart == u' ')
+            ++wordStart;
+        const QChar *wordEnd = wordStart;
+        while (wordEnd != end && *wordEnd != u' ' && !isLineEnd(*wordEnd) && !isOperator(*wordEnd))
+            ++wordEnd;
+        if (const auto value = m_format.parse(QStringView(wordStart, wordEnd)))
+            visit(CountedOperation{*value, c.unicode()});
+        p = wordEnd - 1;
+    }
+    if (p != end) {
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+        ++p;
+    }
+    return p;
 }
 
 } // namespace tabulo

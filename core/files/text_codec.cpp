@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include <optional>
+
 namespace tabulo {
 
 namespace {
@@ -56,10 +58,26 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
+// The text after a UTF-16 byte-order mark, when the rest is valid UTF-16.
+std::optional<QString> decodeUtf16(const QByteArray &bytes)
+{
+    const bool littleEndian = bytes.startsWith("\xFF\xFE");
+    if (!littleEndian && !bytes.startsWith("\xFE\xFF"))
+        return std::nullopt;
+    QStringDecoder utf16(
+        littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
+    QString text = utf16.decode(QByteArrayView(bytes).sliced(2));
+    if (utf16.hasError() || bytes.size() % 2 != 0)
+        return std::nullopt;
+    return text;
+}
+
 } // namespace
 
 QString decodeText(const QByteArray &bytes)
 {
+    if (auto text = decodeUtf16(bytes))
+        return *std::move(text);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())

@@ -6,9 +6,11 @@
 
 namespace tabulo {
 
-// Files are written as UTF-8. When read, a file that is not valid UTF-8 was
-// most likely made on Windows, so it is read as Windows-1252: every byte
-// becomes a character and nothing is lost.
+// Files are written as UTF-8. When read, a file that begins with a UTF-16
+// byte-order mark (what Windows editors save as "Unicode") is read as
+// UTF-16 of that byte order; a file that is not valid UTF-8 was most likely
+// made on Windows, so it is read as Windows-1252: every byte becomes a
+// character and nothing is lost.
 QString decodeText(const QByteArray &bytes);
 QByteArray encodeText(QStringView text);
 // The same into a buffer the caller keeps.

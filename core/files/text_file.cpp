@@ -67,8 +67,7 @@ std::optional<QString> readNoteFile(const QString &path, QString *error)
     auto text = readTextFile(path, error, maxNoteBytes);
     if (!text)
         return std::nullopt;
-    // Binary data shown as text and saved again would be destroyed.
-    if (text->contains(QChar(0))) {
+    if (holdsBinaryData(*text)) {
         if (error)
             *error = QStringLiteral("It is not a text file: it holds binary data.");
         return std::nullopt;

@@ -40,6 +40,13 @@ constexpr qsizetype maxNoteLineLength = 65536;
 // The longest run of characters without a line end (CR or LF).
 qsizetype longestLineLength(QStringView text);
 
+// Text holding NUL characters came from binary data: shown as text and
+// saved again it would be destroyed.
+inline bool holdsBinaryData(QStringView text)
+{
+    return text.contains(QChar(0));
+}
+
 // A note file: its lines joined with CR LF, one final line end dropped. A
 // file with binary data (NUL bytes), above maxNoteBytes or with a line longer
 // than maxNoteLineLength is refused: it stays as it is on disk.

@@ -1,7 +1,7 @@
 #include "core/numbers/number_format.h"
 
-#include <charconv>
-#include <cmath>
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 namespace tabulo {
@@ -19,35 +19,6 @@ bool isAsciiDigit(QChar c)
     return c.unicode() >= '0' && c.unicode() <= '9';
 }
 
-// from_chars reports overflow and underflow without a value. The text is
-// still a valid number, just too large (infinite) or too small (zero) for a
-// double; its decimal magnitude tells which.
-double beyondDoubleRange(const std::string &plain)
-{
-    const auto e = plain.find('e');
-    const std::string mantissa = plain.substr(0, e);
-    long exponent = 0;
-    if (e != std::string::npos) {
-        const char *first = plain.data() + e + 1;
-        if (*first == '+')
-            ++first;
-        long parsed = 0;
-        if (std::from_chars(first, plain.data() + plain.size(), parsed).ec == std::errc())
-            exponent = parsed;
-        else
-            exponent = plain[e + 1] == '-' ? -100000 : 100000;
-    }
-    const auto firstSignificant = mantissa.find_first_of("123456789");
-    if (firstSignificant == std::string::npos)
-        return 0.0;
-    const auto point = mantissa.find('.');
-    const long pointAt = long(point == std::string::npos ? mantissa.size() : point);
-    long magnitude = pointAt - long(firstSignificant) + exponent;
-    if (long(firstSignificant) > pointAt)
-        magnitude += 1; // the point itself sits before the first significant digit
-    return magnitude > 0 ? HUGE_VAL : 0.0;
-}
-
 } // namespace
 
 NumberFormat::NumberFormat(const QLocale &locale)
@@ -60,52 +31,82 @@ NumberFormat::NumberFormat(const QLocale &locale)
         m_group = QChar();
 }
 
-QString NumberFormat::format(double value) const
+QString NumberFormat::format(const Decimal &value) const
 {
-    if (std::isnan(value))
+    if (value.isNaN())
         return QStringLiteral("NaN");
-    if (std::isinf(value))
-        return value < 0 ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
-    if (value == 0)
+    if (value.isInfinite())
+        return value.isNegative() ? QStringLiteral("-Infinity") : QStringLiteral("Infinity");
+    if (value.isZero())
         return QStringLiteral("0"); // also for -0: a total never shows "-0"
 
-    // The "general" form with 15 digits already switches to exponent form
-    // exactly where ours does (exponent below -4 or from 15 up) and drops
-    // trailing zeros. to_chars ignores the C library's locale, which the
-    // toolkit sets from the environment at start-up.
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
-
+    const Decimal::SignificantDigits rounded = value.significantDigits(15);
+    const std::string &digits = rounded.digits;
+    const int exponent = rounded.exponent;
+    const auto size = int(digits.size());
     QString text;
-    text.reserve(24);
-    for (const char *p = buffer; p != result.ptr; ++p) {
-        const char c = *p;
-        if (c == '.')
+    text.reserve(size + 8);
+    if (rounded.negative)
+        text += QLatin1Char('-');
+    auto append = [&text, &digits](int from, int to) {
+        for (int i = from; i < to; ++i)
+            text += QLatin1Char(digits[size_t(i)]);
+    };
+    if (exponent < -4 || exponent >= 15) {
+        // One digit before the separator and an exponent of at least two
+        // digits: "1E+15", "1,5E-07", "1E+100".
+        append(0, 1);
+        if (size > 1) {
             text += m_decimal;
-        else if (c == 'e')
-            text += QLatin1Char('E');
-        else
-            text += QLatin1Char(c);
+            append(1, size);
+        }
+        text += exponent < 0 ? QLatin1String("E-") : QLatin1String("E+");
+        const int magnitude = exponent < 0 ? -exponent : exponent;
+        if (magnitude < 10)
+            text += QLatin1Char('0');
+        text += QString::number(magnitude);
+    } else if (exponent >= 0) {
+        const int integerDigits = exponent + 1;
+        append(0, std::min(size, integerDigits));
+        for (int i = size; i < integerDigits; ++i)
+            text += QLatin1Char('0');
+        if (size > integerDigits) {
+            text += m_decimal;
+            append(integerDigits, size);
+        }
+    } else {
+        text += QLatin1Char('0');
+        text += m_decimal;
+        for (int i = exponent + 1; i < 0; ++i)
+            text += QLatin1Char('0');
+        append(0, size);
     }
     return text;
 }
 
-std::optional<double> NumberFormat::parse(QStringView text) const
+std::optional<Decimal> NumberFormat::parse(QStringView text) const
 {
-    // Build the plain "C" form of the number while checking its shape, then
-    // let from_chars do the correctly rounded, locale-independent conversion.
-    std::string plain;
-    plain.reserve(size_t(text.size()) + 2);
+    // The digits are read into a 64-bit coefficient while the shape is
+    // checked; the value is that coefficient times a power of ten. The rare
+    // number too long for 64 bits is read again as text.
+    std::uint64_t coefficient = 0;
+    bool tooLong = false;
+    auto addDigit = [&](QChar c) {
+        constexpr std::uint64_t largestBeforeADigit = (UINT64_MAX - 9) / 10;
+        if (coefficient <= largestBeforeADigit)
+            coefficient = coefficient * 10 + std::uint64_t(c.unicode() - '0');
+        else
+            tooLong = true;
+    };
     qsizetype i = 0;
     const qsizetype n = text.size();
     int integerDigits = 0;
     while (i < n) {
         const QChar c = text[i];
         if (isAsciiDigit(c)) {
-            plain += char(c.unicode());
+            addDigit(c);
             ++integerDigits;
-        } else if (!m_group.isNull() && c == m_group && integerDigits > 0) {
+        } else if (c == m_group && integerDigits > 0 && !m_group.isNull()) {
             // grouping separators are accepted anywhere after the first digit
         } else {
             break;
@@ -114,41 +115,48 @@ std::optional<double> NumberFormat::parse(QStringView text) const
     }
     int fractionDigits = 0;
     if (i < n && text[i] == m_decimal) {
-        plain += '.';
         ++i;
         while (i < n && isAsciiDigit(text[i])) {
-            plain += char(text[i].unicode());
+            addDigit(text[i]);
             ++fractionDigits;
             ++i;
         }
     }
     if (integerDigits + fractionDigits == 0)
         return std::nullopt;
+    const qsizetype mantissaEnd = i;
+    std::int64_t exponent = 0;
     if (i < n && (text[i] == QLatin1Char('E') || text[i] == QLatin1Char('e'))) {
-        plain += 'e';
         ++i;
+        bool negative = false;
         if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-            plain += char(text[i].unicode());
+            negative = text[i] == QLatin1Char('-');
             ++i;
         }
         int exponentDigits = 0;
+        // Past a billion the exponent only says "zero" or "infinite".
+        constexpr std::int64_t saturated = 1'000'000'000;
         while (i < n && isAsciiDigit(text[i])) {
-            plain += char(text[i].unicode());
+            exponent = std::min(saturated, exponent * 10 + (text[i].unicode() - '0'));
             ++exponentDigits;
             ++i;
         }
         if (exponentDigits == 0)
             return std::nullopt;
+        if (negative)
+            exponent = -exponent;
     }
     if (i != n)
         return std::nullopt;
-    double value = 0;
-    const auto result = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (result.ec == std::errc::result_out_of_range)
-        return beyondDoubleRange(plain);
-    if (result.ec != std::errc())
-        return std::nullopt;
-    return value;
+    exponent -= fractionDigits;
+    if (!tooLong)
+        return Decimal::fromCoefficient(coefficient, exponent);
+    std::string digits;
+    for (qsizetype k = 0; k < mantissaEnd; ++k) {
+        if (isAsciiDigit(text[k]))
+            digits += char(text[k].unicode());
+    }
+    return Decimal::fromDigits(digits, exponent);
 }
 
 } // namespace tabulo

@@ -1,65 +1,114 @@
 #pragma once
 
+#include "core/session/block_fold.h"
 #include "core/engine/line_engine.h"
 
 #include <QStringView>
-#include <QVarLengthArray>
 
+#include <cstdint>
 #include <vector>
 
 namespace tabulo {
 
-// The note's lines with their counted operations and the running total
-// after each line, kept up to date edit by edit.
+// The note's lines with their counted operations, and the running total
+// after each line, kept up to date edit by edit in time that does not grow
+// with the lines below the edit.
 //
-// The total is a left fold over the lines, so an edit re-reads only the
-// lines it touched and re-folds from the first of them with the operations
-// already parsed; the fold stops early where the total entering the next
-// untouched line is the same as before. The totals are exactly those of a
-// full evaluation: the same operations are applied in the same order.
+// Lines are kept in chunks of a few dozen, and the chunks are the leaves of
+// a balanced tree whose every node sums up its lines: how many, how many
+// characters, and what they do to the total (BlockFold). An edit re-reads
+// only the lines it touched and re-sums its chunk and the nodes above it.
+// The total is then a walk from the root: a node that only adds and
+// subtracts is skipped whole with its exact sum; any other node is entered,
+// unless the total entering it is the one it saw last time, whose result it
+// keeps. The totals are exactly those of a full evaluation, bit for bit.
 //
 // The text's lines are separated by CR LF and by nothing else (the note
 // session keeps it that way), so line i of the text is block i of the editor.
 class LineTotals
 {
 public:
-    explicit LineTotals(const LineEngine &engine) : m_engine(engine) { reset({}); }
+    // `linesPerChunk` only changes the speed (tests make it small, so that
+    // few lines already build a deep tree).
+    explicit LineTotals(const LineEngine &engine, int linesPerChunk = 64);
 
     void reset(QStringView text);
     // `newText` is the text after [position, position + removedLength) of the
     // previous text became `insertedLength` characters.
     void update(QStringView newText, qsizetype position, qsizetype removedLength, qsizetype insertedLength);
 
-    int lineCount() const { return int(m_starts.size()); }
-    qsizetype lineStart(int line) const { return m_starts[size_t(line)]; }
+    int lineCount() const { return m_nodes[1].lines; }
+    qsizetype lineStart(int line) const;
     // The line that holds `position` (a position at a line's end belongs to it).
     int lineAt(qsizetype position) const;
 
     // The running total after the last counted line; 0 when none counts.
-    double total() const { return m_lines.back().totalAfter; }
-    qsizetype countedOperations() const { return m_counted; }
-    bool lineCounts(int line) const { return !m_lines[size_t(line)].operations.isEmpty(); }
-    double totalAfterLine(int line) const { return m_lines[size_t(line)].totalAfter; }
+    Decimal total() const { return totalThrough(1, Decimal()); }
+    qsizetype countedOperations() const { return m_nodes[1].fold.operations; }
+    bool lineCounts(int line) const;
+    Decimal totalAfterLine(int line) const;
 
 private:
-    struct Line
+    struct Chunk
     {
-        double totalAfter = 0;
-        QVarLengthArray<CountedOperation, 1> operations;
+        std::vector<qsizetype> lengths;      // each line's length, without its CR LF
+        std::vector<std::uint32_t> opsEnd;   // where each line's operations end in `operations`
+        std::vector<CountedOperation> operations;
+        // What the chunk's lines add up to, kept so that rebuilding the
+        // tree after chunks split or merged re-reads none of them.
+        BlockFold fold;
+        qsizetype characters = 0;
+
+        int lineCount() const { return int(lengths.size()); }
+        std::uint32_t opsBegin(int line) const { return line > 0 ? opsEnd[size_t(line) - 1] : 0; }
+        // Characters of the first `lines` lines, each with a CR LF.
+        qsizetype span(int lines) const;
+        void append(qsizetype length, std::span<const CountedOperation> lineOperations);
+        void appendLines(const Chunk &from, int first, int end);
     };
 
-    Line parse(QStringView line) const;
-    // Appends the lines of `region` (CR LF separated) starting at `start`.
-    void parseLines(QStringView region, qsizetype start, std::vector<qsizetype> &starts,
-                    std::vector<Line> &lines) const;
-    // Re-folds from line `first`; stops after line `stopCandidate` when the
-    // total leaving it equals `previousTotal`.
-    void refold(int first, int stopCandidate, double previousTotal);
+    struct Node
+    {
+        int lines = 0;
+        qsizetype characters = 0; // every line counted with a CR LF after it
+        BlockFold fold;
+        // The total that last entered this node and the one that left it.
+        mutable bool remembered = false;
+        mutable Decimal entered;
+        mutable Decimal left;
+    };
+
+    // Parses the CR LF separated lines of `region` into `into`.
+    void parseLines(QStringView region, Chunk &into) const;
+    // Cuts `lines` into chunks of about the chunk size at the end of `into`.
+    void appendChunked(Chunk &&lines, std::vector<Chunk> &into) const;
+    void replaceLines(int first, int last, Chunk &&replacement);
+
+    // ---- the tree (line_totals_tree.cpp)
+    void rebuildTree();
+    void chunkChanged(int chunk);
+    static void summarise(Chunk &chunk);
+    static Node leafOf(const Chunk &chunk);
+    void combine(int node);
+    // The total leaving `node` for the total entering it.
+    Decimal totalThrough(int node, const Decimal &entering) const;
+    Decimal foldChunk(int chunk, const Decimal &entering, int lines) const;
+    // The chunk that holds `line`, and the line's place in it.
+    int chunkOfLine(int line, int &lineInChunk) const;
+    // The first line and the first character of `chunk`, and the total
+    // entering it.
+    void chunkStart(int chunk, int &firstLine, qsizetype &firstCharacter, Decimal *entering) const;
 
     const LineEngine &m_engine;
-    std::vector<qsizetype> m_starts; // where each line begins in the text
-    std::vector<Line> m_lines;
-    qsizetype m_counted = 0;
+    const int m_linesPerChunk;
+    std::vector<Chunk> m_chunks;
+    std::vector<Node> m_nodes; // 1 is the root; node i has children 2i and 2i + 1
+    int m_leaves = 1;          // leaf j is node m_leaves + j
+
+    // The running totals of the chunk asked for last: a repaint asks for
+    // the few dozen lines on screen, which lie in one or two chunks.
+    mutable int m_cachedChunk = -1;
+    mutable std::vector<Decimal> m_cachedTotals;
 };
 
 } // namespace tabulo

@@ -1,6 +1,7 @@
 // The command-line evaluator as a user runs it: a note file or standard
-// input in, the total (or every running total) out in the locale of the
-// environment, and a clear failure for a file it cannot read. It runs from a
+// input in, the total (or the running total after every line that counts)
+// out in the locale of the environment, and a clear failure for input it
+// cannot read. It runs from a
 // private copy, never from the build's staged folder.
 
 #include <QDir>
@@ -30,7 +31,10 @@ private slots:
     void printsTotals();
     void failsClearlyOnBadArguments_data();
     void failsClearlyOnBadArguments();
-    void survivesBinaryInput();
+    void refusesBinaryInput_data();
+    void refusesBinaryInput();
+    void answersVersionAndHelp_data();
+    void answersVersionAndHelp();
 
 private:
     Run run(const QStringList &arguments, const QString &locale, const QByteArray &input = {});
@@ -101,6 +105,16 @@ void TabuloCalcTest::printsTotals_data()
                                                  << "en_US.UTF-8" << QByteArray("0.25\n");
     QTest::newRow("running totals") << QByteArray("+1\n+2\nfree text\n*3\n") << "file"
                                     << QStringList{"--lines"} << "en_US.UTF-8" << QByteArray("1\n3\n9\n");
+    QTest::newRow("one running total a line, however many operators")
+        << QByteArray("+4+6\r\n*2\r\n-1\r\n") << "stdin" << QStringList{"--lines"} << "en_US.UTF-8"
+        << QByteArray("10\n20\n19\n");
+    QTest::newRow("exact decimals") << QByteArray("+0,1\r\n+0,2\r\n-0,3\r\n") << "file" << QStringList{}
+                                    << "it_IT.UTF-8" << QByteArray("0\n");
+    QTest::newRow("cents of a big total") << QByteArray("+1804395846\n+0.66\n") << "file" << QStringList{}
+                                          << "en_US.UTF-8" << QByteArray("1804395846.66\n");
+    QTest::newRow("utf-16 note with its byte-order mark")
+        << QByteArray("\xFF\xFE+\0" "5\0\r\0\n\0-\0" "2\0", 14) << "file" << QStringList{} << "en_US.UTF-8"
+        << QByteArray("3\n");
     QTest::newRow("standard input") << QByteArray("+5\n-2\n") << "stdin" << QStringList{} << "en_US.UTF-8"
                                     << QByteArray("3\n");
     QTest::newRow("dash reads standard input") << QByteArray("+5\r\n-2,5\r\n") << "dash" << QStringList{}
@@ -165,15 +179,43 @@ void TabuloCalcTest::failsClearlyOnBadArguments()
     QVERIFY2(QString::fromUtf8(result.err).contains(mentioned), result.err.constData());
 }
 
-void TabuloCalcTest::survivesBinaryInput()
+void TabuloCalcTest::refusesBinaryInput_data()
 {
+    QTest::addColumn<bool>("fromFile");
+    QTest::newRow("file") << true;
+    QTest::newRow("standard input") << false;
+}
+
+void TabuloCalcTest::refusesBinaryInput()
+{
+    QFETCH(bool, fromFile);
     QByteArray binary;
     for (int i = 0; i < 70000; ++i)
         binary += char((i * 7919 + i / 13) % 256);
-    binary.insert(100, "\n+5\n"); // a counted line among the noise
-    const Run result = run({noteFile(binary)}, QStringLiteral("en_US.UTF-8"));
+    binary.insert(100, "\n+5\n"); // a counted line among the noise must not pass for a total
+    const Run result = fromFile ? run({noteFile(binary)}, QStringLiteral("en_US.UTF-8"))
+                                : run({}, QStringLiteral("en_US.UTF-8"), binary);
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(result.out, QByteArray());
+    QVERIFY2(result.err.contains("binary data"), result.err.constData());
+}
+
+void TabuloCalcTest::answersVersionAndHelp_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QByteArray>("printed"); // the start of what standard output shows
+    QTest::newRow("version") << "--version" << QByteArray("tabulo-calc " TABULO_VERSION "\n");
+    QTest::newRow("help") << "--help" << QByteArray("Usage: tabulo-calc [--lines] [FILE]\n");
+}
+
+void TabuloCalcTest::answersVersionAndHelp()
+{
+    QFETCH(QString, option);
+    QFETCH(QByteArray, printed);
+    const Run result = run({option}, QStringLiteral("en_US.UTF-8"));
     QCOMPARE(result.exitCode, 0);
-    QVERIFY2(result.out.endsWith('\n') && result.out.count('\n') == 1, result.out.constData());
+    QCOMPARE(result.err, QByteArray());
+    QCOMPARE(result.out.left(printed.size()), printed);
 }
 
 QTEST_GUILESS_MAIN(TabuloCalcTest)

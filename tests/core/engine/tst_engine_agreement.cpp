@@ -4,20 +4,22 @@
 // separators, spaces, tabs, comment marks, exponent letters, every kind of
 // line end) must give exactly the same running totals both ways, and the
 // normalised lines must be exactly those of the step-by-step text rewriting
-// written out below.
+// written out below. The totals shown must be those of exact arithmetic on
+// the numbers as written, computed by an independent model.
 
 #include "core/engine/line_engine.h"
 
-#include "tests/core/exact_double.h"
+#include "tests/core/test_decimal.h"
 #include "tests/core/test_locales.h"
+#include "tests/core/engine/exact_model.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
+using tabulo::Decimal;
 using tabulo::Evaluation;
 using tabulo::LineEngine;
 using tabulo::NumberFormat;
-using tabulo::test::bitsOf;
 using tabulo::test::exactText;
 
 namespace {
@@ -86,14 +88,33 @@ struct Trace
 {
     Evaluation result;
     QStringList runningTotals; // exact, so that a differing step is visible
+    QStringList shown;         // as the totals box shows them
 };
 
 template<typename Evaluate>
-Trace trace(Evaluate &&evaluate)
+Trace trace(const NumberFormat &format, Evaluate &&evaluate)
 {
     Trace t;
-    t.result = evaluate([&](double total) { t.runningTotals << exactText(total); });
+    t.result = evaluate([&](const Decimal &total) {
+        t.runningTotals << exactText(total);
+        t.shown << format.format(total);
+    });
     return t;
+}
+
+// The totals the model knows, one per counted line (an empty string where
+// it no longer knows).
+QStringList modelTotals(const QLocale &locale, const QString &normalised)
+{
+    tabulo::test::ExactModel model(locale);
+    QStringList shown;
+    QStringList lines = normalised.split(QStringLiteral("\r\n"));
+    lines.removeLast(); // after the final CR LF
+    for (const QString &line : lines) {
+        if (model.readLine(line))
+            shown << model.shown().value_or(QString());
+    }
+    return shown;
 }
 
 } // namespace
@@ -124,26 +145,40 @@ void EngineAgreementTest::bothPassesAgreeOnRandomNotes()
     QFETCH(quint32, seed);
     QFETCH(QLocale, locale);
 
-    const LineEngine engine{NumberFormat(locale)};
+    const NumberFormat format(locale);
+    const LineEngine engine{format};
     QRandomGenerator random(seed);
     int countedOverall = 0;
+    int checkedByModel = 0;
     for (int noteNumber = 0; noteNumber < 120; ++noteNumber) {
         const QString note = randomNote(random, 40);
-        const Trace fused = trace([&](const auto &onCounted) { return engine.evaluate(note, onCounted); });
+        const Trace fused = trace(format, [&](const auto &onCounted) { return engine.evaluate(note, onCounted); });
         const Trace twoPasses = trace(
-            [&](const auto &onCounted) { return engine.accumulate(LineEngine::normalise(note), onCounted); });
+            format, [&](const auto &onCounted) { return engine.accumulate(LineEngine::normalise(note), onCounted); });
+        const QStringList model = modelTotals(locale, literalNormalise(note));
 
-        const bool agree = fused.runningTotals == twoPasses.runningTotals
-                           && bitsOf(fused.result.total) == bitsOf(twoPasses.result.total);
+        bool agree = fused.runningTotals == twoPasses.runningTotals && model.size() == fused.shown.size();
+        for (qsizetype i = 0; agree && i < model.size(); ++i)
+            agree = model[i].isEmpty() || model[i] == fused.shown[i];
         if (!agree) // name the note, since the comparisons below only show totals
             qWarning("note %d: %s", noteNumber, note.toUtf8().toPercentEncoding(" +-*/,.#'").constData());
         QCOMPARE(fused.runningTotals, twoPasses.runningTotals);
         QCOMPARE(fused.result.countedLines, twoPasses.result.countedLines);
-        QCOMPARE(bitsOf(fused.result.total), bitsOf(twoPasses.result.total));
+        QCOMPARE(exactText(fused.result.total), exactText(twoPasses.result.total));
+        QCOMPARE(model.size(), fused.shown.size());
+        for (qsizetype i = 0; i < model.size(); ++i) {
+            if (model[i].isEmpty())
+                continue;
+            QCOMPARE(fused.shown[i], model[i]);
+            ++checkedByModel;
+        }
         countedOverall += fused.result.countedLines;
     }
-    // The generator must actually exercise counting, not only rejections.
+    // The generator must actually exercise counting, not only rejections,
+    // and the model must speak for most of it.
     QVERIFY2(countedOverall > 500, qPrintable(QString::number(countedOverall)));
+    QVERIFY2(checkedByModel > countedOverall / 2,
+             qPrintable(QStringLiteral("%1 of %2").arg(checkedByModel).arg(countedOverall)));
 }
 
 void EngineAgreementTest::normalisedLinesAreTheLiteralRewriting()

@@ -5,7 +5,6 @@
 
 #include "core/engine/line_engine.h"
 
-#include "tests/core/exact_double.h"
 #include "tests/core/test_locales.h"
 
 #include <QTest>
@@ -105,7 +104,13 @@ void LineEngineTest::sumsNotes_data()
     QTest::newRow("comma groups in the dot locale") << "+1,5" << "en" << "15" << 1;
     QTest::newRow("point decimal in the dot locale") << "+1.5" << "en" << "1.5" << 1;
     QTest::newRow("grouped with decimals") << "+1.234.567,89" << "it" << "1234567,89" << 1;
-    QTest::newRow("binary noise rounded") << crlf({"+0,1", "+0,2"}) << "it" << "0,3" << 2;
+    QTest::newRow("tenths add up exactly") << crlf({"+0,1", "+0,2"}) << "it" << "0,3" << 2;
+    QTest::newRow("tenths cancel exactly") << crlf({"+0,1", "+0,2", "-0,3"}) << "it" << "0" << 3;
+    QTest::newRow("tenths cancel exactly, dot locale") << crlf({"+0.1", "+0.2", "-0.3"}) << "en" << "0" << 3;
+    QTest::newRow("cents over many lines") << QStringLiteral("+0,01\r\n").repeated(1000) << "it" << "10" << 1000;
+    QTest::newRow("cents of a big total") << crlf({"+1804395846", "+0,66"}) << "it" << "1804395846,66" << 2;
+    QTest::newRow("a third times three") << crlf({"+1", "/3", "*3"}) << "it" << "1" << 3;
+    QTest::newRow("16 digits round half to even") << "+0,1234567890123445" << "it" << "0,123456789012344" << 1;
     QTest::newRow("exponent") << "+1E5" << "it" << "100000" << 1;
     QTest::newRow("exponent sign starts a line") << "+1E-5" << "it" << "-5" << 1;
     QTest::newRow("exponent plus starts a line") << "+1E+5" << "it" << "5" << 1;
@@ -119,6 +124,13 @@ void LineEngineTest::sumsNotes_data()
     QTest::newRow("zero by zero") << crlf({"+0", "/0", "+1"}) << "it" << "NaN" << 3;
     QTest::newRow("infinite total carries on") << crlf({"+5", "/0", "-1000"}) << "it" << "Infinity" << 3;
     QTest::newRow("number beyond a double") << "+1E400" << "it" << "Infinity" << 1;
+    QTest::newRow("total past the double range by a product") << crlf({"+1E300", "*1E10"}) << "it" << "Infinity" << 2;
+    QTest::newRow("total past the double range by a sum")
+        << crlf({"+1,7976931348623157E308", "+1E300"}) << "en" << "Infinity" << 2;
+    QTest::newRow("negative total past the double range")
+        << crlf({"-1E300", "*1E10", "+5"}) << "it" << "-Infinity" << 3;
+    QTest::newRow("a total below the double range stays exact")
+        << crlf({"+5", "/1E300", "/1E100"}) << "it" << "5E-400" << 3;
 
     // Line ends: CR LF, lone CR and lone LF all end a line.
     QTest::newRow("mixed line ends") << "+1\r+2\n+3\r\n+4" << "it" << "10" << 4;
@@ -189,9 +201,10 @@ void LineEngineTest::runningTotalPassesThroughEveryCountedLine()
     const QString note = crlf({"# shopping", "+ 12,50 bread", "milk 3", "+4+6", "-2 ' rebate", "*2"});
 
     QStringList fused;
-    engine.evaluate(note, [&](double total) { fused << format.format(total); });
+    engine.evaluate(note, [&](const tabulo::Decimal &total) { fused << format.format(total); });
     QStringList twoPasses;
-    engine.accumulate(LineEngine::normalise(note), [&](double total) { twoPasses << format.format(total); });
+    engine.accumulate(LineEngine::normalise(note),
+                      [&](const tabulo::Decimal &total) { twoPasses << format.format(total); });
 
     const QStringList expected{"12,5", "16,5", "22,5", "20,5", "41"};
     QCOMPARE(fused, expected);

@@ -43,6 +43,20 @@ void TextCodecTest::decodesFileBytes_data()
         << QByteArray("\xED\xA0\x80") << QStringLiteral("\u00ed\u00a0\u20ac");
     QTest::newRow("NULs in valid utf-8 keep the length")
         << QByteArray("a\0b\0", 4) << QStringView(u"a\0b\0", 4).toString();
+    QTest::newRow("utf-16 little-endian after its mark") << QByteArray("\xFF\xFE+\0"
+                                                                       "5\0\xAC\x20\x3D\xD8\x00\xDE",
+        12) << QStringLiteral("+5\u20ac\U0001F600");
+    QTest::newRow("utf-16 big-endian after its mark") << QByteArray("\xFE\xFF\0+\0"
+                                                                    "5\x20\xAC",
+        8) << QStringLiteral("+5\u20ac");
+    QTest::newRow("only a utf-16 mark") << QByteArray("\xFF\xFE") << QString();
+    QTest::newRow("odd length after the mark is not utf-16") << QByteArray("\xFF\xFE+\0"
+                                                                           "5",
+        5)
+                                                             << QStringView(u"\u00ff\u00fe+\0"
+                                                                            "5",
+                                                                    5)
+                                                                    .toString();
     QTest::newRow("binary keeps the length")
         << QByteArray("\0\xFF\0\x80", 4) << QStringView(u"\0\u00ff\0\u20ac", 4).toString();
 }

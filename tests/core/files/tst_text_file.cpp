@@ -54,6 +54,7 @@ private slots:
     void failedSaveSaysWhyAndKeepsTheOldFile_data();
     void failedSaveSaysWhyAndKeepsTheOldFile();
     void saveReplacesTheWholeFile();
+    void utf16NoteIsSavedAsUtf8();
     void notesThatWouldBeDestroyedAreRefused_data();
     void notesThatWouldBeDestroyedAreRefused();
 
@@ -99,6 +100,15 @@ void TextFileTest::readsNoteFilesFromOtherSystems_data()
     QTest::newRow("mixed line ends") << QByteArray("a\rb\nc\r\n") << "a\r\nb\r\nc";
     QTest::newRow("windows-1252") << QByteArray("+5 caff\xE8 \x80\r\n") << "+5 caff\u00e8 \u20ac";
     QTest::newRow("byte order mark") << QByteArray("\xEF\xBB\xBF+5\r\n") << "+5";
+    // What Windows editors save as "Unicode".
+    QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFE+\0"
+                                                        "5\0 \0\xAC\x20\r\0\n\0-\0"
+                                                        "1\0",
+        18) << "+5 \u20ac\r\n-1";
+    QTest::newRow("UTF-16 big-endian") << QByteArray("\xFE\xFF\0+\0"
+                                                     "5\0\r\0\n\0-\0"
+                                                     "1",
+        14) << "+5\r\n-1";
     QTest::newRow("empty file") << QByteArray() << "";
     QTest::newRow("control characters other than NUL")
         << QByteArray("\x01\xFF", 2) << QStringView(u"\u0001\u00ff", 2).toString();
@@ -202,14 +212,29 @@ void TextFileTest::saveReplacesTheWholeFile()
     QCOMPARE(readBytes(path), QByteArray("+1"));
 }
 
+void TextFileTest::utf16NoteIsSavedAsUtf8()
+{
+    const QString path = m_dir.filePath(QStringLiteral("unicode.txt"));
+    QVERIFY(writeBytes(path,
+        QByteArray("\xFF\xFE+\0"
+                   "5\0 \0\xE8\0",
+            10)));
+    const auto note = readNoteFile(path);
+    QCOMPARE(note.value_or(QStringLiteral("<unreadable>")), QStringLiteral("+5 \u00e8"));
+    QVERIFY(saveNoteFile(path, *note).ok);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), QByteArray("+5 \xC3\xA8\r\n"));
+}
+
 void TextFileTest::notesThatWouldBeDestroyedAreRefused_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("readable");
     QTest::newRow("binary data") << QByteArray("+1\0\x01\x02+2", 7) << false;
-    QTest::newRow("UTF-16 text") << QByteArray("\xff\xfe+\0"
-                                               "1\0",
-        6) << false;
+    QTest::newRow("UTF-16 text without a byte-order mark") << QByteArray("+\0"
+                                                                         "1\0",
+        4) << false;
     // The largest note, in lines of a kilobyte.
     const QByteArray largest = (QByteArray(1022, 'x') + "\r\n").repeated(int(maxNoteBytes / 1024));
     QTest::newRow("above the largest note") << largest + "x" << false;

@@ -1,12 +1,13 @@
-// The note session re-folds its totals from the edited line with each
-// line's operations kept parsed. After every one of many random edits (typed
+// The note session keeps its totals in a tree of line chunks and re-sums
+// only what an edit touched. After every one of many random edits (typed
 // characters, deleted spans, pasted blocks with any kind of line end, Undo
-// and Redo) its total and its running total after each line must be exactly,
-// bit for bit, those of a full evaluation of the text it holds.
+// and Redo) in a note of several chunks, its total and its running total
+// after each line must be exactly, bit for bit, those of a full evaluation
+// of the text it holds.
 
 #include "core/session/note_session.h"
 
-#include "tests/core/exact_double.h"
+#include "tests/core/test_decimal.h"
 #include "tests/core/test_locales.h"
 
 #include <QRandomGenerator>
@@ -16,7 +17,8 @@
 using tabulo::LineEngine;
 using tabulo::NoteSession;
 using tabulo::NumberFormat;
-using tabulo::test::bitsOf;
+using tabulo::Decimal;
+using tabulo::test::exactText;
 
 namespace {
 
@@ -32,10 +34,10 @@ QString randomPiece(QRandomGenerator &random)
 }
 
 // Each line's running total after it, from the engine over the whole text.
-QList<double> fullRunningTotals(const LineEngine &engine, const QString &text)
+QList<Decimal> fullRunningTotals(const LineEngine &engine, const QString &text)
 {
-    QList<double> totals;
-    double total = 0;
+    QList<Decimal> totals;
+    Decimal total;
     for (const QStringView line : QStringView(text).split(u"\r\n")) {
         engine.forEachCountedOperation(line, [&](const tabulo::CountedOperation &operation) {
             total = operation.applyTo(total);
@@ -70,7 +72,7 @@ private slots:
         const LineEngine engine{NumberFormat(locale)};
         QRandomGenerator random(seed);
         QString start;
-        for (int i = 0; i < 40; ++i)
+        for (int i = 0; i < 600; ++i)
             start += randomPiece(random);
         session.loadText(start, QStringLiteral("note"));
 
@@ -92,11 +94,11 @@ private slots:
                      "the note holds only CR LF line ends");
             const tabulo::Evaluation full = engine.evaluate(text);
             QCOMPARE(session.lines().countedOperations(), qsizetype(full.countedLines));
-            QCOMPARE(bitsOf(session.lines().total()), bitsOf(full.total));
-            const QList<double> expected = fullRunningTotals(engine, text);
+            QCOMPARE(exactText(session.lines().total()), exactText(full.total));
+            const QList<Decimal> expected = fullRunningTotals(engine, text);
             QCOMPARE(session.lines().lineCount(), int(expected.size()));
             for (int line = 0; line < expected.size(); ++line)
-                QCOMPARE(bitsOf(session.lines().totalAfterLine(line)), bitsOf(expected[line]));
+                QCOMPARE(exactText(session.lines().totalAfterLine(line)), exactText(expected[line]));
             const QString shown = full.countedLines ? NumberFormat(locale).format(full.total) : QStringLiteral("0");
             QCOMPARE(session.totX(), shown);
         }
