@@ -2,7 +2,7 @@
 
 #include "ui/services/program_context.h"
 #include "ui/theme/theme_applier.h"
-#include "windows/main/parts/note_view.h"
+#include "windows/main/parts/total_colours.h"
 
 #include <QObject>
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session/text_splice.h"
+#include "windows/main/parts/total_colours.h"
 
 #include <QObject>
 #include <QString>
@@ -18,15 +19,6 @@ class NoteEditor;
 class NoteSession;
 class Prompts;
 class TotalBox;
-
-// The colours of the totals by their sign, as the applied theme gives them:
-// colour numbers kept as text (red in the low byte). Until a theme supplies
-// them the design colours stand.
-struct TotalColours
-{
-    QString fta_posi = QStringLiteral("65280"), fta_nega = QStringLiteral("255");
-    QString ftb_posi = QStringLiteral("65280"), ftb_nega = QStringLiteral("255");
-};
 
 // The note on screen. Two editors show it, `Text1` (long lines scrolled
 // sideways) and `Editor2` (lines wrapped), one at a time; the totals boxes,

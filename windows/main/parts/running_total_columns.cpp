@@ -4,7 +4,7 @@
 #include "windows/main/controls/note_editor.h"
 #include "windows/main/controls/running_total_column.h"
 #include "windows/main/menus/main_menus.h"
-#include "windows/main/parts/note_view.h"
+#include "windows/main/parts/total_colours.h"
 
 namespace tabulo {
 
