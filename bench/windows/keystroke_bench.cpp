@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
 
     const QString note = bigNote(lines);
     window.setNoteText(note);
-    window.resetModi.start();
+    window.startResetModi();
     (void)QTest::qWaitFor([&] { return !window.resetModi.isActive(); }, 5000);
     std::printf("note: %d lines, %.2f MB of text, %s editor, running totals column %s\n", lines,
                 double(note.size()) / (1024 * 1024), editorName(window), column ? "on" : "off");

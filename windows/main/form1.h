@@ -127,6 +127,9 @@ public:
     void Text2_Change();
     void Text3_Change();
     void TotaleSelezione();
+    // Enables `resetModi` on behalf of the note as it is now: keys typed
+    // before it fires are changes it leaves unsaved.
+    void startResetModi();
     void resetModi_Timer();
     void onQuit_Timer();
     void OnTrayBar_Timer();
@@ -286,6 +289,8 @@ private:
 
     ProgramContext m_context;
     NoteSession m_session;
+    // The note's text version that the pending `resetModi` stands for.
+    quint64 m_resetModiVersion = 0;
 
     NoteEditor *m_text1 = nullptr;
     NoteEditor *m_editor2 = nullptr;

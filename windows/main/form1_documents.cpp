@@ -107,7 +107,7 @@ void Form1::PulisciNota()
     m_text1->moveCaretToEnd();
     m_editor2->moveCaretToEnd();
     visibleEditor()->setFocus();
-    resetModi.start();
+    startResetModi();
 }
 
 void Form1::Load_Calc_Click()
@@ -139,7 +139,7 @@ bool Form1::openNoteFile(const QString &path)
     }
     visibleEditor()->moveCaretToEnd();
     visibleEditor()->setFocus();
-    resetModi.start();
+    startResetModi();
     return true;
 }
 
@@ -175,7 +175,7 @@ bool Form1::saveNoteAs(const QString &path)
         m_context.prompts->showError(this, languageText(LanguageKeys::cannotSave).arg(path, saved.error));
         return false;
     }
-    resetModi.start();
+    startResetModi();
     if (quitWaiting)
         finishQuit();
     else if (newNoteWaiting)

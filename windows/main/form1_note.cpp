@@ -167,10 +167,16 @@ void Form1::replaceSelection(const QString &noteText)
     editor->setTextCursor(caret);
 }
 
+void Form1::startResetModi()
+{
+    m_resetModiVersion = m_session.textVersion();
+    resetModi.start();
+}
+
 void Form1::resetModi_Timer()
 {
     resetModi.stop();
-    m_session.resetModi();
+    m_session.resetModiFor(m_resetModiVersion);
     visibleEditor()->setFocus();
     colourTotal(m_text2, themeColours.fta_posi, themeColours.fta_nega);
     colourTotal(m_text3, themeColours.ftb_posi, themeColours.ftb_nega);

@@ -50,7 +50,7 @@ void Form1::Form_Load()
     const bool noteNamed = !commandLinePath(m_context.arguments).isEmpty();
     if (noteNamed)
         loadCommandLineNote();
-    resetModi.start();
+    startResetModi();
     visibleEditor()->moveCaretToEnd();
     visibleEditor()->setFocus();
     if (!noteNamed)
@@ -90,6 +90,9 @@ void Form1::Start_Timer()
     if (!commandLinePath(m_context.arguments).isEmpty())
         return;
     setNoteText(noteText() + startHeader());
+    // The start-up's reset, still to come, stands for the note with its header.
+    if (resetModi.isActive())
+        m_resetModiVersion = m_session.textVersion();
     visibleEditor()->moveCaretToEnd();
     visibleEditor()->setFocus();
 }
