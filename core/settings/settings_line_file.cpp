@@ -14,13 +14,10 @@ bool isCommentLine(QStringView line)
 // Settings files are a few lines long; anything bigger is not one of ours.
 constexpr qint64 maxSettingsFileBytes = 1024 * 1024;
 
-template<typename Accept> std::optional<QString> lastAcceptedLine(const QString &path, Accept &&accept)
+template<typename Accept> std::optional<QString> lastAcceptedLine(QStringView text, Accept &&accept)
 {
-    const auto text = readTextFile(path, nullptr, maxSettingsFileBytes);
-    if (!text)
-        return std::nullopt;
     std::optional<QString> found;
-    forEachLine(*text, [&](QStringView line) {
+    forEachLine(text, [&](QStringView line) {
         if (!isCommentLine(line) && accept(line))
             found = line.toString();
     });
@@ -29,14 +26,26 @@ template<typename Accept> std::optional<QString> lastAcceptedLine(const QString 
 
 } // namespace
 
+std::optional<QString> parse(QStringView fileText, const QStringList &values)
+{
+    return lastAcceptedLine(fileText, [&](QStringView line) { return values.contains(line); });
+}
+
+std::optional<QString> parseLastLine(QStringView fileText)
+{
+    return lastAcceptedLine(fileText, [](QStringView) { return true; });
+}
+
 std::optional<QString> read(const QString &path, const QStringList &values)
 {
-    return lastAcceptedLine(path, [&](QStringView line) { return values.contains(line); });
+    const auto text = readTextFile(path, nullptr, maxSettingsFileBytes);
+    return text ? parse(*text, values) : std::nullopt;
 }
 
 std::optional<QString> readLastLine(const QString &path)
 {
-    return lastAcceptedLine(path, [](QStringView) { return true; });
+    const auto text = readTextFile(path, nullptr, maxSettingsFileBytes);
+    return text ? parseLastLine(*text) : std::nullopt;
 }
 
 FileResult write(const QString &path, const QStringList &lines)
