@@ -46,6 +46,23 @@ private:
     {
         double totalAfter = 0;
         QVarLengthArray<CountedOperation, 1> operations;
+
+        Line() = default;
+        Line(const Line &) = default;
+        Line(Line &&) noexcept = default;
+        Line &operator=(const Line &) = default;
+        // Qt 6.4's move assignment of a QVarLengthArray that holds a heap
+        // buffer onto one that holds another loses the latter (every edit
+        // that moved lines of two or more operations leaked), so the target
+        // first gives its buffer back.
+        Line &operator=(Line &&other) noexcept
+        {
+            totalAfter = other.totalAfter;
+            operations.clear();
+            operations.squeeze();
+            operations = std::move(other.operations);
+            return *this;
+        }
     };
 
     Line parse(QStringView line) const;
