@@ -5,7 +5,8 @@
 // position mapping back where it came from.
 //
 // Input: a first byte of 0xFF makes the rest a huge file: the second byte
-// times 16 KiB (at most 2 MiB) of the remaining bytes repeated.
+// times 2 KiB (at most 256 KiB, past the longest line) of the remaining
+// bytes repeated. Larger ones would only slow the search down.
 
 #include "core/files/text_file.h"
 #include "core/fuzz/fuzz_checks.h"
@@ -25,7 +26,7 @@ QByteArray fileBytes(const std::uint8_t *data, std::size_t size)
 {
     if (size < 3 || data[0] != 0xFF)
         return fuzz::bytesOf(data, size);
-    const qsizetype wanted = std::min<qsizetype>(qsizetype(data[1]) * 16 * 1024, 2 * 1024 * 1024);
+    const qsizetype wanted = std::min<qsizetype>(qsizetype(data[1]) * 2 * 1024, 256 * 1024);
     const QByteArray unit = fuzz::bytesOf(data + 2, size - 2);
     QByteArray bytes;
     bytes.reserve(wanted + unit.size());
