@@ -10,18 +10,24 @@
 namespace tabulo::vbs {
 
 namespace {
+// Where the stack stands now. The frame's own address rather than a local's:
+// AddressSanitizer may keep locals in a heap-allocated stand-in frame.
+std::uintptr_t stackPosition()
+{
+    return reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+}
+
 // Marks the outermost entry into the interpreter: the clock and the stack measure
 // start there, and only there, since host objects may call back into the engine.
 class OuterCall
 {
 public:
-    OuterCall(int &depth, const char *&stackBase, std::function<void()> start)
+    OuterCall(int &depth, std::uintptr_t &stackBase, std::function<void()> start)
         : m_depth(depth)
         , m_stackBase(stackBase)
     {
         if (m_depth++ == 0) {
-            char marker;
-            m_stackBase = &marker;
+            m_stackBase = stackPosition();
             start();
         }
     }
@@ -29,7 +35,7 @@ public:
 
 private:
     int &m_depth;
-    const char *&m_stackBase;
+    std::uintptr_t &m_stackBase;
 };
 } // namespace
 
@@ -151,8 +157,8 @@ void Interpreter::abort(int number)
 
 void Interpreter::enterCall()
 {
-    char marker;
-    if (++m_callDepth > kMaxCallDepth || (m_stackBase && std::size_t(m_stackBase - &marker) > kMaxStackBytes)) {
+    // The stack grows down.
+    if (++m_callDepth > kMaxCallDepth || (m_stackBase && m_stackBase - stackPosition() > kMaxStackBytes)) {
         --m_callDepth;
         raise(err::OutOfStack);
     }

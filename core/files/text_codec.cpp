@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <optional>
+#include <algorithm>
 
 namespace tabulo {
 
@@ -78,26 +79,43 @@ QString decodeText(const QByteArray &bytes)
 {
     if (auto text = decodeUtf16(bytes))
         return *std::move(text);
+    // The decoder drops one byte order mark at the start, and only one: a
+    // second one is a character of the text (a zero-width no-break space).
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
         return decodeWindows1252(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
     return text;
 }
 
+namespace {
+
+// A text that begins with U+FEFF is written after a byte order mark, which
+// the reader drops, so the character itself reads back.
+bool needsByteOrderMark(QStringView text)
+{
+    return !text.isEmpty() && text.front() == QChar(0xFEFF);
+}
+
+constexpr char utf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
+} // namespace
+
 QByteArray encodeText(QStringView text)
 {
+    if (needsByteOrderMark(text))
+        return utf8ByteOrderMark + text.toUtf8();
     return text.toUtf8();
 }
 
 void encodeTextInto(QStringView text, QByteArray &out)
 {
     // A UTF-16 unit never needs more than three bytes of UTF-8.
-    out.resize(text.size() * 3);
+    const qsizetype mark = needsByteOrderMark(text) ? 3 : 0;
+    out.resize(mark + text.size() * 3);
+    std::copy_n(utf8ByteOrderMark, mark, out.data());
     QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    char *end = utf8.appendToBuffer(out.data(), text);
+    char *end = utf8.appendToBuffer(out.data() + mark, text);
     out.resize(end - out.constData());
 }
 

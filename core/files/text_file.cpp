@@ -25,7 +25,7 @@ FileResult writeFileAtomically(const QString &path, QStringView contents)
     return FileResult::success();
 }
 
-std::optional<QString> readTextFile(const QString &path, QString *error, qint64 maxBytes)
+std::optional<QByteArray> readFileBytes(const QString &path, QString *error, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -38,13 +38,21 @@ std::optional<QString> readTextFile(const QString &path, QString *error, qint64 
             *error = QStringLiteral("The file is too large (%1 MB).").arg(file.size() / (1024 * 1024));
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
         return std::nullopt;
     }
-    return decodeText(bytes);
+    return bytes;
+}
+
+std::optional<QString> readTextFile(const QString &path, QString *error, qint64 maxBytes)
+{
+    const auto bytes = readFileBytes(path, error, maxBytes);
+    if (!bytes)
+        return std::nullopt;
+    return decodeText(*bytes);
 }
 
 qsizetype longestLineLength(QStringView text)
@@ -64,21 +72,28 @@ qsizetype longestLineLength(QStringView text)
 
 std::optional<QString> readNoteFile(const QString &path, QString *error)
 {
-    auto text = readTextFile(path, error, maxNoteBytes);
-    if (!text)
+    const auto bytes = readFileBytes(path, error, maxNoteBytes);
+    if (!bytes)
         return std::nullopt;
-    if (holdsBinaryData(*text)) {
+    return noteFromFileBytes(*bytes, error);
+}
+
+std::optional<QString> noteFromFileBytes(const QByteArray &bytes, QString *error)
+{
+    const QString text = decodeText(bytes);
+    // Binary data shown as text and saved again would be destroyed.
+    if (holdsBinaryData(text)) {
         if (error)
             *error = QStringLiteral("It is not a text file: it holds binary data.");
         return std::nullopt;
     }
-    if (longestLineLength(*text) > maxNoteLineLength) {
+    if (longestLineLength(text) > maxNoteLineLength) {
         if (error)
             *error = QStringLiteral("A line of it is longer than %1 characters, more than the editor can show.")
                          .arg(maxNoteLineLength);
         return std::nullopt;
     }
-    return joinLinesWithCrLf(*text);
+    return joinLinesWithCrLf(text);
 }
 
 FileResult saveNoteFile(const QString &path, const QString &noteText)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringView>
 
@@ -22,8 +23,12 @@ struct FileResult
 // risk truncating the file by writing it in place.
 FileResult writeFileAtomically(const QString &path, QStringView contents);
 
-// The whole file decoded (UTF-8, else Windows-1252); nothing when it cannot
-// be read. Files above `maxBytes` are refused rather than exhausting memory.
+// The whole file; nothing when it cannot be read. Files above `maxBytes` are
+// refused rather than exhausting memory.
+std::optional<QByteArray> readFileBytes(
+    const QString &path, QString *error = nullptr, qint64 maxBytes = qint64(512) * 1024 * 1024);
+
+// The whole file decoded (UTF-8, else Windows-1252), as readFileBytes reads it.
 std::optional<QString> readTextFile(
     const QString &path, QString *error = nullptr, qint64 maxBytes = qint64(512) * 1024 * 1024);
 
@@ -51,6 +56,8 @@ inline bool holdsBinaryData(QStringView text)
 // file with binary data (NUL bytes), above maxNoteBytes or with a line longer
 // than maxNoteLineLength is refused: it stays as it is on disk.
 std::optional<QString> readNoteFile(const QString &path, QString *error = nullptr);
+// The same rules over bytes already read (the size limit is the reader's).
+std::optional<QString> noteFromFileBytes(const QByteArray &bytes, QString *error = nullptr);
 
 // Saves a note as its text followed by CR LF, every line end as CR LF.
 FileResult saveNoteFile(const QString &path, const QString &noteText);

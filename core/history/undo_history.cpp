@@ -15,7 +15,7 @@ void UndoHistory::store(int index, const QString &text)
         return;
     if (size_t(index) >= m_slots.size())
         m_slots.resize(size_t(index) + 1, TextVersions::None);
-    m_slots[size_t(index)] = m_versions.add(text);
+    m_slots[size_t(index)] = text.isEmpty() ? TextVersions::None : m_versions.add(text);
 }
 
 QString UndoHistory::entry(int index)
@@ -24,10 +24,9 @@ QString UndoHistory::entry(int index)
     return id == TextVersions::None ? QString() : m_versions.text(id);
 }
 
-bool UndoHistory::entryIsEmpty(int index) const
+bool UndoHistory::holdsState(int index) const
 {
-    const auto id = slot(index);
-    return id == TextVersions::None || m_versions.length(id) == 0;
+    return slot(index) != TextVersions::None;
 }
 
 void UndoHistory::clear()
@@ -38,30 +37,32 @@ void UndoHistory::clear()
 
 void UndoHistory::record(const QString &text)
 {
-    if (text.isEmpty())
-        return;
-    // The 16-bit increment fails at the ceiling and the position stays.
-    if (m_position < PositionCeiling)
-        ++m_position;
-    store(m_position, text);
+    advance();
+    m_slots[size_t(m_position)] = m_versions.add(text);
 }
 
-void UndoHistory::recordEdit(qsizetype position, qsizetype removedLength, QStringView inserted, bool resultIsEmpty)
+void UndoHistory::recordEdit(qsizetype position, qsizetype removedLength, QStringView inserted)
 {
-    if (resultIsEmpty)
-        return;
+    advance();
+    m_slots[size_t(m_position)] = m_versions.addEdit(position, removedLength, inserted);
+}
+
+void UndoHistory::advance()
+{
+    // The 16-bit increment fails at the ceiling and the position stays.
     if (m_position < PositionCeiling)
         ++m_position;
     if (size_t(m_position) >= m_slots.size())
         m_slots.resize(size_t(m_position) + 1, TextVersions::None);
-    m_slots[size_t(m_position)] = m_versions.addEdit(position, removedLength, inserted);
 }
 
 void UndoHistory::reset(const QString &base)
 {
     m_position = 0;
     clear();
-    store(0, base);
+    // The base is a state even when empty: the next edit is recorded as an
+    // edit of it.
+    m_slots.push_back(m_versions.add(base));
 }
 
 std::optional<QString> UndoHistory::undo()
@@ -76,7 +77,7 @@ std::optional<QString> UndoHistory::redo()
 {
     // The position is a 16-bit number: at the ceiling its increment fails,
     // so an entry stored above 32767 is out of Redo's reach.
-    if (m_position >= PositionCeiling || entryIsEmpty(m_position + 1))
+    if (m_position >= PositionCeiling || !holdsState(m_position + 1))
         return std::nullopt;
     ++m_position;
     return entry(m_position);

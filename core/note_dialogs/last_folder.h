@@ -17,7 +17,7 @@ namespace LastFolder {
 // there is none.
 QString parse(QStringView fileText);
 
-// The line written for a folder. A path with a comma, or with blanks at
+// The line written for a folder. A path with a comma, or with spaces at
 // either end, is put in double quotes so that it reads back whole (an
 // unquoted one would read back as its part after the last comma).
 QString format(const QString &folder);

@@ -66,7 +66,7 @@ bool NoteSession::editorChanged(qsizetype editorPos, qsizetype editorRemoved, co
             return false;
         end += m_text[end] == u'\r' && end + 1 < m_text.size() && m_text[end + 1] == u'\n' ? 2 : 1;
     }
-    const TextSplice splice{position, end - position, withCrLfLineEnds(editorInserted)};
+    const TextSplice splice {position, end - position, withCrLfLineEnds(editorInserted)};
     if (splice.removedLength == 0 && splice.inserted.isEmpty())
         return true;
     Text1_Change(splice);
@@ -97,7 +97,7 @@ TextSplice NoteSession::replace(qsizetype position, qsizetype removedLength, QSt
         end = position;
     else if (insideLineEnd(end))
         ++end;
-    TextSplice splice{position, end - position, withCrLfLineEnds(inserted.toString())};
+    TextSplice splice {position, end - position, withCrLfLineEnds(inserted.toString())};
     if (splice.removedLength == 0 && splice.inserted.isEmpty())
         return splice;
     changeByCommand(splice);
@@ -115,6 +115,7 @@ void NoteSession::setText(const QString &text)
 
 void NoteSession::apply(const TextSplice &splice)
 {
+    ++m_textVersion;
     m_text.replace(splice.position, splice.removedLength, splice.inserted);
     m_lines.update(m_text, splice.position, splice.removedLength, splice.inserted.size());
 }
@@ -152,14 +153,8 @@ void NoteSession::Text1_Change(const TextSplice &splice)
 
 void NoteSession::record(const TextSplice &splice)
 {
-    // The empty note is never recorded; the history then no longer stands on
-    // the text, and the next change is found by comparing with its entry.
-    if (m_text.isEmpty()) {
-        m_historyFollowsText = false;
-        return;
-    }
     if (m_historyFollowsText)
-        m_history.recordEdit(splice.position, splice.removedLength, splice.inserted, false);
+        m_history.recordEdit(splice.position, splice.removedLength, splice.inserted);
     else
         m_history.record(m_text);
     m_historyFollowsText = true;
@@ -180,8 +175,9 @@ bool NoteSession::restore(const std::optional<QString> &entry)
 {
     if (!entry)
         return false;
-    // The history now stands on the entry it gave back.
-    m_historyFollowsText = true;
+    // The history now stands on the entry it gave back, if that holds a
+    // state; otherwise the next change is found by comparing.
+    m_historyFollowsText = m_history.holdsState(m_history.position());
     const TextSplice splice = spliceBetween(m_text, *entry);
     if (splice.removedLength == 0 && splice.inserted.isEmpty()) {
         // An entry equal to the note raises no change to consume the skip
@@ -207,6 +203,14 @@ void NoteSession::markModified()
 {
     m_modi = true;
     emit viewChanged();
+}
+
+bool NoteSession::resetModiFor(quint64 version)
+{
+    if (version != m_textVersion)
+        return false;
+    resetModi();
+    return true;
 }
 
 void NoteSession::resetModi()
@@ -279,11 +283,12 @@ void NoteSession::loadText(const QString &text, const QString &caption)
     // The text goes in whole with evaluation suspended (`Caricamento`), is
     // evaluated once, and the history starts from it.
     m_caricamento = true;
-    const TextSplice whole{0, m_text.size(), withCrLfLineEnds(text)};
+    const TextSplice whole {0, m_text.size(), withCrLfLineEnds(text)};
     const qsizetype oldEditorLength = editorLength();
     m_totX = QStringLiteral("0");
     m_totY = m_totX;
     m_text = whole.inserted;
+    ++m_textVersion;
     m_lines.reset(m_text);
     m_historyFollowsText = false;
     emit textSpliced(whole, 0, oldEditorLength);

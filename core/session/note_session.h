@@ -4,8 +4,8 @@
 #include "core/engine/working_files.h"
 #include "core/files/text_file.h"
 #include "core/history/undo_history.h"
-#include "core/session/line_totals.h"
 #include "core/numbers/number_format.h"
+#include "core/session/line_totals.h"
 #include "core/session/text_splice.h"
 
 #include <QObject>
@@ -30,7 +30,8 @@ namespace tabulo {
 //   3. the character count follows the text;
 //   4. a change made by Undo or Redo (`SaltaCronologia`) is not recorded and
 //      clears that flag; any other change shows the modified status word and
-//      is recorded in the history, unless the note became empty;
+//      is recorded in the history, the emptied note too, so that clearing a
+//      note can be undone;
 //   5. the note is evaluated into `TotX`, which `TotY` repeats;
 //   6. the note is marked modified (`Modi`).
 // The working files are written when the editing pauses: nothing reads them.
@@ -73,6 +74,14 @@ public:
     void markModified();
     // `resetModi`: the note as it is becomes the history's base, unmodified.
     void resetModi();
+    // Changes with every change of the text, loads included.
+    quint64 textVersion() const { return m_textVersion; }
+    // `resetModi` on behalf of a moment gone by, when the text had `version`
+    // (the window's reset a little after a save, a load or New). A text
+    // changed since keeps its changes unsaved and its history whole: keys
+    // typed right after a save are never taken as saved. False when it did
+    // nothing.
+    bool resetModiFor(quint64 version);
     const UndoHistory &history() const { return m_history; }
 
     // ---- totals (`TotX`, `TotY`), as the boxes show them
@@ -153,6 +162,7 @@ private:
     // instead of the note.
     std::optional<QString> m_evaluatedSelection;
 
+    quint64 m_textVersion = 0;
     bool m_modi = false;
     bool m_caricamento = false;
     bool m_saltaCronologia = false;

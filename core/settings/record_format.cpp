@@ -12,9 +12,10 @@ QString formatNumber(double value)
 {
     if (!std::isfinite(value))
         return QStringLiteral("0");
-    char buffer[64];
     // Shortest round-trip form in fixed notation: integral values get no
-    // point and nothing is written in exponent form.
+    // point and nothing is written in exponent form. The longest such form
+    // of a double (the smallest subnormal) has some 330 characters.
+    char buffer[512];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     if (result.ec != std::errc())
         return QStringLiteral("0");

@@ -24,29 +24,28 @@ template<typename Accept> std::optional<QString> lastAcceptedLine(QStringView te
     return found;
 }
 
-template<typename Accept> std::optional<QString> lastAcceptedLineOfFile(const QString &path, Accept &&accept)
-{
-    const auto text = readTextFile(path, nullptr, maxSettingsFileBytes);
-    if (!text)
-        return std::nullopt;
-    return lastAcceptedLine(*text, std::forward<Accept>(accept));
-}
-
 } // namespace
-
-std::optional<QString> read(const QString &path, const QStringList &values)
-{
-    return lastAcceptedLineOfFile(path, [&](QStringView line) { return values.contains(line); });
-}
 
 std::optional<QString> parse(QStringView fileText, const QStringList &values)
 {
     return lastAcceptedLine(fileText, [&](QStringView line) { return values.contains(line); });
 }
 
+std::optional<QString> parseLastLine(QStringView fileText)
+{
+    return lastAcceptedLine(fileText, [](QStringView) { return true; });
+}
+
+std::optional<QString> read(const QString &path, const QStringList &values)
+{
+    const auto text = readTextFile(path, nullptr, maxSettingsFileBytes);
+    return text ? parse(*text, values) : std::nullopt;
+}
+
 std::optional<QString> readLastLine(const QString &path)
 {
-    return lastAcceptedLineOfFile(path, [](QStringView) { return true; });
+    const auto text = readTextFile(path, nullptr, maxSettingsFileBytes);
+    return text ? parseLastLine(*text) : std::nullopt;
 }
 
 FileResult write(const QString &path, const QStringList &lines)

@@ -24,6 +24,9 @@ std::optional<QString> parse(QStringView fileText, const QStringList &values);
 // The last line that is not a comment, whatever it holds.
 std::optional<QString> readLastLine(const QString &path);
 
+// The same for a file's text.
+std::optional<QString> parseLastLine(QStringView fileText);
+
 // Writes each value as one line ended by CR LF, atomically.
 FileResult write(const QString &path, const QStringList &lines);
 

@@ -33,6 +33,8 @@ void TextCodecTest::decodesFileBytes_data()
     QTest::newRow("utf-8") << QByteArray("caff\xC3\xA8 \xE2\x82\xAC") << QStringLiteral("caff\u00e8 \u20ac");
     QTest::newRow("utf-8 outside the basic plane") << QByteArray("\xF0\x9F\x98\x80") << QStringLiteral("\U0001F600");
     QTest::newRow("utf-8 byte order mark dropped") << QByteArray("\xEF\xBB\xBF+5") << QStringLiteral("+5");
+    QTest::newRow("only the first byte order mark dropped")
+        << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF+5") << QStringLiteral("\uFEFF+5");
     QTest::newRow("windows-1252 euro") << QByteArray("+5 \x80") << QStringLiteral("+5 \u20ac");
     QTest::newRow("windows-1252 accented letter") << QByteArray("caff\xE8") << QStringLiteral("caff\u00e8");
     QTest::newRow("windows-1252 quotes") << QByteArray("\x93quoted\x94") << QStringLiteral("\u201cquoted\u201d");
@@ -84,6 +86,15 @@ void TextCodecTest::encodesAsUtf8()
 {
     QCOMPARE(encodeText(u"+5 \u20ac caff\u00e8"), QByteArray("+5 \xE2\x82\xAC caff\xC3\xA8"));
     QCOMPARE(encodeText(u""), QByteArray());
+    // A text that begins with U+FEFF reads back with it: the reader drops the
+    // byte order mark written before it.
+    for (const QString &text :
+        {QStringLiteral("\uFEFF+5"), QStringLiteral("\uFEFF\uFEFF"), QStringLiteral("+5\uFEFF")}) {
+        QCOMPARE(decodeText(encodeText(text)), text);
+        QByteArray buffer;
+        encodeTextInto(text, buffer);
+        QCOMPARE(buffer, encodeText(text));
+    }
 }
 
 void TextCodecTest::joinsLinesWithCrLf_data()

@@ -75,6 +75,10 @@ void TextFileTest::savedNoteReadsBackUnchanged_data()
     QTest::newRow("empty lines inside") << "a\r\n\r\n\r\nb" << QByteArray("a\r\n\r\n\r\nb\r\n");
     QTest::newRow("non-ascii written as utf-8")
         << "+5 caff\u00e8 \u20ac" << QByteArray("+5 caff\xC3\xA8 \xE2\x82\xAC\r\n");
+    // Read from a file that began with two byte order marks: the second is
+    // the note's first character, and a byte order mark before it keeps it.
+    QTest::newRow("first character a zero-width no-break space")
+        << QStringLiteral("\uFEFF+5") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF+5\r\n");
 }
 
 void TextFileTest::savedNoteReadsBackUnchanged()

@@ -8,27 +8,29 @@
 
 namespace tabulo::test {
 
-// The undo history written the plain way: an array of 99001 full texts and a
-// signed 16-bit position. It is slow and memory-hungry on purpose, so that
-// nothing in it can be clever; the real history must behave exactly like it.
+// The undo history written the plain way: an array of 99001 entries, each
+// a full text or nothing, and a signed 16-bit position. It is slow and
+// memory-hungry on purpose, so that nothing in it can be clever; the real
+// history must behave exactly like it.
 class ReferenceHistory
 {
 public:
     static constexpr int LastIndex = 99000;
 
     qint16 position() const { return m_position; }
-    const QString &entry(int index) const { return m_entries[size_t(index)]; }
+    QString entry(int index) const { return m_entries[size_t(index)].value_or(QString()); }
+    bool holdsState(int index) const { return m_entries[size_t(index)].has_value(); }
 
+    // Storing the empty text empties the entry, as the array's empty strings did.
     void store(int index, const QString &text)
     {
         if (index >= 0 && index <= LastIndex)
-            m_entries[size_t(index)] = text;
+            m_entries[size_t(index)] = text.isEmpty() ? std::nullopt : std::optional(text);
     }
 
+    // Every change is recorded, the emptied note included.
     void record(const QString &text)
     {
-        if (text.isEmpty())
-            return;
         // A 16-bit increment past 32767 fails and leaves the position as it was.
         if (!incrementFails())
             ++m_position;
@@ -38,8 +40,8 @@ public:
     void reset(const QString &base)
     {
         m_position = 0;
-        for (QString &entry : m_entries)
-            entry.clear();
+        for (std::optional<QString> &entry : m_entries)
+            entry.reset();
         m_entries[0] = base;
     }
 
@@ -48,23 +50,23 @@ public:
         if (m_position == 0)
             return std::nullopt;
         --m_position; // one entry back, however long the history
-        return m_entries[size_t(m_position)];
+        return entry(m_position);
     }
 
     std::optional<QString> redo()
     {
         // At the ceiling the increment fails, so the shown text would be the
         // current one: Redo has nowhere to go.
-        if (m_position == LastIndex || incrementFails() || m_entries[size_t(m_position) + 1].isEmpty())
+        if (m_position == LastIndex || incrementFails() || !holdsState(m_position + 1))
             return std::nullopt;
         ++m_position;
-        return m_entries[size_t(m_position)];
+        return entry(m_position);
     }
 
 private:
     bool incrementFails() const { return m_position == std::numeric_limits<qint16>::max(); }
 
-    std::vector<QString> m_entries = std::vector<QString>(LastIndex + 1);
+    std::vector<std::optional<QString>> m_entries = std::vector<std::optional<QString>>(LastIndex + 1);
     qint16 m_position = 0;
 };
 

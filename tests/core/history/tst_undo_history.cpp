@@ -73,8 +73,10 @@ void UndoHistoryTest::undoAndRedoShowRecordedTexts_data()
     QTest::newRow("undo then redo") << QStringList {"reset base", "record a", "record b", "undo", "undo", "redo",
         "redo", "redo"} << QStringList {"a", "base", "a", "b", "-"}
                                     << 2;
-    QTest::newRow("the empty text is never recorded")
-        << QStringList {"reset base", "record a", "record ", "undo"} << QStringList {"base"} << 0;
+    QTest::newRow("the emptied note is recorded")
+        << QStringList {"reset base", "record a", "record ", "undo", "undo"} << QStringList {"a", "base"} << 0;
+    QTest::newRow("redo brings the emptied note back")
+        << QStringList {"reset base", "record ", "undo", "redo", "redo"} << QStringList {"base", "", "-"} << 1;
     QTest::newRow("the same text again is recorded")
         << QStringList {"reset base", "record a", "record a", "undo", "undo"} << QStringList {"a", "base"} << 0;
     QTest::newRow("a new edit leaves the entries above it for redo") << QStringList {"reset base", "record a",
@@ -128,7 +130,7 @@ void UndoHistoryTest::positionStopsAtTheCeiling()
     QCOMPARE(history.entry(UndoHistory::PositionCeiling), QStringLiteral("+%1").arg(records));
     QCOMPARE(
         history.entry(UndoHistory::PositionCeiling - 1), QStringLiteral("+%1").arg(UndoHistory::PositionCeiling - 1));
-    QVERIFY(history.entryIsEmpty(UndoHistory::PositionCeiling + 1));
+    QVERIFY(!history.holdsState(UndoHistory::PositionCeiling + 1));
 
     // Redo at the ceiling has nowhere to go, even with an entry above it:
     // the position cannot pass 32767.

@@ -114,8 +114,9 @@ void NoteDialogRulesTest::readsTheLastFolder()
     QCOMPARE(LastFolder::parse(file), folder);
 
     // Whatever the program writes reads back whole.
-    for (const QString &written : {QStringLiteral("/home/ann/Conti, casa"), QStringLiteral(" /srv/a,b "),
-             QStringLiteral("/home/\"q\""), QStringLiteral("/")})
+    for (const QString &written :
+        {QStringLiteral("/home/ann/Conti, casa"), QStringLiteral(" /srv/a,b "), QStringLiteral("/home/\"q\""),
+            QStringLiteral("/"), QStringLiteral("\u00A0/srv/no-break"), QStringLiteral("\v/srv/tab\v")})
         QCOMPARE(LastFolder::parse(LastFolder::format(written) + QStringLiteral("\r\n")), written);
 }
 

@@ -20,7 +20,7 @@ namespace {
 struct Fixture
 {
     QTemporaryDir data;
-    NoteSession session{tabulo::test::commaLocale(), data.path()};
+    NoteSession session {tabulo::test::commaLocale(), data.path()};
 
     Fixture()
     {
@@ -61,8 +61,9 @@ private slots:
     void undoAndRedoWalkEveryRecordedState()
     {
         Fixture f;
-        QStringList states{QString()};
-        const QList<TextSplice> edits{{0, 0, "+10"}, {3, 0, "\r\n*2"}, {0, 1, "-"}, {4, 1, "\r\n+5\r\n"}, {2, 3, QString()}};
+        QStringList states {QString()};
+        const QList<TextSplice> edits {
+            {0, 0, "+10"}, {3, 0, "\r\n*2"}, {0, 1, "-"}, {4, 1, "\r\n+5\r\n"}, {2, 3, QString()}};
         for (const TextSplice &edit : edits) {
             f.session.replace(edit.position, edit.removedLength, edit.inserted);
             states << f.session.text();
@@ -97,10 +98,9 @@ private slots:
     {
         Fixture f;
         f.type(QStringLiteral("+1"));
-        // Emptying the note is not recorded, so typing the same text again
-        // records a second entry equal to the first.
-        f.session.setText(QString());
-        f.session.setText(QStringLiteral("+1"));
+        // A change that puts back the same text is recorded as an entry
+        // equal to the one before it.
+        f.session.replace(1, 1, QStringLiteral("1"));
         QCOMPARE(f.session.history().position(), 3);
         QVERIFY(f.session.undo()); // entry 2 holds "+1" too
         QCOMPARE(f.session.text(), QStringLiteral("+1"));
@@ -111,19 +111,110 @@ private slots:
         QCOMPARE(f.session.text(), QStringLiteral("+1"));
     }
 
-    void theEmptyNoteIsEvaluatedButNeverRecorded()
+    // Clearing the note (Ctrl+A, Delete) is a change like any other: Undo
+    // brings the text back, whatever came before the clearing.
+    void clearingTheNoteCanBeUndone_data()
     {
+        QTest::addColumn<QString>("before"); // what happens before the note is cleared
+        QTest::addColumn<QString>("textBeforeClearing");
+        QTest::newRow("right after a load") << "load"
+                                            << "+1\r\n+2";
+        QTest::newRow("right after a save") << "save"
+                                            << "+5";
+        QTest::newRow("after edits of a loaded note") << "load, type"
+                                                      << "+1\r\n+27";
+        QTest::newRow("after typing") << "type"
+                                      << "7";
+    }
+
+    void clearingTheNoteCanBeUndone()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, textBeforeClearing);
         Fixture f;
-        f.type(QStringLiteral("+7"));
-        f.session.setText(QString());
+        const QString path = f.data.filePath(QStringLiteral("note.txt"));
+        if (before.startsWith(QLatin1String("load"))) {
+            tabulo::test::writeBytes(path, "+1\r\n+2\r\n");
+            QVERIFY(f.session.load(path).ok);
+        }
+        if (before == QLatin1String("save")) {
+            f.type(QStringLiteral("+5"));
+            QVERIFY(f.session.saveAs(path).ok);
+        }
+        if (before.endsWith(QLatin1String("type")))
+            f.type(QStringLiteral("7"));
+        QCOMPARE(f.session.text(), textBeforeClearing);
+        const int position = f.session.history().position();
+
+        QVERIFY(f.session.editorChanged(0, f.session.editorLength(), QString()));
+        QCOMPARE(f.session.text(), QString());
+        QVERIFY(f.session.modi());
+        QCOMPARE(f.session.history().position(), position + 1);
         QCOMPARE(f.session.totX(), QStringLiteral("0"));
-        QCOMPARE(f.session.history().position(), 2);
+
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), textBeforeClearing);
+        QVERIFY(f.session.redo());
+        QCOMPARE(f.session.text(), QString());
+        // Typed after the clearing, undone back to it, and back to the text.
         f.type(QStringLiteral("+3"));
-        QCOMPARE(f.session.history().position(), 4);
         QVERIFY(f.session.undo());
-        QCOMPARE(f.session.text(), QStringLiteral("+"));
         QVERIFY(f.session.undo());
-        QCOMPARE(f.session.text(), QStringLiteral("+7"));
+        QCOMPARE(f.session.text(), QString());
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), textBeforeClearing);
+    }
+
+    // The window resets the saved state a little after a save, a load or New,
+    // on behalf of the text as it was then: keys typed in between stay
+    // unsaved changes, recorded and undoable.
+    void aLateResetKeepsTheChangesMadeSinceItsMoment_data()
+    {
+        QTest::addColumn<QString>("moment");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("resets");
+        QTest::newRow("typed after a save") << "save"
+                                            << "x" << false;
+        QTest::newRow("typed after a load") << "load"
+                                            << "x" << false;
+        QTest::newRow("typed after New") << "new"
+                                         << "+4" << false;
+        QTest::newRow("nothing typed after a save") << "save"
+                                                    << "" << true;
+        QTest::newRow("nothing typed after New") << "new"
+                                                 << "" << true;
+    }
+
+    void aLateResetKeepsTheChangesMadeSinceItsMoment()
+    {
+        QFETCH(QString, moment);
+        QFETCH(QString, typed);
+        QFETCH(bool, resets);
+        Fixture f;
+        const QString path = f.data.filePath(QStringLiteral("note.txt"));
+        f.type(QStringLiteral("+12"));
+        if (moment == QLatin1String("save")) {
+            QVERIFY(f.session.saveAs(path).ok);
+        } else if (moment == QLatin1String("load")) {
+            tabulo::test::writeBytes(path, "+12\r\n");
+            QVERIFY(f.session.load(path).ok);
+        } else {
+            f.session.PulisciNota();
+        }
+        const QString saved = f.session.text();
+        const quint64 version = f.session.textVersion();
+        f.type(typed);
+
+        QCOMPARE(f.session.resetModiFor(version), resets);
+        QCOMPARE(f.session.modi(), !resets);
+        QCOMPARE(f.session.statusWord(), resets ? QStringLiteral("Ok") : QStringLiteral("Modificato"));
+        QCOMPARE(f.session.text(), saved + typed);
+        if (!resets) {
+            QCOMPARE(f.session.history().position(), int(typed.size()));
+            for (qsizetype i = 0; i < typed.size(); ++i)
+                QVERIFY(f.session.undo());
+            QCOMPARE(f.session.text(), saved);
+        }
     }
 
     // The position is a 16-bit number: past 32767 each change replaces the

@@ -20,6 +20,7 @@ class RecordFormatTest : public QObject
 private slots:
     void formatsRecords_data();
     void formatsRecords();
+    void everyFiniteNumberReadsBack();
     void splitsRecords_data();
     void splitsRecords();
     void readsNumbers_data();
@@ -48,6 +49,17 @@ void RecordFormatTest::formatsRecords()
     QFETCH(QString, record);
 
     QCOMPARE(RecordFormat::formatRecord(fields), record);
+}
+
+void RecordFormatTest::everyFiniteNumberReadsBack()
+{
+    // However long its fixed form: the largest doubles have 309 digits, the
+    // smallest 323 zeros after the point.
+    for (const double number : {1e308, -1.7976931348623157e308, 5e-324, -1e-300, 3.4028234663852886e38, 0.1}) {
+        const QString record = RecordFormat::formatRecord({number});
+        QVERIFY(!record.contains(u'e'));
+        QCOMPARE(RecordFormat::toNumber(record), std::optional(number));
+    }
 }
 
 void RecordFormatTest::splitsRecords_data()

@@ -10,6 +10,15 @@
 #include <pthread.h>
 #endif
 
+// gcc says so with __SANITIZE_ADDRESS__, clang through __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define TABULO_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TABULO_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace tabulo::vbs::regex::test {
 
 namespace {
@@ -47,7 +56,7 @@ void checkNesting(TestReport &report)
 // thread may have (sanitizers make every frame several times larger).
 void checkDeepestPatternOnSmallStack(TestReport &report)
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(TABULO_ADDRESS_SANITIZER)
     const std::size_t stackSize = 4u << 20;
 #else
     const std::size_t stackSize = 512u << 10;

@@ -180,6 +180,52 @@ private slots:
         QVERIFY(fixture.waitForReset());
         QVERIFY(!window.modi());
     }
+
+    // Keys typed right after a save or New, before the history reset that
+    // follows it, are unsaved changes: the status says so and quitting asks.
+    void keysTypedRightAfterwardsStayUnsaved_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("noteAfterwards");
+        QTest::newRow("F2") << "SaveX"
+                            << "+12x";
+        QTest::newRow("New") << "New_Calc"
+                             << "x";
+    }
+
+    void keysTypedRightAfterwardsStayUnsaved()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, noteAfterwards);
+        QTemporaryDir notes;
+        const QString path = notes.filePath(QStringLiteral("note.txt"));
+        QVERIFY(WindowFixture::writeFile(path, "+1\r\n"));
+        WindowFixture fixture({.arguments = {path}});
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        window.visibleEditor()->moveCaretToEnd();
+        typeIntoNote(window, QStringLiteral("2"));
+        if (command == QLatin1String("New_Calc"))
+            QVERIFY(window.saveToCurrentFile());
+
+        if (command == QLatin1String("SaveX"))
+            QTest::keyClick(&window, Qt::Key_F2);
+        else
+            window.action(command)->trigger();
+        typeIntoNote(window, QStringLiteral("x"));
+        QVERIFY(window.resetModi.isActive()); // typed within its 100 ms
+        QVERIFY(fixture.waitForReset());
+
+        QCOMPARE(window.noteText(), noteAfterwards);
+        QCOMPARE(WindowFixture::readFile(path), QByteArray("+12\r\n"));
+        QVERIFY(window.modi());
+        QCOMPARE(window.statusPanel(0)->text(), QStringLiteral("Modificato"));
+        fixture.prompts.queueAnswer(Prompts::Answer::Cancel);
+        QTest::keyClick(&window, Qt::Key_F12);
+        QTRY_COMPARE(fixture.prompts.count(Kind::Question), 1);
+        QVERIFY(!fixture.hasQuit());
+        QCOMPARE(window.noteText(), noteAfterwards);
+    }
 };
 
 QTEST_MAIN(DocumentsTest)

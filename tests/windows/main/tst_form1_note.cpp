@@ -27,6 +27,7 @@ private slots:
     void editAfterUndoKeepsTheLaterStatesForRedo();
     void undoInTheWrappingEditor();
     void controlZIsTheNotesUndo();
+    void clearingAJustOpenedNoteCanBeUndone();
 };
 
 // A fresh untitled window with the start header, ready for typing.
@@ -222,6 +223,27 @@ void NoteTest::controlZIsTheNotesUndo()
     QVERIFY(!window.visibleEditor()->isUndoRedoEnabled());
     QTest::keyClick(window.visibleEditor(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(window.noteText(), header() + "+12");
+}
+
+// Ctrl+A, Delete, Ctrl+Z: the emptied note is a recorded change, even as
+// the first change after opening a file.
+void NoteTest::clearingAJustOpenedNoteCanBeUndone()
+{
+    QTemporaryDir notes;
+    const QString path = notes.filePath(QStringLiteral("budget.txt"));
+    QVERIFY(WindowFixture::writeFile(path, "+1\r\n+2\r\n"));
+    WindowFixture fixture({.arguments = {path}});
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    NoteEditor *editor = window.visibleEditor();
+
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QCOMPARE(window.noteText(), QString());
+    QVERIFY(window.modi());
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.noteText(), QStringLiteral("+1\r\n+2"));
+    QCOMPARE(window.text2()->text(), QStringLiteral("3"));
 }
 
 QTEST_MAIN(NoteTest)

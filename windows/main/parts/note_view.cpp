@@ -206,7 +206,7 @@ void NoteView::replaceSelection(const QString &noteText)
 void NoteView::resetModi_Timer()
 {
     resetModi.stop();
-    m_session.resetModi();
+    m_session.resetModiFor(m_resetModiVersion);
     focusEditor();
     colourTotals();
 }

@@ -72,7 +72,20 @@ public:
 
     // `resetModi`: shortly after a load or a save, the note as shown becomes
     // the history's base, unmodified.
-    void scheduleHistoryReset() { resetModi.start(); }
+    // It stands for the note as it is now: keys typed before it fires are
+    // changes it leaves unsaved.
+    void scheduleHistoryReset()
+    {
+        m_resetModiVersion = m_session.textVersion();
+        resetModi.start();
+    }
+    // The pending reset stands for the note as it is now (the start-up's
+    // header written after it was scheduled).
+    void moveHistoryResetToNow()
+    {
+        if (resetModi.isActive())
+            m_resetModiVersion = m_session.textVersion();
+    }
     bool historyResetPending() const { return resetModi.isActive(); }
     void resetModi_Timer();
 
@@ -94,6 +107,8 @@ private:
     NoteEditor *m_shown;
     TotalColours m_colours;
     QTimer resetModi;
+    // The note's text version that the pending `resetModi` stands for.
+    quint64 m_resetModiVersion = 0;
     bool m_hiddenEditorStale = false;
     // The editor is making a change the session asked for: not a new edit.
     bool m_applyingSessionChange = false;

@@ -83,6 +83,8 @@ void StartUp::Start_Timer()
     if (!commandLinePath(m_context.arguments).isEmpty())
         return;
     m_session.setText(m_session.text() + startHeader());
+    // The start-up's reset, still to come, stands for the note with its header.
+    m_parts.view->moveHistoryResetToNow();
     m_parts.view->visibleEditor()->moveCaretToEnd();
     m_parts.view->focusEditor();
 }

@@ -1,0 +1,4 @@
+If x Then
+    y = (1 + 
+End Sub
+Class
