@@ -206,14 +206,14 @@ private slots:
         window.visibleEditor()->moveCaretToEnd();
         typeIntoNote(window, QStringLiteral("2"));
         if (command == QLatin1String("New_Calc"))
-            QVERIFY(window.saveToCurrentFile());
+            QVERIFY(window.documents().saveToCurrentFile());
 
         if (command == QLatin1String("SaveX"))
             QTest::keyClick(&window, Qt::Key_F2);
         else
             window.action(command)->trigger();
         typeIntoNote(window, QStringLiteral("x"));
-        QVERIFY(window.resetModi.isActive()); // typed within its 100 ms
+        QVERIFY(window.noteView().historyResetPending()); // typed within its 100 ms
         QVERIFY(fixture.waitForReset());
 
         QCOMPARE(window.noteText(), noteAfterwards);

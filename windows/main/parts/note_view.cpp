@@ -203,6 +203,18 @@ void NoteView::replaceSelection(const QString &noteText)
     m_shown->setTextCursor(caret);
 }
 
+void NoteView::scheduleHistoryReset()
+{
+    m_resetModiVersion = m_session.textVersion();
+    resetModi.start();
+}
+
+void NoteView::moveHistoryResetToNow()
+{
+    if (resetModi.isActive())
+        m_resetModiVersion = m_session.textVersion();
+}
+
 void NoteView::resetModi_Timer()
 {
     resetModi.stop();

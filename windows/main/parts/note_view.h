@@ -74,18 +74,10 @@ public:
     // the history's base, unmodified.
     // It stands for the note as it is now: keys typed before it fires are
     // changes it leaves unsaved.
-    void scheduleHistoryReset()
-    {
-        m_resetModiVersion = m_session.textVersion();
-        resetModi.start();
-    }
+    void scheduleHistoryReset();
     // The pending reset stands for the note as it is now (the start-up's
     // header written after it was scheduled).
-    void moveHistoryResetToNow()
-    {
-        if (resetModi.isActive())
-            m_resetModiVersion = m_session.textVersion();
-    }
+    void moveHistoryResetToNow();
     bool historyResetPending() const { return resetModi.isActive(); }
     void resetModi_Timer();
 
