@@ -55,10 +55,10 @@ int main(int argc, char *argv[])
         }
         text = tabulo::decodeText(input.readAll());
     } else {
-        QString reason;
-        const auto read = tabulo::readTextFile(path, &reason);
+        tabulo::FileResult failure;
+        const auto read = tabulo::readTextFile(path, &failure);
         if (!read) {
-            err << "tabulo-calc: cannot read " << path << ": " << reason << "\n";
+            err << "tabulo-calc: cannot read " << path << ": " << failure.error << "\n";
             return 1;
         }
         text = *read;

@@ -2,7 +2,9 @@
 // the bottom or with the first total in a band at the top.
 
 #include "app/tabulo/quit_when_shown.h"
+#include "core/language/language_texts.h"
 #include "core/settings/program_folders.h"
+#include "ui/language/toolkit_translations.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "windows/main/form1.h"
@@ -58,6 +60,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "Tabulo starts with its default settings: its data folder could not be set up.\n%s\n",
             qPrintable(seeded.error));
 
+    // The toolkit's texts are in the note's language from the first window on.
+    tabulo::ToolkitTranslations toolkitTranslations(&app);
+    toolkitTranslations.follow(tabulo::languageFiles::readCurrentName(folders.dataFolder()));
+
     tabulo::DialogPrompts prompts;
     tabulo::SystemDesktop desktop;
     tabulo::ProgramContext context;
@@ -68,6 +74,7 @@ int main(int argc, char *argv[])
     context.locale = QLocale::system();
     context.prompts = &prompts;
     context.desktop = &desktop;
+    context.toolkitTranslations = &toolkitTranslations;
 
     tabulo::Form1 window(context);
     const auto quitWhenShown = tabulo::QuitWhenShown::fromEnvironment(window);

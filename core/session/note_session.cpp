@@ -66,7 +66,7 @@ bool NoteSession::editorChanged(qsizetype editorPos, qsizetype editorRemoved, co
             return false;
         end += m_text[end] == u'\r' && end + 1 < m_text.size() && m_text[end + 1] == u'\n' ? 2 : 1;
     }
-    const TextSplice splice{position, end - position, withCrLfLineEnds(editorInserted)};
+    const TextSplice splice {position, end - position, withCrLfLineEnds(editorInserted)};
     if (splice.removedLength == 0 && splice.inserted.isEmpty())
         return true;
     Text1_Change(splice);
@@ -97,7 +97,7 @@ TextSplice NoteSession::replace(qsizetype position, qsizetype removedLength, QSt
         end = position;
     else if (insideLineEnd(end))
         ++end;
-    TextSplice splice{position, end - position, withCrLfLineEnds(inserted.toString())};
+    TextSplice splice {position, end - position, withCrLfLineEnds(inserted.toString())};
     if (splice.removedLength == 0 && splice.inserted.isEmpty())
         return splice;
     changeByCommand(splice);
@@ -266,10 +266,10 @@ QString NoteSession::untitledCaption()
 
 FileResult NoteSession::load(const QString &path)
 {
-    QString reason;
-    const auto text = readNoteFile(path, &reason);
+    FileResult failure;
+    const auto text = readNoteFile(path, &failure);
     if (!text)
-        return FileResult::failure(reason);
+        return failure;
     loadText(*text, path);
     return FileResult::success();
 }
@@ -279,7 +279,7 @@ void NoteSession::loadText(const QString &text, const QString &caption)
     // The text goes in whole with evaluation suspended (`Caricamento`), is
     // evaluated once, and the history starts from it.
     m_caricamento = true;
-    const TextSplice whole{0, m_text.size(), withCrLfLineEnds(text)};
+    const TextSplice whole {0, m_text.size(), withCrLfLineEnds(text)};
     const qsizetype oldEditorLength = editorLength();
     m_totX = QStringLiteral("0");
     m_totY = m_totX;

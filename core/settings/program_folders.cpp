@@ -60,13 +60,15 @@ FileResult copyTree(const QString &from, const QString &to)
         const QString target = to + QLatin1Char('/') + source.relativeFilePath(entry.filePath());
         if (entry.isDir()) {
             if (!QDir().mkpath(target) || !QFile::setPermissions(target, seededFolderPermissions))
-                return FileResult::failure(QStringLiteral("The folder \"%1\" could not be created.").arg(target));
+                return FileResult::writeFailure(target, QFileDevice::OpenError,
+                    QStringLiteral("the folder \"%1\" could not be created").arg(target));
             continue;
         }
         QFile file(entry.filePath());
         if (!file.copy(target))
-            return FileResult::failure(QStringLiteral("\"%1\" could not be copied to \"%2\": %3")
-                                           .arg(entry.filePath(), target, file.errorString()));
+            return FileResult::writeFailure(target, file.error(),
+                QStringLiteral("\"%1\" could not be copied to \"%2\": %3")
+                    .arg(entry.filePath(), target, file.errorString()));
         QFile::setPermissions(target, seededFilePermissions);
     }
     return FileResult::success();
@@ -101,13 +103,14 @@ FileResult seedDataFolder(const ProgramFolders &folders)
     if (!folders.perUser || QFileInfo::exists(target))
         return FileResult::success();
     if (!QDir().mkpath(folders.writableFolder))
-        return FileResult::failure(
-            QStringLiteral("The folder \"%1\" could not be created.").arg(folders.writableFolder));
+        return FileResult::writeFailure(folders.writableFolder, QFileDevice::OpenError,
+            QStringLiteral("the folder \"%1\" could not be created").arg(folders.writableFolder));
 
     QTemporaryDir staging(folders.writableFolder + QStringLiteral("/Data.seeding-XXXXXX"));
     if (!staging.isValid())
-        return FileResult::failure(QStringLiteral("A folder could not be created in \"%1\": %2")
-                                       .arg(folders.writableFolder, staging.errorString()));
+        return FileResult::writeFailure(target, QFileDevice::OpenError,
+            QStringLiteral("a folder could not be created in \"%1\": %2")
+                .arg(folders.writableFolder, staging.errorString()));
     QFile::setPermissions(staging.path(), seededFolderPermissions);
     // An installation without a Data folder seeds an empty one: the defaults
     // then stand, as they do for a copy with an empty Data folder.
@@ -123,7 +126,8 @@ FileResult seedDataFolder(const ProgramFolders &folders)
     // Another instance started at the same moment may have seeded it first.
     if (QFileInfo(target).isDir())
         return FileResult::success();
-    return copied.ok ? FileResult::failure(QStringLiteral("The folder \"%1\" could not be put in place.").arg(target))
+    return copied.ok ? FileResult::writeFailure(target, QFileDevice::RenameError,
+               QStringLiteral("the folder \"%1\" could not be put in place").arg(target))
                      : copied;
 }
 
