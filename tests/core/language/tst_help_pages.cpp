@@ -40,8 +40,8 @@ const KeyNames keyNames[] = {
 
 // The main window's shortcuts, as "Ctrl+", "Shift+" and the key; and the
 // editor's own, which its menu captions name.
-const QStringList shortcuts = {"F1", "F2", "F3", "F4", "F5", "Shift+F5", "Ctrl+F5", "F6", "F7", "Shift+F7",
-    "Ctrl+F7", "F8", "Ctrl+F8", "F9", "F12", "Ctrl+Z", "Ctrl+S", "Ctrl+A", "Ctrl+F", "Ctrl+X", "Ctrl+C", "Ctrl+V"};
+const QStringList shortcuts = {"F1", "F2", "F3", "F4", "F5", "Shift+F5", "Ctrl+F5", "F6", "F7", "Shift+F7", "Ctrl+F7",
+    "F8", "Ctrl+F8", "F9", "F12", "Ctrl+Z", "Ctrl+S", "Ctrl+A", "Ctrl+F", "Ctrl+X", "Ctrl+C", "Ctrl+V"};
 
 // Words a page sets off that are no caption of the language file: the
 // totals' names, the text size buttons and the output window's button,
@@ -59,8 +59,8 @@ QString plain(QString html)
 QStringList marked(const QString &page, const QString &tag)
 {
     QStringList found;
-    const QRegularExpression element(QStringLiteral("<%1>(.*?)</%1>").arg(tag),
-        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression element(
+        QStringLiteral("<%1>(.*?)</%1>").arg(tag), QRegularExpression::DotMatchesEverythingOption);
     for (auto it = element.globalMatch(page); it.hasNext();)
         found << plain(it.next().captured(1));
     return found;
