@@ -199,7 +199,8 @@ constexpr LanguageKey form1Keys[] = {
               "leggibile.")}},
     {LanguageKeys::noteNotDeleted, {text("Impossibile cancellare la nota %1: %2.")}},
     {LanguageKeys::noteScriptNotDeleted, {text("Impossibile cancellare lo script della nota, %1: %2.")}},
-    {LanguageKeys::noteDialogCaption, {text("Tabulo - File")}},
+    // The dialogs' design caption.
+    {LanguageKeys::noteDialogCaption, {text("Tabulo Files")}},
     {LanguageKeys::settingsNotKept, {text("Tabulo non ha potuto conservare le impostazioni per il prossimo avvio:")}},
     {LanguageKeys::newInstanceNotStarted,
         {text("Non è stato possibile aprire una nuova finestra di Tabulo da \"%1\": %2")}},

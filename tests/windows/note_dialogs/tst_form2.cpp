@@ -279,7 +279,7 @@ void Form2Test::opensBesideTheMainWindowInItsLanguage()
     QVERIFY(makeFiles(host.projects(), {"a.txt"}));
     host.language = {{72, "&Folder"}, {73, "Projects"}, {76, "Open"}};
     QPointer<Form2> dialog = openActive<Form2>(host);
-    QCOMPARE(dialog->windowTitle(), QStringLiteral("Tabulo - File")); // none in the language: built in
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Tabulo Files")); // none in the language: built in
     QCOMPARE(dialog->Command2->text(), QStringLiteral("&Folder"));
     QCOMPARE(dialog->Command3->text(), QStringLiteral("Projects"));
     QCOMPARE(dialog->Command4->text(), QStringLiteral("Cancella File")); // none in the language: built in
