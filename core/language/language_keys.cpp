@@ -18,6 +18,10 @@ constexpr LanguageTarget toolTip(const char *object, const char *builtIn = nullp
 {
     return {TextTarget::ToolTip, object, builtIn};
 }
+constexpr LanguageTarget accessibleName(const char *object, const char *builtIn)
+{
+    return {TextTarget::AccessibleName, object, builtIn};
+}
 constexpr LanguageTarget windowCaption(const char *builtIn)
 {
     return {TextTarget::WindowCaption, nullptr, builtIn};
@@ -139,6 +143,15 @@ constexpr LanguageKey form1Keys[] = {
     {LanguageKeys::longLineNotPasted,
         {text("Il testo da incollare ha una riga più lunga di %1 caratteri, più di quanto l'editor possa mostrare: "
               "non è stato incollato.")}},
+    // The controls whose picture or contents say nothing a screen reader can
+    // speak. The column's name also introduces the caret line's total.
+    {LanguageKeys::noteName, {accessibleName("Text1", "Nota"), accessibleName("Editor2", "Nota")}},
+    {LanguageKeys::totalName, {accessibleName("Text2", "Totale")}},
+    {LanguageKeys::selectionTotalName, {accessibleName("Text3", "Totale della selezione")}},
+    {LanguageKeys::lineTotalName, {accessibleName("RunningTotalColumn", "Totale di riga")}},
+    // The script windows' controls, which those windows name themselves.
+    {LanguageKeys::scriptOutputName, {text("Output dello script")}},
+    {LanguageKeys::scriptTextName, {text("Script della nota")}},
 };
 
 // The note open dialog.
@@ -148,6 +161,10 @@ constexpr LanguageKey form2Keys[] = {
     {73, {caption("Command3", "Progetti")}},
     {74, {caption("Command4", "Cancella File")}},
     {76, {text("File:")}},
+    {LanguageKeys::folderListName, {accessibleName("Dir1", "Cartelle")}},
+    {LanguageKeys::fileListName, {accessibleName("File1", "Note")}},
+    {LanguageKeys::nameFilterName, {accessibleName("Text1", "Filtra per nome")}},
+    {LanguageKeys::clearFilterName, {text("Svuota il filtro")}},
 };
 
 // The note save dialog.
@@ -161,6 +178,9 @@ constexpr LanguageKey form4Keys[] = {
     {73, {caption("Command3", "Progetti")}},
     {74, {caption("Command4", "Cancella File")}},
     {75, {caption("Command5", "Crea Cartella")}},
+    {LanguageKeys::folderListName, {accessibleName("Dir1", "Cartelle")}},
+    {LanguageKeys::fileListName, {accessibleName("File1", "Note")}},
+    {LanguageKeys::noteNameFieldName, {accessibleName("Text1", "Nome della nota")}},
 };
 
 // Find and replace.
@@ -178,11 +198,15 @@ constexpr LanguageKey form5Keys[] = {
 // The calculator.
 constexpr LanguageKey form7Keys[] = {
     {77, {caption("TabuloSelX", "Tabulo Sel."), caption("Command1", "<< Tabulo Sel. >>"), toolTip("Command1")}},
-    {78, {caption("CancelX", "Cancel"), toolTip("Command2")}},
+    // "C" says little to a screen reader: the button's name is its tip.
+    {78, {caption("CancelX", "Cancel"), toolTip("Command2"), accessibleName("Command2", "Cancella")}},
     {79, {toolTip("List1")}},
     {80, {caption("Command3", "Elimina Cronologia"), toolTip("Command3")}},
     {81, {text("Vuoi cancellare tutta la cronologia dei calcoli?")}},
     {82, {caption("ResetX", "Reset")}},
+    {LanguageKeys::resultName, {accessibleName("TotX", "Risultato")}},
+    {LanguageKeys::expressionName, {accessibleName("Text1", "Espressione")}},
+    {LanguageKeys::historyName, {accessibleName("List1", "Cronologia")}},
 };
 
 } // namespace

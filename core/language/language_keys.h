@@ -36,6 +36,22 @@ constexpr int cannotExportOutput = 275; // %1 the file, %2 the reason
 constexpr int cannotShowOutput = 276; // %1 the file written
 // The note: a paste or a drop holding a line longer than the editor can show.
 constexpr int longLineNotPasted = 277; // %1 the longest line, in characters
+// What a screen reader says for the controls that show no caption of their
+// own: the note, the totals, the lists and fields of the other windows.
+constexpr int noteName = 280;
+constexpr int totalName = 281;
+constexpr int selectionTotalName = 282;
+constexpr int lineTotalName = 283; // the running total column, and before the caret line's total
+constexpr int folderListName = 284;
+constexpr int fileListName = 285;
+constexpr int nameFilterName = 286;
+constexpr int noteNameFieldName = 287;
+constexpr int resultName = 288;
+constexpr int expressionName = 289;
+constexpr int historyName = 290;
+constexpr int scriptOutputName = 291;
+constexpr int scriptTextName = 292;
+constexpr int clearFilterName = 293; // the open dialog's button that empties the name filter
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and
@@ -50,6 +66,9 @@ enum class TextTarget {
     ToolbarTip, // a toolbar button's tool tip: the text with every "&" removed
     ToolTip, // any other tool tip: the text unchanged
     WindowCaption, // "Tabulo - " and the text; the built-in text is the whole caption
+    // What a screen reader says for the control (every control of that name):
+    // the text without its access key or a closing "..." or ":".
+    AccessibleName,
     Text, // a message, prompt, title or status word the window keeps
 };
 

@@ -213,13 +213,12 @@ QIcon toolbarIcon(int index)
 
 void paintToolbarStrip(QPainter &painter, const QList<int> &xPositionsPx, int cellWidthPx, int heightPx)
 {
-    // Whole-pixel offsets keep the icons' outlines on pixel boundaries.
     const int left = (cellWidthPx - toolbarIconSize.width()) / 2;
     const int top = (heightPx - toolbarIconSize.height()) / 2;
     const int count = std::min<int>(xPositionsPx.size(), toolbarIconCount);
     for (int index = 0; index < count; ++index) {
-        const QRect cell(QPoint(xPositionsPx[index] + left, top), toolbarIconSize);
-        paintToolbarIcon(painter, index, cell);
+        const QPointF corner = onDevicePixel(painter, QPointF(xPositionsPx[index] + left, top));
+        paintToolbarIcon(painter, index, QRectF(corner, QSizeF(toolbarIconSize)));
     }
 }
 

@@ -33,8 +33,10 @@ ColourPicker::ColourPicker(QWidget *owner)
     });
 
     auto *numbers = new QGridLayout;
-    m_decimal = addNumberRow(numbers, 0, QStringLiteral("Numero colore:"), QStringLiteral("decimal"));
-    m_hex = addNumberRow(numbers, 1, QStringLiteral("In esadecimale:"), QStringLiteral("hex"));
+    m_decimal = addNumberRow(numbers, 0, QStringLiteral("Numero colore:"), QStringLiteral("decimal"),
+        QStringLiteral("Copia il numero colore"));
+    m_hex = addNumberRow(numbers, 1, QStringLiteral("In esadecimale:"), QStringLiteral("hex"),
+        QStringLiteral("Copia il numero esadecimale"));
     auto *hint = new QLabel(QStringLiteral("Incolla il numero dopo il segno \"=\" di una riga del tema, "
                                            "per esempio:\nedt_bcol = %1")
                                 .arg(colourNumberAsHex(colourNumber(255, 255, 255))));
@@ -54,7 +56,8 @@ ColourPicker::ColourPicker(QWidget *owner)
     setColour(colourNumber(255, 255, 255));
 }
 
-QLineEdit *ColourPicker::addNumberRow(QGridLayout *grid, int row, const QString &label, const QString &objectName)
+QLineEdit *ColourPicker::addNumberRow(
+    QGridLayout *grid, int row, const QString &label, const QString &objectName, const QString &copyName)
 {
     auto *field = new QLineEdit;
     field->setObjectName(objectName);
@@ -63,6 +66,8 @@ QLineEdit *ColourPicker::addNumberRow(QGridLayout *grid, int row, const QString 
     caption->setBuddy(field);
     auto *copy = new QPushButton(QStringLiteral("Copia"));
     copy->setObjectName(objectName + QStringLiteral("Copy"));
+    // Both rows' buttons read "Copia": a screen reader tells them apart by what they copy.
+    copy->setAccessibleName(copyName);
     connect(copy, &QPushButton::clicked, this, [field] {
         QGuiApplication::clipboard()->setText(field->text());
         field->selectAll();

@@ -31,7 +31,8 @@ public:
 
 private:
     void showNumbers();
-    QLineEdit *addNumberRow(QGridLayout *grid, int row, const QString &label, const QString &objectName);
+    QLineEdit *addNumberRow(
+        QGridLayout *grid, int row, const QString &label, const QString &objectName, const QString &copyName);
 
     QColorDialog *m_dialog = nullptr;
     QLineEdit *m_decimal = nullptr;

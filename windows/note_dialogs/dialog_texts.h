@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/language/language_keys.h"
+
 #include <QString>
 
 namespace tabulo {
 
 // The note dialogs' texts by language key, shown while the language in use
-// has none of its own.
+// has none of its own: these wordings, else the language tables' own.
 inline QString noteDialogBuiltInText(int key)
 {
     switch (key) {
@@ -28,7 +30,7 @@ inline QString noteDialogBuiltInText(int key)
     case 75:
         return QStringLiteral("Crea Cartella");
     default:
-        return {};
+        return builtInLanguageText(key);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "windows/note_dialogs/note_file_dialog.h"
 
 #include "core/files/companion_script.h"
+#include "core/language/language_keys.h"
 #include "core/note_dialogs/dialog_placement.h"
 #include "core/note_dialogs/folder_listing.h"
 #include "core/note_dialogs/last_folder.h"
+#include "ui/language/language_targets.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "windows/note_dialogs/dialog_texts.h"
@@ -116,6 +118,15 @@ QString NoteFileDialog::text(int key) const
 {
     const QString language = m_host.languageText(key);
     return language.isEmpty() ? noteDialogBuiltInText(key) : language;
+}
+
+void NoteFileDialog::applySharedTexts()
+{
+    Command2->setText(text(72));
+    Command3->setText(text(73));
+    Command4->setText(text(74));
+    nameForScreenReaders(Dir1, text(LanguageKeys::folderListName));
+    nameForScreenReaders(File1, text(LanguageKeys::fileListName));
 }
 
 void NoteFileDialog::showOverHost()

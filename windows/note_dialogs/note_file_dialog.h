@@ -41,6 +41,9 @@ protected:
     NoteDialogHost &host() const { return m_host; }
     // The current language's text of a key, else the built-in one.
     QString text(int key) const;
+    // The texts of the controls both dialogs have: the three buttons' captions
+    // and the names a screen reader says for the two lists.
+    void applySharedTexts();
 
     // Places the dialog over the main window, disables the main window and
     // shows the dialog with the focus.

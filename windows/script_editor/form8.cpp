@@ -5,6 +5,7 @@
 #include "core/language/language_keys.h"
 #include "core/settings/twips.h"
 #include "core/settings/window_placement.h"
+#include "ui/language/language_targets.h"
 #include "ui/services/prompts.h"
 #include "windows/script_editor/script_text_edit.h"
 
@@ -55,6 +56,7 @@ Form8::Form8(Host host, QString scriptPath, const QString &scriptText)
 
     Text1 = new ScriptTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    nameForScreenReaders(Text1, languageText(LanguageKeys::scriptTextName));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Text1);
