@@ -1,5 +1,6 @@
 #include "ui/theme/colour_picker.h"
 
+#include "ui/accessibility/window_role.h"
 #include "ui/theme/theme_colour.h"
 
 #include <QClipboard>
@@ -18,6 +19,7 @@ namespace tabulo {
 ColourPicker::ColourPicker(QWidget *owner)
     : QWidget(owner, Qt::Window)
 {
+    presentAsWindow(this);
     setObjectName(QStringLiteral("ColourPicker"));
     setWindowTitle(QStringLiteral("Tabulo - Colori per i temi"));
 

@@ -5,6 +5,7 @@
 #include "core/language/language_keys.h"
 #include "core/settings/twips.h"
 #include "core/settings/window_placement.h"
+#include "ui/accessibility/window_role.h"
 #include "ui/language/language_targets.h"
 #include "ui/services/prompts.h"
 #include "windows/script_editor/script_text_edit.h"
@@ -50,6 +51,7 @@ Form8::Form8(Host host, QString scriptPath, const QString &scriptText)
     , m_host(std::move(host))
     , m_scriptPath(std::move(scriptPath))
 {
+    presentAsWindow(this);
     setObjectName(QStringLiteral("Form8"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(captionFor(m_scriptPath));

@@ -7,6 +7,7 @@
 #include "core/settings/twips.h"
 #include "script/objects/script_locale.h"
 #include "script/run/run_file.h"
+#include "ui/accessibility/window_role.h"
 #include "ui/export/export_commands.h"
 #include "ui/language/language_targets.h"
 #include "ui/services/prompts.h"
@@ -47,6 +48,7 @@ Form3::Form3(Host host)
     : QWidget(host.mainWindow, Qt::Window)
     , m_host(std::move(host))
 {
+    presentAsWindow(this);
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_caption = QStringLiteral("Tabulo Script - ") + (m_host.mainWindow ? m_host.mainWindow->windowTitle() : QString());

@@ -88,6 +88,8 @@ void ColourPickerTest::everyControlHasAScreenReaderName()
     ColourPicker picker;
     picker.show();
     QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    // A window of its own to a screen reader, not a panel.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&picker)->role(), QAccessible::Window);
     QCOMPARE(unnamedControls(&picker), QString());
     QCOMPARE(accessibleName(picker.findChild<QPushButton *>(QStringLiteral("decimalCopy"))),
         QStringLiteral("Copia il numero colore"));

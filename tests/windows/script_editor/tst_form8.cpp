@@ -591,6 +591,8 @@ void Form8Test::theScriptIsNamedInTheLanguageInUse()
     QVERIFY(fixture.ready());
     Form8 *editor = openEditorOnCasa(fixture, "Echo.Write 1\r\n");
     QVERIFY(editor);
+    // A window of its own to a screen reader, not a panel.
+    QCOMPARE(QAccessible::queryAccessibleInterface(editor)->role(), QAccessible::Window);
     QCOMPARE(accessibleName(editor->Text1), name);
     QCOMPARE(unnamedControls(editor), QString());
 }

@@ -331,6 +331,8 @@ void Form3Test::theOutputIsNamedAndExportsFromTheKeyboard()
     QVERIFY(fixture.runEnded());
     Form3 *output = fixture.output();
     QVERIFY(output);
+    // A window of its own to a screen reader, not a panel.
+    QCOMPARE(QAccessible::queryAccessibleInterface(output)->role(), QAccessible::Window);
     QCOMPARE(accessibleName(output->Text1), outputName);
     QCOMPARE(accessibleName(output->Command2), buttonName);
     QCOMPARE(unnamedControls(output), QString());
