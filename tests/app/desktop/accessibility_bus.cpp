@@ -81,34 +81,35 @@ BusObject::BusObject(_AtspiAccessible *adopted)
 {
 }
 
-QString BusObject::name() const
+namespace {
+
+// One of the library's string getters, with a null object and a failed
+// call both reading as nothing.
+QString readText(AtspiAccessible *object, gchar *(*get)(AtspiAccessible *, GError **))
 {
-    if (!m_object)
+    if (!object)
         return {};
     GError *error = nullptr;
-    const QString name = adopt(atspi_accessible_get_name(m_object.get(), &error));
+    const QString text = adopt(get(object, &error));
     forget(error);
-    return name;
+    return text;
+}
+
+} // namespace
+
+QString BusObject::name() const
+{
+    return readText(m_object.get(), atspi_accessible_get_name);
 }
 
 QString BusObject::description() const
 {
-    if (!m_object)
-        return {};
-    GError *error = nullptr;
-    const QString description = adopt(atspi_accessible_get_description(m_object.get(), &error));
-    forget(error);
-    return description;
+    return readText(m_object.get(), atspi_accessible_get_description);
 }
 
 QString BusObject::role() const
 {
-    if (!m_object)
-        return {};
-    GError *error = nullptr;
-    const QString role = adopt(atspi_accessible_get_role_name(m_object.get(), &error));
-    forget(error);
-    return role;
+    return readText(m_object.get(), atspi_accessible_get_role_name);
 }
 
 bool BusObject::hasState(int state) const

@@ -23,8 +23,6 @@ Form7 *openCalculator(Form1 &window)
     return window.calculator();
 }
 
-using DataFiles = QList<std::pair<QString, QByteArray>>;
-
 QStringList listed(const Form7 &calculator)
 {
     return calculator.history();
@@ -206,23 +204,22 @@ private slots:
     // spoken by what it does.
     void everyControlHasAScreenReaderName_data()
     {
-        QTest::addColumn<DataFiles>("dataFiles");
+        QTest::addColumn<QByteArray>("languageTexts");
         QTest::addColumn<QStringList>("names"); // TotX, Text1, Command1, Command2, List1, Command3
-        QTest::newRow("built-in texts") << DataFiles {}
+        QTest::newRow("built-in texts") << QByteArray()
                                         << QStringList {"Risultato", "Espressione", "<< Tabulo Sel. >>", "Cancella",
                                                "Cronologia", "Elimina Cronologia"};
-        QTest::newRow("English") << DataFiles {{"Lang.ini", "English\r\n"},
-            {"Language.ini",
-                "English_77=&Send to Note\r\nEnglish_78=Clear\r\nEnglish_80=Clear History\r\n"
-                "English_288=Result\r\nEnglish_289=Expression\r\nEnglish_290=History\r\n"}}
+        QTest::newRow("English") << QByteArray(
+            "English_77=&Send to Note\r\nEnglish_78=Clear\r\nEnglish_80=Clear History\r\n"
+            "English_288=Result\r\nEnglish_289=Expression\r\nEnglish_290=History\r\n")
                                  << QStringList {
                                         "Result", "Expression", "Send to Note", "Clear", "History", "Clear History"};
     }
     void everyControlHasAScreenReaderName()
     {
-        QFETCH(DataFiles, dataFiles);
+        QFETCH(QByteArray, languageTexts);
         QFETCH(QStringList, names);
-        WindowFixture fixture(WindowSetup {.dataFiles = dataFiles});
+        WindowFixture fixture({.dataFiles = englishTexts(languageTexts)});
         QVERIFY(fixture.ready());
         Form7 *calculator = openCalculator(fixture.window());
         QVERIFY(calculator);

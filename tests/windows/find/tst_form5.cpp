@@ -264,9 +264,7 @@ void TestForm5::fieldsAreNamedByTheirCaptions()
 {
     QFETCH(QByteArray, languageTexts);
     QFETCH(QStringList, names);
-    WindowSetup setup;
-    if (!languageTexts.isEmpty())
-        setup.dataFiles = {{"Lang.ini", "English\r\n"}, {"Language.ini", languageTexts}};
+    const WindowSetup setup {.dataFiles = englishTexts(languageTexts)};
     WindowFixture fixture(setup);
     QVERIFY(fixture.ready());
     Form5 *form = openOn(fixture, QStringLiteral("10 mele"), 0, 0);

@@ -286,10 +286,7 @@ void RunningTotalColumnTest::screenReadersHearTheCaretLinesTotal()
     QFETCH(bool, wrapping);
     QFETCH(QByteArray, languageTexts);
     QFETCH(QString, label);
-    WindowSetup setup {.locale = italianLocale()};
-    if (!languageTexts.isEmpty())
-        setup.dataFiles = {{"Lang.ini", "English\r\n"}, {"Language.ini", languageTexts}};
-    WindowFixture fixture(setup);
+    WindowFixture fixture({.locale = italianLocale(), .dataFiles = englishTexts(languageTexts)});
     QVERIFY(fixture.ready());
     Form1 &window = fixture.window();
     if (wrapping)

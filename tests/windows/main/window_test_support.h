@@ -200,6 +200,16 @@ enum class DataFolder {
     Blocked,
 };
 
+// The Data folder files of an English interface whose language file gives
+// `texts` ("English_53=Find:\r\n..."); none, and so the built-in texts, for
+// no texts.
+inline QList<std::pair<QString, QByteArray>> englishTexts(const QByteArray &texts)
+{
+    if (texts.isEmpty())
+        return {};
+    return {{QStringLiteral("Lang.ini"), "English\r\n"}, {QStringLiteral("Language.ini"), texts}};
+}
+
 struct WindowSetup
 {
     LayoutVariant variant = LayoutVariant::TotalsAtBottom;

@@ -584,9 +584,7 @@ void Form8Test::theScriptIsNamedInTheLanguageInUse()
 {
     QFETCH(QByteArray, languageTexts);
     QFETCH(QString, name);
-    WindowSetup setup;
-    if (!languageTexts.isEmpty())
-        setup.dataFiles = {{"Lang.ini", "English\r\n"}, {"Language.ini", languageTexts}};
+    const WindowSetup setup {.dataFiles = englishTexts(languageTexts)};
     WindowFixture fixture(setup);
     QVERIFY(fixture.ready());
     Form8 *editor = openEditorOnCasa(fixture, "Echo.Write 1\r\n");

@@ -18,8 +18,7 @@ namespace {
 // A note saved as "spese.txt" with `script` beside it as "spese.vb".
 struct ScriptFixture : WindowFixture
 {
-    explicit ScriptFixture(
-        const QByteArray &script, const QByteArray &note = "+1\r\n+2\r\n", WindowSetup setup = {})
+    explicit ScriptFixture(const QByteArray &script, const QByteArray &note = "+1\r\n+2\r\n", WindowSetup setup = {})
         : WindowFixture(std::move(setup))
     {
         notePath = filePath(QStringLiteral("spese.txt"));
@@ -322,9 +321,7 @@ void Form3Test::theOutputIsNamedAndExportsFromTheKeyboard()
     QFETCH(QByteArray, languageTexts);
     QFETCH(QString, outputName);
     QFETCH(QString, buttonName);
-    WindowSetup setup;
-    if (!languageTexts.isEmpty())
-        setup.dataFiles = {{"Lang.ini", "English\r\n"}, {"Language.ini", languageTexts}};
+    const WindowSetup setup {.dataFiles = englishTexts(languageTexts)};
     ScriptFixture fixture("Echo.Write \"4 + 4\"\r\n", "+1\r\n", setup);
     QVERIFY(fixture.open());
     fixture.run();
