@@ -38,20 +38,20 @@ constexpr int cannotShowOutput = 276; // %1 the file written
 constexpr int longLineNotPasted = 277; // %1 the longest line, in characters
 // What a screen reader says for the controls that show no caption of their
 // own: the note, the totals, the lists and fields of the other windows.
-constexpr int noteName = 280;
-constexpr int totalName = 281;
-constexpr int selectionTotalName = 282;
-constexpr int lineTotalName = 283; // the running total column, and before the caret line's total
-constexpr int folderListName = 284;
-constexpr int fileListName = 285;
-constexpr int nameFilterName = 286;
-constexpr int noteNameFieldName = 287;
-constexpr int resultName = 288;
-constexpr int expressionName = 289;
-constexpr int historyName = 290;
-constexpr int scriptOutputName = 291;
-constexpr int scriptTextName = 292;
-constexpr int clearFilterName = 293; // the open dialog's button that empties the name filter
+constexpr int noteName = 350;
+constexpr int totalName = 351;
+constexpr int selectionTotalName = 352;
+constexpr int lineTotalName = 353; // the running total column, and before the caret line's total
+constexpr int folderListName = 354;
+constexpr int fileListName = 355;
+constexpr int nameFilterName = 356;
+constexpr int noteNameFieldName = 357;
+constexpr int resultName = 358;
+constexpr int expressionName = 359;
+constexpr int historyName = 360;
+constexpr int scriptOutputName = 361;
+constexpr int scriptTextName = 362;
+constexpr int clearFilterName = 363; // the open dialog's button that empties the name filter
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and
