@@ -20,6 +20,10 @@ constexpr LanguageTarget toolTip(const char *object, const char *builtIn = nullp
 {
     return {TextTarget::ToolTip, object, builtIn};
 }
+constexpr LanguageTarget accessibleName(const char *object, const char *builtIn)
+{
+    return {TextTarget::AccessibleName, object, builtIn};
+}
 constexpr LanguageTarget windowCaption(const char *builtIn)
 {
     return {TextTarget::WindowCaption, nullptr, builtIn};
@@ -182,6 +186,8 @@ constexpr LanguageKey form1Keys[] = {
         {text("Incolla il numero dopo il segno di uguale di una riga del tema, per esempio:")}},
     {LanguageKeys::colourPickerClose, {text("Chiudi")}},
     {LanguageKeys::colourCopy, {text("Copia")}},
+    {LanguageKeys::colourCopyNumberName, {text("Copia il numero colore")}},
+    {LanguageKeys::colourCopyHexName, {text("Copia il numero esadecimale")}},
     {LanguageKeys::noteNameUnusable,
         {text("\"%1\" non può essere il nome di una nota: non ne resta nulla togliendo i caratteri < > : \\ / | * ? "
               "\".")}},
@@ -213,6 +219,15 @@ constexpr LanguageKey form1Keys[] = {
     {LanguageKeys::scriptNoteTooLong,
         {text(
             "Memoria esaurita: la nota conterrebbe più testo, o una riga più lunga, di quanto Tabulo possa mostrare")}},
+    // The controls whose picture or contents say nothing a screen reader can
+    // speak. The column's name also introduces the caret line's total.
+    {LanguageKeys::noteName, {accessibleName("Text1", "Nota"), accessibleName("Editor2", "Nota")}},
+    {LanguageKeys::totalName, {accessibleName("Text2", "Totale")}},
+    {LanguageKeys::selectionTotalName, {accessibleName("Text3", "Totale della selezione")}},
+    {LanguageKeys::lineTotalName, {accessibleName("RunningTotalColumn", "Totale di riga")}},
+    // The script windows' controls, which those windows name themselves.
+    {LanguageKeys::scriptOutputName, {text("Output dello script")}},
+    {LanguageKeys::scriptTextName, {text("Script della nota")}},
 };
 
 // The note open dialog.
@@ -222,6 +237,10 @@ constexpr LanguageKey form2Keys[] = {
     {73, {caption("Command3", "Progetti")}},
     {74, {caption("Command4", "Cancella File")}},
     {76, {text("File:")}},
+    {LanguageKeys::folderListName, {accessibleName("Dir1", "Cartelle")}},
+    {LanguageKeys::fileListName, {accessibleName("File1", "Note")}},
+    {LanguageKeys::nameFilterName, {accessibleName("Text1", "Filtra per nome")}},
+    {LanguageKeys::clearFilterName, {text("Svuota il filtro")}},
 };
 
 // The note save dialog.
@@ -235,6 +254,9 @@ constexpr LanguageKey form4Keys[] = {
     {73, {caption("Command3", "Progetti")}},
     {74, {caption("Command4", "Cancella File")}},
     {75, {caption("Command5", "Crea Cartella")}},
+    {LanguageKeys::folderListName, {accessibleName("Dir1", "Cartelle")}},
+    {LanguageKeys::fileListName, {accessibleName("File1", "Note")}},
+    {LanguageKeys::noteNameFieldName, {accessibleName("Text1", "Nome della nota")}},
 };
 
 // Find and replace.
@@ -252,11 +274,15 @@ constexpr LanguageKey form5Keys[] = {
 // The calculator.
 constexpr LanguageKey form7Keys[] = {
     {77, {caption("TabuloSelX", "Tabulo Sel."), caption("Command1", "<< Tabulo Sel. >>"), toolTip("Command1")}},
-    {78, {caption("CancelX", "Cancel"), toolTip("Command2")}},
+    // "C" says little to a screen reader: the button's name is its tip.
+    {78, {caption("CancelX", "Cancel"), toolTip("Command2"), accessibleName("Command2", "Cancella")}},
     {79, {toolTip("List1")}},
     {80, {caption("Command3", "Elimina Cronologia"), toolTip("Command3")}},
     {81, {text("Vuoi cancellare tutta la cronologia dei calcoli?")}},
     {82, {caption("ResetX", "Reset")}},
+    {LanguageKeys::resultName, {accessibleName("TotX", "Risultato")}},
+    {LanguageKeys::expressionName, {accessibleName("Text1", "Espressione")}},
+    {LanguageKeys::historyName, {accessibleName("List1", "Cronologia")}},
 };
 
 } // namespace

@@ -70,6 +70,9 @@ constexpr int colourHexLabel = 312;
 constexpr int colourPickerHint = 313;
 constexpr int colourPickerClose = 314;
 constexpr int colourCopy = 315;
+// What a screen reader says for each row's copy button.
+constexpr int colourCopyNumberName = 316;
+constexpr int colourCopyHexName = 317;
 // The note dialogs' refusals and failures.
 constexpr int noteNameUnusable = 320; // %1 the name typed
 constexpr int folderNameUnusable = 321; // %1 the name typed
@@ -92,6 +95,22 @@ constexpr int variantNotStarted = 345; // %1 the program's name, %2 its path
 // The description of the error that stops a script making the note too
 // large or a line of it too long.
 constexpr int scriptNoteTooLong = 346;
+// What a screen reader says for the controls that show no caption of their
+// own: the note, the totals, the lists and fields of the other windows.
+constexpr int noteName = 350;
+constexpr int totalName = 351;
+constexpr int selectionTotalName = 352;
+constexpr int lineTotalName = 353; // the running total column, and before the caret line's total
+constexpr int folderListName = 354;
+constexpr int fileListName = 355;
+constexpr int nameFilterName = 356;
+constexpr int noteNameFieldName = 357;
+constexpr int resultName = 358;
+constexpr int expressionName = 359;
+constexpr int historyName = 360;
+constexpr int scriptOutputName = 361;
+constexpr int scriptTextName = 362;
+constexpr int clearFilterName = 363; // the open dialog's button that empties the name filter
 // The interpreter's error descriptions: the text of error number N is key
 // scriptErrorBase + N ("English_100013" is error 13, "Type mismatch").
 constexpr int scriptErrorBase = 100000;
@@ -111,6 +130,9 @@ enum class TextTarget {
     ToolbarTip,
     ToolTip, // any other tool tip: the text unchanged
     WindowCaption, // "Tabulo - " and the text; the built-in text is the whole caption
+    // What a screen reader says for the control (every control of that name):
+    // the text without its access key or a closing "..." or ":".
+    AccessibleName,
     Text, // a message, prompt, title or status word the window keeps
 };
 

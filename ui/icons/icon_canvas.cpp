@@ -22,6 +22,17 @@ void paintInBox(QPainter &painter, const QRectF &target, QSizeF designBox, const
     painter.restore();
 }
 
+QPointF onDevicePixel(const QPainter &painter, QPointF logical)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    bool invertible = false;
+    const QTransform fromDevice = toDevice.inverted(&invertible);
+    if (!invertible)
+        return logical;
+    const QPointF device = toDevice.map(logical);
+    return fromDevice.map(QPointF(std::round(device.x()), std::round(device.y())));
+}
+
 QPixmap renderPicture(QSize logicalSize, qreal dpr, QSizeF designBox, const DesignDrawing &draw)
 {
     if (logicalSize.isEmpty() || !(dpr > 0))

@@ -39,11 +39,12 @@ QIcon toolbarIcon(int index);
 QPixmap toolbarIconPixmap(int index, QSize logicalSize, qreal dpr);
 // Draws the icon as vectors into target (logical coordinates of painter).
 void paintToolbarIcon(QPainter &painter, int index, const QRectF &target);
-// Draws the icons side by side: icon i centred in the cell that starts at
-// xPositionsPx[i] and spans cellWidthPx by heightPx from y 0. Only the icons:
-// the toolbar's background is the window's to paint. Extra positions are
-// ignored; missing ones leave their icons out.
-void paintToolbarStrip(QPainter &painter, const QList<int> &xPositionsPx, int cellWidthPx, int heightPx);
+// Draws the icons side by side, iconSidePx square: icon i centred in the
+// cell that starts at xPositionsPx[i] and spans cellWidthPx by heightPx from
+// y 0. Only the icons: the toolbar's background is the window's to paint.
+// Extra positions are ignored; missing ones leave their icons out.
+void paintToolbarStrip(QPainter &painter, const QList<int> &xPositionsPx, int cellWidthPx, int heightPx,
+    int iconSidePx = toolbarIconSize.width());
 
 // The large buttons of the quit dialog.
 enum QuitPicture : int {

@@ -211,15 +211,14 @@ QIcon toolbarIcon(int index)
     return icon;
 }
 
-void paintToolbarStrip(QPainter &painter, const QList<int> &xPositionsPx, int cellWidthPx, int heightPx)
+void paintToolbarStrip(QPainter &painter, const QList<int> &xPositionsPx, int cellWidthPx, int heightPx, int iconSidePx)
 {
-    // Whole-pixel offsets keep the icons' outlines on pixel boundaries.
-    const int left = (cellWidthPx - toolbarIconSize.width()) / 2;
-    const int top = (heightPx - toolbarIconSize.height()) / 2;
+    const int left = (cellWidthPx - iconSidePx) / 2;
+    const int top = (heightPx - iconSidePx) / 2;
     const int count = std::min<int>(xPositionsPx.size(), toolbarIconCount);
     for (int index = 0; index < count; ++index) {
-        const QRect cell(QPoint(xPositionsPx[index] + left, top), toolbarIconSize);
-        paintToolbarIcon(painter, index, cell);
+        const QPointF corner = onDevicePixel(painter, QPointF(xPositionsPx[index] + left, top));
+        paintToolbarIcon(painter, index, QRectF(corner, QSizeF(iconSidePx, iconSidePx)));
     }
 }
 

@@ -47,11 +47,47 @@ void setToolTip(QObject *control, const QString &tip)
         widget->setToolTip(tip);
 }
 
+void setAccessibleNames(QWidget *window, const char *objectName, const QString &text)
+{
+    // Every control of the name: the main window's two editors each have a
+    // running total column.
+    const QString name = spokenName(text);
+    const QList<QWidget *> controls = window->findChildren<QWidget *>(QLatin1String(objectName));
+    for (QWidget *control : controls)
+        control->setAccessibleName(name);
+}
+
 } // namespace
 
 QString withoutAccessKeys(QString caption)
 {
     return caption.remove(QLatin1Char('&'));
+}
+
+QString spokenName(const QString &text)
+{
+    QString spoken;
+    spoken.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text[i + 1] == QLatin1Char('&'))
+                spoken += text[++i];
+            continue;
+        }
+        spoken += text[i];
+    }
+    spoken = spoken.trimmed();
+    for (const QString &closing : {QStringLiteral("..."), QStringLiteral("\u2026"), QStringLiteral(":")}) {
+        if (spoken.endsWith(closing))
+            spoken = spoken.chopped(closing.size()).trimmed();
+    }
+    return spoken;
+}
+
+void nameForScreenReaders(QWidget *control, const QString &languageText)
+{
+    if (control)
+        control->setAccessibleName(spokenName(languageText));
 }
 
 void applyLanguageTargets(QWidget *window, LanguageWindow which, const LanguageTexts &texts)
@@ -77,6 +113,10 @@ void applyLanguageTargets(QWidget *window, LanguageWindow which, const LanguageT
                 window->setWindowTitle(fromFile ? QStringLiteral("Tabulo - ") + fitted(*fromFile) : builtIn);
                 continue;
             }
+            if (target.kind == TextTarget::AccessibleName) {
+                setAccessibleNames(window, target.object, fromFile.value_or(builtIn));
+                continue;
+            }
             QObject *control = controls.value(QLatin1String(target.object));
             if (!control)
                 continue;
@@ -87,6 +127,8 @@ void applyLanguageTargets(QWidget *window, LanguageWindow which, const LanguageT
                 break;
             case TextTarget::ToolbarTip:
                 setToolTip(control, withoutAccessKeys(shown));
+                if (auto *button = qobject_cast<QWidget *>(control))
+                    button->setAccessibleName(spokenName(shown));
                 break;
             case TextTarget::ToolTip:
                 setToolTip(control, shown);

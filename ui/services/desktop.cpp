@@ -1,6 +1,7 @@
 #include "ui/services/desktop.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QSystemTrayIcon>
 #include <QUrl>
@@ -10,6 +11,18 @@ namespace tabulo {
 bool Desktop::hasSystemTray()
 {
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+WindowSystemAbilities WindowSystemAbilities::forPlatform(const QString &platformName)
+{
+    // "wayland", "wayland-egl", "wayland-xcomposite-glx", ...
+    const bool wayland = platformName.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive);
+    return {.keepsWindowsOnTop = !wayland, .makesWindowsSeeThrough = !wayland};
+}
+
+WindowSystemAbilities Desktop::windowSystem()
+{
+    return WindowSystemAbilities::forPlatform(QGuiApplication::platformName());
 }
 
 bool SystemDesktop::openInTextEditor(const QString &path)

@@ -1,6 +1,7 @@
 #include "ui/theme/colour_picker.h"
 
 #include "core/language/language_keys.h"
+#include "ui/accessibility/window_role.h"
 #include "ui/theme/theme_colour.h"
 
 #include <QClipboard>
@@ -20,6 +21,7 @@ ColourPicker::ColourPicker(QWidget *owner, const LanguageTextLookup &languageTex
     : QWidget(owner, Qt::Window)
 {
     const LanguageTextLookup text = languageText ? languageText : LanguageTextLookup(builtInLanguageText);
+    presentAsWindow(this);
     setObjectName(QStringLiteral("ColourPicker"));
     setWindowTitle(QStringLiteral("Tabulo - ") + text(LanguageKeys::colourPickerCaption));
 
@@ -36,8 +38,10 @@ ColourPicker::ColourPicker(QWidget *owner, const LanguageTextLookup &languageTex
 
     auto *numbers = new QGridLayout;
     const QString copy = text(LanguageKeys::colourCopy);
-    m_decimal = addNumberRow(numbers, 0, text(LanguageKeys::colourNumberLabel), copy, QStringLiteral("decimal"));
-    m_hex = addNumberRow(numbers, 1, text(LanguageKeys::colourHexLabel), copy, QStringLiteral("hex"));
+    m_decimal = addNumberRow(numbers, 0, text(LanguageKeys::colourNumberLabel), copy,
+        text(LanguageKeys::colourCopyNumberName), QStringLiteral("decimal"));
+    m_hex = addNumberRow(numbers, 1, text(LanguageKeys::colourHexLabel), copy, text(LanguageKeys::colourCopyHexName),
+        QStringLiteral("hex"));
     // The example is a theme file's line, the same in every language.
     auto *hint = new QLabel(text(LanguageKeys::colourPickerHint) + QStringLiteral("\nedt_bcol = ")
         + colourNumberAsHex(colourNumber(255, 255, 255)));
@@ -59,8 +63,8 @@ ColourPicker::ColourPicker(QWidget *owner, const LanguageTextLookup &languageTex
     setColour(colourNumber(255, 255, 255));
 }
 
-QLineEdit *ColourPicker::addNumberRow(
-    QGridLayout *grid, int row, const QString &label, const QString &copyCaption, const QString &objectName)
+QLineEdit *ColourPicker::addNumberRow(QGridLayout *grid, int row, const QString &label, const QString &copyCaption,
+    const QString &copyName, const QString &objectName)
 {
     auto *field = new QLineEdit;
     field->setObjectName(objectName);
@@ -69,6 +73,8 @@ QLineEdit *ColourPicker::addNumberRow(
     caption->setBuddy(field);
     auto *copy = new QPushButton(copyCaption);
     copy->setObjectName(objectName + QStringLiteral("Copy"));
+    // Both rows' buttons read the same: a screen reader tells them apart by what they copy.
+    copy->setAccessibleName(copyName);
     connect(copy, &QPushButton::clicked, this, [field] {
         QGuiApplication::clipboard()->setText(field->text());
         field->selectAll();

@@ -34,8 +34,8 @@ public:
 
 private:
     void showNumbers();
-    QLineEdit *addNumberRow(
-        QGridLayout *grid, int row, const QString &label, const QString &copyCaption, const QString &objectName);
+    QLineEdit *addNumberRow(QGridLayout *grid, int row, const QString &label, const QString &copyCaption,
+        const QString &copyName, const QString &objectName);
 
     QColorDialog *m_dialog = nullptr;
     QLineEdit *m_decimal = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/find/text_search.h"
 #include "core/session/note_session.h"
+#include "core/settings/twips.h"
 #include "ui/language/language_targets.h"
 #include "ui/services/prompts.h"
 
@@ -59,7 +60,7 @@ Form5::Form5(Host host, QWidget *parent)
 
 int Form5::pixels(int twips) const
 {
-    return int(twips * logicalDpiY() / 1440.0 + 0.5);
+    return Twips::forDpi(logicalDpiY()).toPixels(twips);
 }
 
 void Form5::buildControls()
@@ -108,6 +109,10 @@ void Form5::buildControls()
     }
     // Enter anywhere in the window finds the next match.
     cmdfind->setDefault(true);
+
+    // A screen reader names each field by the caption above it.
+    Label1->setBuddy(txtfind);
+    Label2->setBuddy(txtreplace);
 
     setTabOrder(txtfind, txtreplace);
     setTabOrder(txtreplace, Check1);

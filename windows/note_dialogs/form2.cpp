@@ -1,12 +1,15 @@
 #include "windows/note_dialogs/form2.h"
 
+#include "core/language/language_keys.h"
 #include "core/note_dialogs/file_pattern.h"
 #include "core/note_dialogs/folder_listing.h"
 #include "core/settings/twips.h"
+#include "ui/language/language_targets.h"
 #include "windows/note_dialogs/file_list.h"
 #include "windows/note_dialogs/folder_list.h"
 #include "windows/note_dialogs/note_dialog_host.h"
 
+#include <QAction>
 #include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -77,9 +80,12 @@ void Form2::Form_Load()
 
 void Form2::applyLanguage()
 {
-    Command2->setText(text(72));
-    Command3->setText(text(73));
-    Command4->setText(text(74));
+    applySharedTexts();
+    nameForScreenReaders(Text1, text(LanguageKeys::nameFilterName));
+    // The field's clear button shows only its picture; the text of its action
+    // (the field's own) is what a screen reader says for it, and its tool tip.
+    for (QAction *clear : Text1->findChildren<QAction *>(Qt::FindDirectChildrenOnly))
+        clear->setText(spokenName(text(LanguageKeys::clearFilterName)));
 }
 
 void Form2::Dir1_Click()

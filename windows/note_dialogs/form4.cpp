@@ -5,6 +5,7 @@
 #include "core/note_dialogs/folder_listing.h"
 #include "core/note_dialogs/note_names.h"
 #include "core/settings/twips.h"
+#include "ui/language/language_targets.h"
 #include "ui/services/prompts.h"
 #include "windows/note_dialogs/file_list.h"
 #include "windows/note_dialogs/folder_list.h"
@@ -80,11 +81,10 @@ void Form4::Form_Load()
 
 void Form4::applyLanguage()
 {
+    applySharedTexts();
     Command1->setText(text(46));
-    Command2->setText(text(72));
-    Command3->setText(text(73));
-    Command4->setText(text(74));
     Command5->setText(text(75));
+    nameForScreenReaders(Text1, text(LanguageKeys::noteNameFieldName));
 }
 
 void Form4::Dir1_Change()

@@ -6,6 +6,7 @@
 #include "core/note_dialogs/dialog_placement.h"
 #include "core/note_dialogs/folder_listing.h"
 #include "core/note_dialogs/last_folder.h"
+#include "ui/language/language_targets.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "windows/note_dialogs/file_list.h"
@@ -127,6 +128,15 @@ LanguageTextLookup NoteFileDialog::languageTexts() const
 QString NoteFileDialog::problemText(FileProblem problem) const
 {
     return fileProblemText(problem, languageTexts());
+}
+
+void NoteFileDialog::applySharedTexts()
+{
+    Command2->setText(text(72));
+    Command3->setText(text(73));
+    Command4->setText(text(74));
+    nameForScreenReaders(Dir1, text(LanguageKeys::folderListName));
+    nameForScreenReaders(File1, text(LanguageKeys::fileListName));
 }
 
 void NoteFileDialog::showOverHost()

@@ -46,6 +46,9 @@ protected:
     QString text(int key) const;
     LanguageTextLookup languageTexts() const;
     QString problemText(FileProblem problem) const;
+    // The texts of the controls both dialogs have: the three buttons' captions
+    // and the names a screen reader says for the two lists.
+    void applySharedTexts();
 
     // Places the dialog over the main window, disables the main window and
     // shows the dialog with the focus.

@@ -6,6 +6,8 @@
 #include "core/language/problem_texts.h"
 #include "core/settings/twips.h"
 #include "core/settings/window_placement.h"
+#include "ui/accessibility/window_role.h"
+#include "ui/language/language_targets.h"
 #include "ui/services/prompts.h"
 #include "windows/script_editor/script_text_edit.h"
 
@@ -52,12 +54,14 @@ Form8::Form8(Host host, QString scriptPath, const QString &scriptText)
     , m_host(std::move(host))
     , m_scriptPath(std::move(scriptPath))
 {
+    presentAsWindow(this);
     setObjectName(QStringLiteral("Form8"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(captionFor(m_scriptPath));
 
     Text1 = new ScriptTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
+    nameForScreenReaders(Text1, languageText(LanguageKeys::scriptTextName));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Text1);

@@ -4,9 +4,12 @@
 #include "core/files/text_codec.h"
 #include "core/files/text_file.h"
 #include "core/language/language_keys.h"
+#include "core/settings/twips.h"
 #include "script/objects/script_locale.h"
 #include "script/run/run_file.h"
+#include "ui/accessibility/window_role.h"
 #include "ui/export/export_commands.h"
+#include "ui/language/language_targets.h"
 #include "ui/services/prompts.h"
 #include "windows/script_output/window_objects.h"
 
@@ -31,6 +34,13 @@ constexpr int designHeight = 6735;
 constexpr int stripHeight = 500;
 // The output box's caret.
 constexpr int caretWidth = 5;
+// The main window's "Esporta in HTML...", which the "&HTML" button does for the output.
+constexpr int exportHtmlKey = 49;
+
+bool isAltH(const QKeyEvent &key)
+{
+    return key.key() == Qt::Key_H && (key.modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
 
 } // namespace
 
@@ -38,6 +48,7 @@ Form3::Form3(Host host)
     : QWidget(host.mainWindow, Qt::Window)
     , m_host(std::move(host))
 {
+    presentAsWindow(this);
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_caption = QStringLiteral("Tabulo Script - ") + (m_host.mainWindow ? m_host.mainWindow->windowTitle() : QString());
@@ -72,7 +83,7 @@ Form3::~Form3()
 
 int Form3::pixels(double twips) const
 {
-    return int(twips * logicalDpiY() / 1440.0 + 0.5);
+    return Twips::forDpi(logicalDpiY()).toPixels(twips);
 }
 
 void Form3::buildControls()
@@ -101,6 +112,10 @@ void Form3::buildControls()
     Command2 = new QPushButton(QStringLiteral("&HTML"), Picture1);
     Command2->setObjectName(QStringLiteral("Command2"));
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+
+    const auto text = [this](int key) { return m_host.languageText ? m_host.languageText(key) : QString(); };
+    nameForScreenReaders(Text1, text(LanguageKeys::scriptOutputName));
+    nameForScreenReaders(Command2, text(exportHtmlKey));
 
     resize(pixels(designWidth), pixels(designHeight));
 }
@@ -317,10 +332,21 @@ bool Form3::eventFilter(QObject *watched, QEvent *event)
             Picture2->show();
         }
     }
-    if (watched == Text1 && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-        escapePressed();
-        return true;
+    if (watched == Text1 && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Escape) {
+            escapePressed();
+            return true;
+        }
+        // The button's access key, while the strip that holds it is out of
+        // sight (it shows only under the pointer): without it the output could
+        // not be exported from the keyboard.
+        if (isAltH(*key) && Picture1->isHidden()) {
+            Picture1->show();
+            Picture2->hide();
+            Command2->click();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,6 +1,7 @@
 #include "windows/script_output/window_objects.h"
 
 #include "core/session/note_session.h"
+#include "core/settings/twips.h"
 #include "script/objects/main_window_object.h"
 #include "script/objects/note_text_object.h"
 #include "script/objects/script_text_box.h"
@@ -10,15 +11,6 @@
 #include <QTextCursor>
 
 namespace tabulo {
-
-namespace {
-
-double twipsPerPixel(const QWidget *window)
-{
-    return 1440.0 / std::max(1, window->logicalDpiX());
-}
-
-} // namespace
 
 ScriptRun::WindowObjects bindWindowObjects(NoteSession &session, QWidget *mainWindow,
     std::function<QPlainTextEdit *()> visibleEditor, const vbs::Locale &locale)
@@ -62,18 +54,19 @@ ScriptRun::WindowObjects bindWindowObjects(NoteSession &session, QWidget *mainWi
         if (!window)
             return {};
         const QRect frame = window->frameGeometry();
-        const double t = twipsPerPixel(window);
-        return {qRound(frame.x() * t), qRound(frame.y() * t), qRound(frame.width() * t), qRound(frame.height() * t)};
+        const Twips scale = Twips::forDpi(window->logicalDpiX());
+        return {qRound(scale.fromPixels(frame.x())), qRound(scale.fromPixels(frame.y())),
+            qRound(scale.fromPixels(frame.width())), qRound(scale.fromPixels(frame.height()))};
     };
     form.setPlacementTwips = [window](const QRect &twips) {
         if (!window)
             return;
-        const double t = twipsPerPixel(window);
+        const Twips scale = Twips::forDpi(window->logicalDpiX());
         const QRect frame = window->frameGeometry();
         const QSize decoration = frame.size() - window->geometry().size();
-        window->move(qRound(twips.x() / t), qRound(twips.y() / t));
-        window->resize(std::max(1, qRound(twips.width() / t) - decoration.width()),
-            std::max(1, qRound(twips.height() / t) - decoration.height()));
+        window->move(scale.toPixels(twips.x()), scale.toPixels(twips.y()));
+        window->resize(std::max(1, scale.toPixels(twips.width()) - decoration.width()),
+            std::max(1, scale.toPixels(twips.height()) - decoration.height()));
     };
     form.text1 = textObject;
     form.text2 = totX;

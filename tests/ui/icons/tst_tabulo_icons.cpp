@@ -165,6 +165,8 @@ void TabuloIconsTest::stripCentresEachIconInItsCell_data()
     QTest::addColumn<int>("cellWidth");
     QTest::addColumn<int>("height");
     QTest::addColumn<qreal>("dpr");
+    QTest::addColumn<QPoint>("origin"); // where the toolbar stands in its window
+    QTest::addColumn<int>("iconSide");
 
     QList<int> evenlySpaced;
     QList<int> withGaps;
@@ -172,37 +174,58 @@ void TabuloIconsTest::stripCentresEachIconInItsCell_data()
         evenlySpaced.append(i * 19);
         withGaps.append(i * 19 + (i > 4 ? 6 : 0) + (i > 9 ? 6 : 0));
     }
-    QTest::newRow("toolbar cells 1x") << evenlySpaced << 19 << 25 << 1.0;
-    QTest::newRow("toolbar cells 2x") << evenlySpaced << 19 << 25 << 2.0;
-    QTest::newRow("groups with gaps") << withGaps << 19 << 25 << 1.0;
-    QTest::newRow("wide tall cells") << QList<int> {0, 30, 60} << 30 << 40 << 1.0;
-    QTest::newRow("more positions than icons") << (evenlySpaced + QList<int> {260, 280}) << 19 << 25 << 1.0;
+    QTest::newRow("toolbar cells 1x") << evenlySpaced << 19 << 25 << 1.0 << QPoint() << 16;
+    QTest::newRow("toolbar cells 2x") << evenlySpaced << 19 << 25 << 2.0 << QPoint() << 16;
+    QTest::newRow("groups with gaps") << withGaps << 19 << 25 << 1.0 << QPoint() << 16;
+    QTest::newRow("wide tall cells") << QList<int> {0, 30, 60} << 30 << 40 << 1.0 << QPoint() << 16;
+    QTest::newRow("more positions than icons")
+        << (evenlySpaced + QList<int> {260, 280}) << 19 << 25 << 1.0 << QPoint() << 16;
+    // Odd logical positions fall between device pixels at 1.5 and 1.25.
+    QTest::newRow("toolbar cells 1.5x") << evenlySpaced << 19 << 25 << 1.5 << QPoint() << 16;
+    QTest::newRow("toolbar 1.5x below a menu bar") << withGaps << 19 << 25 << 1.5 << QPoint(3, 21) << 16;
+    QTest::newRow("toolbar cells 1.25x") << evenlySpaced << 19 << 25 << 1.25 << QPoint(1, 1) << 16;
+    QTest::newRow("toolbar 2x below a menu bar") << evenlySpaced << 19 << 25 << 2.0 << QPoint(0, 21) << 16;
+    // A screen of 144 logical dpi: cells and icons half as large again.
+    QList<int> at144Dpi;
+    for (int i = 0; i < icons::toolbarIconCount; ++i)
+        at144Dpi.append(i * 28);
+    QTest::newRow("144 dpi cells") << at144Dpi << 28 << 38 << 1.0 << QPoint() << 24;
 }
 
-// The strip must look exactly like the single icons placed by hand: icon i at
-// a whole-pixel offset centred in cell i, nothing else drawn.
+// The strip must look exactly like the single icons placed by hand: icon i
+// centred in cell i, starting on a whole device pixel so that its outlines
+// are as sharp as in its own pixmap, and nothing else drawn.
 void TabuloIconsTest::stripCentresEachIconInItsCell()
 {
     QFETCH(QList<int>, positions);
     QFETCH(int, cellWidth);
     QFETCH(int, height);
     QFETCH(qreal, dpr);
+    QFETCH(QPoint, origin);
+    QFETCH(int, iconSide);
 
-    const QSize canvas(positions.last() + cellWidth, height);
+    const QSize canvas(origin.x() + positions.last() + cellWidth, origin.y() + height);
     QImage actual = transparentImage(canvas, dpr);
     {
         QPainter painter(&actual);
-        icons::paintToolbarStrip(painter, positions, cellWidth, height);
+        painter.translate(origin);
+        icons::paintToolbarStrip(painter, positions, cellWidth, height, iconSide);
     }
+    // Placed in device pixels: each icon's own pixmap, unscaled.
     QImage expected = transparentImage(canvas, dpr);
+    expected.setDevicePixelRatio(1.0);
     {
         QPainter painter(&expected);
         const int count = std::min<int>(positions.size(), icons::toolbarIconCount);
         for (int i = 0; i < count; ++i) {
-            const QPoint at(positions[i] + (cellWidth - 16) / 2, (height - 16) / 2);
-            painter.drawPixmap(at, icons::toolbarIconPixmap(i, icons::toolbarIconSize, dpr));
+            const QPoint corner(positions[i] + (cellWidth - iconSide) / 2, (height - iconSide) / 2);
+            const QPointF at = QPointF(origin + corner) * dpr;
+            QPixmap icon = icons::toolbarIconPixmap(i, QSize(iconSide, iconSide), dpr);
+            icon.setDevicePixelRatio(1.0);
+            painter.drawPixmap(QPoint(qRound(at.x()), qRound(at.y())), icon);
         }
     }
+    expected.setDevicePixelRatio(dpr);
     QCOMPARE(actual, expected);
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -35,6 +36,9 @@ private slots:
     void findAndReplaceWithoutTextsKeepsItsBuiltInCaptions();
     void calculatorTextsGoToCaptionsAndToolTips();
     void runawayCaptionsAreCut();
+    void spokenNamesLoseWhatOnlyTheEyeNeeds_data();
+    void spokenNamesLoseWhatOnlyTheEyeNeeds();
+    void screenReaderNamesFollowTheLanguage();
 };
 
 void LanguageTargetsTest::findAndReplaceTakesItsTexts()
@@ -108,6 +112,65 @@ void LanguageTargetsTest::runawayCaptionsAreCut()
         LanguageTexts::fromText(QStringLiteral("English_53=") + runaway, QStringLiteral("English")));
     QCOMPARE(label->text().size(), 100);
     QVERIFY(label->text().endsWith(QChar(0x2026)));
+}
+
+void LanguageTargetsTest::spokenNamesLoseWhatOnlyTheEyeNeeds_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("plain") << "Nota"
+                           << "Nota";
+    QTest::newRow("access key") << "Ca&se Sensitive"
+                                << "Case Sensitive";
+    QTest::newRow("doubled ampersand is one") << "Tom && Jerry"
+                                              << "Tom & Jerry";
+    QTest::newRow("ampersand at the end") << "Salva&"
+                                          << "Salva";
+    QTest::newRow("dialog follows") << "Carica File..."
+                                    << "Carica File";
+    QTest::newRow("ellipsis character") << QString::fromUtf8("Esporta\u2026") << "Esporta";
+    QTest::newRow("field caption") << "Trova: "
+                                   << "Trova";
+    QTest::newRow("colon before dots") << "Nome:..."
+                                       << "Nome";
+    QTest::newRow("nothing left") << "&..."
+                                  << "";
+}
+
+void LanguageTargetsTest::spokenNamesLoseWhatOnlyTheEyeNeeds()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, spoken);
+    QCOMPARE(spokenName(text), spoken);
+}
+
+// The names screen readers say switch language with the captions, reach
+// every control of their name, and a toolbar button is named by its tip.
+void LanguageTargetsTest::screenReaderNamesFollowTheLanguage()
+{
+    QWidget window;
+    auto *result = add<QLineEdit>(&window, "TotX");
+    auto *clear = add<QPushButton>(&window, "Command2");
+    clear->setText(QStringLiteral("C"));
+    applyLanguageTargets(&window, LanguageWindow::Form7, LanguageTexts());
+    QCOMPARE(result->accessibleName(), QStringLiteral("Risultato"));
+    QCOMPARE(clear->accessibleName(), QStringLiteral("Cancella"));
+    applyLanguageTargets(&window, LanguageWindow::Form7,
+        LanguageTexts::fromText(u"English_78=&Clear\nEnglish_358=Result:", QStringLiteral("English")));
+    QCOMPARE(result->accessibleName(), QStringLiteral("Result"));
+    QCOMPARE(clear->accessibleName(), QStringLiteral("Clear"));
+
+    QWidget mainWindow;
+    QWidget *columns[] = {new QWidget(add<QWidget>(&mainWindow, "Text1")), new QWidget(&mainWindow)};
+    for (QWidget *column : columns)
+        column->setObjectName(QStringLiteral("RunningTotalColumn"));
+    auto *openTool = add<QLabel>(&mainWindow, "tool(1)");
+    applyLanguageTargets(&mainWindow, LanguageWindow::Form1,
+        LanguageTexts::fromText(u"English_2=&Open...\nEnglish_353=Line total", QStringLiteral("English")));
+    for (QWidget *column : columns)
+        QCOMPARE(column->accessibleName(), QStringLiteral("Line total"));
+    QCOMPARE(openTool->toolTip(), QStringLiteral("Open..."));
+    QCOMPARE(openTool->accessibleName(), QStringLiteral("Open"));
 }
 
 QTEST_MAIN(LanguageTargetsTest)

@@ -3,6 +3,8 @@
 
 #include "ui/theme/colour_picker.h"
 
+#include "tests/ui/accessibility/accessible_controls.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -21,6 +23,7 @@ private slots:
     void showsThePickedColourAsAColourNumber();
     void copiesANumberForATheme();
     void closesWithEscape();
+    void everyControlHasAScreenReaderName();
 };
 
 void ColourPickerTest::showsThePickedColourAsAColourNumber_data()
@@ -75,6 +78,22 @@ void ColourPickerTest::closesWithEscape()
     picker->showBeside(&owner);
     QVERIFY(QTest::qWaitForWindowExposed(picker));
     QVERIFY(picker->findChild<QColorDialog *>()->isVisible());
+}
+
+// The two "Copia" buttons are told apart by what they copy; the colour
+// part's own controls come named by the toolkit.
+void ColourPickerTest::everyControlHasAScreenReaderName()
+{
+    using namespace tabulo::testing;
+    ColourPicker picker;
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    // A window of its own to a screen reader, not a panel.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&picker)->role(), QAccessible::Window);
+    QCOMPARE(unnamedControls(&picker), QString());
+    QCOMPARE(accessibleName(picker.findChild<QPushButton *>(QStringLiteral("decimalCopy"))),
+        QStringLiteral("Copia il numero colore"));
+    QCOMPARE(accessibleName(picker.findChild<QLineEdit *>(QStringLiteral("hex"))), QStringLiteral("In esadecimale:"));
 }
 
 QTEST_MAIN(ColourPickerTest)

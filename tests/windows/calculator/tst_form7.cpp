@@ -1,6 +1,7 @@
 // The calculator window beside the real main window: typing, sending into
 // the note, the history rules and its files.
 
+#include "tests/ui/accessibility/accessible_controls.h"
 #include "tests/windows/main/window_test_support.h"
 
 #include "windows/calculator/form7.h"
@@ -198,6 +199,37 @@ private slots:
         calculator->ResetX_Click();
         QVERIFY(calculator->List1->isVisible());
         QVERIFY(calculator->Command3->isVisible());
+    }
+
+    // Each control is spoken by a name in the language in use; "C" is
+    // spoken by what it does.
+    void everyControlHasAScreenReaderName_data()
+    {
+        QTest::addColumn<QByteArray>("languageTexts");
+        QTest::addColumn<QStringList>("names"); // TotX, Text1, Command1, Command2, List1, Command3
+        QTest::newRow("built-in texts") << QByteArray()
+                                        << QStringList {"Risultato", "Espressione", "<< Tabulo Sel. >>", "Cancella",
+                                               "Cronologia", "Elimina Cronologia"};
+        QTest::newRow("English") << QByteArray(
+            "English_77=&Send to Note\r\nEnglish_78=Clear\r\nEnglish_80=Clear History\r\n"
+            "English_358=Result\r\nEnglish_359=Expression\r\nEnglish_360=History\r\n")
+                                 << QStringList {
+                                        "Result", "Expression", "Send to Note", "Clear", "History", "Clear History"};
+    }
+    void everyControlHasAScreenReaderName()
+    {
+        QFETCH(QByteArray, languageTexts);
+        QFETCH(QStringList, names);
+        WindowFixture fixture({.dataFiles = englishTexts(languageTexts)});
+        QVERIFY(fixture.ready());
+        Form7 *calculator = openCalculator(fixture.window());
+        QVERIFY(calculator);
+        QCOMPARE(unnamedControls(calculator), QString());
+        QStringList spoken;
+        for (QObject *control : std::initializer_list<QObject *> {calculator->TotX, calculator->Text1,
+                 calculator->Command1, calculator->Command2, calculator->List1, calculator->Command3})
+            spoken << accessibleName(control);
+        QCOMPARE(spoken, names);
     }
 
     void theQuitDialogClosesTheCalculator()

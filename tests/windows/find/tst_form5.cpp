@@ -1,3 +1,4 @@
+#include "tests/ui/accessibility/accessible_controls.h"
 #include "tests/windows/main/window_test_support.h"
 #include "windows/find/form5.h"
 
@@ -26,6 +27,8 @@ private slots:
     void replaceAllIsOneChange();
     void replaceAllWithNothingFound();
     void escapeCloses();
+    void fieldsAreNamedByTheirCaptions_data();
+    void fieldsAreNamedByTheirCaptions();
 
 private:
     // Opens the window on a note with the editor's selection (editor
@@ -239,6 +242,36 @@ void TestForm5::escapeCloses()
     Form5 *form = openOn(fixture, QStringLiteral("abc"), 0, 0);
     QTest::keyClick(form->txtfind, Qt::Key_Escape);
     QTRY_VERIFY(fixture.window().findChild<Form5 *>() == nullptr);
+}
+
+void TestForm5::fieldsAreNamedByTheirCaptions_data()
+{
+    QTest::addColumn<QByteArray>("languageTexts");
+    QTest::addColumn<QStringList>("names"); // txtfind, txtreplace, Check1, cmdfind
+    QTest::newRow("built-in texts") << QByteArray()
+                                    << QStringList {"Trova:", "Sostituisci con:", "Case Sensitive", "Find Next"};
+    QTest::newRow("English") << QByteArray("English_53=Find:\r\nEnglish_54=Replace with:\r\nEnglish_55=Match &case\r\n"
+                                           "English_56=&Find Next\r\n")
+                             << QStringList {"Find:", "Replace with:", "Match case", "Find Next"};
+}
+
+// A screen reader says the caption above a field when the field gets the
+// focus, in the language the window shows.
+void TestForm5::fieldsAreNamedByTheirCaptions()
+{
+    QFETCH(QByteArray, languageTexts);
+    QFETCH(QStringList, names);
+    const WindowSetup setup {.dataFiles = englishTexts(languageTexts)};
+    WindowFixture fixture(setup);
+    QVERIFY(fixture.ready());
+    Form5 *form = openOn(fixture, QStringLiteral("10 mele"), 0, 0);
+    QVERIFY(form);
+    QCOMPARE(unnamedControls(form), QString());
+    QStringList spoken;
+    for (QObject *control :
+        std::initializer_list<QObject *> {form->txtfind, form->txtreplace, form->Check1, form->cmdfind})
+        spoken << accessibleName(control);
+    QCOMPARE(spoken, names);
 }
 
 QTEST_MAIN(TestForm5)

@@ -3,6 +3,8 @@
 
 #include "tests/windows/main/window_test_support.h"
 
+#include "tests/ui/accessibility/accessible_controls.h"
+
 #include "core/files/text_codec.h"
 #include "windows/main/controls/running_total_column.h"
 
@@ -58,6 +60,13 @@ QStringList calcLines(const QString &note, const QString &folder)
     return QString::fromUtf8(calc.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
+void putCaretOn(NoteEditor *editor, int line, int column)
+{
+    QTextCursor caret(editor->document()->findBlockByNumber(line));
+    caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, column);
+    editor->setTextCursor(caret);
+}
+
 // The rows of the column's picture that hold `colour`.
 QList<int> rowsPainted(QWidget *column, const QColor &colour)
 {
@@ -89,6 +98,8 @@ private slots:
     void followsEditsAndScrolling();
     void settingIsReadAndWritten_data();
     void settingIsReadAndWritten();
+    void screenReadersHearTheCaretLinesTotal_data();
+    void screenReadersHearTheCaretLinesTotal();
 };
 
 void RunningTotalColumnTest::agreesWithTabuloCalc_data()
@@ -253,6 +264,53 @@ void RunningTotalColumnTest::settingIsReadAndWritten()
     window.action("QuitX")->trigger();
     QTRY_VERIFY(fixture.hasQuit());
     QCOMPARE(fixture.readDataFile("Column.ini"), onAtStart ? QByteArray("0\r\n") : QByteArray("1\r\n"));
+}
+
+void RunningTotalColumnTest::screenReadersHearTheCaretLinesTotal_data()
+{
+    QTest::addColumn<bool>("wrapping");
+    QTest::addColumn<QByteArray>("languageTexts");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Text1, built-in text") << false << QByteArray() << "Totale di riga";
+    QTest::newRow("Editor2, English") << true << QByteArray("English_353=Line total\r\n") << "Line total";
+}
+
+// The column is only painted; the editor's description carries the caret
+// line's value, which screen readers speak when it changes (the bus test
+// listens to them doing so).
+void RunningTotalColumnTest::screenReadersHearTheCaretLinesTotal()
+{
+    QFETCH(bool, wrapping);
+    QFETCH(QByteArray, languageTexts);
+    QFETCH(QString, label);
+    WindowFixture fixture({.locale = italianLocale(), .dataFiles = englishTexts(languageTexts)});
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    if (wrapping)
+        window.action("SoloVerticaleX")->trigger();
+    window.setNoteText(QStringLiteral("+1000\r\nnothing\r\n-2500,5"));
+    NoteEditor *editor = window.visibleEditor();
+    putCaretOn(editor, 0, 2);
+    QCOMPARE(accessibleDescription(editor), QString());
+    window.action("ColonnaTotaliX")->trigger();
+    QCOMPARE(accessibleName(window.runningTotals().column(editor)), label);
+    QCOMPARE(accessibleDescription(editor), label + QStringLiteral(": 1000"));
+
+    putCaretOn(editor, 1, 0); // a line that does not count: nothing to say
+    QCOMPARE(accessibleDescription(editor), QString());
+    putCaretOn(editor, 2, 3);
+    QCOMPARE(accessibleDescription(editor), label + QStringLiteral(": -1500,5"));
+    editor->moveCaretToEnd();
+    typeIntoNote(window, QStringLiteral("\n*2"));
+    QCOMPARE(accessibleDescription(editor), label + QStringLiteral(": -3001"));
+    // A change made by a command, not by typing or moving the caret.
+    window.action("AnnullaX")->trigger();
+    RunningTotalColumn *column = window.runningTotals().column(editor);
+    const QString value = column->valueText(editor->textCursor().blockNumber());
+    QCOMPARE(value, QString()); // the "2" is gone
+    QCOMPARE(accessibleDescription(editor), QString());
+    window.action("ColonnaTotaliX")->trigger();
+    QCOMPARE(accessibleDescription(editor), QString());
 }
 
 QTEST_MAIN(RunningTotalColumnTest)

@@ -218,6 +218,16 @@ enum class DataFolder {
     Blocked,
 };
 
+// The Data folder files of an English interface whose language file gives
+// `texts` ("English_53=Find:\r\n..."); none, and so the built-in texts, for
+// no texts.
+inline QList<std::pair<QString, QByteArray>> englishTexts(const QByteArray &texts)
+{
+    if (texts.isEmpty())
+        return {};
+    return {{QStringLiteral("Lang.ini"), "English\r\n"}, {QStringLiteral("Language.ini"), texts}};
+}
+
 struct WindowSetup
 {
     LayoutVariant variant = LayoutVariant::TotalsAtBottom;
@@ -283,12 +293,14 @@ public:
 
     // True once the window is up and both start-up timers (Start, then the
     // history reset) have fired.
-    bool ready()
+    // `patience` is how long each step may take: a window manager on a busy
+    // machine can take seconds to map and activate a window.
+    bool ready(int patience = 5000)
     {
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
+        if (!QTest::qWaitForWindowExposed(m_window.get(), patience))
             return false;
         m_window->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_window.get()))
+        if (!QTest::qWaitForWindowActive(m_window.get(), patience))
             return false;
         return QTest::qWaitFor(
             [this] { return !m_window->startUp().isStarting() && !m_window->noteView().historyResetPending(); }, 5000);

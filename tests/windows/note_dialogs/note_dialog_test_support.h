@@ -6,6 +6,7 @@
 
 #include "core/files/text_file.h"
 #include "tests/core/file_bytes.h"
+#include "tests/ui/accessibility/accessible_controls.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "windows/note_dialogs/note_dialog_host.h"
@@ -13,6 +14,7 @@
 #include <QAbstractItemView>
 #include <QDir>
 #include <QHash>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -160,6 +162,21 @@ template<typename Dialog> Dialog *openActive(FakeHost &host)
     if (!QTest::qWaitForWindowActive(dialog))
         QTest::qFail("The dialog never became the active window", __FILE__, __LINE__);
     return dialog;
+}
+
+// What a screen reader finds in a note dialog opened in the host's
+// language: the controls it could not name (nothing, when all have names),
+// then the names of the folder list, the file list and the name field. A
+// letter is typed into the field first, which shows the open dialog's clear
+// button.
+template<typename Dialog> QStringList screenReaderView(FakeHost &host)
+{
+    QPointer<Dialog> dialog = openActive<Dialog>(host);
+    QTest::keyClicks(dialog->Text1, QStringLiteral("a"));
+    const QStringList view {unnamedControls(dialog), accessibleName(dialog->Dir1), accessibleName(dialog->File1),
+        accessibleName(dialog->Text1)};
+    dialog->close();
+    return view;
 }
 
 inline bool makeFiles(const QString &folder, const QStringList &names, const QByteArray &bytes = "+1\r\n")

@@ -4,6 +4,7 @@
 
 #include "windows/note_dialogs/form2.h"
 
+#include "core/language/language_keys.h"
 #include "tests/windows/note_dialogs/note_dialog_test_support.h"
 #include "windows/note_dialogs/file_list.h"
 #include "windows/note_dialogs/folder_list.h"
@@ -16,6 +17,8 @@
 
 using namespace tabulo;
 using namespace tabulo::testing;
+
+using HostTexts = QHash<int, QString>; // what the host's language gives, by key
 
 namespace {
 
@@ -43,6 +46,8 @@ private slots:
     void handsTheWindowBackOnceHoweverItCloses_data();
     void handsTheWindowBackOnceHoweverItCloses();
     void opensBesideTheMainWindowInItsLanguage();
+    void everyControlHasAScreenReaderName_data();
+    void everyControlHasAScreenReaderName();
 };
 
 void Form2Test::startsWhereTheUserLastWas_data()
@@ -291,6 +296,28 @@ void Form2Test::opensBesideTheMainWindowInItsLanguage()
     const int offset = qRound(400 * dialog->logicalDpiY() / 1440.0);
     QCOMPARE(dialog->frameGeometry(), host.window.frameGeometry().translated(offset, offset));
     dialog->close();
+}
+
+void Form2Test::everyControlHasAScreenReaderName_data()
+{
+    QTest::addColumn<HostTexts>("language");
+    QTest::addColumn<QStringList>("names"); // Dir1, File1, Text1
+    QTest::newRow("built-in texts") << HostTexts {} << QStringList {"Cartelle", "Note", "Filtra per nome"};
+    QTest::newRow("the host's language") << HostTexts {{LanguageKeys::folderListName, "Folders"},
+        {LanguageKeys::fileListName, "Notes:"}, {LanguageKeys::nameFilterName, "Filter by name"}}
+                                         << QStringList {"Folders", "Notes", "Filter by name"};
+}
+
+// The lists and the field show no caption of their own: a screen reader
+// says their names, in the language the host gives.
+void Form2Test::everyControlHasAScreenReaderName()
+{
+    QFETCH(HostTexts, language);
+    QFETCH(QStringList, names);
+    FakeHost host;
+    QVERIFY(makeFiles(host.projects(), {"a.txt"}));
+    host.language = language;
+    QCOMPARE(screenReaderView<Form2>(host), QStringList {QString()} + names);
 }
 
 QTEST_MAIN(Form2Test)

@@ -4,6 +4,7 @@
 
 #include "windows/note_dialogs/form4.h"
 
+#include "core/language/language_keys.h"
 #include "tests/windows/note_dialogs/note_dialog_test_support.h"
 #include "windows/note_dialogs/file_list.h"
 #include "windows/note_dialogs/folder_list.h"
@@ -14,6 +15,8 @@
 
 using namespace tabulo;
 using namespace tabulo::testing;
+
+using HostTexts = QHash<int, QString>; // what the host's language gives, by key
 
 class Form4Test : public QObject
 {
@@ -27,6 +30,8 @@ private slots:
     void takesTheNameOfAChosenNote();
     void makesFolders_data();
     void makesFolders();
+    void everyControlHasAScreenReaderName_data();
+    void everyControlHasAScreenReaderName();
 };
 
 void Form4Test::savesUnderTheTypedName_data()
@@ -197,6 +202,28 @@ void Form4Test::makesFolders()
     QCOMPARE(dialog->Dir1->subfolderPaths(), folders);
     QCOMPARE(dialog->currentFolder(), host.projects());
     dialog->close();
+}
+
+void Form4Test::everyControlHasAScreenReaderName_data()
+{
+    QTest::addColumn<HostTexts>("language");
+    QTest::addColumn<QStringList>("names"); // Dir1, File1, Text1
+    QTest::newRow("built-in texts") << HostTexts {} << QStringList {"Cartelle", "Note", "Nome della nota"};
+    QTest::newRow("the host's language") << HostTexts {{LanguageKeys::folderListName, "Folders"},
+        {LanguageKeys::fileListName, "Notes:"}, {LanguageKeys::noteNameFieldName, "Note name"}}
+                                         << QStringList {"Folders", "Notes", "Note name"};
+}
+
+// The lists and the field show no caption of their own: a screen reader
+// says their names, in the language the host gives.
+void Form4Test::everyControlHasAScreenReaderName()
+{
+    QFETCH(HostTexts, language);
+    QFETCH(QStringList, names);
+    FakeHost host;
+    QVERIFY(makeFiles(host.projects(), {"a.txt"}));
+    host.language = language;
+    QCOMPARE(screenReaderView<Form4>(host), QStringList {QString()} + names);
 }
 
 QTEST_MAIN(Form4Test)

@@ -5,6 +5,7 @@
 
 #include "core/language/language_keys.h"
 #include "tests/core/file_bytes.h"
+#include "tests/ui/accessibility/accessible_controls.h"
 #include "tests/windows/main/window_test_support.h"
 #include "windows/script_editor/form8.h"
 #include "windows/script_editor/script_text_edit.h"
@@ -102,6 +103,8 @@ private slots:
     void showsWhereAScriptStopped();
     void quittingAsksAboutTheScriptFirst_data();
     void quittingAsksAboutTheScriptFirst();
+    void theScriptIsNamedInTheLanguageInUse_data();
+    void theScriptIsNamedInTheLanguageInUse();
 };
 
 void Form8Test::theCommandNeedsANoteWithAScriptBesideIt_data()
@@ -567,6 +570,30 @@ void Form8Test::quittingAsksAboutTheScriptFirst()
         fixture.prompts.queueAnswer(Answer::No);
         QVERIFY(editor->close());
     }
+}
+
+void Form8Test::theScriptIsNamedInTheLanguageInUse_data()
+{
+    QTest::addColumn<QByteArray>("languageTexts");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("built-in text") << QByteArray() << "Script della nota";
+    QTest::newRow("English") << QByteArray("English_362=Note script\r\n") << "Note script";
+}
+
+// The window's caption is the file; a screen reader names the box itself.
+void Form8Test::theScriptIsNamedInTheLanguageInUse()
+{
+    QFETCH(QByteArray, languageTexts);
+    QFETCH(QString, name);
+    const WindowSetup setup {.dataFiles = englishTexts(languageTexts)};
+    WindowFixture fixture(setup);
+    QVERIFY(fixture.ready());
+    Form8 *editor = openEditorOnCasa(fixture, "Echo.Write 1\r\n");
+    QVERIFY(editor);
+    // A window of its own to a screen reader, not a panel.
+    QCOMPARE(QAccessible::queryAccessibleInterface(editor)->role(), QAccessible::Window);
+    QCOMPARE(accessibleName(editor->Text1), name);
+    QCOMPARE(unnamedControls(editor), QString());
 }
 
 QTEST_MAIN(Form8Test)

@@ -1,5 +1,6 @@
 // The output window on the real main window: the run command, what the
 // window shows, how it closes, stopping a script, the export of its output.
+#include "tests/ui/accessibility/accessible_controls.h"
 #include "tests/windows/main/window_test_support.h"
 #include "windows/main/controls/note_editor.h"
 #include "windows/script_editor/form8.h"
@@ -17,7 +18,8 @@ namespace {
 // A note saved as "spese.txt" with `script` beside it as "spese.vb".
 struct ScriptFixture : WindowFixture
 {
-    explicit ScriptFixture(const QByteArray &script, const QByteArray &note = "+1\r\n+2\r\n")
+    explicit ScriptFixture(const QByteArray &script, const QByteArray &note = "+1\r\n+2\r\n", WindowSetup setup = {})
+        : WindowFixture(std::move(setup))
     {
         notePath = filePath(QStringLiteral("spese.txt"));
         scriptPath = filePath(QStringLiteral("spese.vb"));
@@ -62,6 +64,8 @@ private slots:
     void scriptsThatCannotRunAreRefused();
     void theHtmlButtonExportsTheOutputEscaped();
     void aScriptAsksThroughTheProgramsBoxes();
+    void theOutputIsNamedAndExportsFromTheKeyboard_data();
+    void theOutputIsNamedAndExportsFromTheKeyboard();
 };
 
 void Form3Test::theOutputIsShownWhileTheMainWindowWaits()
@@ -296,6 +300,48 @@ void Form3Test::aScriptAsksThroughTheProgramsBoxes()
     QCOMPARE(fixture.shown(), QStringLiteral("7|10\n"));
     QCOMPARE(fixture.prompts.shown().at(fixture.prompts.shown().size() - 2).text, QStringLiteral("Budget|Save?|36"));
     fixture.output()->close();
+    QTRY_VERIFY(fixture.window().isEnabled());
+}
+
+void Form3Test::theOutputIsNamedAndExportsFromTheKeyboard_data()
+{
+    QTest::addColumn<QByteArray>("languageTexts");
+    QTest::addColumn<QString>("outputName");
+    QTest::addColumn<QString>("buttonName");
+    QTest::newRow("built-in texts") << QByteArray() << "Output dello script"
+                                    << "Esporta in HTML";
+    QTest::newRow("English") << QByteArray("English_49=Export to HTML...\r\nEnglish_361=Script output\r\n")
+                             << "Script output"
+                             << "Export to HTML";
+}
+
+// A screen reader names the output box and the button; the button, which
+// shows only under the pointer, still answers its access key.
+void Form3Test::theOutputIsNamedAndExportsFromTheKeyboard()
+{
+    QFETCH(QByteArray, languageTexts);
+    QFETCH(QString, outputName);
+    QFETCH(QString, buttonName);
+    const WindowSetup setup {.dataFiles = englishTexts(languageTexts)};
+    ScriptFixture fixture("Echo.Write \"4 + 4\"\r\n", "+1\r\n", setup);
+    QVERIFY(fixture.open());
+    fixture.run();
+    QVERIFY(fixture.runEnded());
+    Form3 *output = fixture.output();
+    QVERIFY(output);
+    // A window of its own to a screen reader, not a panel.
+    QCOMPARE(QAccessible::queryAccessibleInterface(output)->role(), QAccessible::Window);
+    QCOMPARE(accessibleName(output->Text1), outputName);
+    QCOMPARE(accessibleName(output->Command2), buttonName);
+    QCOMPARE(unnamedControls(output), QString());
+
+    QVERIFY(!output->Command2->isVisible());
+    QTest::keyClick(output->Text1, Qt::Key_H, Qt::AltModifier);
+    QVERIFY(output->Command2->isVisible());
+    QCOMPARE(fixture.prompts.count(ScriptedPrompts::Kind::Information), 1);
+    QVERIFY(WindowFixture::readFile(fixture.programFolder() + QStringLiteral("/Output.htm")).contains("4 + 4"));
+    QCOMPARE(output->Text1->toPlainText(), QStringLiteral("4 + 4\n"));
+    output->close();
     QTRY_VERIFY(fixture.window().isEnabled());
 }
 

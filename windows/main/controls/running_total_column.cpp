@@ -1,5 +1,6 @@
 #include "windows/main/controls/running_total_column.h"
 
+#include "core/language/language_keys.h"
 #include "core/session/note_session.h"
 #include "windows/main/controls/note_editor.h"
 
@@ -27,6 +28,8 @@ RunningTotalColumn::RunningTotalColumn(NoteEditor *editor, const NoteSession &se
     , m_session(session)
 {
     setObjectName(QStringLiteral("RunningTotalColumn"));
+    // The language tables give the name in the language in use.
+    setAccessibleName(builtInLanguageText(LanguageKeys::lineTotalName));
     hide();
 }
 
@@ -41,6 +44,7 @@ void RunningTotalColumn::setOn(bool on)
     if (!on) {
         m_editor->removeEventFilter(this);
         m_editor->setRightMargin(0);
+        m_editor->setAccessibleDescription({});
         m_width = 0;
         hide();
         return;
@@ -52,10 +56,15 @@ void RunningTotalColumn::setOn(bool on)
     // editor's viewport; a change made by a command or Undo in the note's
     // totals.
     m_connections << connect(m_editor, &QPlainTextEdit::updateRequest, this, [this] { update(); });
-    m_connections << connect(&m_session, &NoteSession::viewChanged, this, [this] { update(); });
+    m_connections << connect(&m_session, &NoteSession::viewChanged, this, [this] {
+        update();
+        describeCaretLine();
+    });
+    m_connections << connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { describeCaretLine(); });
     placeBesideViewport();
     show();
     update();
+    describeCaretLine();
 }
 
 void RunningTotalColumn::setColours(const QColor &positive, const QColor &negative)
@@ -71,6 +80,22 @@ QString RunningTotalColumn::valueText(int block) const
     if (block < 0 || block >= lines.lineCount() || !lines.lineCounts(block))
         return {};
     return m_session.numberFormat().format(lines.totalAfterLine(block));
+}
+
+QString RunningTotalColumn::caretLineDescription() const
+{
+    const QString value = valueText(m_editor->textCursor().blockNumber());
+    if (value.isEmpty() || accessibleName().isEmpty())
+        return value;
+    return accessibleName() + QStringLiteral(": ") + value;
+}
+
+void RunningTotalColumn::describeCaretLine()
+{
+    // Only a change is announced, so the same text is not set again.
+    const QString description = caretLineDescription();
+    if (m_editor->accessibleDescription() != description)
+        m_editor->setAccessibleDescription(description);
 }
 
 int RunningTotalColumn::widthFor(const QString &value) const

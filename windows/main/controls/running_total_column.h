@@ -18,6 +18,12 @@ class NoteSession;
 // Each editor gets its own column; only the one of the visible editor is
 // seen. While off, the column is hidden, gives its margin back to the text
 // and listens to nothing.
+//
+// A screen reader cannot read a painted column, so while on, the editor's
+// accessible description is the caret line's value after the column's
+// accessible name ("Totale di riga: 12,5"; nothing on a line that does not
+// count). Screen readers speak a change of the focused control's
+// description, so moving to another line says its running total.
 class RunningTotalColumn : public QWidget
 {
     Q_OBJECT
@@ -33,6 +39,8 @@ public:
     // What the column shows on the editor's line `block`: empty for a line
     // that does not count (or that the note does not hold).
     QString valueText(int block) const;
+    // What the editor's accessible description says now.
+    QString caretLineDescription() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -44,6 +52,7 @@ private:
     // narrows while on, so the text beside it does not jump back and forth.
     void fitVisibleValues();
     int widthFor(const QString &value) const;
+    void describeCaretLine();
 
     NoteEditor *m_editor;
     const NoteSession &m_session;

@@ -35,7 +35,8 @@ void Toolbar::paintEvent(QPaintEvent *)
     QList<int> lefts;
     for (int left : toolLeftTwips)
         lefts << m_twips.toPixels(left);
-    icons::paintToolbarStrip(painter, lefts, m_twips.toPixels(toolWidthTwips), height());
+    icons::paintToolbarStrip(
+        painter, lefts, m_twips.toPixels(toolWidthTwips), height(), m_twips.toPixels(iconSideTwips));
 }
 
 bool Toolbar::eventFilter(QObject *watched, QEvent *event)

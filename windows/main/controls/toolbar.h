@@ -21,6 +21,9 @@ public:
         = {0, 353, 710, 1170, 1520, 1980, 2340, 2790, 3130, 3480, 3950, 4310, 4770};
     static constexpr int toolWidthTwips = 285;
     static constexpr int heightTwips = 375;
+    // The icons' side: 16 pixels at 96 dpi, larger where the screen's
+    // logical dpi is higher, like the cells around them.
+    static constexpr int iconSideTwips = 240;
 
     explicit Toolbar(Twips twips, QWidget *parent = nullptr);
 
