@@ -4,6 +4,7 @@
 #include "core/files/text_codec.h"
 #include "core/files/text_file.h"
 #include "core/language/language_keys.h"
+#include "core/session/note_session.h"
 #include "script/objects/script_locale.h"
 #include "script/run/run_file.h"
 #include "ui/export/export_commands.h"
@@ -220,7 +221,12 @@ void Form3::Timer1_Timer()
     QPointer<Form3> alive(this);
     m_running = true;
     setRunningCaption(true);
-    ScriptRun::Outcome outcome = run.run(script, [this] { return keepPainted(); });
+    ScriptRun::Outcome outcome;
+    {
+        // However many changes the script makes, they are one Undo.
+        const NoteChangeGroup oneChange(*m_host.session);
+        outcome = run.run(script, [this] { return keepPainted(); });
+    }
     if (!alive)
         return;
     m_running = false;

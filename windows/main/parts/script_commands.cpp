@@ -137,8 +137,12 @@ void ScriptCommands::InserisciScriptX_Click()
     const std::optional<QString> scriptPath = scriptPathForCommand();
     if (!scriptPath)
         return;
-    // An open editor keeps its script and its unsaved text: it is only
-    // brought forward.
+    // An editor open on another note's script (a note loaded since) is
+    // closed first, asking about its unsaved text; kept open, it is the one
+    // brought forward, its caption naming its script. An editor open on this
+    // note's script keeps its unsaved text: it is only brought forward.
+    if (m_form8 && m_form8->scriptPath() != *scriptPath && m_form8->close())
+        m_form8 = nullptr;
     if (!m_form8) {
         Form8::Host host;
         host.prompts = m_context.prompts;
