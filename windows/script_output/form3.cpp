@@ -36,7 +36,13 @@ constexpr int caretWidth = 5;
 } // namespace
 
 Form3::Form3(Host host)
-    : QWidget(host.mainWindow, Qt::Window)
+    // A dialog of the main window, so the window manager keeps it in front
+    // of it (a click on the disabled main window must not bury the output),
+    // but not in front of other programs. No minimise button: a dialog has
+    // no place in the taskbar to come back from, and the main window waits.
+    : QWidget(host.mainWindow,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , m_host(std::move(host))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -216,8 +222,8 @@ void Form3::Timer1_Timer()
 
     vbs::Locale locale = scriptLocale(m_host.context ? m_host.context->locale : QLocale::system());
     ScriptRun run(m_host.context ? m_host.context->locale : QLocale::system(),
-        bindWindowObjects(*m_host.session, m_host.mainWindow, m_host.visibleEditor, locale), m_host.startFolder,
-        scriptDialogs());
+        bindWindowObjects(*m_host.session, m_host.mainWindow, m_host.visibleEditor, locale, m_host.statusPanel),
+        m_host.startFolder, scriptDialogs());
     QPointer<Form3> alive(this);
     m_running = true;
     setRunningCaption(true);

@@ -8,6 +8,7 @@
 #include "core/language/language_texts.h"
 #include "windows/main/controls/toolbar.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QMessageBox>
 #include <QToolButton>
@@ -114,6 +115,8 @@ private slots:
     void managingLanguagesWithoutADataFolderSaysWhy();
     void otherWindowsSeeTheFileAsItIsNow();
     void realBoxesShowTheLanguageButtons();
+    void aYesNoBoxHasOnlyTheseTwo_data();
+    void aYesNoBoxHasOnlyTheseTwo();
 };
 
 void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce_data()
@@ -344,6 +347,44 @@ void LanguageTest::realBoxesShowTheLanguageButtons()
     answer.start();
     QCOMPARE(prompts.askYesNoCancel(nullptr, QStringLiteral("Salvare?")), Prompts::Answer::No);
     QCOMPARE(shown, (QStringList {"&Sì", "&No", "Annulla"}));
+}
+
+// The real box of a question that has no third way (clearing the
+// calculator's history): Yes and No in the language, nothing else; Esc is No.
+void LanguageTest::aYesNoBoxHasOnlyTheseTwo_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes") << int(Qt::Key_Y) << int(Prompts::Answer::Yes);
+    QTest::newRow("No") << int(Qt::Key_N) << int(Prompts::Answer::No);
+    QTest::newRow("Esc is No") << int(Qt::Key_Escape) << int(Prompts::Answer::No);
+}
+
+void LanguageTest::aYesNoBoxHasOnlyTheseTwo()
+{
+    QFETCH(int, key);
+    QFETCH(int, answer);
+    DialogPrompts prompts;
+    prompts.setButtonCaptions({QStringLiteral("&Sì"), QStringLiteral("&No"), QStringLiteral("Annulla"), QString()});
+    QStringList shown;
+    QTimer press;
+    press.setInterval(10);
+    connect(&press, &QTimer::timeout, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        press.stop();
+        for (QAbstractButton *button : box->buttons())
+            shown << button->text();
+        if (key == Qt::Key_Escape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(key == Qt::Key_Y ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    press.start();
+    QCOMPARE(int(prompts.askYesNo(nullptr, QStringLiteral("Cancellare?"))), answer);
+    shown.sort();
+    QCOMPARE(shown, (QStringList {"&No", "&Sì"}));
 }
 
 QTEST_MAIN(LanguageTest)

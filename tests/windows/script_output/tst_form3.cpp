@@ -59,6 +59,7 @@ private slots:
     void theCloseBoxStopsARunningScriptAndCloses();
     void aScriptChangeOfTheNoteIsUndoneInOneStep_data();
     void aScriptChangeOfTheNoteIsUndoneInOneStep();
+    void theMainWindowsPanelsAndFlagsAreTheScripts();
     void scriptsThatCannotRunAreRefused_data();
     void scriptsThatCannotRunAreRefused();
     void theHtmlButtonExportsTheOutputEscaped();
@@ -251,6 +252,26 @@ void Form3Test::aScriptChangeOfTheNoteIsUndoneInOneStep()
     fixture.window().noteView().RipetiX_Click();
     QCOMPARE(fixture.window().noteText(), after);
     QCOMPARE(fixture.window().session().totX(), total);
+}
+
+void Form3Test::theMainWindowsPanelsAndFlagsAreTheScripts()
+{
+    ScriptFixture fixture("Echo = Tabulo.sbStatusBar(1) & \"|\" & Tabulo.Modi\r\n"
+                          "Tabulo.sbStatusBar(3).Caption = \"fatto\"\r\n"
+                          "Tabulo.Editor2.SelStart = 0 : Tabulo.Editor2.SelText = \"+4\" & vbCrLf\r\n"
+                          "Echo = Echo & \"|\" & Tabulo.Modi & Tabulo.PosCronologia\r\n");
+    QVERIFY(fixture.open());
+    fixture.window().windowLayout().setScrolling(MainWindowSettings::Scrolling::Wrapped);
+    fixture.run();
+    QVERIFY(fixture.runEnded());
+    // The run's changes enter the history as one step once it is over.
+    QCOMPARE(fixture.shown(), QStringLiteral("CC: 6|0|10\n"));
+    QCOMPARE(fixture.window().statusPanel(3)->text(), QStringLiteral("fatto"));
+    QCOMPARE(fixture.window().noteText(), QStringLiteral("+4\r\n+1\r\n+2"));
+    QCOMPARE(fixture.window().history().position(), 1);
+    QCOMPARE(fixture.window().visibleEditor(), fixture.window().editor2());
+    fixture.output()->close();
+    QTRY_VERIFY(fixture.window().isEnabled());
 }
 
 void Form3Test::scriptsThatCannotRunAreRefused_data()

@@ -18,12 +18,13 @@
 namespace tabulo {
 
 ScriptCommands::ScriptCommands(QWidget *window, const ProgramContext &context, NoteSession &session, NoteView &view,
-    const MainWindowLanguage &language, MainMenus &menus)
+    const MainWindowLanguage &language, MainMenus &menus, std::function<QLabel *(int)> statusPanel)
     : m_window(window)
     , m_context(context)
     , m_session(session)
     , m_view(view)
     , m_language(language)
+    , m_statusPanel(std::move(statusPanel))
 {
     menus.onTriggered("EseguiScriptX", this, [this] { EseguiScriptX_Click(); });
     menus.onTriggered("InserisciScriptX", this, [this] { InserisciScriptX_Click(); });
@@ -102,6 +103,7 @@ void ScriptCommands::EseguiScriptX_Click()
     host.session = &m_session;
     host.mainWindow = m_window;
     host.visibleEditor = [this]() -> QPlainTextEdit * { return m_view.visibleEditor(); };
+    host.statusPanel = m_statusPanel;
     host.context = &m_context;
     host.languageText = [this](int key) { return m_language.text(key); };
     host.scriptBuffer = script.text;
