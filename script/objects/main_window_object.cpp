@@ -74,6 +74,14 @@ int edgeValue(const QRect &r, Member edge)
 
 } // namespace
 
+std::vector<std::u16string_view> MainWindowObject::memberNames()
+{
+    std::vector<std::u16string_view> names;
+    for (const MemberName &m : members)
+        names.push_back(m.name);
+    return names;
+}
+
 MainWindowObject::MainWindowObject(Binding binding)
     : m_binding(std::move(binding))
 {

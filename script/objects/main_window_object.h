@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace tabulo {
 
@@ -47,6 +48,9 @@ public:
     };
 
     explicit MainWindowObject(Binding binding);
+
+    // The names of everything "Tabulo" offers, as the help pages list them.
+    static std::vector<std::u16string_view> memberNames();
 
     std::u16string typeName() const override { return u"Form1"; }
     vbs::Value invoke(std::u16string_view name, vbs::Args args) override;
