@@ -114,9 +114,8 @@ private slots:
     void managingLanguagesOpensTheFileAndCreatesAMissingOne();
     void managingLanguagesWithoutADataFolderSaysWhy();
     void otherWindowsSeeTheFileAsItIsNow();
+    void realBoxesShowTheLanguageButtons_data();
     void realBoxesShowTheLanguageButtons();
-    void aYesNoBoxHasOnlyTheseTwo_data();
-    void aYesNoBoxHasOnlyTheseTwo();
 };
 
 void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce_data()
@@ -327,64 +326,53 @@ void LanguageTest::otherWindowsSeeTheFileAsItIsNow()
     QCOMPARE(window.languageText(73), QStringLiteral("Projects"));
 }
 
+// The real boxes, in the language: a question with a third way offers
+// Cancel (Esc), one without it (clearing the calculator's history) only Yes
+// and No, Esc answering No.
+void LanguageTest::realBoxesShowTheLanguageButtons_data()
+{
+    QTest::addColumn<bool>("withCancel");
+    QTest::addColumn<int>("press"); // a button, or Esc
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("buttons");
+    const QStringList three {"&No", "&Sì", "Annulla"}, two {"&No", "&Sì"};
+    using A = Prompts::Answer;
+    QTest::newRow("Yes, No, Cancel: No") << true << int(QMessageBox::No) << int(A::No) << three;
+    QTest::newRow("Yes, No, Cancel: Esc is Cancel") << true << int(Qt::Key_Escape) << int(A::Cancel) << three;
+    QTest::newRow("Yes and No: Yes") << false << int(QMessageBox::Yes) << int(A::Yes) << two;
+    QTest::newRow("Yes and No: No") << false << int(QMessageBox::No) << int(A::No) << two;
+    QTest::newRow("Yes and No: Esc is No") << false << int(Qt::Key_Escape) << int(A::No) << two;
+}
+
 void LanguageTest::realBoxesShowTheLanguageButtons()
 {
+    QFETCH(bool, withCancel);
+    QFETCH(int, press);
+    QFETCH(int, answer);
+    QFETCH(QStringList, buttons);
     DialogPrompts prompts;
     prompts.setButtonCaptions({QStringLiteral("&Sì"), QStringLiteral("&No"), QStringLiteral("Annulla"), QString()});
     QStringList shown;
     // Answers the box as soon as it is up.
-    QTimer answer;
-    answer.setInterval(10);
-    connect(&answer, &QTimer::timeout, this, [&] {
+    QTimer answering;
+    answering.setInterval(10);
+    connect(&answering, &QTimer::timeout, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        answer.stop();
-        for (auto which : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
-            shown << box->button(which)->text();
-        box->button(QMessageBox::No)->click();
-    });
-    answer.start();
-    QCOMPARE(prompts.askYesNoCancel(nullptr, QStringLiteral("Salvare?")), Prompts::Answer::No);
-    QCOMPARE(shown, (QStringList {"&Sì", "&No", "Annulla"}));
-}
-
-// The real box of a question that has no third way (clearing the
-// calculator's history): Yes and No in the language, nothing else; Esc is No.
-void LanguageTest::aYesNoBoxHasOnlyTheseTwo_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("Yes") << int(Qt::Key_Y) << int(Prompts::Answer::Yes);
-    QTest::newRow("No") << int(Qt::Key_N) << int(Prompts::Answer::No);
-    QTest::newRow("Esc is No") << int(Qt::Key_Escape) << int(Prompts::Answer::No);
-}
-
-void LanguageTest::aYesNoBoxHasOnlyTheseTwo()
-{
-    QFETCH(int, key);
-    QFETCH(int, answer);
-    DialogPrompts prompts;
-    prompts.setButtonCaptions({QStringLiteral("&Sì"), QStringLiteral("&No"), QStringLiteral("Annulla"), QString()});
-    QStringList shown;
-    QTimer press;
-    press.setInterval(10);
-    connect(&press, &QTimer::timeout, this, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        press.stop();
+        answering.stop();
         for (QAbstractButton *button : box->buttons())
             shown << button->text();
-        if (key == Qt::Key_Escape)
+        if (press == Qt::Key_Escape)
             QTest::keyClick(box, Qt::Key_Escape);
         else
-            box->button(key == Qt::Key_Y ? QMessageBox::Yes : QMessageBox::No)->click();
+            box->button(QMessageBox::StandardButton(press))->click();
     });
-    press.start();
-    QCOMPARE(int(prompts.askYesNo(nullptr, QStringLiteral("Cancellare?"))), answer);
+    answering.start();
+    const QString question = QStringLiteral("Salvare?");
+    QCOMPARE(int(withCancel ? prompts.askYesNoCancel(nullptr, question) : prompts.askYesNo(nullptr, question)), answer);
     shown.sort();
-    QCOMPARE(shown, (QStringList {"&No", "&Sì"}));
+    QCOMPARE(shown, buttons);
 }
 
 QTEST_MAIN(LanguageTest)
