@@ -57,6 +57,7 @@ class AnsweringPrompts final : public Prompts
 {
 public:
     Answer askYesNoCancel(QWidget *, const QString &) override { return Answer::No; }
+    Answer askYesNo(QWidget *, const QString &) override { return Answer::No; }
     void showInformation(QWidget *, const QString &) override { }
     void showWarning(QWidget *, const QString &text) override { std::printf("warning: %s\n", qPrintable(text)); }
     void showError(QWidget *, const QString &text) override { std::printf("error: %s\n", qPrintable(text)); }

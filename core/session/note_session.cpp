@@ -144,7 +144,10 @@ void NoteSession::Text1_Change(const TextSplice &splice)
         m_saltaCronologia = false;
     } else {
         m_statusWord = m_testoModificato;
-        record(splice);
+        if (m_groupDepth > 0)
+            m_historyFollowsText = false; // the group records the whole once it ends
+        else
+            record(splice);
     }
     evaluateNote();
     m_modi = true;
@@ -191,12 +194,34 @@ bool NoteSession::restore(const std::optional<QString> &entry)
 
 bool NoteSession::undo()
 {
-    return m_modi && restore(m_history.undo());
+    return m_modi && m_groupDepth == 0 && restore(m_history.undo());
 }
 
 bool NoteSession::redo()
 {
-    return m_modi && restore(m_history.redo());
+    return m_modi && m_groupDepth == 0 && restore(m_history.redo());
+}
+
+void NoteSession::beginChangeGroup()
+{
+    if (m_groupDepth++ > 0)
+        return;
+    m_groupBase = m_text;
+    m_groupBaseFollowed = m_historyFollowsText;
+}
+
+void NoteSession::endChangeGroup()
+{
+    if (m_groupDepth == 0 || --m_groupDepth > 0)
+        return;
+    if (m_text == m_groupBase) {
+        // Changed and changed back: the history stands where it stood.
+        m_historyFollowsText = m_groupBaseFollowed;
+    } else {
+        m_history.record(m_text);
+        m_historyFollowsText = true;
+    }
+    m_groupBase.clear();
 }
 
 void NoteSession::markModified()
@@ -219,6 +244,9 @@ void NoteSession::resetModi()
     m_saltaCronologia = false;
     m_history.reset(m_text);
     m_historyFollowsText = true;
+    // A group open across the reset records only what comes after it.
+    m_groupBase = m_groupDepth > 0 ? m_text : QString();
+    m_groupBaseFollowed = true;
     NuovoFile = false;
     m_statusWord = QStringLiteral("Ok");
     emit viewChanged();

@@ -9,6 +9,7 @@
 #include "core/session/text_splice.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <optional>
@@ -83,6 +84,17 @@ public:
     // nothing.
     bool resetModiFor(quint64 version);
     const UndoHistory &history() const { return m_history; }
+
+    // ---- one change made of many (a script's run)
+    // Between beginChangeGroup() and endChangeGroup() every change is made,
+    // evaluated and shown as usual, but the history keeps them as one: once
+    // the group ends, the note as it was before the group is one Undo away
+    // and the note it left one Redo. A group that ends with the text it began
+    // with records nothing. Groups nest; the outermost one records. Undo and
+    // Redo do nothing while a group is open.
+    void beginChangeGroup();
+    void endChangeGroup();
+    bool inChangeGroup() const { return m_groupDepth > 0; }
 
     // ---- totals (`TotX`, `TotY`), as the boxes show them
     const QString &totX() const { return m_totX; }
@@ -169,6 +181,34 @@ private:
     // The history's current entry is the text as it is, so the next change
     // can be recorded as the edit it is rather than found by comparing.
     bool m_historyFollowsText = true;
+
+    // The open change group: how deep, the text it began with (or that a
+    // reset inside it made the base) and whether the history followed it.
+    int m_groupDepth = 0;
+    QString m_groupBase;
+    bool m_groupBaseFollowed = true;
+};
+
+// Keeps a change group open for as long as it lives. A session deleted
+// meanwhile is left alone.
+class NoteChangeGroup
+{
+public:
+    explicit NoteChangeGroup(NoteSession &session)
+        : m_session(&session)
+    {
+        session.beginChangeGroup();
+    }
+    ~NoteChangeGroup()
+    {
+        if (m_session)
+            m_session->endChangeGroup();
+    }
+    NoteChangeGroup(const NoteChangeGroup &) = delete;
+    NoteChangeGroup &operator=(const NoteChangeGroup &) = delete;
+
+private:
+    QPointer<NoteSession> m_session;
 };
 
 } // namespace tabulo

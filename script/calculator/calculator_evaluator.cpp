@@ -33,7 +33,17 @@ std::optional<QString> CalculatorEvaluator::evaluate(const QString &input)
     vbs::Value value;
     if (!m_engine.Eval(input.toStdU16String(), value))
         return std::nullopt;
-    return QString::fromStdU16String(m_engine.ToText(value));
+    // The result is written as a script writes a value into the output
+    // window's "Echo": Empty writes nothing (a half-typed name such as "Sq"
+    // is Empty), Null and arrays stop the script. None of them is a result,
+    // so the field keeps the last one, as for an incomplete expression.
+    if (value.isEmpty())
+        return std::nullopt;
+    try {
+        return QString::fromStdU16String(vbs::toString(value, m_engine.locale()));
+    } catch (const vbs::ScriptException &) {
+        return std::nullopt;
+    }
 }
 
 } // namespace tabulo

@@ -29,8 +29,9 @@ public:
     explicit CalculatorEvaluator(const QLocale &locale, const Objects &objects = {});
 
     // The result to show for `input`: "0" for an empty input, the value as
-    // text when it is one complete expression, nothing when it is not (the
-    // result then keeps the last value shown).
+    // text when it is one complete expression, nothing when it is not or its
+    // value has no text (Empty, Null, an array): the result then keeps the
+    // last value shown.
     std::optional<QString> evaluate(const QString &input);
 
     // Expressions have no loops, but a builtin can still take long on a huge

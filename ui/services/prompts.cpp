@@ -47,6 +47,18 @@ Prompts::Answer DialogPrompts::askYesNoCancel(QWidget *parent, const QString &te
     return Answer::Cancel;
 }
 
+Prompts::Answer DialogPrompts::askYesNo(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, boxTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    // Esc and the close box answer No.
+    box.setEscapeButton(QMessageBox::No);
+    label(box, QMessageBox::Yes, m_captions.yes);
+    label(box, QMessageBox::No, m_captions.no);
+    box.exec();
+    return box.standardButton(box.clickedButton()) == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
 void DialogPrompts::showInformation(QWidget *parent, const QString &text)
 {
     showMessage(parent, QMessageBox::Information, text, m_captions.ok);

@@ -28,6 +28,8 @@ public:
 
     // A question with Yes, No and Cancel; closing the box counts as Cancel.
     virtual Answer askYesNoCancel(QWidget *parent, const QString &text) = 0;
+    // A question with Yes and No only; closing the box counts as No.
+    virtual Answer askYesNo(QWidget *parent, const QString &text) = 0;
     virtual void showInformation(QWidget *parent, const QString &text) = 0;
     // A command that cannot be carried out as things stand (a note without a
     // file has no script): nothing was lost, the user can put it right.
@@ -52,6 +54,7 @@ class DialogPrompts final : public Prompts
 public:
     void setButtonCaptions(const ButtonCaptions &captions) override { m_captions = captions; }
     Answer askYesNoCancel(QWidget *parent, const QString &text) override;
+    Answer askYesNo(QWidget *parent, const QString &text) override;
     void showInformation(QWidget *parent, const QString &text) override;
     void showWarning(QWidget *parent, const QString &text) override;
     void showError(QWidget *parent, const QString &text) override;

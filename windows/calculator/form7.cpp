@@ -2,7 +2,6 @@
 #include "windows/calculator/wide_caret_style.h"
 
 #include "core/language/language_texts.h"
-#include "core/session/note_session.h"
 #include "core/settings/twips.h"
 #include "core/settings/window_placement.h"
 #include "script/calculator/calculator_files.h"
@@ -45,11 +44,9 @@ Form7::Form7(Host host, QWidget *parent)
           {std::make_shared<ScriptTextBox>(
                u"Form", [this] { return windowTitle(); }, [this](const QString &text) { setWindowTitle(text); }),
               textBox([this] { return Text1->text(); }, [this](const QString &text) { Text1->setText(text); }),
-              textBox([this] { return m_host.session ? m_host.session->totX() : QString(); },
-                  [this](const QString &text) {
-                      if (m_host.session)
-                          m_host.session->setTotX(text);
-                  })})
+              // Its own result field, not the note's total: `TotX * 2` is twice
+              // the last result.
+              textBox([this] { return TotX->text(); }, [this](const QString &text) { TotX->setText(text); })})
 {
     setObjectName(QStringLiteral("Form7"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -310,7 +307,7 @@ void Form7::Command3_Click()
     if (question.isEmpty())
         question = QStringLiteral("Vuoi cancellare tutta la cronologia dei calcoli?");
     // The box is the calculator's child, so it stands above the topmost window.
-    if (m_host.prompts->askYesNoCancel(this, question) != Prompts::Answer::Yes)
+    if (m_host.prompts->askYesNo(this, question) != Prompts::Answer::Yes)
         return;
     m_history->setStringList({});
     TotX->setText(QStringLiteral("0"));

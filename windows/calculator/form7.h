@@ -15,7 +15,6 @@ class QAction;
 
 namespace tabulo {
 
-class NoteSession;
 class Prompts;
 
 // The calculator: a one-line expression evaluated at every keystroke, a
@@ -27,7 +26,6 @@ class Form7 : public QMainWindow
 public:
     struct Host
     {
-        NoteSession *session = nullptr; // its total is the scripts' "TotX"
         Prompts *prompts = nullptr;
         QString dataFolder;
         QLocale locale;

@@ -131,7 +131,8 @@ void Form1::buildParts()
         statusPanel(2), QList<QWidget *> {m_text1, m_editor2, m_text2, m_text3});
     m_toolCommands = std::make_unique<ToolCommands>(this, context, m_session, *m_noteView, *m_language, *m_menus);
     m_toolWindows = std::make_unique<ToolWindows>(this, context, m_session, *m_noteView, *m_menus);
-    m_scripts = std::make_unique<ScriptCommands>(this, context, m_session, *m_noteView, *m_language, *m_menus);
+    m_scripts = std::make_unique<ScriptCommands>(this, context, m_session, *m_noteView, *m_language, *m_menus,
+        [this](int index) { return index >= 0 && index < StatusBar::panelCount ? statusPanel(index) : nullptr; });
     m_layout = std::make_unique<WindowLayout>(this, context.variant,
         WindowLayout::Controls {m_surface, m_toolbar, m_status, m_picture1, m_picture2, m_text2, m_text3}, *m_noteView,
         *m_menus, *m_toolWindows);

@@ -15,7 +15,7 @@ class ScriptTextEdit;
 // The script editor: a note's companion script in a window of its own,
 // beside the main window and not modal, so the note stays at hand while
 // the script is written. It edits the script it was opened on until it is
-// closed, whatever note the main window shows meanwhile.
+// closed; opening the editor for another note closes it first.
 class Form8 : public QWidget
 {
     Q_OBJECT

@@ -4,6 +4,7 @@
 #include "core/files/text_codec.h"
 #include "core/files/text_file.h"
 #include "core/language/language_keys.h"
+#include "core/session/note_session.h"
 #include "core/settings/twips.h"
 #include "script/objects/script_locale.h"
 #include "script/run/run_file.h"
@@ -45,7 +46,13 @@ bool isAltH(const QKeyEvent &key)
 } // namespace
 
 Form3::Form3(Host host)
-    : QWidget(host.mainWindow, Qt::Window)
+    // A dialog of the main window, so the window manager keeps it in front
+    // of it (a click on the disabled main window must not bury the output),
+    // but not in front of other programs. No minimise button: a dialog has
+    // no place in the taskbar to come back from, and the main window waits.
+    : QWidget(host.mainWindow,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , m_host(std::move(host))
 {
     presentAsWindow(this);
@@ -230,12 +237,17 @@ void Form3::Timer1_Timer()
 
     vbs::Locale locale = scriptLocale(m_host.context ? m_host.context->locale : QLocale::system());
     ScriptRun run(m_host.context ? m_host.context->locale : QLocale::system(),
-        bindWindowObjects(*m_host.session, m_host.mainWindow, m_host.visibleEditor, locale), m_host.startFolder,
-        scriptDialogs());
+        bindWindowObjects(*m_host.session, m_host.mainWindow, m_host.visibleEditor, locale, m_host.statusPanel),
+        m_host.startFolder, scriptDialogs());
     QPointer<Form3> alive(this);
     m_running = true;
     setRunningCaption(true);
-    ScriptRun::Outcome outcome = run.run(script, [this] { return keepPainted(); });
+    ScriptRun::Outcome outcome;
+    {
+        // However many changes the script makes, they are one Undo.
+        const NoteChangeGroup oneChange(*m_host.session);
+        outcome = run.run(script, [this] { return keepPainted(); });
+    }
     if (!alive)
         return;
     m_running = false;

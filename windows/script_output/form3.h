@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -32,6 +33,8 @@ public:
         // The editor box the user sees: its font and colours are the output's,
         // its selection is the script's "Text" selection.
         std::function<QPlainTextEdit *()> visibleEditor;
+        // The main window's status panel by its index (0 to 5), for scripts.
+        std::function<QLabel *(int)> statusPanel;
         const ProgramContext *context = nullptr;
         std::function<QString(int key)> languageText;
         // The script as the run command wrote it; run when the run file cannot

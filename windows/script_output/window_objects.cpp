@@ -6,6 +6,7 @@
 #include "script/objects/note_text_object.h"
 #include "script/objects/script_text_box.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextCursor>
@@ -13,7 +14,8 @@
 namespace tabulo {
 
 ScriptRun::WindowObjects bindWindowObjects(NoteSession &session, QWidget *mainWindow,
-    std::function<QPlainTextEdit *()> visibleEditor, const vbs::Locale &locale)
+    std::function<QPlainTextEdit *()> visibleEditor, const vbs::Locale &locale,
+    std::function<QLabel *(int)> statusPanel)
 {
     NoteSession *note = &session;
     QPointer<QWidget> window(mainWindow);
@@ -69,8 +71,21 @@ ScriptRun::WindowObjects bindWindowObjects(NoteSession &session, QWidget *mainWi
             std::max(1, scale.toPixels(twips.height()) - decoration.height()));
     };
     form.text1 = textObject;
+    form.editor2 = textObject;
     form.text2 = totX;
     form.text3 = totY;
+    // A panel written by the script shows its text until the window writes
+    // that panel again (the status word at the next change, the clock).
+    form.statusPanel = [statusPanel](int index) {
+        const QLabel *panel = statusPanel ? statusPanel(index) : nullptr;
+        return panel ? panel->text() : QString();
+    };
+    form.setStatusPanel = [statusPanel](int index, const QString &text) {
+        if (QLabel *panel = statusPanel ? statusPanel(index) : nullptr)
+            panel->setText(text);
+    };
+    form.session = note;
+    form.locale = locale;
 
     return {std::make_shared<MainWindowObject>(std::move(form)), textObject, totX, totY};
 }

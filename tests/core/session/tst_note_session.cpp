@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 using tabulo::NoteSession;
 using tabulo::TextSplice;
 
@@ -231,6 +233,102 @@ private slots:
         QCOMPARE(f.session.text(), last.left(32766));
         QVERIFY(f.session.redo());
         QCOMPARE(f.session.text(), last);
+    }
+
+    // A script's run is one step of the history however many changes it
+    // makes: one Undo gives back the note as it was before, one Redo the note
+    // the run left, and the changes before the run are still there below.
+    void aChangeGroupIsOneStepOfTheHistory_data()
+    {
+        QTest::addColumn<int>("assignments"); // whole texts assigned, each one a change
+        QTest::addColumn<int>("splices"); // insertions at the end
+        QTest::addColumn<bool>("nested");
+        QTest::newRow("one assignment") << 1 << 0 << false;
+        QTest::newRow("2,000 assignments") << 2000 << 0 << false;
+        QTest::newRow("insertions") << 0 << 50 << false;
+        QTest::newRow("assignments and insertions") << 30 << 30 << false;
+        QTest::newRow("a group inside a group") << 10 << 10 << true;
+    }
+    void aChangeGroupIsOneStepOfTheHistory()
+    {
+        QFETCH(int, assignments);
+        QFETCH(int, splices);
+        QFETCH(bool, nested);
+        Fixture f;
+        f.type(QStringLiteral("+1"));
+        const QString before = f.session.text();
+        const int position = f.session.history().position();
+        {
+            tabulo::NoteChangeGroup run(f.session);
+            std::optional<tabulo::NoteChangeGroup> inner;
+            if (nested)
+                inner.emplace(f.session);
+            for (int i = 1; i <= assignments; ++i) {
+                f.session.setText(before + QStringLiteral("\r\n+") + QString::number(i));
+                // The totals follow every change while the group is open.
+                QCOMPARE(f.session.totX(), QString::number(1 + i));
+            }
+            for (int i = 0; i < splices; ++i)
+                f.session.replace(f.session.text().size(), 0, QStringLiteral("\r\n+1"));
+            // Undo waits for the run to end.
+            QVERIFY(!f.session.undo());
+        }
+        const QString after = f.session.text();
+        QVERIFY(after != before);
+        QVERIFY(f.session.modi());
+        QCOMPARE(f.session.history().position(), position + 1);
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), before);
+        QCOMPARE(f.session.totX(), QStringLiteral("1"));
+        QVERIFY(f.session.redo());
+        QCOMPARE(f.session.text(), after);
+        QVERIFY(!f.session.redo());
+        // The typing before the run is still one key at a time.
+        QVERIFY(f.session.undo());
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), QStringLiteral("+"));
+        // Typed after the run, recorded on its own again.
+        QVERIFY(f.session.redo());
+        QVERIFY(f.session.redo());
+        f.type(QStringLiteral("0"));
+        QCOMPARE(f.session.history().position(), position + 2);
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), after);
+    }
+
+    void aChangeGroupThatEndsWhereItBeganRecordsNothing()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+1"));
+        {
+            tabulo::NoteChangeGroup run(f.session);
+            f.session.setText(QStringLiteral("+7"));
+            f.session.setText(QStringLiteral("+1"));
+        }
+        QCOMPARE(f.session.history().position(), 2);
+        // The next key is still recorded as the edit it is.
+        f.type(QStringLiteral("2"));
+        QCOMPARE(f.session.history().position(), 3);
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), QStringLiteral("+1"));
+    }
+
+    // A save during the run (the window's reset) makes the note of that
+    // moment the base: only what the run changed after it is one Undo.
+    void aResetInsideAChangeGroupKeepsWhatFollows()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+1"));
+        {
+            tabulo::NoteChangeGroup run(f.session);
+            f.session.setText(QStringLiteral("+2"));
+            f.session.resetModi();
+            f.session.setText(QStringLiteral("+3"));
+        }
+        QCOMPARE(f.session.history().position(), 1);
+        QVERIFY(f.session.undo());
+        QCOMPARE(f.session.text(), QStringLiteral("+2"));
+        QVERIFY(!f.session.undo());
     }
 
     void commandsKeepLineEndsWholeAndTellTheEditor()

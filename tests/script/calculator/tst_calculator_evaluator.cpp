@@ -85,6 +85,22 @@ private slots:
         QTest::newRow("100,000 characters keep") << us << QString(100000, u'1') << keep;
         QTest::newRow("100,000 characters of a sum keep") << us << QStringLiteral("1+").repeated(50000) << keep;
         QTest::newRow("unknown name keeps") << us << "Foo(1)" << keep;
+        // What the output window would not show as a value keeps the result.
+        QTest::newRow("a half-typed name is Empty and keeps") << us << "Sq" << keep;
+        QTest::newRow("Empty keeps") << us << "Empty" << keep;
+        QTest::newRow("Null keeps") << us << "Null" << keep;
+        QTest::newRow("Null in a sum keeps") << us << "1 + Null" << keep;
+        // (The input's commas are decimal points: an array without them.)
+        QTest::newRow("an array keeps") << us << "Split(\"a b\")" << keep;
+        QTest::newRow("Nothing keeps") << us << "Nothing" << keep;
+        QTest::newRow("an empty string is shown as such") << us << "\"\""
+                                                          << "";
+        QTest::newRow("Empty in a sum counts as 0") << us << "Empty + 2"
+                                                    << "2";
+        QTest::newRow("an array's bound") << us << "UBound(Split(\"a b\"))"
+                                          << "1";
+        QTest::newRow("IsNull") << it << "IsNull(Null)"
+                                << "Vero";
     }
     void evaluates()
     {

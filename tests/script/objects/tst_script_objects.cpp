@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
+
 using namespace tabulo;
 
 namespace {
@@ -43,8 +45,13 @@ struct Bench
         form.placementTwips = [this] { return placement; };
         form.setPlacementTwips = [this](const QRect &r) { placement = r; };
         form.text1 = text;
+        form.editor2 = text;
         form.text2 = totX;
         form.text3 = totY;
+        form.statusPanel = [this](int i) { return panels[size_t(i)]; };
+        form.setStatusPanel = [this](int i, const QString &t) { panels[size_t(i)] = t; };
+        form.session = &session;
+        form.locale = localeOf(locale);
         run = std::make_unique<ScriptRun>(
             locale, ScriptRun::WindowObjects {std::make_shared<MainWindowObject>(form), text, totX, totY}, startFolder);
     }
@@ -57,6 +64,7 @@ struct Bench
     NoteTextObject::Selection selection;
     QString caption = QStringLiteral("C:/notes/spese.txt");
     QRect placement {1500, 3000, 9000, 6000};
+    std::array<QString, 6> panels {"Ok", "CC: 0", "Sel: 0", "", "08/12/2025", "11:31"};
     std::unique_ptr<ScriptRun> run;
 };
 
@@ -70,6 +78,8 @@ private slots:
     void scriptsSeeThisOutput();
     void scriptErrorsCarryTheirNumber_data();
     void scriptErrorsCarryTheirNumber();
+    void whatTheMainWindowRefusesIsNamed_data();
+    void whatTheMainWindowRefusesIsNamed();
     void aScriptChangeOfTheNoteIsOneUndoableChange_data();
     void aScriptChangeOfTheNoteIsOneUndoableChange();
     void selectionMembersFollowTheEditor();
@@ -133,6 +143,21 @@ void ScriptObjectsTest::scriptsSeeThisOutput_data()
     row("an empty note", "Echo.Write Len(Text) & \"|\" & Text.Text & \"|\" & Text.SelText", "0||");
     row("a total box assigned and read", "TotX = 5 : Echo.Write TotX & \"|\" & TotX.Text & \"|\" & TotY", "5|5|5");
     row("the main window's boxes are the same boxes", "Tabulo.Text2 = 7 : Echo.Write TotX & Tabulo.Text3.Text", "77");
+    row("the twin editor is the note", "Tabulo.Editor2 = \"+4\" : Echo.Write Text & \"|\" & Tabulo.Editor2.Text & TotX",
+        "+4|+44");
+    row("the twin editor's selection is the note's",
+        "Text = \"+45\" : Tabulo.Editor2.SelStart = 1 : Tabulo.Editor2.SelLength = 1\n"
+        "Echo.Write Tabulo.Editor2.SelText & Text.SelStart & Tabulo.Text1.SelLength",
+        "411");
+    row("status panels read and written",
+        "Tabulo.sbStatusBar(3).Caption = \"ciao\" : Tabulo.sbStatusBar(4) = 2\n"
+        "Echo.Write Tabulo.sbStatusBar(0) & \"|\" & Tabulo.sbStatusBar(3).Caption & Tabulo.sbStatusBar(4) & "
+        "TypeName(Tabulo.sbStatusBar(5))",
+        "Ok|ciao2Label");
+    row("the state flags follow the note",
+        "Echo.Write Tabulo.Modi & Tabulo.PosCronologia & TypeName(Tabulo.Modi)\n"
+        "Text = \"+1\" : Echo.Write \"|\" & Tabulo.Modi & Tabulo.PosCronologia",
+        "00Integer|11");
     row("only the dictionary and the pattern object can be made",
         "Set d = CreateObject(\"Scripting.Dictionary\") : d.Add \"k\", 1 : Echo.Write d.Count\n"
         "Set r = CreateObject(\"VBScript.RegExp\") : r.Pattern = \"\\d+\" : Echo.Write r.Test(\"a1\")",
@@ -181,6 +206,49 @@ void ScriptObjectsTest::scriptErrorsCarryTheirNumber()
     QCOMPARE(outcome.error->number, number);
     QCOMPARE(outcome.error->line, line);
     QCOMPARE(bench.session.totX(), QStringLiteral("0"));
+}
+
+// A script written for another host learns from the error what "Tabulo"
+// does not offer, or does not let it change.
+void ScriptObjectsTest::whatTheMainWindowRefusesIsNamed_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("a property it lacks") << "x = Tabulo.WindowState" << 438
+                                         << "Object doesn't support this property or method: 'Tabulo.WindowState'";
+    QTest::newRow("a method it lacks") << "Tabulo.Hide" << 438
+                                       << "Object doesn't support this property or method: 'Tabulo.Hide'";
+    QTest::newRow("a control it lacks") << "Tabulo.Text4 = 1" << 438
+                                        << "Object doesn't support this property or method: 'Tabulo.Text4'";
+    QTest::newRow("a control replaced") << "Set Tabulo.Text1 = ListBox" << 438
+                                        << "Object doesn't support this property or method: Set 'Tabulo.Text1'";
+    QTest::newRow("the modified flag") << "Tabulo.Modi = 0" << 383 << "Property is read-only: 'Tabulo.Modi'";
+    QTest::newRow("the history's place") << "Tabulo.PosCronologia = 5" << 383
+                                         << "Property is read-only: 'Tabulo.PosCronologia'";
+    QTest::newRow("a panel past the last")
+        << "x = Tabulo.sbStatusBar(6)" << 340
+        << "Control array element 'sbStatusBar(6)' doesn't exist: the status bar's panels are 0 to 5";
+    QTest::newRow("a panel before the first")
+        << "Tabulo.sbStatusBar(-1) = 1" << 340
+        << "Control array element 'sbStatusBar(-1)' doesn't exist: the status bar's panels are 0 to 5";
+    QTest::newRow("the panels without an index")
+        << "x = Tabulo.sbStatusBar" << 450
+        << "Wrong number of arguments: 'Tabulo.sbStatusBar' takes the index of a panel, 0 to 5";
+}
+
+void ScriptObjectsTest::whatTheMainWindowRefusesIsNamed()
+{
+    QFETCH(QString, script);
+    QFETCH(int, number);
+    QFETCH(QString, description);
+    Bench bench;
+    const ScriptRun::Outcome outcome = bench(script);
+    QVERIFY(outcome.error.has_value());
+    QCOMPARE(outcome.error->number, number);
+    QCOMPARE(QString::fromStdU16String(outcome.error->description), description);
+    QVERIFY(!bench.session.modi());
+    QCOMPARE(bench.panels[5], QStringLiteral("11:31"));
 }
 
 void ScriptObjectsTest::aScriptChangeOfTheNoteIsOneUndoableChange_data()

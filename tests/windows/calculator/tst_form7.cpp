@@ -7,6 +7,7 @@
 #include "windows/calculator/form7.h"
 
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringListModel>
@@ -58,6 +59,16 @@ private slots:
         QTest::newRow("functions") << usLocale() << "Int(7/2)+Len(\"ab\")"
                                    << "Int(7/2)+Len(\"ab\")"
                                    << "5";
+        // What the output window would not show as a value keeps the result.
+        QTest::newRow("Null keeps the last value") << usLocale() << "7+Null"
+                                                   << "7+Null"
+                                                   << "7";
+        QTest::newRow("Empty keeps the last value") << usLocale() << "Empty"
+                                                    << "Empty"
+                                                    << "0";
+        QTest::newRow("an array keeps the last value") << usLocale() << "Split(\"a b\")"
+                                                       << "Split(\"a b\")"
+                                                       << "0";
     }
     void typing()
     {
@@ -77,6 +88,23 @@ private slots:
         QCOMPARE(calculator->TotX->text(), result);
         calculator->Text1->clear();
         QCOMPARE(calculator->TotX->text(), QStringLiteral("0"));
+    }
+
+    // "TotX" in an expression is the calculator's own result field, never
+    // the note's total, and reading it changes nothing.
+    void totXIsTheLastResult()
+    {
+        WindowFixture fixture(WindowSetup {.locale = usLocale()});
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        typeIntoNote(window, QStringLiteral("+5"));
+        Form7 *calculator = openCalculator(window);
+        QTest::keyClicks(calculator->Text1, QStringLiteral("21"));
+        calculator->Text1->selectAll();
+        QTest::keyClicks(calculator->Text1, QStringLiteral("TotX*2"));
+        QCOMPARE(calculator->TotX->text(), QStringLiteral("42"));
+        QCOMPARE(window.session().totX(), QStringLiteral("5"));
+        QVERIFY(window.noteText().endsWith(QStringLiteral("+5")));
     }
 
     void sendingPutsTheResultAtTheCaret()
@@ -127,11 +155,13 @@ private slots:
         calculator->TotX->setFocus();
         QTRY_COMPARE(calculator->TotX->selectedText(), QStringLiteral("8"));
 
-        // No keeps everything; Yes empties the history, the input and the result.
-        fixture.prompts.queueAnswer(Prompts::Answer::No);
+        // A question with Yes and No only. No keeps everything; Yes empties
+        // the history, the input and the result.
+        fixture.prompts.queueYesNo(Prompts::Answer::No);
         calculator->Command3->click();
+        QCOMPARE(fixture.prompts.count(ScriptedPrompts::Kind::YesNoQuestion), 1);
         QCOMPARE(listed(*calculator).size(), 2);
-        fixture.prompts.queueAnswer(Prompts::Answer::Yes);
+        fixture.prompts.queueYesNo(Prompts::Answer::Yes);
         calculator->Command3->click();
         QCOMPARE(listed(*calculator), QStringList());
         QCOMPARE(calculator->Text1->text(), QString());
@@ -230,6 +260,48 @@ private slots:
                  calculator->Command1, calculator->Command2, calculator->List1, calculator->Command3})
             spoken << accessibleName(control);
         QCOMPARE(spoken, names);
+    }
+
+    // Opening the main window's "File", "Menu" (also the editors' pop-up) or
+    // "?" menu closes the calculator, which keeps its history.
+    void openingAMainMenuClosesTheCalculator_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::newRow("File") << "FileX";
+        QTest::newRow("Menu") << "Edit_X";
+        QTest::newRow("?") << "InX";
+    }
+    void openingAMainMenuClosesTheCalculator()
+    {
+        QFETCH(QString, menu);
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form7 *calculator = openCalculator(fixture.window());
+        QTest::keyClicks(calculator->Text1, QStringLiteral("6*7"));
+        QMenu *opened = fixture.window().menus().menu(menu);
+        QVERIFY(opened);
+        opened->popup(fixture.window().geometry().center());
+        QTRY_VERIFY(!fixture.window().toolWindows().calculator());
+        opened->close();
+        QVERIFY(fixture.readDataFile(QStringLiteral("History.ini")).endsWith("6*7\r\n"));
+    }
+
+    // Opening the calculator again brings the open one forward with its
+    // caption in the language chosen meanwhile.
+    void aSecondOpeningFollowsTheLanguage()
+    {
+        WindowFixture fixture(WindowSetup {
+            .dataFiles = {{"Lang.ini", "Italiano\r\n"}, {"Language.ini", "Deutsch_29=Taschenrechner\r\n"}}});
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        Form7 *calculator = openCalculator(window);
+        QCOMPARE(calculator->windowTitle(), QStringLiteral("Tabulo - Calcolatrice"));
+        QTest::keyClicks(calculator->Text1, QStringLiteral("1+1"));
+        QVERIFY(WindowFixture::writeFile(fixture.dataFile(QStringLiteral("Lang.ini")), "Deutsch\r\n"));
+        window.language().applyLanguage();
+        QCOMPARE(openCalculator(window), calculator);
+        QCOMPARE(calculator->windowTitle(), QStringLiteral("Tabulo - Taschenrechner"));
+        QCOMPARE(calculator->Text1->text(), QStringLiteral("1+1"));
     }
 
     void theQuitDialogClosesTheCalculator()

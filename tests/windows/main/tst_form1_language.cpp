@@ -8,6 +8,7 @@
 #include "core/language/language_texts.h"
 #include "windows/main/controls/toolbar.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QMessageBox>
 #include <QToolButton>
@@ -113,6 +114,7 @@ private slots:
     void managingLanguagesOpensTheFileAndCreatesAMissingOne();
     void managingLanguagesWithoutADataFolderSaysWhy();
     void otherWindowsSeeTheFileAsItIsNow();
+    void realBoxesShowTheLanguageButtons_data();
     void realBoxesShowTheLanguageButtons();
 };
 
@@ -324,26 +326,53 @@ void LanguageTest::otherWindowsSeeTheFileAsItIsNow()
     QCOMPARE(window.languageText(73), QStringLiteral("Projects"));
 }
 
+// The real boxes, in the language: a question with a third way offers
+// Cancel (Esc), one without it (clearing the calculator's history) only Yes
+// and No, Esc answering No.
+void LanguageTest::realBoxesShowTheLanguageButtons_data()
+{
+    QTest::addColumn<bool>("withCancel");
+    QTest::addColumn<int>("press"); // a button, or Esc
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("buttons");
+    const QStringList three {"&No", "&Sì", "Annulla"}, two {"&No", "&Sì"};
+    using A = Prompts::Answer;
+    QTest::newRow("Yes, No, Cancel: No") << true << int(QMessageBox::No) << int(A::No) << three;
+    QTest::newRow("Yes, No, Cancel: Esc is Cancel") << true << int(Qt::Key_Escape) << int(A::Cancel) << three;
+    QTest::newRow("Yes and No: Yes") << false << int(QMessageBox::Yes) << int(A::Yes) << two;
+    QTest::newRow("Yes and No: No") << false << int(QMessageBox::No) << int(A::No) << two;
+    QTest::newRow("Yes and No: Esc is No") << false << int(Qt::Key_Escape) << int(A::No) << two;
+}
+
 void LanguageTest::realBoxesShowTheLanguageButtons()
 {
+    QFETCH(bool, withCancel);
+    QFETCH(int, press);
+    QFETCH(int, answer);
+    QFETCH(QStringList, buttons);
     DialogPrompts prompts;
     prompts.setButtonCaptions({QStringLiteral("&Sì"), QStringLiteral("&No"), QStringLiteral("Annulla"), QString()});
     QStringList shown;
     // Answers the box as soon as it is up.
-    QTimer answer;
-    answer.setInterval(10);
-    connect(&answer, &QTimer::timeout, this, [&] {
+    QTimer answering;
+    answering.setInterval(10);
+    connect(&answering, &QTimer::timeout, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
-        answer.stop();
-        for (auto which : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
-            shown << box->button(which)->text();
-        box->button(QMessageBox::No)->click();
+        answering.stop();
+        for (QAbstractButton *button : box->buttons())
+            shown << button->text();
+        if (press == Qt::Key_Escape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(QMessageBox::StandardButton(press))->click();
     });
-    answer.start();
-    QCOMPARE(prompts.askYesNoCancel(nullptr, QStringLiteral("Salvare?")), Prompts::Answer::No);
-    QCOMPARE(shown, (QStringList {"&Sì", "&No", "Annulla"}));
+    answering.start();
+    const QString question = QStringLiteral("Salvare?");
+    QCOMPARE(int(withCancel ? prompts.askYesNoCancel(nullptr, question) : prompts.askYesNo(nullptr, question)), answer);
+    shown.sort();
+    QCOMPARE(shown, buttons);
 }
 
 QTEST_MAIN(LanguageTest)

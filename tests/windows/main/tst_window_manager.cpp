@@ -7,6 +7,7 @@
 #include "tests/windows/main/virtual_desktop.h"
 #include "windows/main/parts/tray_behaviour.h"
 #include "windows/main/parts/window_options.h"
+#include "windows/script_output/form3.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -69,6 +70,7 @@ private slots:
     void alwaysOnTopKeepsTheWindowOnScreen();
     void trayMenuBringsTheWindowBack();
     void windowComesBackWhenTheTrayGoesAway();
+    void theScriptOutputStaysInFrontOfTheMainWindow();
 
 private:
     // Starts or stops openbox and waits until a window shows it: framed or not.
@@ -237,6 +239,45 @@ void WindowManagerTest::windowComesBackWhenTheTrayGoesAway()
     // goes; the window must end up restored all the same.
     QTRY_VERIFY_WITH_TIMEOUT(!window.isMinimized(), windowManagerPatience);
     QVERIFY(!window.behaviours().tray()->icon()->isVisible());
+}
+
+// The output window stays in front of the main window it belongs to while
+// it is open, even when the user clicks the (disabled) main window; it is
+// not put above every other program's windows.
+void WindowManagerTest::theScriptOutputStaysInFrontOfTheMainWindow()
+{
+    WindowFixture fixture({.dataFiles = {{"TabuloStart.ini", "1500,1500,9000,6900,0\r\n"}}});
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    const QString note = fixture.filePath(QStringLiteral("spese.txt"));
+    QVERIFY(WindowFixture::writeFile(note, "+1\r\n"));
+    QVERIFY(WindowFixture::writeFile(fixture.filePath(QStringLiteral("spese.vb")), "Echo.Write \"ciao\"\r\n"));
+    QVERIFY(window.documents().openNoteFile(note));
+    QVERIFY(fixture.waitForReset());
+
+    window.action(QStringLiteral("EseguiScriptX"))->trigger();
+    Form3 *output = window.scripts().scriptOutput();
+    QVERIFY(output);
+    QTRY_VERIFY(!output->isRunning() && !output->Timer1.isActive() && !output->CloseVB.isActive());
+    QVERIFY(QTest::qWaitForWindowExposed(output));
+    QVERIFY(!output->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const QRect both = outer(window).intersected(outer(*output));
+    QVERIFY(!both.isEmpty());
+    const QPoint inBoth = both.center();
+    QTRY_COMPARE(QApplication::topLevelAt(inBoth), output);
+
+    // A click on the main window's frame raises it, as the window manager
+    // does it.
+    for (int click = 0; click < 3; ++click) {
+        window.windowHandle()->raise();
+        window.windowHandle()->requestActivate();
+        QTest::qWait(300);
+        QCOMPARE(QApplication::topLevelAt(inBoth), output);
+    }
+    output->close();
+    QTRY_VERIFY(window.isEnabled());
+    window.windowHandle()->raise();
+    QTRY_COMPARE(QApplication::topLevelAt(inBoth), &window);
 }
 
 // The display must be there before the application connects; where it or

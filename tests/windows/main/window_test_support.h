@@ -80,7 +80,7 @@ inline void failOnce(const QString &message, const char *file, int line)
 class ScriptedPrompts final : public Prompts
 {
 public:
-    enum class Kind { Question, Information, Warning, Error, TextInput, SavePath, ScriptMessage };
+    enum class Kind { Question, YesNoQuestion, Information, Warning, Error, TextInput, SavePath, ScriptMessage };
     struct Shown
     {
         Kind kind;
@@ -88,6 +88,8 @@ public:
     };
 
     void queueAnswer(Answer answer) { m_script.push_back({Kind::Question, answer}); }
+    // The answer to a question that offers Yes and No only.
+    void queueYesNo(Answer answer) { m_script.push_back({Kind::YesNoQuestion, answer}); }
     // The button captions the window last gave the boxes.
     ButtonCaptions captions;
     void setButtonCaptions(const ButtonCaptions &given) override { captions = given; }
@@ -115,6 +117,12 @@ public:
     {
         m_shown.append({Kind::Question, text});
         return next(Kind::Question, text).answer;
+    }
+    Answer askYesNo(QWidget *, const QString &text) override
+    {
+        m_shown.append({Kind::YesNoQuestion, text});
+        const Answer answer = next(Kind::YesNoQuestion, text).answer;
+        return answer == Answer::Cancel ? Answer::No : answer;
     }
     void showInformation(QWidget *, const QString &text) override { m_shown.append({Kind::Information, text}); }
     void showWarning(QWidget *, const QString &text) override { m_shown.append({Kind::Warning, text}); }

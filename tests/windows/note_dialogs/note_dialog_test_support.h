@@ -44,6 +44,11 @@ public:
         answers.pop_front();
         return answer;
     }
+    Answer askYesNo(QWidget *, const QString &text) override
+    {
+        expected(false, text);
+        return Answer::No;
+    }
     void showInformation(QWidget *, const QString &text) override { informations << text; }
     void showWarning(QWidget *, const QString &text) override { warnings << text; }
     int askScriptMessage(QWidget *, const QString &text, const QString &, int) override

@@ -96,6 +96,8 @@ private slots:
     void aFailedSaveKeepsTheWindowAndTheText();
     void ctrlSSavesAndKeepsTheWindowOpen();
     void aSecondOpeningBringsItForwardWithoutReloading();
+    void anotherNotesCommandOpensItsScript_data();
+    void anotherNotesCommandOpensItsScript();
     void savesToTheScriptItLoaded_data();
     void savesToTheScriptItLoaded();
     void takesTheThemesColours();
@@ -422,6 +424,56 @@ void Form8Test::aSecondOpeningBringsItForwardWithoutReloading()
     QTRY_VERIFY(editor->isActiveWindow());
     fixture.prompts.queueAnswer(Answer::No);
     QVERIFY(editor->close());
+}
+
+// After another note is loaded, F4 edits that note's script: the editor
+// still open on the old one is closed first, with the question about its
+// unsaved text; Cancel keeps it, and nothing else opens.
+void Form8Test::anotherNotesCommandOpensItsScript_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer"); // Answer, when asked
+    QTest::addColumn<QByteArray>("casaScript"); // Casa.vb afterwards
+    QTest::addColumn<QString>("editing"); // the script the editor shows afterwards
+    QTest::newRow("unchanged") << false << -1 << QByteArray("Echo 1\r\n") << "Ufficio.vb";
+    QTest::newRow("changed, saved") << true << int(Answer::Yes) << QByteArray("Echo 1 ' mine\r\n") << "Ufficio.vb";
+    QTest::newRow("changed, thrown away") << true << int(Answer::No) << QByteArray("Echo 1\r\n") << "Ufficio.vb";
+    QTest::newRow("changed, kept open") << true << int(Answer::Cancel) << QByteArray("Echo 1\r\n") << "Casa.vb";
+}
+
+void Form8Test::anotherNotesCommandOpensItsScript()
+{
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(QByteArray, casaScript);
+    QFETCH(QString, editing);
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    Form8 *casa = openEditorOnCasa(fixture, "Echo 1\r\n");
+    QVERIFY(casa);
+    if (changed)
+        typeAtEnd(casa, QStringLiteral(" ' mine"));
+    QVERIFY(WindowFixture::writeFile(fixture.filePath(QStringLiteral("Ufficio.vb")), "Echo 2\r\n"));
+    QVERIFY(!openNote(fixture, QStringLiteral("Ufficio.txt")).isEmpty());
+    window.activateWindow();
+
+    if (answer >= 0)
+        fixture.prompts.queueAnswer(Answer(answer));
+    Form8 *shown = openEditor(window);
+    QVERIFY(shown);
+    QCOMPARE(fixture.prompts.count(Kind::Question), answer >= 0 ? 1 : 0);
+    QCOMPARE(shown->scriptPath(), fixture.filePath(editing));
+    QCOMPARE(shown->Text1->toPlainText(),
+        editing == QLatin1String("Casa.vb") ? QStringLiteral("Echo 1 ' mine") : QStringLiteral("Echo 2"));
+    QCOMPARE(WindowFixture::readFile(fixture.filePath(QStringLiteral("Casa.vb"))), casaScript);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QCOMPARE(std::count_if(
+                 windows.begin(), windows.end(), [](QWidget *w) { return qobject_cast<Form8 *>(w) && w->isVisible(); }),
+        1);
+    if (shown->isModified())
+        fixture.prompts.queueAnswer(Answer::No);
+    QVERIFY(shown->close());
 }
 
 void Form8Test::savesToTheScriptItLoaded_data()

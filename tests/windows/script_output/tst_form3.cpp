@@ -59,7 +59,9 @@ private slots:
     void anErrorIsShownAfterTheOutputAndTheEditorGoesToItsLine();
     void escStopsARunawayScriptWithAMessage();
     void theCloseBoxStopsARunningScriptAndCloses();
+    void aScriptChangeOfTheNoteIsUndoneInOneStep_data();
     void aScriptChangeOfTheNoteIsUndoneInOneStep();
+    void theMainWindowsPanelsAndFlagsAreTheScripts();
     void scriptsThatCannotRunAreRefused_data();
     void scriptsThatCannotRunAreRefused();
     void theHtmlButtonExportsTheOutputEscaped();
@@ -211,17 +213,37 @@ void Form3Test::theCloseBoxStopsARunningScriptAndCloses()
         !fixture.window().quitSequence().quitDialog() || !fixture.window().quitSequence().quitDialog()->isVisible());
 }
 
+void Form3Test::aScriptChangeOfTheNoteIsUndoneInOneStep_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("one assignment") << QByteArray("Text = Text & vbCrLf & \"+5\" : Echo = \"fatto\"\r\n")
+                                    << "+1\r\n+2\r\n+5"
+                                    << "8";
+    QTest::newRow("2,000 assignments") << QByteArray("For i = 1 To 2000 : Text = \"+\" & i : Next\r\n") << "+2000"
+                                       << "2000";
+    QTest::newRow("insertions at the caret")
+        << QByteArray("Text.SelStart = Len(Text)\r\nFor i = 1 To 3 : Text.SelText = vbCrLf & \"+1\" : Next\r\n")
+        << "+1\r\n+2\r\n+1\r\n+1\r\n+1"
+        << "6";
+}
+
 void Form3Test::aScriptChangeOfTheNoteIsUndoneInOneStep()
 {
-    ScriptFixture fixture("Text = Text & vbCrLf & \"+5\" : Echo = \"fatto\"\r\n");
+    QFETCH(QByteArray, script);
+    QFETCH(QString, after);
+    QFETCH(QString, total);
+    ScriptFixture fixture(script);
     QVERIFY(fixture.open());
     const QString before = fixture.window().noteText();
     fixture.run();
     QVERIFY(fixture.runEnded());
-    QCOMPARE(fixture.window().noteText(), before + QStringLiteral("\r\n+5"));
-    QCOMPARE(fixture.window().session().totX(), QStringLiteral("8"));
-    QCOMPARE(fixture.window().visibleEditor()->toPlainText(), QStringLiteral("+1\n+2\n+5"));
-    fixture.output()->close();
+    QCOMPARE(fixture.window().noteText(), after);
+    QCOMPARE(fixture.window().session().totX(), total);
+    QCOMPARE(fixture.window().visibleEditor()->toPlainText(), QString(after).replace(QStringLiteral("\r\n"), "\n"));
+    if (fixture.output())
+        fixture.output()->close();
     QTRY_VERIFY(fixture.window().isEnabled());
     // The change stays recorded and unsaved after the window has gone.
     QTest::qWait(300);
@@ -229,6 +251,31 @@ void Form3Test::aScriptChangeOfTheNoteIsUndoneInOneStep()
     fixture.window().noteView().AnnullaX_Click();
     QCOMPARE(fixture.window().noteText(), before);
     QCOMPARE(fixture.window().session().totX(), QStringLiteral("3"));
+    // Nothing of the run is left below it.
+    QCOMPARE(fixture.window().history().position(), 0);
+    fixture.window().noteView().RipetiX_Click();
+    QCOMPARE(fixture.window().noteText(), after);
+    QCOMPARE(fixture.window().session().totX(), total);
+}
+
+void Form3Test::theMainWindowsPanelsAndFlagsAreTheScripts()
+{
+    ScriptFixture fixture("Echo = Tabulo.sbStatusBar(1) & \"|\" & Tabulo.Modi\r\n"
+                          "Tabulo.sbStatusBar(3).Caption = \"fatto\"\r\n"
+                          "Tabulo.Editor2.SelStart = 0 : Tabulo.Editor2.SelText = \"+4\" & vbCrLf\r\n"
+                          "Echo = Echo & \"|\" & Tabulo.Modi & Tabulo.PosCronologia\r\n");
+    QVERIFY(fixture.open());
+    fixture.window().windowLayout().setScrolling(MainWindowSettings::Scrolling::Wrapped);
+    fixture.run();
+    QVERIFY(fixture.runEnded());
+    // The run's changes enter the history as one step once it is over.
+    QCOMPARE(fixture.shown(), QStringLiteral("CC: 6|0|10\n"));
+    QCOMPARE(fixture.window().statusPanel(3)->text(), QStringLiteral("fatto"));
+    QCOMPARE(fixture.window().noteText(), QStringLiteral("+4\r\n+1\r\n+2"));
+    QCOMPARE(fixture.window().history().position(), 1);
+    QCOMPARE(fixture.window().visibleEditor(), fixture.window().editor2());
+    fixture.output()->close();
+    QTRY_VERIFY(fixture.window().isEnabled());
 }
 
 void Form3Test::scriptsThatCannotRunAreRefused_data()

@@ -18,12 +18,13 @@
 namespace tabulo {
 
 ScriptCommands::ScriptCommands(QWidget *window, const ProgramContext &context, NoteSession &session, NoteView &view,
-    const MainWindowLanguage &language, MainMenus &menus)
+    const MainWindowLanguage &language, MainMenus &menus, std::function<QLabel *(int)> statusPanel)
     : m_window(window)
     , m_context(context)
     , m_session(session)
     , m_view(view)
     , m_language(language)
+    , m_statusPanel(std::move(statusPanel))
 {
     menus.onTriggered("EseguiScriptX", this, [this] { EseguiScriptX_Click(); });
     menus.onTriggered("InserisciScriptX", this, [this] { InserisciScriptX_Click(); });
@@ -102,6 +103,7 @@ void ScriptCommands::EseguiScriptX_Click()
     host.session = &m_session;
     host.mainWindow = m_window;
     host.visibleEditor = [this]() -> QPlainTextEdit * { return m_view.visibleEditor(); };
+    host.statusPanel = m_statusPanel;
     host.context = &m_context;
     host.languageText = [this](int key) { return m_language.text(key); };
     host.scriptBuffer = script.text;
@@ -137,8 +139,12 @@ void ScriptCommands::InserisciScriptX_Click()
     const std::optional<QString> scriptPath = scriptPathForCommand();
     if (!scriptPath)
         return;
-    // An open editor keeps its script and its unsaved text: it is only
-    // brought forward.
+    // An editor open on another note's script (a note loaded since) is
+    // closed first, asking about its unsaved text; kept open, it is the one
+    // brought forward, its caption naming its script. An editor open on this
+    // note's script keeps its unsaved text: it is only brought forward.
+    if (m_form8 && m_form8->scriptPath() != *scriptPath && m_form8->close())
+        m_form8 = nullptr;
     if (!m_form8) {
         Form8::Host host;
         host.prompts = m_context.prompts;

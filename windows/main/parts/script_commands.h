@@ -5,8 +5,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
 #include <optional>
 
+class QLabel;
 class QWidget;
 
 namespace tabulo {
@@ -25,8 +27,10 @@ class ScriptCommands : public QObject
 {
     Q_OBJECT
 public:
+    // `statusPanel` gives the status bar's panels (0 to 5), which scripts
+    // read and write.
     ScriptCommands(QWidget *window, const ProgramContext &context, NoteSession &session, NoteView &view,
-        const MainWindowLanguage &language, MainMenus &menus);
+        const MainWindowLanguage &language, MainMenus &menus, std::function<QLabel *(int)> statusPanel);
     // The script editor is a window of its own: it goes with the main window.
     ~ScriptCommands() override;
 
@@ -55,6 +59,7 @@ private:
     NoteSession &m_session;
     NoteView &m_view;
     const MainWindowLanguage &m_language;
+    std::function<QLabel *(int)> m_statusPanel;
     QPointer<Form8> m_form8;
 };
 

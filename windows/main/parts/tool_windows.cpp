@@ -6,6 +6,8 @@
 #include "windows/main/menus/main_menus.h"
 #include "windows/main/parts/note_view.h"
 
+#include <QMenu>
+
 namespace tabulo {
 
 ToolWindows::ToolWindows(
@@ -18,6 +20,12 @@ ToolWindows::ToolWindows(
 {
     menus.onTriggered("TrovaSostituisciX", this, [this] { TrovaSostituisciX_Click(); });
     menus.onTriggered("CalcolatriceX", this, [this] { CalcolatriceX_Click(); });
+    // Opening the "File", "Menu" or "?" menu closes the calculator, which
+    // saves its history (the "Menu" menu is also the editors' pop-up).
+    for (const char *name : {"FileX", "Edit_X", "InX"}) {
+        if (QMenu *menu = menus.menu(QString::fromLatin1(name)))
+            connect(menu, &QMenu::aboutToShow, this, &ToolWindows::closeCalculator);
+    }
 }
 
 void ToolWindows::TrovaSostituisciX_Click()
@@ -37,21 +45,18 @@ void ToolWindows::TrovaSostituisciX_Click()
 
 void ToolWindows::CalcolatriceX_Click()
 {
-    if (m_form7) {
-        m_form7->raise();
-        m_form7->activateWindow();
-        return;
+    if (!m_form7) {
+        Form7::Host host;
+        host.prompts = m_context.prompts;
+        host.dataFolder = m_context.dataFolder();
+        host.locale = m_context.locale;
+        host.editorFont = m_view.text1()->font();
+        host.insertIntoNote = [this](const QString &result) { m_view.replaceSelection(result); };
+        m_form7 = new Form7(std::move(host), m_window);
     }
-    Form7::Host host;
-    host.session = &m_session;
-    host.prompts = m_context.prompts;
-    host.dataFolder = m_context.dataFolder();
-    host.locale = m_context.locale;
-    host.editorFont = m_view.text1()->font();
-    host.insertIntoNote = [this](const QString &result) { m_view.replaceSelection(result); };
-    m_form7 = new Form7(std::move(host), m_window);
     m_form7->show();
-    // The calculator's caption is its menu item's, as the language gave it.
+    // The calculator's caption is its menu item's, as the language gives it
+    // now: an open calculator follows a change of language too.
     QString caption = m_menus.action(QStringLiteral("CalcolatriceX"))->text();
     caption.remove(QLatin1Char('&'));
     m_form7->setWindowTitle(QStringLiteral("Tabulo - ") + caption);
