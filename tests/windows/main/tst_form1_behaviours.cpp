@@ -54,6 +54,8 @@ private slots:
     void optionsFlipWithTheirCheckMarks_data();
     void optionsFlipWithTheirCheckMarks();
 
+    void optionsTheWindowSystemKeepsAreGreyedOut_data();
+    void optionsTheWindowSystemKeepsAreGreyedOut();
     void withoutATrayTheWindowIsNeverHidden_data();
     void withoutATrayTheWindowIsNeverHidden();
     void trayKeepsTheWindowUntilMostra_data();
@@ -111,6 +113,35 @@ void BehavioursTest::optionsFlipWithTheirCheckMarks()
     }
     // Off is fully opaque: no colour of the window is see-through.
     QCOMPARE(window.windowOpacity(), 1.0);
+}
+
+// Under Wayland the compositor decides stacking and opacity: the items are
+// greyed out, and even triggered (a shortcut, a script) they ask nothing of
+// the window.
+void BehavioursTest::optionsTheWindowSystemKeepsAreGreyedOut_data()
+{
+    QTest::addColumn<bool>("onTop");
+    QTest::addColumn<bool>("seeThrough");
+    QTest::newRow("neither (Wayland)") << false << false;
+    QTest::newRow("stacking only") << true << false;
+    QTest::newRow("opacity only") << false << true;
+}
+
+void BehavioursTest::optionsTheWindowSystemKeepsAreGreyedOut()
+{
+    QFETCH(bool, onTop);
+    QFETCH(bool, seeThrough);
+    WindowFixture fixture({.windowSystem = WindowSystemAbilities {onTop, seeThrough}});
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    QCOMPARE(window.action("SempreInPrimoPianoX")->isEnabled(), onTop);
+    QCOMPARE(window.action("TrasparenteX")->isEnabled(), seeThrough);
+    window.action("SempreInPrimoPianoX")->trigger();
+    window.action("TrasparenteX")->trigger();
+    QCOMPARE(window.action("SempreInPrimoPianoX")->isChecked(), onTop);
+    QCOMPARE(window.action("TrasparenteX")->isChecked(), seeThrough);
+    QCOMPARE(::onTop(window), onTop);
+    QCOMPARE(window.windowOpacity() < 1.0, seeThrough);
 }
 
 void BehavioursTest::withoutATrayTheWindowIsNeverHidden_data()

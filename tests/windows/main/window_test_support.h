@@ -208,6 +208,9 @@ public:
     // has none on the offscreen platform.
     std::optional<bool> systemTray;
     bool hasSystemTray() override { return systemTray ? *systemTray : Desktop::hasSystemTray(); }
+    // What the window system allows; unset asks the real one.
+    std::optional<WindowSystemAbilities> abilities;
+    WindowSystemAbilities windowSystem() override { return abilities ? *abilities : Desktop::windowSystem(); }
 
 private:
     bool record(const QString &request)
@@ -247,6 +250,8 @@ struct WindowSetup
     bool separateWritableFolder = false;
     // Files written into the Data folder before the window is built.
     QList<std::pair<QString, QByteArray>> dataFiles = {};
+    // What the desktop says its window system allows; unset, the real one.
+    std::optional<WindowSystemAbilities> windowSystem = {};
 };
 
 // A real Form1 on a temporary program folder, shown offscreen, with the
@@ -279,6 +284,7 @@ public:
         context.locale = m_setup.locale;
         context.prompts = &prompts;
         context.desktop = &desktop;
+        desktop.abilities = m_setup.windowSystem;
         m_window = std::make_unique<Form1>(context);
         m_window->show();
     }

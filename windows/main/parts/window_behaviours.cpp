@@ -22,8 +22,9 @@ WindowBehaviours::WindowBehaviours(QWidget *window, const ProgramContext &contex
     , m_language(language)
     , m_tray(new TrayBehaviour(window, menus.trayBar(), menus.action(QStringLiteral("Mostra")), context.desktop,
           std::move(focusVisibleEditor)))
-    , m_options(new WindowOptions(
-          window, menus.action(QStringLiteral("SempreInPrimoPianoX")), menus.action(QStringLiteral("TrasparenteX"))))
+    , m_options(new WindowOptions(window, menus.action(QStringLiteral("SempreInPrimoPianoX")),
+          menus.action(QStringLiteral("TrasparenteX")),
+          context.desktop ? context.desktop->windowSystem() : SystemDesktop().windowSystem()))
 {
     menus.onTriggered("NuovaIstanzaX", this,
         [this] { NuovaIstanzaX_Click(m_context, m_window, [this](int key) { return m_language.text(key); }); });

@@ -6,15 +6,19 @@
 
 namespace tabulo {
 
-WindowOptions::WindowOptions(QWidget *window, QAction *sempreInPrimoPianoX, QAction *trasparenteX)
+WindowOptions::WindowOptions(
+    QWidget *window, QAction *sempreInPrimoPianoX, QAction *trasparenteX, WindowSystemAbilities abilities)
     : QObject(window)
     , m_window(window)
     , m_sempreInPrimoPianoX(sempreInPrimoPianoX)
     , m_trasparenteX(trasparenteX)
+    , m_abilities(abilities)
 {
     setObjectName(QStringLiteral("WindowOptions"));
     m_sempreInPrimoPianoX->setCheckable(true);
     m_trasparenteX->setCheckable(true);
+    m_sempreInPrimoPianoX->setEnabled(m_abilities.keepsWindowsOnTop);
+    m_trasparenteX->setEnabled(m_abilities.makesWindowsSeeThrough);
     setPrimoPiano(false);
     setTrasparente(false);
     // The menu has already flipped the check mark when these run; the
@@ -35,6 +39,8 @@ void WindowOptions::TrasparenteX_Click()
 
 void WindowOptions::setPrimoPiano(bool on)
 {
+    if (!m_abilities.keepsWindowsOnTop)
+        on = false;
     m_primoPiano = on;
     SetTopmost(m_window, on);
     m_sempreInPrimoPianoX->setChecked(on);
@@ -42,6 +48,12 @@ void WindowOptions::setPrimoPiano(bool on)
 
 void WindowOptions::setTrasparente(bool on)
 {
+    if (!m_abilities.makesWindowsSeeThrough) {
+        // Asked for an opacity, the window system would only print a warning.
+        m_trasparente = false;
+        m_trasparenteX->setChecked(false);
+        return;
+    }
     m_trasparente = on;
     m_trasparenteX->setChecked(on);
     if (on)

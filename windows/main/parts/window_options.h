@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/services/desktop.h"
+
 #include <QObject>
 
 class QAction;
@@ -10,12 +12,14 @@ namespace tabulo {
 // The main window's two options, "Sempre in Primo Piano" (above all other
 // windows) and "Trasparente" (see-through). Each menu item flips its option
 // and carries its check mark. Neither is remembered: every start begins
-// with both off.
+// with both off. Where the window system keeps either to itself (Wayland),
+// its item is greyed out and the window is never asked for it.
 class WindowOptions : public QObject
 {
     Q_OBJECT
 public:
-    WindowOptions(QWidget *window, QAction *sempreInPrimoPianoX, QAction *trasparenteX);
+    WindowOptions(
+        QWidget *window, QAction *sempreInPrimoPianoX, QAction *trasparenteX, WindowSystemAbilities abilities = {});
 
     void SempreInPrimoPianoX_Click();
     void TrasparenteX_Click();
@@ -39,6 +43,7 @@ private:
     QWidget *m_window;
     QAction *m_sempreInPrimoPianoX;
     QAction *m_trasparenteX;
+    WindowSystemAbilities m_abilities;
     bool m_primoPiano = false;
     bool m_trasparente = false;
 };
