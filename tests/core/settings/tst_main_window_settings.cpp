@@ -188,8 +188,9 @@ void MainWindowSettingsTest::unwritableFolderNamesEveryFile()
     const auto problems = Settings {}.write(blocked);
     QCOMPARE(problems.size(), 6);
     for (const auto &[name, text] : Settings {}.format()) {
+        const QString path = blocked + "/" + name;
         const auto named = std::count_if(problems.begin(), problems.end(), [&](const Settings::WriteProblem &problem) {
-            return problem.path == blocked + "/" + name && problem.result.problem == FileProblem::NotAFolder;
+            return problem.path == path && problem.result.problem == FileProblem::NotAFolder;
         });
         QVERIFY2(named == 1, qPrintable(name));
     }
