@@ -54,8 +54,11 @@ void checkDecoding(const QByteArray &bytes)
     const QString text = decodeText(bytes);
     const QByteArray again = encodeText(text);
     const bool readAsUtf8 = again == bytes || QByteArray("\xEF\xBB\xBF") + again == bytes;
-    // A file that is not UTF-8 is read byte by byte: nothing is lost.
-    if (!readAsUtf8)
+    // After a UTF-16 byte-order mark, two bytes make each unit of the text.
+    const bool readAsUtf16
+        = (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) && text.size() * 2 == bytes.size() - 2;
+    // A file that is neither is read byte by byte: nothing is lost.
+    if (!readAsUtf8 && !readAsUtf16)
         require(text.size() == bytes.size(), "a Windows-1252 file gives one character per byte");
     require(decodeText(encodeText(text)) == text, "a decoded text is written and read back unchanged");
 }
