@@ -36,6 +36,10 @@ constexpr int cannotExportOutput = 275; // %1 the file, %2 the reason
 constexpr int cannotShowOutput = 276; // %1 the file written
 // The note: a paste or a drop holding a line longer than the editor can show.
 constexpr int longLineNotPasted = 277; // %1 the longest line, in characters
+// A note's recovery copy, left by a program that ended without quitting.
+constexpr int recoverNote = 370; // %1 the note's file, %2 when the copy was written
+constexpr int recoverNoteWithoutFile = 371; // %1 when the copy was written
+constexpr int recoveryCopyUnreadable = 372; // %1 where the copy is kept
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and

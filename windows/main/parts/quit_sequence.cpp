@@ -6,6 +6,7 @@
 #include "windows/main/menus/main_menus.h"
 #include "windows/main/parts/documents.h"
 #include "windows/main/parts/main_window_language.h"
+#include "windows/main/parts/note_recovery.h"
 #include "windows/main/parts/note_view.h"
 #include "windows/main/parts/script_commands.h"
 #include "windows/main/parts/tool_windows.h"
@@ -131,6 +132,7 @@ void QuitSequence::OnTrayBar_Timer()
 void QuitSequence::finishQuit()
 {
     m_quitting = true;
+    m_parts.recovery->quitCleanly();
     if (m_form6)
         m_form6->close();
     m_window->close();
