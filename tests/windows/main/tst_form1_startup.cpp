@@ -37,6 +37,8 @@ private slots:
     void editorSettingIsRestored_data();
     void editorSettingIsRestored();
     void maximisedPlacementIsRestored();
+    void aStartAlwaysShowsTheWindow_data();
+    void aStartAlwaysShowsTheWindow();
     void placementIsAppliedInsideTheScreen_data();
     void placementIsAppliedInsideTheScreen();
 };
@@ -347,6 +349,30 @@ void StartupTest::maximisedPlacementIsRestored()
     WindowFixture fixture({.dataFiles = {{QStringLiteral("TabuloStart.ini"), "600,900,3000,2000,2\r\n"}}});
     QVERIFY(fixture.ready());
     QTRY_VERIFY(fixture.window().isMaximized());
+}
+
+void StartupTest::aStartAlwaysShowsTheWindow_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::newRow("a tray to go to") << true;
+    QTest::newRow("no tray") << false;
+}
+
+void StartupTest::aStartAlwaysShowsTheWindow()
+{
+    // The record a quit from the tray leaves: minimised. The next start, or
+    // a new copy started from a running one, shows its window all the same,
+    // where the record puts it.
+    QFETCH(bool, tray);
+    WindowFixture fixture({.dataFiles = {{QStringLiteral("TabuloStart.ini"), "1200,2400,9600,7200,1\r\n"}}});
+    fixture.desktop.systemTray = tray;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    QTest::qWait(200);
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QVERIFY(!window.behaviours().tray()->icon()->isVisible());
+    QCOMPARE(window.frameGeometry().topLeft(), QPoint(twipsToPixels(window, 2400), twipsToPixels(window, 1200)));
 }
 
 void StartupTest::placementIsAppliedInsideTheScreen_data()

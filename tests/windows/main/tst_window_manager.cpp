@@ -63,6 +63,7 @@ private slots:
     void placementSurvivesQuitAndStart();
     void placementSurvivesAQuitFromTheTray();
     void alwaysOnTopKeepsTheWindowOnScreen();
+    void aMinimisedQuitDialogNeverLeavesTheWindowOutOfReach();
     void trayMenuBringsTheWindowBack();
     void windowComesBackWhenTheTrayGoesAway();
 
@@ -147,13 +148,16 @@ void WindowManagerTest::placementSurvivesAQuitFromTheTray()
         QTRY_VERIFY(fixture.dataFileExists("LastFile.ini"));
         stored = fixture.readDataFile("TabuloStart.ini");
     }
-    // Left in the tray: the next start goes back there, with the same frame.
+    // Left in the tray: recorded as minimised, with the same frame. The next
+    // start shows the window there, never only an icon in the tray.
     QCOMPARE(stored, QByteArray("3000,2000,9000,6900,1\r\n"));
     WindowFixture next({.dataFiles = {{"TabuloStart.ini", stored}}});
-    QTRY_VERIFY(next.window().behaviours().tray()->isInTray());
-    next.window().action("Mostra")->trigger();
     QVERIFY(next.ready());
     QTRY_COMPARE(outer(next.window()), outerPixels(record));
+    QTest::qWait(300);
+    QVERIFY(next.window().isVisible());
+    QVERIFY(!next.window().isMinimized());
+    QVERIFY(!next.window().behaviours().tray()->isInTray());
     x11Desktop->stopTray();
 }
 
@@ -174,6 +178,31 @@ void WindowManagerTest::alwaysOnTopKeepsTheWindowOnScreen()
         QTest::qWait(200);
         QCOMPARE(outer(window), frame);
     }
+}
+
+void WindowManagerTest::aMinimisedQuitDialogNeverLeavesTheWindowOutOfReach()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    window.close();
+    QPointer<Form6> dialog = window.quitSequence().quitDialog();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(!window.isEnabled());
+
+    // Asked of the window manager, as its keys or a taskbar would ask it:
+    // the dialog comes back at once, in front of the disabled window.
+    dialog->windowHandle()->showMinimized();
+    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->windowHandle()->isExposed() && !dialog->isMinimized(), 5000);
+    QVERIFY(!window.isEnabled());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY(!dialog || !dialog->isVisible());
+    QVERIFY(window.isEnabled());
+    QTRY_COMPARE(QApplication::focusWidget(), window.visibleEditor());
+    QTest::keyClick(window.visibleEditor(), Qt::Key_F12);
+    QTRY_VERIFY(fixture.hasQuit());
 }
 
 void WindowManagerTest::trayMenuBringsTheWindowBack()
