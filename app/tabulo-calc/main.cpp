@@ -46,10 +46,10 @@ std::optional<QString> readNote(const QString &path, QTextStream &err)
         }
         text = tabulo::decodeText(input.readAll());
     } else {
-        QString reason;
-        auto read = tabulo::readTextFile(path, &reason);
+        tabulo::FileResult failure;
+        auto read = tabulo::readTextFile(path, &failure);
         if (!read) {
-            err << "tabulo-calc: cannot read " << path << ": " << reason << "\n";
+            err << "tabulo-calc: cannot read " << path << ": " << failure.error << "\n";
             return std::nullopt;
         }
         text = *std::move(read);

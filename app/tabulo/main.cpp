@@ -2,7 +2,10 @@
 // the bottom or with the first total in a band at the top.
 
 #include "app/tabulo/quit_when_shown.h"
+#include "core/language/language_locales.h"
+#include "core/language/language_texts.h"
 #include "core/settings/program_folders.h"
+#include "ui/language/toolkit_translations.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "windows/main/form1.h"
@@ -54,9 +57,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(TABULO_TOTAL_AT_TOP ? QStringLiteral("5.00") : QStringLiteral("3.00"));
 
     const tabulo::ProgramFolders folders = tabulo::locateProgramFolders(QCoreApplication::applicationDirPath());
-    if (const tabulo::FileResult seeded = tabulo::seedDataFolder(folders); !seeded.ok)
-        std::fprintf(stderr, "Tabulo starts with its default settings: its data folder could not be set up.\n%s\n",
-            qPrintable(seeded.error));
+    const QString desktopLanguage
+        = tabulo::desktopLanguage([](const char *name) { return qEnvironmentVariable(name); }).value_or(QString());
+    if (const tabulo::FileResult seeded = tabulo::seedDataFolder(folders, desktopLanguage); !seeded.ok)
+        std::fprintf(stderr, "Tabulo could not set up its data folder completely: %s\n", qPrintable(seeded.error));
+
+    // The toolkit's texts are in the note's language from the first window on.
+    tabulo::ToolkitTranslations toolkitTranslations(&app);
+    toolkitTranslations.follow(tabulo::languageFiles::readCurrentName(folders.dataFolder()));
 
     tabulo::DialogPrompts prompts;
     tabulo::SystemDesktop desktop;
@@ -68,6 +76,7 @@ int main(int argc, char *argv[])
     context.locale = QLocale::system();
     context.prompts = &prompts;
     context.desktop = &desktop;
+    context.toolkitTranslations = &toolkitTranslations;
 
     tabulo::Form1 window(context);
     const auto quitWhenShown = tabulo::QuitWhenShown::fromEnvironment(window);

@@ -23,11 +23,11 @@ QString companionScriptPath(const QString &notePath)
 
 namespace {
 
-ScriptFileText problem(ScriptFileProblem kind, QString reason)
+ScriptFileText problem(ScriptFileProblem kind, FileResult file)
 {
     ScriptFileText result;
     result.problem = kind;
-    result.reason = std::move(reason);
+    result.file = std::move(file);
     return result;
 }
 
@@ -37,22 +37,20 @@ ScriptFileText readScriptBytes(const QString &path, qint64 maxBytes, QByteArray 
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return problem(ScriptFileProblem::Unreadable, QStringLiteral("It is a folder, not a file."));
+        return problem(ScriptFileProblem::Unreadable, FileResult::failure(FileProblem::IsFolder));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return problem(ScriptFileProblem::Unreadable, file.errorString());
+        return problem(ScriptFileProblem::Unreadable, FileResult::readFailure(path, file.errorString()));
     bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return problem(ScriptFileProblem::Unreadable, file.errorString());
+        return problem(ScriptFileProblem::Unreadable, FileResult::failure(FileProblem::ReadFailed, file.errorString()));
     if (bytes.size() > maxBytes)
-        return problem(
-            ScriptFileProblem::TooLong, QStringLiteral("The file is too long (%1 bytes or more).").arg(maxBytes + 1));
+        return problem(ScriptFileProblem::TooLong, FileResult::failure(FileProblem::TooLarge, {}, maxBytes));
     // Text in UTF-16 holds NUL bytes wherever it holds plain letters; a
     // UTF-16 file of other scripts' letters has none, but starts with its
     // byte order mark.
     if (bytes.contains('\0') || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
-        return problem(
-            ScriptFileProblem::Binary, QStringLiteral("It is not a text file that can be read: it holds binary data."));
+        return problem(ScriptFileProblem::Binary, FileResult::failure(FileProblem::BinaryData));
     return {};
 }
 
@@ -62,13 +60,13 @@ ScriptFileText readScriptForRun(const QString &scriptPath)
 {
     const QFileInfo info(scriptPath);
     if (!info.exists())
-        return problem(ScriptFileProblem::Missing, QStringLiteral("The file does not exist."));
+        return problem(ScriptFileProblem::Missing, FileResult::failure(FileProblem::NotFound));
     QByteArray bytes;
     ScriptFileText read = readScriptBytes(scriptPath, maxRunScriptBytes - 1, bytes);
     if (!read.ok())
         return read;
     if (bytes.isEmpty())
-        return problem(ScriptFileProblem::Empty, QStringLiteral("The file is empty."));
+        return problem(ScriptFileProblem::Empty, FileResult::success());
     // Every line, the last one too, is handed on with its CR LF; an empty
     // line stays a line.
     read.text = withCrLfLineEnds(decodeText(bytes));
@@ -109,10 +107,10 @@ FileResult saveScriptFromEditor(const QString &scriptPath, const QString &editor
         if (!info.exists() && !info.isSymLink())
             return FileResult::success();
         if (info.isDir())
-            return FileResult::failure(QStringLiteral("It is a folder, not a file."));
+            return FileResult::failure(FileProblem::IsFolder, QStringLiteral("it is a folder"));
         QFile file(scriptPath);
         if (!file.remove())
-            return FileResult::failure(file.errorString());
+            return FileResult::writeFailure(scriptPath, QFileDevice::RemoveError, file.errorString());
         return FileResult::success();
     }
     QString contents = withCrLfLineEnds(editorText);

@@ -22,8 +22,8 @@ QString companionScriptPath(const QString &notePath);
 constexpr qint64 maxRunScriptBytes = 32768;
 
 // Why a script cannot be run or edited. The windows turn these into
-// language texts; `reason` carries the system's own words where there are
-// some (a file that cannot be opened).
+// language texts; `file` says it as a file problem, for the messages that
+// name the file and the reason.
 enum class ScriptFileProblem {
     None,
     Missing,
@@ -37,7 +37,9 @@ struct ScriptFileText
 {
     ScriptFileProblem problem = ScriptFileProblem::None;
     QString text; // when problem is None
-    QString reason; // when it is not: a sentence for a message naming the file
+    // When it is not: the same as a file problem (a success for an empty
+    // script, which is no fault of the file).
+    FileResult file = FileResult::success();
 
     bool ok() const { return problem == ScriptFileProblem::None; }
 };

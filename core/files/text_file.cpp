@@ -5,51 +5,62 @@
 #include "core/files/text_codec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tabulo {
+
+FileResult FileResult::readFailure(const QString &path, QString systemWords)
+{
+    return failure(classifyReadFailure(inspectPath(path)), std::move(systemWords));
+}
+
+FileResult FileResult::writeFailure(const QString &path, QFileDevice::FileError error, QString systemWords)
+{
+    return failure(classifyWriteFailure(error, inspectPath(path)), std::move(systemWords));
+}
 
 FileResult writeFileAtomically(const QString &path, QStringView contents)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(file.errorString());
+        return FileResult::writeFailure(path, QFileDevice::OpenError, file.errorString());
     const QByteArray bytes = encodeText(contents);
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const FileResult failed = FileResult::writeFailure(path, file.error(), file.errorString());
         file.cancelWriting();
-        return FileResult::failure(reason);
+        return failed;
     }
     if (!file.commit())
-        return FileResult::failure(file.errorString());
+        return FileResult::writeFailure(path, file.error(), file.errorString());
     return FileResult::success();
 }
 
-std::optional<QByteArray> readFileBytes(const QString &path, QString *error, qint64 maxBytes)
+std::optional<QByteArray> readFileBytes(const QString &path, FileResult *failure, qint64 maxBytes)
 {
+    const auto fail = [failure](FileResult why) {
+        if (failure)
+            *failure = std::move(why);
+        return std::nullopt;
+    };
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    if (file.size() > maxBytes) {
-        if (error)
-            *error = QStringLiteral("The file is too large (%1 MB).").arg(file.size() / (1024 * 1024));
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(FileResult::readFailure(path, file.errorString()));
+    // Qt opens a folder as if it were a file that reads as nothing.
+    if (QFileInfo(path).isDir())
+        return fail(FileResult::failure(FileProblem::IsFolder, QStringLiteral("it is a folder")));
+    if (file.size() > maxBytes)
+        return fail(FileResult::failure(FileProblem::TooLarge,
+            QStringLiteral("the file is larger than %1 MB").arg(maxBytes / (1024 * 1024)), maxBytes));
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(FileResult::failure(FileProblem::ReadFailed, file.errorString()));
     return bytes;
 }
 
-std::optional<QString> readTextFile(const QString &path, QString *error, qint64 maxBytes)
+std::optional<QString> readTextFile(const QString &path, FileResult *failure, qint64 maxBytes)
 {
-    const auto bytes = readFileBytes(path, error, maxBytes);
+    const auto bytes = readFileBytes(path, failure, maxBytes);
     if (!bytes)
         return std::nullopt;
     return decodeText(*bytes);
@@ -70,27 +81,27 @@ qsizetype longestLineLength(QStringView text)
     return std::max(longest, current);
 }
 
-std::optional<QString> readNoteFile(const QString &path, QString *error)
+std::optional<QString> readNoteFile(const QString &path, FileResult *failure)
 {
-    const auto bytes = readFileBytes(path, error, maxNoteBytes);
+    const auto bytes = readFileBytes(path, failure, maxNoteBytes);
     if (!bytes)
         return std::nullopt;
-    return noteFromFileBytes(*bytes, error);
+    return noteFromFileBytes(*bytes, failure);
 }
 
-std::optional<QString> noteFromFileBytes(const QByteArray &bytes, QString *error)
+std::optional<QString> noteFromFileBytes(const QByteArray &bytes, FileResult *failure)
 {
     const QString text = decodeText(bytes);
     // Binary data shown as text and saved again would be destroyed.
     if (holdsBinaryData(text)) {
-        if (error)
-            *error = QStringLiteral("It is not a text file: it holds binary data.");
+        if (failure)
+            *failure = FileResult::failure(FileProblem::BinaryData, QStringLiteral("it holds binary data"));
         return std::nullopt;
     }
     if (longestLineLength(text) > maxNoteLineLength) {
-        if (error)
-            *error = QStringLiteral("A line of it is longer than %1 characters, more than the editor can show.")
-                         .arg(maxNoteLineLength);
+        if (failure)
+            *failure = FileResult::failure(FileProblem::LineTooLong,
+                QStringLiteral("a line is longer than %1 characters").arg(maxNoteLineLength), maxNoteLineLength);
         return std::nullopt;
     }
     return joinLinesWithCrLf(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/file_problem.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -8,13 +10,25 @@
 
 namespace tabulo {
 
+// How a file operation ended. A window shows `problem` in the user's
+// language (fileProblemText); `error` holds the system's own words, in
+// English, for the command-line tools and logs, never for a window.
 struct FileResult
 {
     bool ok = false;
-    QString error; // the reason, for a message naming the file, when !ok
+    QString error;
+    FileProblem problem = FileProblem::None;
+    qint64 limit = 0; // for TooLarge and LineTooLong: the limit passed
 
-    static FileResult success() { return {true, {}}; }
-    static FileResult failure(QString reason) { return {false, std::move(reason)}; }
+    static FileResult success() { return {true, {}, FileProblem::None, 0}; }
+    static FileResult failure(FileProblem problem, QString systemWords = {}, qint64 limit = 0)
+    {
+        return {false, std::move(systemWords), problem, limit};
+    }
+    // A failed read or write of `path`, classified from what the file
+    // system says about the path now.
+    static FileResult readFailure(const QString &path, QString systemWords);
+    static FileResult writeFailure(const QString &path, QFileDevice::FileError error, QString systemWords);
 };
 
 // Replaces the file with `contents` in one step: either the whole new text is
@@ -23,14 +37,14 @@ struct FileResult
 // risk truncating the file by writing it in place.
 FileResult writeFileAtomically(const QString &path, QStringView contents);
 
-// The whole file; nothing when it cannot be read. Files above `maxBytes` are
-// refused rather than exhausting memory.
+// The whole file; nothing when it cannot be read, and then `failure` says
+// why. Files above `maxBytes` are refused rather than exhausting memory.
 std::optional<QByteArray> readFileBytes(
-    const QString &path, QString *error = nullptr, qint64 maxBytes = qint64(512) * 1024 * 1024);
+    const QString &path, FileResult *failure = nullptr, qint64 maxBytes = qint64(512) * 1024 * 1024);
 
 // The whole file decoded (UTF-8, else Windows-1252), as readFileBytes reads it.
 std::optional<QString> readTextFile(
-    const QString &path, QString *error = nullptr, qint64 maxBytes = qint64(512) * 1024 * 1024);
+    const QString &path, FileResult *failure = nullptr, qint64 maxBytes = qint64(512) * 1024 * 1024);
 
 // The largest note the editor opens: beyond it, laying out the text would
 // keep the window unresponsive for many seconds.
@@ -55,9 +69,9 @@ inline bool holdsBinaryData(QStringView text)
 // A note file: its lines joined with CR LF, one final line end dropped. A
 // file with binary data (NUL bytes), above maxNoteBytes or with a line longer
 // than maxNoteLineLength is refused: it stays as it is on disk.
-std::optional<QString> readNoteFile(const QString &path, QString *error = nullptr);
+std::optional<QString> readNoteFile(const QString &path, FileResult *failure = nullptr);
 // The same rules over bytes already read (the size limit is the reader's).
-std::optional<QString> noteFromFileBytes(const QByteArray &bytes, QString *error = nullptr);
+std::optional<QString> noteFromFileBytes(const QByteArray &bytes, FileResult *failure = nullptr);
 
 // Saves a note as its text followed by CR LF, every line end as CR LF.
 FileResult saveNoteFile(const QString &path, const QString &noteText);

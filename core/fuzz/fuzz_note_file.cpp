@@ -99,10 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray bytes = fileBytes(data, size);
     checkDecoding(bytes);
 
-    QString reason;
-    const std::optional<QString> note = noteFromFileBytes(bytes, &reason);
+    FileResult failure;
+    const std::optional<QString> note = noteFromFileBytes(bytes, &failure);
     if (!note) {
-        require(!reason.isEmpty(), "a refused file comes with a reason");
+        require(failure.problem != FileProblem::None && !failure.error.isEmpty(), "a refused file comes with a reason");
         const QString text = decodeText(bytes);
         require(text.contains(QChar(0)) || longestLineLength(text) > maxNoteLineLength,
             "only binary data and overlong lines are refused");

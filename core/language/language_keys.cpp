@@ -1,5 +1,7 @@
 #include "core/language/language_keys.h"
 
+#include "core/language/script_error_texts.h"
+
 #include <algorithm>
 
 namespace tabulo {
@@ -126,6 +128,8 @@ constexpr LanguageKey form1Keys[] = {
         {text("La nota è stata esportata in \"%1\", ma non c'è un programma che possa aprire il file.")}},
     {LanguageKeys::noHelpPage, {text("La guida \"%1\" non c'è: reinstalla Tabulo per riaverla.")}},
     {LanguageKeys::cannotShowHelp, {text("Non c'è un programma che possa aprire la guida \"%1\".")}},
+    // The words the program has always shown after an HTML export.
+    {LanguageKeys::pageWritten, {text("Name '%1' in %2")}},
     {260, {caption("ColonnaTotaliX", "Mostra Totali di Riga")}},
     {LanguageKeys::scriptError, {text("Errore %1 alla riga %2, colonna %3: %4")}},
     {LanguageKeys::scriptStopped, {text("Script interrotto con Esc.")}},
@@ -140,6 +144,75 @@ constexpr LanguageKey form1Keys[] = {
     {LanguageKeys::longLineNotPasted,
         {text("Il testo da incollare ha una riga più lunga di %1 caratteri, più di quanto l'editor possa mostrare: "
               "non è stato incollato.")}},
+    {LanguageKeys::scriptTimedOut, {text("Lo script è stato interrotto: è durato più di %1 secondi.")}},
+    {LanguageKeys::scriptOutputLineTooLong,
+        {text("Memoria esaurita: una riga dell'output è più lunga di %1 caratteri, più di quanto Tabulo possa "
+              "mostrare")}},
+    {LanguageKeys::fileNotFound, {text("il file, o una cartella del suo percorso, non esiste")}},
+    {LanguageKeys::filePermissionDenied, {text("non hai il permesso di accedervi")}},
+    {LanguageKeys::fileIsFolder, {text("al suo posto c'è una cartella")}},
+    {LanguageKeys::fileNotAFolder, {text("una parte del percorso è un file, non una cartella")}},
+    {LanguageKeys::fileDiskFull, {text("il disco è pieno")}},
+    {LanguageKeys::fileReadOnly, {text("il file, o il disco su cui si trova, è di sola lettura")}},
+    {LanguageKeys::fileBinaryData, {text("non è un file di testo: contiene dati binari")}},
+    {LanguageKeys::fileTooLarge, {text("è più grande di %1 MB, il massimo che Tabulo legge")}},
+    {LanguageKeys::fileLineTooLong,
+        {text("ha una riga più lunga di %1 caratteri, più di quanto l'editor possa mostrare")}},
+    {LanguageKeys::fileReadFailed, {text("il sistema non è riuscito a leggerlo")}},
+    {LanguageKeys::fileWriteFailed, {text("il sistema non è riuscito a scriverlo")}},
+    {LanguageKeys::themeNoUsableName,
+        {text("Il nome \"%1\" non contiene caratteri validi per un nome di file. Scrivi un nome senza < > : \\ / | * ? "
+              "\".")}},
+    {LanguageKeys::themeFolderMissing, {text("La cartella dei temi \"%1\" non esiste.")}},
+    {LanguageKeys::themeNotCreated, {text("Il tema non è stato creato.")}},
+    {LanguageKeys::themeTemplateUnreadable,
+        {text("Il modello dei temi \"%1\" non si può leggere: %2. Il tema non è stato creato.")}},
+    {LanguageKeys::themeNotWritten, {text("Il tema \"%1\" non si può scrivere: %2. Il tema non è stato creato.")}},
+    {LanguageKeys::themeChoiceNotRemembered,
+        {text("Il tema scelto è applicato, ma \"%1\" non si può scrivere: %2. Al prossimo avvio tornerà il tema "
+              "precedente.")}},
+    {LanguageKeys::themeFolderNotOpened, {text("La cartella dei temi \"%1\" non si può aprire.")}},
+    {LanguageKeys::themeEditorNotOpened,
+        {text("Il nuovo tema è in \"%1\": aprilo con un editor di testo per cambiarne i colori.")}},
+    {LanguageKeys::noThemes, {text("Temi")}},
+    {LanguageKeys::colourPickerCaption, {text("Colori per i temi")}},
+    {LanguageKeys::colourNumberLabel, {text("Numero colore:")}},
+    {LanguageKeys::colourHexLabel, {text("In esadecimale:")}},
+    {LanguageKeys::colourPickerHint,
+        {text("Incolla il numero dopo il segno di uguale di una riga del tema, per esempio:")}},
+    {LanguageKeys::colourPickerClose, {text("Chiudi")}},
+    {LanguageKeys::colourCopy, {text("Copia")}},
+    {LanguageKeys::noteNameUnusable,
+        {text("\"%1\" non può essere il nome di una nota: non ne resta nulla togliendo i caratteri < > : \\ / | * ? "
+              "\".")}},
+    {LanguageKeys::folderNameUnusable,
+        {text("\"%1\" non può essere il nome di una cartella: non ne resta nulla di utile togliendo i caratteri < > : "
+              "\\ / | * ? \".")}},
+    {LanguageKeys::folderNotMade, {text("Impossibile creare la cartella %1: %2.")}},
+    {LanguageKeys::folderNotOpened, {text("La cartella %1 non si può aprire: %2.")}},
+    {LanguageKeys::projectsFolderNotUsed,
+        {text("La cartella dei progetti %1 non si può usare (%2): qui è mostrata %3.")}},
+    {LanguageKeys::fileManagerNotStarted,
+        {text("Non è stato possibile avviare il gestore dei file per la cartella %1.")}},
+    {LanguageKeys::projectsFolderNotMade, {text("Impossibile creare la cartella dei progetti %1: %2.")}},
+    {LanguageKeys::noteNotFound,
+        {text("La nota %1 non si trova: forse è stata spostata o rinominata, oppure il suo nome non è testo "
+              "leggibile.")}},
+    {LanguageKeys::noteNotDeleted, {text("Impossibile cancellare la nota %1: %2.")}},
+    {LanguageKeys::noteScriptNotDeleted, {text("Impossibile cancellare lo script della nota, %1: %2.")}},
+    // The dialogs' design caption.
+    {LanguageKeys::noteDialogCaption, {text("Tabulo Files")}},
+    {LanguageKeys::settingsNotKept, {text("Tabulo non ha potuto conservare le impostazioni per il prossimo avvio:")}},
+    {LanguageKeys::newInstanceNotStarted,
+        {text("Non è stato possibile aprire una nuova finestra di Tabulo da \"%1\": %2")}},
+    {LanguageKeys::programMissing, {text("il programma non c'è.")}},
+    {LanguageKeys::programNotRunnable, {text("il file non è un programma che si possa avviare.")}},
+    {LanguageKeys::programRefused, {text("il sistema si è rifiutato di avviarlo.")}},
+    {LanguageKeys::variantNotStarted,
+        {text("Non è stato possibile avviare %1 (%2). Questa finestra resta aperta così com'è.")}},
+    {LanguageKeys::scriptNoteTooLong,
+        {text(
+            "Memoria esaurita: la nota conterrebbe più testo, o una riga più lunga, di quanto Tabulo possa mostrare")}},
     {LanguageKeys::recoverNote,
         {text("Tabulo si è chiuso senza salvare le modifiche della nota \"%1\". Ne è rimasta una copia "
               "(%2).\n\nVuoi riaverle?\n\nSì: il testo torna nella nota, con le modifiche da salvare.\n"
@@ -246,6 +319,8 @@ const LanguageKey *findLanguageKeyOf(LanguageWindow window, TextTarget kind, QLa
 
 QString builtInLanguageText(int key)
 {
+    if (key > LanguageKeys::scriptErrorBase)
+        return builtInScriptErrorText(key - LanguageKeys::scriptErrorBase);
     for (const LanguageWindow window : allLanguageWindows) {
         if (const LanguageKey *entry = findLanguageKey(window, key))
             return entry->builtInText();

@@ -26,6 +26,7 @@ constexpr int cannotExport = 230; // %1 the file, %2 the reason
 constexpr int cannotShowExport = 231; // %1 the file written
 constexpr int noHelpPage = 232; // %1 the help page looked for
 constexpr int cannotShowHelp = 233; // %1 the help page
+constexpr int pageWritten = 234; // %1 the page's file name, %2 its folder
 // Scripts: their errors, stopping them, the script editor and the output's export.
 constexpr int scriptError = 270; // %1 number, %2 line, %3 column, %4 description
 constexpr int scriptStopped = 271; // the description of a run stopped with Esc
@@ -36,10 +37,68 @@ constexpr int cannotExportOutput = 275; // %1 the file, %2 the reason
 constexpr int cannotShowOutput = 276; // %1 the file written
 // The note: a paste or a drop holding a line longer than the editor can show.
 constexpr int longLineNotPasted = 277; // %1 the longest line, in characters
+// Scripts that did not end by themselves, told as plain sentences.
+constexpr int scriptTimedOut = 278; // %1 the time limit, in seconds
+constexpr int scriptOutputLineTooLong = 279; // %1 the longest line the output shows
+// Why a file could not be read or written: the words that take the place of
+// a message's "%2" (see fileProblemText).
+constexpr int fileNotFound = 280;
+constexpr int filePermissionDenied = 281;
+constexpr int fileIsFolder = 282;
+constexpr int fileNotAFolder = 283;
+constexpr int fileDiskFull = 284;
+constexpr int fileReadOnly = 285;
+constexpr int fileBinaryData = 286;
+constexpr int fileTooLarge = 287; // %1 the largest size, in MB
+constexpr int fileLineTooLong = 288; // %1 the longest line, in characters
+constexpr int fileReadFailed = 289;
+constexpr int fileWriteFailed = 290;
+// The themes: "Crea Tema...", choosing one, "Gestisci Temi..." and the
+// colour picker.
+constexpr int themeNoUsableName = 300; // %1 the name typed
+constexpr int themeFolderMissing = 301; // %1 the folder
+constexpr int themeNotCreated = 302;
+constexpr int themeTemplateUnreadable = 303; // %1 the template, %2 the reason
+constexpr int themeNotWritten = 304; // %1 the theme file, %2 the reason
+constexpr int themeChoiceNotRemembered = 305; // %1 Theme.ini, %2 the reason
+constexpr int themeFolderNotOpened = 306; // %1 the folder
+constexpr int themeEditorNotOpened = 307; // %1 the new theme file
+constexpr int noThemes = 308; // the one item of a "Colori" menu without themes
+constexpr int colourPickerCaption = 310;
+constexpr int colourNumberLabel = 311;
+constexpr int colourHexLabel = 312;
+constexpr int colourPickerHint = 313;
+constexpr int colourPickerClose = 314;
+constexpr int colourCopy = 315;
+// The note dialogs' refusals and failures.
+constexpr int noteNameUnusable = 320; // %1 the name typed
+constexpr int folderNameUnusable = 321; // %1 the name typed
+constexpr int folderNotMade = 322; // %1 the folder, %2 the reason
+constexpr int folderNotOpened = 323; // %1 the folder, %2 the reason
+constexpr int projectsFolderNotUsed = 324; // %1 the projects folder, %2 the reason, %3 the folder shown
+constexpr int fileManagerNotStarted = 325; // %1 the folder
+constexpr int projectsFolderNotMade = 326; // %1 the projects folder, %2 the reason
+constexpr int noteNotFound = 327; // %1 the note
+constexpr int noteNotDeleted = 328; // %1 the note, %2 the reason
+constexpr int noteScriptNotDeleted = 329; // %1 the script, %2 the reason
+constexpr int noteDialogCaption = 330;
+// The main window's own failures.
+constexpr int settingsNotKept = 340; // followed by one line per file: the file and the reason
+constexpr int newInstanceNotStarted = 341; // %1 the program, %2 the reason
+constexpr int programMissing = 342;
+constexpr int programNotRunnable = 343;
+constexpr int programRefused = 344;
+constexpr int variantNotStarted = 345; // %1 the program's name, %2 its path
+// The description of the error that stops a script making the note too
+// large or a line of it too long.
+constexpr int scriptNoteTooLong = 346;
 // A note's recovery copy, left by a program that ended without quitting.
 constexpr int recoverNote = 370; // %1 the note's file, %2 when the copy was written
 constexpr int recoverNoteWithoutFile = 371; // %1 when the copy was written
 constexpr int recoveryCopyUnreadable = 372; // %1 where the copy is kept
+// The interpreter's error descriptions: the text of error number N is key
+// scriptErrorBase + N ("English_100013" is error 13, "Type mismatch").
+constexpr int scriptErrorBase = 100000;
 } // namespace LanguageKeys
 
 // The windows that take texts from the language file. The quit dialog and

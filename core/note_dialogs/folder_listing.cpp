@@ -59,19 +59,39 @@ QStringList listEntries(const QString &folder, EntryKind kind, const FilePattern
 
 } // namespace
 
-std::optional<QString> folderProblem(const QString &folder)
+std::optional<FileProblem> folderProblem(const QString &folder)
 {
+    // A path that is not a full one leads nowhere the user can see.
     if (folder.isEmpty() || !QDir::isAbsolutePath(folder))
-        return QStringLiteral("it is not a full folder path");
+        return FileProblem::NotFound;
     const QFileInfo info(folder);
     if (!info.exists())
-        return QStringLiteral("it does not exist (any more)");
+        return FileProblem::NotFound;
     if (!info.isDir())
-        return QStringLiteral("it is a file, not a folder");
+        return FileProblem::NotAFolder;
     if (!info.isReadable() || !info.isExecutable())
-        return QStringLiteral("you have no permission to open it");
+        return FileProblem::PermissionDenied;
     return std::nullopt;
 }
+
+namespace {
+
+FileProblem problemOfError(const std::error_code &error, const QString &folder)
+{
+    if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
+        return FileProblem::PermissionDenied;
+    if (error == std::errc::no_space_on_device)
+        return FileProblem::DiskFull;
+    if (error == std::errc::read_only_file_system)
+        return FileProblem::ReadOnly;
+    if (error == std::errc::not_a_directory)
+        return FileProblem::NotAFolder;
+    if (error == std::errc::no_such_file_or_directory)
+        return FileProblem::NotFound;
+    return classifyWriteFailure(QFileDevice::OpenError, inspectPath(folder));
+}
+
+} // namespace
 
 FileResult makeFolder(const QString &folder, bool withParents)
 {
@@ -79,14 +99,14 @@ FileResult makeFolder(const QString &folder, bool withParents)
     if (info.isDir())
         return FileResult::success();
     if (info.exists())
-        return FileResult::failure(QStringLiteral("a file of that name is in the way"));
+        return FileResult::failure(FileProblem::NotAFolder, QStringLiteral("a file of that name is in the way"));
     std::error_code error;
     if (withParents)
         std::filesystem::create_directories(nativePath(folder), error);
     else
         std::filesystem::create_directory(nativePath(folder), error);
     if (error)
-        return FileResult::failure(QString::fromLocal8Bit(error.message()));
+        return FileResult::failure(problemOfError(error, folder), QString::fromLocal8Bit(error.message()));
     return FileResult::success();
 }
 

@@ -13,12 +13,12 @@ namespace tabulo {
 // What the note dialogs read of the file system: QtCore only, so it is
 // tested without a display.
 
-// Why a folder cannot be shown ("it no longer exists", ...); nothing when
-// it can be.
-std::optional<QString> folderProblem(const QString &folder);
+// Why a folder cannot be shown (it no longer exists, ...); nothing when it
+// can be.
+std::optional<FileProblem> folderProblem(const QString &folder);
 
 // Creates a folder, with the folders missing above it when `withParents`;
-// the reason when it cannot be made. A folder that is already there is a
+// why when it cannot be made. A folder that is already there is a
 // success.
 FileResult makeFolder(const QString &folder, bool withParents);
 

@@ -166,7 +166,7 @@ FileResult writeRecoveryCopy(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(file.errorString());
+        return FileResult::writeFailure(path, QFileDevice::OpenError, file.errorString());
     // On the disk before it replaces the copy before it: after a power cut
     // the rename may survive while unsynced data would not.
     bool written = file.write(bytes) == bytes.size() && file.flush();
@@ -174,12 +174,12 @@ FileResult writeRecoveryCopy(const QString &path, const QByteArray &bytes)
     written = written && ::fsync(file.handle()) == 0;
 #endif
     if (!written) {
-        const QString reason = file.errorString();
+        const FileResult failed = FileResult::writeFailure(path, file.error(), file.errorString());
         file.cancelWriting();
-        return FileResult::failure(reason);
+        return failed;
     }
     if (!file.commit())
-        return FileResult::failure(file.errorString());
+        return FileResult::writeFailure(path, file.error(), file.errorString());
     return FileResult::success();
 }
 

@@ -75,7 +75,7 @@ FileResult RecoveryWriter::carryOut(Request request) const
     if (request.kind == Request::Kind::Remove) {
         QFile file(m_path);
         if (file.exists() && !file.remove())
-            return FileResult::failure(file.errorString());
+            return FileResult::writeFailure(m_path, file.error(), file.errorString());
         return FileResult::success();
     }
     const QByteArray bytes = request.copy.format();

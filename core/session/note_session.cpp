@@ -282,10 +282,10 @@ QString NoteSession::untitledCaption()
 
 FileResult NoteSession::load(const QString &path)
 {
-    QString reason;
-    const auto text = readNoteFile(path, &reason);
+    FileResult failure;
+    const auto text = readNoteFile(path, &failure);
     if (!text)
-        return FileResult::failure(reason);
+        return failure;
     loadText(*text, path);
     return FileResult::success();
 }

@@ -88,15 +88,15 @@ MainWindowSettings MainWindowSettings::read(const QString &dataFolder)
     return parse(files);
 }
 
-QStringList MainWindowSettings::write(const QString &dataFolder) const
+QList<MainWindowSettings::WriteProblem> MainWindowSettings::write(const QString &dataFolder) const
 {
     QDir().mkpath(dataFolder);
-    QStringList problems;
+    QList<WriteProblem> problems;
     for (const auto &[name, text] : format()) {
         const QString path = dataFolder + QLatin1Char('/') + name;
         const FileResult written = writeFileAtomically(path, text);
         if (!written.ok)
-            problems << QStringLiteral("%1: %2").arg(path, written.error);
+            problems.append({path, written});
     }
     return problems;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/files/text_file.h"
 #include "core/settings/window_placement.h"
 
 #include <QList>
@@ -49,9 +50,15 @@ struct MainWindowSettings
 
     // parse() on the files of `dataFolder` as they are now.
     static MainWindowSettings read(const QString &dataFolder);
+    // A file that could not be written, and why.
+    struct WriteProblem
+    {
+        QString path;
+        FileResult result;
+    };
     // Writes every file (creating the folder); each one that could not be
-    // written comes back as its path and the reason, so the user can be told.
-    QStringList write(const QString &dataFolder) const;
+    // written comes back with the reason, so the user can be told.
+    QList<WriteProblem> write(const QString &dataFolder) const;
 
     // The first field of LastFile.ini's first line: the path, quotes removed.
     static QString parseLastFile(QStringView fileText);

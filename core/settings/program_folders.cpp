@@ -1,9 +1,12 @@
 #include "core/settings/program_folders.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -60,13 +63,15 @@ FileResult copyTree(const QString &from, const QString &to)
         const QString target = to + QLatin1Char('/') + source.relativeFilePath(entry.filePath());
         if (entry.isDir()) {
             if (!QDir().mkpath(target) || !QFile::setPermissions(target, seededFolderPermissions))
-                return FileResult::failure(QStringLiteral("The folder \"%1\" could not be created.").arg(target));
+                return FileResult::writeFailure(target, QFileDevice::OpenError,
+                    QStringLiteral("the folder \"%1\" could not be created").arg(target));
             continue;
         }
         QFile file(entry.filePath());
         if (!file.copy(target))
-            return FileResult::failure(QStringLiteral("\"%1\" could not be copied to \"%2\": %3")
-                                           .arg(entry.filePath(), target, file.errorString()));
+            return FileResult::writeFailure(target, file.error(),
+                QStringLiteral("\"%1\" could not be copied to \"%2\": %3")
+                    .arg(entry.filePath(), target, file.errorString()));
         QFile::setPermissions(target, seededFilePermissions);
     }
     return FileResult::success();
@@ -95,35 +100,177 @@ void seedProjectsFolder(const ProgramFolders &folders)
 
 } // namespace
 
-FileResult seedDataFolder(const ProgramFolders &folders)
+namespace {
+
+using Manifest = QMap<QString, QByteArray>; // a file's path inside Data, its checksum in hex
+
+QString manifestPath(const ProgramFolders &folders)
+{
+    return folders.writableFolder + QLatin1Char('/') + QLatin1String(seededManifestName);
+}
+
+std::optional<QByteArray> checksumOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return std::nullopt;
+    return hash.result().toHex();
+}
+
+// The manifest reads as the output of sha256sum: a checksum, two blanks
+// and the path, one file a line.
+Manifest readManifest(const QString &path)
+{
+    Manifest manifest;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return manifest;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        const qsizetype gap = line.indexOf(QStringLiteral("  "));
+        if (gap == 64)
+            manifest.insert(line.sliced(gap + 2), line.first(gap).toLatin1());
+    }
+    return manifest;
+}
+
+FileResult writeManifest(const QString &path, const Manifest &manifest)
+{
+    QString text;
+    for (auto entry = manifest.cbegin(); entry != manifest.cend(); ++entry)
+        text += QString::fromLatin1(entry.value()) + QStringLiteral("  ") + entry.key() + QLatin1Char('\n');
+    return writeFileAtomically(path, text);
+}
+
+QStringList shippedFiles(const QString &shippedData)
+{
+    QStringList files;
+    const QDir root(shippedData);
+    QDirIterator entries(shippedData, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (entries.hasNext())
+        files << root.relativeFilePath(entries.next());
+    return files;
+}
+
+// A shipped file put in the user's folder in one step, the user's own.
+bool copyShippedFile(const QString &from, const QString &to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = source.readAll();
+    QDir().mkpath(QFileInfo(to).path());
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit())
+        return false;
+    QFile::setPermissions(to, seededFilePermissions);
+    return true;
+}
+
+Manifest manifestOfShipped(const QString &shippedData)
+{
+    Manifest manifest;
+    for (const QString &file : shippedFiles(shippedData)) {
+        if (const auto sum = checksumOf(shippedData + QLatin1Char('/') + file))
+            manifest.insert(file, *sum);
+    }
+    return manifest;
+}
+
+// A later start: the shipped files the user has not touched follow the
+// installation. A file without a record (a Data folder seeded before the
+// manifest existed) that differs from the shipped one may hold the user's
+// edit, so it stays.
+FileResult updateSeededData(const ProgramFolders &folders)
+{
+    const QString shipped = folders.shippedDataFolder();
+    const QString data = folders.dataFolder();
+    Manifest manifest = readManifest(manifestPath(folders));
+    const Manifest before = manifest;
+    QStringList notCopied;
+    for (const QString &file : shippedFiles(shipped)) {
+        const auto shippedSum = checksumOf(shipped + QLatin1Char('/') + file);
+        if (!shippedSum)
+            continue;
+        const QString userPath = data + QLatin1Char('/') + file;
+        const auto recorded = manifest.constFind(file);
+        const bool known = recorded != manifest.cend();
+        if (!QFileInfo::exists(userPath)) {
+            // Deleted by the user, or new in this version.
+            if (known)
+                continue;
+        } else {
+            const auto userSum = checksumOf(userPath);
+            if (userSum == shippedSum) {
+                manifest.insert(file, *shippedSum);
+                continue;
+            }
+            if (!known || userSum != *recorded)
+                continue; // the user's own
+        }
+        if (copyShippedFile(shipped + QLatin1Char('/') + file, userPath))
+            manifest.insert(file, *shippedSum);
+        else
+            notCopied << userPath;
+    }
+    if (manifest != before) {
+        if (const FileResult written = writeManifest(manifestPath(folders), manifest); !written.ok)
+            return written;
+    }
+    if (!notCopied.isEmpty())
+        return FileResult::writeFailure(notCopied.first(), QFileDevice::WriteError,
+            QStringLiteral("the new version of \"%1\" could not be put in place")
+                .arg(notCopied.join(QStringLiteral("\", \""))));
+    return FileResult::success();
+}
+
+} // namespace
+
+FileResult seedDataFolder(const ProgramFolders &folders, const QString &desktopLanguage)
 {
     const QString target = folders.dataFolder();
-    if (!folders.perUser || QFileInfo::exists(target))
+    if (!folders.perUser)
         return FileResult::success();
+    if (QFileInfo::exists(target))
+        return updateSeededData(folders);
     if (!QDir().mkpath(folders.writableFolder))
-        return FileResult::failure(
-            QStringLiteral("The folder \"%1\" could not be created.").arg(folders.writableFolder));
+        return FileResult::writeFailure(folders.writableFolder, QFileDevice::OpenError,
+            QStringLiteral("the folder \"%1\" could not be created").arg(folders.writableFolder));
 
     QTemporaryDir staging(folders.writableFolder + QStringLiteral("/Data.seeding-XXXXXX"));
     if (!staging.isValid())
-        return FileResult::failure(QStringLiteral("A folder could not be created in \"%1\": %2")
-                                       .arg(folders.writableFolder, staging.errorString()));
+        return FileResult::writeFailure(target, QFileDevice::OpenError,
+            QStringLiteral("a folder could not be created in \"%1\": %2")
+                .arg(folders.writableFolder, staging.errorString()));
     QFile::setPermissions(staging.path(), seededFolderPermissions);
     // An installation without a Data folder seeds an empty one: the defaults
     // then stand, as they do for a copy with an empty Data folder.
     FileResult copied = FileResult::success();
     if (QFileInfo(folders.shippedDataFolder()).isDir())
         copied = copyTree(folders.shippedDataFolder(), staging.path());
+    // The desktop's language, where the installation ships it, rather than
+    // the shipped choice, which a user of another language would first have
+    // to find in a menu written in Italian.
+    const QString languageFile = staging.path() + QStringLiteral("/Lang/") + desktopLanguage;
+    if (copied.ok && !desktopLanguage.isEmpty() && QFileInfo(languageFile).isFile())
+        copied = writeFileAtomically(
+            staging.path() + QStringLiteral("/Lang.ini"), desktopLanguage + QStringLiteral("\r\n"));
     if (copied.ok && QDir().rename(staging.path(), target)) {
         staging.setAutoRemove(false);
         removeStagingLeftovers(folders.writableFolder);
         seedProjectsFolder(folders);
-        return FileResult::success();
+        // Without the record a later version could not tell the shipped
+        // files from the user's, and would leave them all as they are.
+        return writeManifest(manifestPath(folders), manifestOfShipped(folders.shippedDataFolder()));
     }
     // Another instance started at the same moment may have seeded it first.
     if (QFileInfo(target).isDir())
         return FileResult::success();
-    return copied.ok ? FileResult::failure(QStringLiteral("The folder \"%1\" could not be put in place.").arg(target))
+    return copied.ok ? FileResult::writeFailure(target, QFileDevice::RenameError,
+               QStringLiteral("the folder \"%1\" could not be put in place").arg(target))
                      : copied;
 }
 

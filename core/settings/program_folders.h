@@ -54,11 +54,20 @@ QString perUserFolder();
 ProgramFolders locateProgramFolders(const QString &programFolder);
 
 // Gives a per-user folder its Data folder on first start: a copy of the
-// shipped one, every file writable by its owner. A Data folder that already
-// exists is left as it is, so nothing the user changed is overwritten. The
-// copy is made aside and moved into place in one step, so an interrupted
-// first start leaves no half-filled Data folder behind.
-FileResult seedDataFolder(const ProgramFolders &folders);
+// shipped one, every file writable by its owner. The copy is made aside and
+// moved into place in one step, so an interrupted first start leaves no
+// half-filled Data folder behind. `desktopLanguage`, when it names a
+// language the Data folder ships, becomes the language of that first start.
+//
+// Every later start brings the files up to date with the installation, so
+// an upgrade's language texts, help pages and themes reach the user: a
+// shipped file the user has not changed since it was copied is replaced by
+// the shipped one, a new shipped file is added, and a file the user changed,
+// added or deleted stays as the user left it. What was copied is remembered
+// by its checksum in `seededManifestName`, beside the Data folder.
+FileResult seedDataFolder(const ProgramFolders &folders, const QString &desktopLanguage = {});
+
+inline constexpr char seededManifestName[] = "ShippedData.sha256";
 
 // The path of a program of this suite ("Tabulo_Top", "Start") in a folder,
 // with the platform's executable suffix.

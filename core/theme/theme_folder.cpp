@@ -98,10 +98,10 @@ ThemeFolder::Creation ThemeFolder::createTheme(const QString &typedName) const
     if (existing.exists() && (existing.size() > 0 || !existing.isFile()))
         return {Outcome::NameTaken, path};
 
-    QString reason;
-    const auto blank = readTextFile(templateFile(), &reason, maxThemeFileBytes);
+    FileResult failure;
+    const auto blank = readTextFile(templateFile(), &failure, maxThemeFileBytes);
     if (!blank)
-        return {Outcome::TemplateUnreadable, templateFile(), reason};
+        return {Outcome::TemplateUnreadable, templateFile(), failure};
     QString contents;
     forEachLine(*blank, [&](QStringView line) {
         contents += line;
@@ -110,7 +110,7 @@ ThemeFolder::Creation ThemeFolder::createTheme(const QString &typedName) const
     contents += QStringLiteral("\r\n");
     const FileResult written = writeFileAtomically(path, contents);
     if (!written.ok)
-        return {Outcome::WriteFailed, path, written.error};
+        return {Outcome::WriteFailed, path, written};
     return {Outcome::Created, path};
 }
 

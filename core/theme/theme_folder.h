@@ -57,7 +57,7 @@ public:
     {
         Outcome outcome;
         QString path = {}; // the theme file, or the file that failed
-        QString reason = {}; // why, when a file failed
+        FileResult failure = {}; // why, when a file failed
     };
     // Makes a new theme "<name>.ini" from the template: the template's lines
     // each ended by CR LF, then one more CR LF. A theme file that exists

@@ -38,7 +38,7 @@ bool isTextMember(std::u16string_view name)
 
 [[noreturn]] void lineTooLong()
 {
-    vbs::raise(vbs::err::OutOfMemory, u"Out of memory: a line of the output is longer than Tabulo can show");
+    vbs::raise(vbs::err::OutOfMemory, std::u16string(EchoObject::lineTooLongDescription));
 }
 
 // The length of the last line of `base` + `more`, given that of `base`;

@@ -35,6 +35,10 @@ public:
     // Beyond this, or with a line longer than a note's, the script ends with
     // "Out of memory": the output window could not show it without freezing.
     static qsizetype maxLength();
+    // The description of that error, which the output window replaces with
+    // the user's language.
+    static constexpr std::u16string_view lineTooLongDescription
+        = u"Out of memory: a line of the output is longer than Tabulo can show";
 
 private:
     void append(std::u16string_view more);

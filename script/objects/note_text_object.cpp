@@ -50,14 +50,14 @@ qsizetype longestLine(QStringView text, qsizetype before, qsizetype after)
 
 [[noreturn]] void tooLong()
 {
-    vbs::raise(vbs::err::OutOfMemory,
-               u"Out of memory: the note would hold more text, or a longer line, than Tabulo can show");
+    vbs::raise(vbs::err::OutOfMemory, std::u16string(NoteTextObject::tooLongDescription));
 }
 
 } // namespace
 
 NoteTextObject::NoteTextObject(Binding binding, vbs::Locale locale)
-    : m_binding(std::move(binding)), m_locale(std::move(locale))
+    : m_binding(std::move(binding))
+    , m_locale(std::move(locale))
 {
 }
 
@@ -69,7 +69,7 @@ qsizetype NoteTextObject::maxLength()
 NoteTextObject::Selection NoteTextObject::selection() const
 {
     const qsizetype size = m_binding.session->text().size();
-    Selection s = m_binding.selection ? m_binding.selection() : Selection{};
+    Selection s = m_binding.selection ? m_binding.selection() : Selection {};
     s.start = std::clamp<qsizetype>(s.start, 0, size);
     s.length = std::clamp<qsizetype>(s.length, 0, size - s.start);
     return s;

@@ -21,6 +21,11 @@ class NoteSession;
 class NoteTextObject final : public vbs::Object
 {
 public:
+    // The description of the error that refuses a note too large or with a
+    // line too long to show; the output window puts the user's language in
+    // its place.
+    static constexpr std::u16string_view tooLongDescription
+        = u"Out of memory: the note would hold more text, or a longer line, than Tabulo can show";
     struct Selection
     {
         qsizetype start = 0;

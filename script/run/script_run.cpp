@@ -1,9 +1,12 @@
 #include "script/run/script_run.h"
 
+#include "core/files/text_file.h"
+#include "core/language/language_keys.h"
 #include "script/objects/dir_list_object.h"
 #include "script/objects/drive_list_object.h"
 #include "script/objects/file_list_object.h"
 #include "script/objects/list_box_object.h"
+#include "script/objects/note_text_object.h"
 #include "script/objects/script_locale.h"
 
 #include <algorithm>
@@ -45,14 +48,29 @@ ScriptRun::Outcome ScriptRun::run(const QString &script, std::function<bool()> i
         outcome.output.truncate(tooLong);
         vbs::ScriptError error;
         error.number = vbs::err::OutOfMemory;
-        error.description = u"Out of memory: a line of the output is longer than Tabulo can show";
+        error.description = std::u16string(EchoObject::lineTooLongDescription);
         outcome.error = error;
     }
     return outcome;
 }
 
-QString outputWithError(
-    const ScriptRun::Outcome &outcome, const QString &errorTemplate, const QString &stoppedDescription)
+QString scriptErrorDescription(const vbs::ScriptError &error, const LanguageTextLookup &text)
+{
+    // The two errors of this program's own objects.
+    if (error.number == vbs::err::OutOfMemory && error.description == EchoObject::lineTooLongDescription)
+        return text(LanguageKeys::scriptOutputLineTooLong).arg(maxNoteLineLength);
+    if (error.number == vbs::err::OutOfMemory && error.description == NoteTextObject::tooLongDescription)
+        return text(LanguageKeys::scriptNoteTooLong);
+    const std::u16string_view standard = vbs::errorDescription(error.number);
+    if (!standard.empty() && error.description == standard) {
+        const QString translated = text(LanguageKeys::scriptErrorBase + error.number);
+        if (!translated.isEmpty())
+            return translated;
+    }
+    return QString::fromStdU16String(error.description);
+}
+
+QString outputWithError(const ScriptRun::Outcome &outcome, const LanguageTextLookup &text)
 {
     if (!outcome.error)
         return outcome.output;
@@ -60,13 +78,15 @@ QString outputWithError(
     QString output = outcome.output;
     if (!output.isEmpty() && !output.endsWith(QStringLiteral("\r\n")))
         output += QStringLiteral("\r\n");
-    const QString description
-        = error.number == vbs::err::Interrupted ? stoppedDescription : QString::fromStdU16String(error.description);
+    if (error.number == vbs::err::Interrupted)
+        return output + text(LanguageKeys::scriptStopped);
+    if (error.number == vbs::err::TimedOut)
+        return output + text(LanguageKeys::scriptTimedOut).arg(ScriptRun::timeLimitMilliseconds / 1000);
     // An error found after the run has no line of its own: the last one.
     return output
-        + QString(errorTemplate)
+        + text(LanguageKeys::scriptError)
               .arg(QString::number(error.number), QString::number(std::max(error.line, 1)),
-                  QString::number(std::max(error.column, 1)), description);
+                  QString::number(std::max(error.column, 1)), scriptErrorDescription(error, text));
 }
 
 } // namespace tabulo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/language/problem_texts.h"
 #include "script/objects/echo_object.h"
 #include "vbs/engine.h"
 
@@ -47,10 +48,15 @@ private:
 };
 
 // The output window's text for an outcome: the script's output, then, when
-// it ended with an error, a line naming it from `errorTemplate` ("%1" number,
-// "%2" line, "%3" column, "%4" description). A script stopped by the user is
-// described by `stoppedDescription`.
-QString outputWithError(
-    const ScriptRun::Outcome &outcome, const QString &errorTemplate, const QString &stoppedDescription);
+// it did not end by itself, a line that says why in the user's language.
+// A script error is named by its number, line, column and description; a
+// run stopped with Esc or for running too long is told as a plain
+// sentence, since its number means nothing to the user.
+QString outputWithError(const ScriptRun::Outcome &outcome, const LanguageTextLookup &text);
+
+// The description of a script error in the user's language: the language's
+// text for the error's number, unless the script gave a description of its
+// own (Err.Raise with a text), which is shown as the script wrote it.
+QString scriptErrorDescription(const vbs::ScriptError &error, const LanguageTextLookup &text);
 
 } // namespace tabulo

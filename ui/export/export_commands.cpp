@@ -2,6 +2,7 @@
 
 #include "core/files/text_file.h"
 #include "core/language/language_keys.h"
+#include "core/language/problem_texts.h"
 #include "core/theme/colour_numbers.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
@@ -49,8 +50,8 @@ bool ExportCommands::write(const QString &path, const QString &contents, int fai
 {
     const FileResult written = writeFileAtomically(path, contents);
     if (!written.ok && m_context.prompts)
-        m_context.prompts->showError(
-            m_owner, m_languageText(failureKey).arg(QDir::toNativeSeparators(path), written.error));
+        m_context.prompts->showError(m_owner,
+            m_languageText(failureKey).arg(QDir::toNativeSeparators(path), fileProblemText(written, m_languageText)));
     return written.ok;
 }
 
@@ -74,7 +75,8 @@ bool ExportCommands::exportHtml(const QString &text, const PageStyle &style, Pag
         return false;
     if (m_context.prompts)
         m_context.prompts->showInformation(m_owner,
-            QStringLiteral("Name '%1' in %2").arg(pageFileName(), QDir::toNativeSeparators(m_context.storageFolder())));
+            m_languageText(LanguageKeys::pageWritten)
+                .arg(pageFileName(), QDir::toNativeSeparators(m_context.storageFolder())));
     if (m_context.desktop && !m_context.desktop->openWithAssociatedProgram(path) && m_context.prompts)
         m_context.prompts->showError(m_owner,
             m_languageText(output ? LanguageKeys::cannotShowOutput : LanguageKeys::cannotShowExport)

@@ -8,6 +8,7 @@ namespace tabulo {
 
 class Prompts;
 class Desktop;
+class ToolkitTranslations;
 
 // The two builds of the main program differ only in where the first total
 // stands: in a band at the bottom beside the second total, or in a band of
@@ -30,6 +31,9 @@ struct ProgramContext
     QLocale locale;
     Prompts *prompts = nullptr;
     Desktop *desktop = nullptr;
+    // The toolkit's own texts, to follow each change of language; none in
+    // tests that leave them in English.
+    ToolkitTranslations *toolkitTranslations = nullptr;
 
     QString storageFolder() const { return writableFolder.isEmpty() ? programFolder : writableFolder; }
     QString dataFolder() const { return storageFolder() + QStringLiteral("/Data"); }

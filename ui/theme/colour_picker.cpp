@@ -1,5 +1,6 @@
 #include "ui/theme/colour_picker.h"
 
+#include "core/language/language_keys.h"
 #include "ui/theme/theme_colour.h"
 
 #include <QClipboard>
@@ -15,11 +16,12 @@
 
 namespace tabulo {
 
-ColourPicker::ColourPicker(QWidget *owner)
+ColourPicker::ColourPicker(QWidget *owner, const LanguageTextLookup &languageText)
     : QWidget(owner, Qt::Window)
 {
+    const LanguageTextLookup text = languageText ? languageText : LanguageTextLookup(builtInLanguageText);
     setObjectName(QStringLiteral("ColourPicker"));
-    setWindowTitle(QStringLiteral("Tabulo - Colori per i temi"));
+    setWindowTitle(QStringLiteral("Tabulo - ") + text(LanguageKeys::colourPickerCaption));
 
     // The toolkit's colour dialog, used as a part of this window.
     m_dialog = new QColorDialog(this);
@@ -33,14 +35,17 @@ ColourPicker::ColourPicker(QWidget *owner)
     });
 
     auto *numbers = new QGridLayout;
-    m_decimal = addNumberRow(numbers, 0, QStringLiteral("Numero colore:"), QStringLiteral("decimal"));
-    m_hex = addNumberRow(numbers, 1, QStringLiteral("In esadecimale:"), QStringLiteral("hex"));
-    auto *hint = new QLabel(QStringLiteral("Incolla il numero dopo il segno \"=\" di una riga del tema, "
-                                           "per esempio:\nedt_bcol = %1")
-                                .arg(colourNumberAsHex(colourNumber(255, 255, 255))));
+    const QString copy = text(LanguageKeys::colourCopy);
+    m_decimal = addNumberRow(numbers, 0, text(LanguageKeys::colourNumberLabel), copy, QStringLiteral("decimal"));
+    m_hex = addNumberRow(numbers, 1, text(LanguageKeys::colourHexLabel), copy, QStringLiteral("hex"));
+    // The example is a theme file's line, the same in every language.
+    auto *hint = new QLabel(text(LanguageKeys::colourPickerHint) + QStringLiteral("\nedt_bcol = ")
+        + colourNumberAsHex(colourNumber(255, 255, 255)));
+    hint->setObjectName(QStringLiteral("hint"));
     hint->setWordWrap(true);
 
-    auto *close = new QPushButton(QStringLiteral("Chiudi"));
+    auto *close = new QPushButton(text(LanguageKeys::colourPickerClose));
+    close->setObjectName(QStringLiteral("close"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -54,14 +59,15 @@ ColourPicker::ColourPicker(QWidget *owner)
     setColour(colourNumber(255, 255, 255));
 }
 
-QLineEdit *ColourPicker::addNumberRow(QGridLayout *grid, int row, const QString &label, const QString &objectName)
+QLineEdit *ColourPicker::addNumberRow(
+    QGridLayout *grid, int row, const QString &label, const QString &copyCaption, const QString &objectName)
 {
     auto *field = new QLineEdit;
     field->setObjectName(objectName);
     field->setReadOnly(true);
     auto *caption = new QLabel(label);
     caption->setBuddy(field);
-    auto *copy = new QPushButton(QStringLiteral("Copia"));
+    auto *copy = new QPushButton(copyCaption);
     copy->setObjectName(objectName + QStringLiteral("Copy"));
     connect(copy, &QPushButton::clicked, this, [field] {
         QGuiApplication::clipboard()->setText(field->text());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/language/problem_texts.h"
 #include "core/theme/colour_numbers.h"
 
 #include <QWidget>
@@ -18,7 +19,9 @@ class ColourPicker : public QWidget
 {
     Q_OBJECT
 public:
-    explicit ColourPicker(QWidget *owner = nullptr);
+    // `text` gives the window's words in the user's language; without it
+    // they are the built-in Italian ones.
+    explicit ColourPicker(QWidget *owner = nullptr, const LanguageTextLookup &text = {});
 
     void setColour(ColourNumber colour);
     ColourNumber colour() const;
@@ -31,7 +34,8 @@ public:
 
 private:
     void showNumbers();
-    QLineEdit *addNumberRow(QGridLayout *grid, int row, const QString &label, const QString &objectName);
+    QLineEdit *addNumberRow(
+        QGridLayout *grid, int row, const QString &label, const QString &copyCaption, const QString &objectName);
 
     QColorDialog *m_dialog = nullptr;
     QLineEdit *m_decimal = nullptr;

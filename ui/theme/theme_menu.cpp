@@ -1,5 +1,6 @@
 #include "ui/theme/theme_menu.h"
 
+#include "core/language/language_keys.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "ui/theme/colour_picker.h"
@@ -19,9 +20,6 @@ namespace {
 constexpr int namePromptKey = 96;
 constexpr int nameTitleKey = 97;
 constexpr int nameTakenKey = 98;
-
-// The caption of item 0 when there is no theme to choose.
-const QString noThemesCaption = QStringLiteral("Temi");
 
 // A menu caption shows "&" as an access key; a theme named "Bianco & Nero"
 // must read as written.
@@ -47,6 +45,11 @@ ThemeMenu::ThemeMenu(QMenu *coloriX, QAction *firstItem, ThemeApplier &applier, 
 }
 
 ThemeMenu::~ThemeMenu() = default;
+
+QString ThemeMenu::languageText(int key) const
+{
+    return m_services.languageText ? m_services.languageText(key) : builtInLanguageText(key);
+}
 
 void ThemeMenu::LoadTheme()
 {
@@ -81,7 +84,7 @@ void ThemeMenu::listThemes(const QStringList &names)
         m_items[i]->setEnabled(true);
     }
     if (names.isEmpty()) {
-        m_items[0]->setText(noThemesCaption);
+        m_items[0]->setText(languageText(LanguageKeys::noThemes));
         m_items[0]->setData(QVariant());
         m_items[0]->setEnabled(false); // nothing to choose
     }
@@ -100,6 +103,7 @@ void ThemeMenu::applyNamed(const QString &name)
 
 void ThemeMenu::ThemeChoiseX_Click(int index)
 {
+    const LanguageTextLookup text = [this](int key) { return languageText(key); };
     if (index < 0 || index >= m_items.size() || !m_items[index]->data().isValid())
         return;
     const QString name = m_items[index]->data().toString();
@@ -110,11 +114,12 @@ void ThemeMenu::ThemeChoiseX_Click(int index)
     applyNamed(name);
     if (!remembered.ok)
         m_services.prompts->showError(
-            m_services.window, theme_messages::choiceNotRemembered(themes.chosenThemeFile(), remembered.error));
+            m_services.window, theme_messages::choiceNotRemembered(text, themes.chosenThemeFile(), remembered));
 }
 
 void ThemeMenu::CreaTemaX_Click()
 {
+    const LanguageTextLookup text = [this](int key) { return languageText(key); };
     const ThemeFolder themes = folder();
     QString proposed;
     for (;;) {
@@ -125,7 +130,7 @@ void ThemeMenu::CreaTemaX_Click()
         const ThemeFolder::Creation made = themes.createTheme(*typed);
         switch (made.outcome) {
         case ThemeFolder::Outcome::NoUsableName:
-            m_services.prompts->showInformation(m_services.window, theme_messages::noUsableName(*typed));
+            m_services.prompts->showInformation(m_services.window, theme_messages::noUsableName(text, *typed));
             proposed.clear();
             continue;
         case ThemeFolder::Outcome::NameTaken:
@@ -134,18 +139,21 @@ void ThemeMenu::CreaTemaX_Click()
             continue;
         case ThemeFolder::Outcome::FolderMissing:
             m_services.prompts->showError(m_services.window,
-                theme_messages::folderMissing(made.path) + QLatin1Char('\n') + theme_messages::themeNotCreated());
+                theme_messages::folderMissing(text, made.path) + QLatin1Char('\n')
+                    + theme_messages::themeNotCreated(text));
             return;
         case ThemeFolder::Outcome::TemplateUnreadable:
             m_services.prompts->showError(
-                m_services.window, theme_messages::templateUnreadable(made.path, made.reason));
+                m_services.window, theme_messages::templateUnreadable(text, made.path, made.failure));
             return;
         case ThemeFolder::Outcome::WriteFailed:
-            m_services.prompts->showError(m_services.window, theme_messages::themeNotWritten(made.path, made.reason));
+            m_services.prompts->showError(
+                m_services.window, theme_messages::themeNotWritten(text, made.path, made.failure));
             return;
         case ThemeFolder::Outcome::Created:
             if (!m_services.desktop->openInTextEditor(made.path))
-                m_services.prompts->showInformation(m_services.window, theme_messages::editorNotOpened(made.path));
+                m_services.prompts->showInformation(
+                    m_services.window, theme_messages::editorNotOpened(text, made.path));
             openColourPicker();
             return;
         }
@@ -154,17 +162,18 @@ void ThemeMenu::CreaTemaX_Click()
 
 void ThemeMenu::GestisciTemiX_Click()
 {
+    const LanguageTextLookup text = [this](int key) { return languageText(key); };
     const QString path = folder().themesPath();
     if (!QFileInfo(path).isDir())
-        m_services.prompts->showError(m_services.window, theme_messages::folderMissing(path));
+        m_services.prompts->showError(m_services.window, theme_messages::folderMissing(text, path));
     else if (!m_services.desktop->openFolder(path))
-        m_services.prompts->showError(m_services.window, theme_messages::folderNotOpened(path));
+        m_services.prompts->showError(m_services.window, theme_messages::folderNotOpened(text, path));
 }
 
 void ThemeMenu::openColourPicker()
 {
     if (!m_picker)
-        m_picker = new ColourPicker(m_services.window);
+        m_picker = new ColourPicker(m_services.window, m_services.languageText);
     m_picker->showBeside(m_services.window);
 }
 

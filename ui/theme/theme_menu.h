@@ -66,6 +66,7 @@ private:
     void listThemes(const QStringList &names);
     void applyNamed(const QString &name);
     void openColourPicker();
+    QString languageText(int key) const;
 
     QMenu *m_menu;
     ThemeApplier &m_applier;

@@ -1,5 +1,7 @@
 #include "ui/theme/theme_messages.h"
 
+#include "core/language/language_keys.h"
+
 #include <QDir>
 
 namespace tabulo::theme_messages {
@@ -13,50 +15,44 @@ QString shown(const QString &path)
 
 } // namespace
 
-QString noUsableName(const QString &typed)
+QString noUsableName(const LanguageTextLookup &text, const QString &typed)
 {
-    return QStringLiteral("Il nome \"%1\" non contiene caratteri validi per un nome di file.\n"
-                          "Scrivi un nome senza < > : \\ / | * ? \".")
-        .arg(typed);
+    return text(LanguageKeys::themeNoUsableName).arg(typed);
 }
 
-QString folderMissing(const QString &folder)
+QString folderMissing(const LanguageTextLookup &text, const QString &folder)
 {
-    return QStringLiteral("La cartella dei temi \"%1\" non esiste.").arg(shown(folder));
+    return text(LanguageKeys::themeFolderMissing).arg(shown(folder));
 }
 
-QString themeNotCreated()
+QString themeNotCreated(const LanguageTextLookup &text)
 {
-    return QStringLiteral("Il tema non è stato creato.");
+    return text(LanguageKeys::themeNotCreated);
 }
 
-QString templateUnreadable(const QString &file, const QString &reason)
+QString templateUnreadable(const LanguageTextLookup &text, const QString &file, const FileResult &why)
 {
-    return QStringLiteral("Il modello dei temi \"%1\" non si può leggere: il tema non è stato creato.\n%2")
-        .arg(shown(file), reason);
+    return text(LanguageKeys::themeTemplateUnreadable).arg(shown(file), fileProblemText(why, text));
 }
 
-QString themeNotWritten(const QString &file, const QString &reason)
+QString themeNotWritten(const LanguageTextLookup &text, const QString &file, const FileResult &why)
 {
-    return QStringLiteral("Il tema \"%1\" non si può scrivere: non è stato creato.\n%2").arg(shown(file), reason);
+    return text(LanguageKeys::themeNotWritten).arg(shown(file), fileProblemText(why, text));
 }
 
-QString choiceNotRemembered(const QString &file, const QString &reason)
+QString choiceNotRemembered(const LanguageTextLookup &text, const QString &file, const FileResult &why)
 {
-    return QStringLiteral("Il tema scelto è applicato, ma \"%1\" non si può scrivere: "
-                          "al prossimo avvio tornerà il tema precedente.\n%2")
-        .arg(shown(file), reason);
+    return text(LanguageKeys::themeChoiceNotRemembered).arg(shown(file), fileProblemText(why, text));
 }
 
-QString folderNotOpened(const QString &folder)
+QString folderNotOpened(const LanguageTextLookup &text, const QString &folder)
 {
-    return QStringLiteral("La cartella dei temi \"%1\" non si può aprire.").arg(shown(folder));
+    return text(LanguageKeys::themeFolderNotOpened).arg(shown(folder));
 }
 
-QString editorNotOpened(const QString &file)
+QString editorNotOpened(const LanguageTextLookup &text, const QString &file)
 {
-    return QStringLiteral("Il nuovo tema è in \"%1\": aprilo con un editor di testo per cambiarne i colori.")
-        .arg(shown(file));
+    return text(LanguageKeys::themeEditorNotOpened).arg(shown(file));
 }
 
 } // namespace tabulo::theme_messages

@@ -123,7 +123,7 @@ void Form1::buildParts()
         context.prompts, *m_language);
     m_recovery = std::make_unique<NoteRecovery>(this, context, m_session, *m_noteView, *m_language);
     m_behaviours = std::make_unique<WindowBehaviours>(
-        this, context, *m_menus, [view = m_noteView.get()] { view->focusEditor(); });
+        this, context, *m_language, *m_menus, [view = m_noteView.get()] { view->focusEditor(); });
     m_theme = std::make_unique<MainWindowTheme>(this, context, *m_language, *m_menus,
         ThemeTargets {m_surface, m_text1, m_editor2, m_text2, m_text3, m_picture1, m_picture2});
     m_runningTotals = std::make_unique<RunningTotalColumns>(m_session, m_text1, m_editor2, *m_menus);

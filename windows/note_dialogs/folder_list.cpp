@@ -29,7 +29,7 @@ FolderList::FolderList(QWidget *parent)
         [this](QListWidgetItem *item) { openEntry(item->data(pathRole).toString()); });
 }
 
-std::optional<QString> FolderList::setPath(const QString &folder)
+std::optional<FileProblem> FolderList::setPath(const QString &folder)
 {
     const QString cleaned = QDir::cleanPath(folder);
     if (const auto problem = folderProblem(cleaned))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/file_problem.h"
+
 #include <QListWidget>
 
 #include <optional>
@@ -19,7 +21,7 @@ public:
     QString path() const { return m_path; }
     // Shows a folder. One that cannot be shown leaves the list as it was;
     // the reason is returned then.
-    std::optional<QString> setPath(const QString &folder);
+    std::optional<FileProblem> setPath(const QString &folder);
     // Reads the folders in the current folder again.
     void refresh();
 
@@ -34,7 +36,7 @@ signals:
     // The user opened an entry (`Dir1_Click`), after the change it made.
     void folderClicked(const QString &folder);
     // An entry the user opened could not be shown.
-    void folderRefused(const QString &folder, const QString &reason);
+    void folderRefused(const QString &folder, tabulo::FileProblem reason);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

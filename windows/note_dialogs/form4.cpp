@@ -1,5 +1,7 @@
 #include "windows/note_dialogs/form4.h"
 
+#include "core/language/language_keys.h"
+#include "core/language/problem_texts.h"
 #include "core/note_dialogs/folder_listing.h"
 #include "core/note_dialogs/note_names.h"
 #include "core/settings/twips.h"
@@ -115,10 +117,7 @@ void Form4::Command1_Click()
     Prompts &prompts = *host().context().prompts;
     const QString fileName = noteFileNameFor(typed);
     if (fileName.isEmpty()) {
-        prompts.showInformation(this,
-            tr("\"%1\" cannot be a note's name: nothing is left of it once the characters "
-               "< > : \\ / | * ? \" are taken out.")
-                .arg(typed));
+        prompts.showInformation(this, text(LanguageKeys::noteNameUnusable).arg(typed));
         focusNameAtEnd();
         return;
     }
@@ -155,10 +154,7 @@ void Form4::Command5_Click()
         return;
     const QString name = folderNameFor(*answer);
     if (name.isEmpty()) {
-        prompts.showInformation(this,
-            tr("\"%1\" cannot be a folder's name: nothing usable is left of it once the "
-               "characters < > : \\ / | * ? \" are taken out.")
-                .arg(*answer));
+        prompts.showInformation(this, text(LanguageKeys::folderNameUnusable).arg(*answer));
         return;
     }
     const QString folder = pathInFolder(currentFolder(), name);
@@ -172,7 +168,7 @@ void Form4::Command5_Click()
     }
     const FileResult made = makeFolder(folder, false);
     if (!made.ok) {
-        prompts.showError(this, tr("The folder %1 could not be made:\n%2").arg(folder, made.error));
+        prompts.showError(this, text(LanguageKeys::folderNotMade).arg(folder, fileProblemText(made, languageTexts())));
         return;
     }
     Dir1->refresh();

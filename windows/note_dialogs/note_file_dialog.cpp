@@ -1,13 +1,14 @@
 #include "windows/note_dialogs/note_file_dialog.h"
 
 #include "core/files/companion_script.h"
+#include "core/language/language_keys.h"
+#include "core/language/problem_texts.h"
 #include "core/note_dialogs/dialog_placement.h"
 #include "core/note_dialogs/folder_listing.h"
 #include "core/note_dialogs/last_folder.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "ui/windows/window_block.h"
-#include "windows/note_dialogs/dialog_texts.h"
 #include "windows/note_dialogs/file_list.h"
 #include "windows/note_dialogs/folder_list.h"
 #include "windows/note_dialogs/note_dialog_host.h"
@@ -62,7 +63,7 @@ NoteFileDialog::NoteFileDialog(NoteDialogHost &host, const QString &objectName)
     , m_host(host)
 {
     setObjectName(objectName);
-    setWindowTitle(QStringLiteral("Tabulo Files"));
+    setWindowTitle(text(LanguageKeys::noteDialogCaption));
     setModal(false);
     setSizeGripEnabled(true);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -97,8 +98,8 @@ NoteFileDialog::NoteFileDialog(NoteDialogHost &host, const QString &objectName)
         showNotice({});
         Dir1_Click();
     });
-    connect(Dir1, &FolderList::folderRefused, this, [this](const QString &folder, const QString &reason) {
-        showNotice(tr("The folder %1 cannot be opened: %2.").arg(folder, reason));
+    connect(Dir1, &FolderList::folderRefused, this, [this](const QString &folder, FileProblem reason) {
+        showNotice(text(LanguageKeys::folderNotOpened).arg(folder, problemText(reason)));
     });
     connect(Command2, &QPushButton::clicked, this, &NoteFileDialog::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &NoteFileDialog::Command3_Click);
@@ -120,7 +121,17 @@ QString NoteFileDialog::projectsFolder() const
 QString NoteFileDialog::text(int key) const
 {
     const QString language = m_host.languageText(key);
-    return language.isEmpty() ? noteDialogBuiltInText(key) : language;
+    return language.isEmpty() ? builtInLanguageText(key) : language;
+}
+
+LanguageTextLookup NoteFileDialog::languageTexts() const
+{
+    return [this](int key) { return text(key); };
+}
+
+QString NoteFileDialog::problemText(FileProblem problem) const
+{
+    return fileProblemText(problem, languageTexts());
 }
 
 void NoteFileDialog::showOverHost()
@@ -143,11 +154,11 @@ void NoteFileDialog::startInLastFolder()
         return;
     if (projectsMade.ok && !Dir1->setPath(projects))
         return;
-    const QString reason = projectsMade.ok ? folderProblem(projects).value_or(QString()) : projectsMade.error;
+    const QString reason = projectsMade.ok ? problemText(folderProblem(projects).value_or(FileProblem::ReadFailed))
+                                           : fileProblemText(projectsMade, languageTexts());
     for (const QString &fallback : {QDir::homePath(), QDir::rootPath()}) {
         if (!Dir1->setPath(fallback)) {
-            showNotice(
-                tr("The projects folder %1 cannot be used (%2), so this is %3.").arg(projects, reason, fallback));
+            showNotice(text(LanguageKeys::projectsFolderNotUsed).arg(projects, reason, fallback));
             return;
         }
     }
@@ -156,7 +167,7 @@ void NoteFileDialog::startInLastFolder()
 bool NoteFileDialog::goToFolder(const QString &folder)
 {
     if (const auto problem = Dir1->setPath(folder)) {
-        showNotice(tr("The folder %1 cannot be opened: %2.").arg(folder, *problem));
+        showNotice(text(LanguageKeys::folderNotOpened).arg(folder, problemText(*problem)));
         return false;
     }
     showNotice({});
@@ -180,8 +191,7 @@ void NoteFileDialog::showNotice(const QString &message)
 void NoteFileDialog::Command2_Click()
 {
     if (!m_host.context().desktop->openFolder(currentFolder())) {
-        m_host.context().prompts->showError(
-            this, tr("The file manager could not be started for the folder %1.").arg(currentFolder()));
+        m_host.context().prompts->showError(this, text(LanguageKeys::fileManagerNotStarted).arg(currentFolder()));
         return;
     }
     close();
@@ -193,7 +203,7 @@ void NoteFileDialog::Command3_Click()
     const QString projects = projectsFolder();
     const FileResult made = makeFolder(projects, true);
     if (!made.ok) {
-        showNotice(tr("The projects folder %1 cannot be made: %2.").arg(projects, made.error));
+        showNotice(text(LanguageKeys::projectsFolderNotMade).arg(projects, fileProblemText(made, languageTexts())));
         return;
     }
     const QString before = currentFolder();
@@ -216,10 +226,7 @@ void NoteFileDialog::Command4_Click()
     if (!QFileInfo::exists(path)) {
         // Gone since the list was read, or a name in bytes this system does
         // not read as text, which no path can reach.
-        prompts.showInformation(this,
-            tr("The note %1 cannot be found: it may have been moved or renamed, or its "
-               "name is not readable text.")
-                .arg(path));
+        prompts.showInformation(this, text(LanguageKeys::noteNotFound).arg(path));
         File1->refresh();
         File1->setListIndex(std::min(index, File1->listCount() - 1));
         return;
@@ -227,15 +234,19 @@ void NoteFileDialog::Command4_Click()
     const bool wasOpen = isOpenNote(path);
     QFile note(path);
     if (!note.remove()) {
-        prompts.showError(this, tr("The note %1 could not be deleted:\n%2").arg(path, note.errorString()));
+        const FileResult failed = FileResult::writeFailure(path, QFileDevice::RemoveError, note.errorString());
+        prompts.showError(this, text(LanguageKeys::noteNotDeleted).arg(path, fileProblemText(failed, languageTexts())));
         return;
     }
     const QString script = companionScriptPath(path);
     if (!script.isEmpty() && QFileInfo::exists(script)) {
         QFile scriptFile(script);
-        if (!scriptFile.remove())
+        if (!scriptFile.remove()) {
+            const FileResult failed
+                = FileResult::writeFailure(script, QFileDevice::RemoveError, scriptFile.errorString());
             prompts.showError(
-                this, tr("The note's script %1 could not be deleted:\n%2").arg(script, scriptFile.errorString()));
+                this, text(LanguageKeys::noteScriptNotDeleted).arg(script, fileProblemText(failed, languageTexts())));
+        }
     }
     QPointer<NoteFileDialog> self(this);
     if (wasOpen)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/files/file_problem.h"
+#include "core/language/problem_texts.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -41,6 +44,8 @@ protected:
     NoteDialogHost &host() const { return m_host; }
     // The current language's text of a key, else the built-in one.
     QString text(int key) const;
+    LanguageTextLookup languageTexts() const;
+    QString problemText(FileProblem problem) const;
 
     // Places the dialog over the main window, disables the main window and
     // shows the dialog with the focus.

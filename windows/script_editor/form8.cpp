@@ -3,6 +3,7 @@
 #include "core/files/companion_script.h"
 #include "core/files/text_codec.h"
 #include "core/language/language_keys.h"
+#include "core/language/problem_texts.h"
 #include "core/settings/twips.h"
 #include "core/settings/window_placement.h"
 #include "ui/services/prompts.h"
@@ -36,8 +37,10 @@ Form8 *Form8::open(Host host, const QString &scriptPath, QWidget *messageParent)
     const ScriptFileText script = readScriptForEditor(scriptPath);
     if (!script.ok()) {
         if (host.prompts) {
-            const QString text = host.languageText ? host.languageText(LanguageKeys::cannotEditScript) : QString();
-            host.prompts->showError(messageParent, text.arg(scriptPath, script.reason));
+            const LanguageTextLookup text
+                = host.languageText ? LanguageTextLookup(host.languageText) : LanguageTextLookup(builtInLanguageText);
+            host.prompts->showError(messageParent,
+                text(LanguageKeys::cannotEditScript).arg(scriptPath, fileProblemText(script.file, text)));
         }
         return nullptr;
     }
@@ -159,8 +162,10 @@ bool Form8::save()
     const FileResult result = saveScriptFromEditor(m_scriptPath, scriptText());
     if (!result.ok) {
         if (m_host.prompts)
-            m_host.prompts->showError(
-                this, languageText(LanguageKeys::cannotSaveScript).arg(m_scriptPath, result.error));
+            m_host.prompts->showError(this,
+                languageText(LanguageKeys::cannotSaveScript).arg(m_scriptPath, fileProblemText(result, [this](int key) {
+                    return languageText(key);
+                })));
         return false;
     }
     Text1->document()->setModified(false);

@@ -233,10 +233,10 @@ void Form3::Timer1_Timer()
             m_lastError->line = fileLine;
     }
 
-    const auto text = [this](int key) { return m_host.languageText ? m_host.languageText(key) : QString(); };
+    const LanguageTextLookup text
+        = m_host.languageText ? LanguageTextLookup(m_host.languageText) : LanguageTextLookup(builtInLanguageText);
     outcome.error = m_lastError;
-    Text1->setPlainText(
-        fromCrLf(outputWithError(outcome, text(LanguageKeys::scriptError), text(LanguageKeys::scriptStopped))));
+    Text1->setPlainText(fromCrLf(outputWithError(outcome, text)));
     Text1->setFocus();
     CloseVB.start();
 }

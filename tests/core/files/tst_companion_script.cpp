@@ -155,7 +155,9 @@ void CompanionScriptTest::readsTheScriptForARun()
     const ScriptFileText read = readScriptForRun(path);
     QCOMPARE(read.problem, problem);
     QCOMPARE(read.text, script);
-    QCOMPARE(read.reason.isEmpty(), read.ok()); // a refusal always says why
+    // A refusal says why as a file problem, except for an empty script,
+    // which is no fault of its file.
+    QCOMPARE(read.file.ok, read.ok() || problem == ScriptFileProblem::Empty);
 }
 
 void CompanionScriptTest::readsTheScriptForTheEditor_data()
@@ -190,7 +192,7 @@ void CompanionScriptTest::readsTheScriptForTheEditor()
     const ScriptFileText read = readScriptForEditor(path);
     QCOMPARE(read.problem, problem);
     QCOMPARE(read.text, text);
-    QCOMPARE(read.reason.isEmpty(), read.ok());
+    QCOMPARE(read.file.ok, read.ok());
 }
 
 void CompanionScriptTest::findsTheFileLineOfARunsLine_data()

@@ -133,12 +133,13 @@ void TextFileTest::refusesToReadWhatItCannot_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("size");
     QTest::addColumn<qint64>("limit");
-    QTest::addColumn<bool>("readable");
+    QTest::addColumn<FileProblem>("problem");
 
-    QTest::newRow("missing file") << "missing.txt" << -1 << qint64(1000) << false;
-    QTest::newRow("a folder") << "folder" << -1 << qint64(1000) << false;
-    QTest::newRow("at the size limit") << "limit.txt" << 1000 << qint64(1000) << true;
-    QTest::newRow("above the size limit") << "large.txt" << 1001 << qint64(1000) << false;
+    QTest::newRow("missing file") << "missing.txt" << -1 << qint64(1000) << FileProblem::NotFound;
+    QTest::newRow("missing folder") << "gone/missing.txt" << -1 << qint64(1000) << FileProblem::NotFound;
+    QTest::newRow("a folder") << "folder" << -1 << qint64(1000) << FileProblem::IsFolder;
+    QTest::newRow("at the size limit") << "limit.txt" << 1000 << qint64(1000) << FileProblem::None;
+    QTest::newRow("above the size limit") << "large.txt" << 1001 << qint64(1000) << FileProblem::TooLarge;
 }
 
 void TextFileTest::refusesToReadWhatItCannot()
@@ -146,7 +147,7 @@ void TextFileTest::refusesToReadWhatItCannot()
     QFETCH(QString, name);
     QFETCH(int, size);
     QFETCH(qint64, limit);
-    QFETCH(bool, readable);
+    QFETCH(FileProblem, problem);
 
     const QString path = m_dir.filePath(name);
     if (name == QLatin1String("folder"))
@@ -154,10 +155,15 @@ void TextFileTest::refusesToReadWhatItCannot()
     else if (size >= 0)
         QVERIFY(writeBytes(path, QByteArray(size, '+')));
 
-    QString error;
-    const auto text = readTextFile(path, &error, limit);
+    FileResult failure = FileResult::success();
+    const auto text = readTextFile(path, &failure, limit);
+    const bool readable = problem == FileProblem::None;
     QCOMPARE(text.has_value(), readable);
-    QCOMPARE(error.isEmpty(), readable); // a refusal always says why
+    QCOMPARE(failure.problem, problem);
+    // The command-line tools print the system's words: a refusal always has some.
+    QCOMPARE(failure.error.isEmpty(), readable);
+    if (problem == FileProblem::TooLarge)
+        QCOMPARE(failure.limit, limit);
     if (readable)
         QCOMPARE(text->size(), size);
 }
@@ -165,16 +171,19 @@ void TextFileTest::refusesToReadWhatItCannot()
 void TextFileTest::failedSaveSaysWhyAndKeepsTheOldFile_data()
 {
     QTest::addColumn<QString>("situation");
+    QTest::addColumn<FileProblem>("problem");
 
-    QTest::newRow("new file in a read-only folder") << "read-only folder";
-    QTest::newRow("read-only file in a read-only folder") << "read-only file";
-    QTest::newRow("folder that does not exist") << "missing folder";
-    QTest::newRow("folder that is a file") << "folder is a file";
+    QTest::newRow("new file in a read-only folder") << "read-only folder" << FileProblem::PermissionDenied;
+    QTest::newRow("read-only file in a read-only folder") << "read-only file" << FileProblem::PermissionDenied;
+    QTest::newRow("folder that does not exist") << "missing folder" << FileProblem::NotFound;
+    QTest::newRow("folder that is a file") << "folder is a file" << FileProblem::NotAFolder;
+    QTest::newRow("a folder in the file's place") << "folder in place" << FileProblem::IsFolder;
 }
 
 void TextFileTest::failedSaveSaysWhyAndKeepsTheOldFile()
 {
     QFETCH(QString, situation);
+    QFETCH(FileProblem, problem);
 
     const QString folder = m_dir.filePath(QStringLiteral("save-") + QString::number(qHash(situation)));
     QString path = folder + QStringLiteral("/note.txt");
@@ -185,6 +194,8 @@ void TextFileTest::failedSaveSaysWhyAndKeepsTheOldFile()
         QDir().mkpath(folder);
         QVERIFY(writeBytes(folder + QStringLiteral("/plain"), "x"));
         path = folder + QStringLiteral("/plain/note.txt");
+    } else if (situation == QLatin1String("folder in place")) {
+        QDir().mkpath(path);
     } else {
         QDir().mkpath(folder);
         if (oldFileExists) {
@@ -200,8 +211,10 @@ void TextFileTest::failedSaveSaysWhyAndKeepsTheOldFile()
     const FileResult result = writeFileAtomically(path, u"+2 new\r\n");
     makeWritableAgain(folder);
     QCOMPARE(result.ok, false);
+    QCOMPARE(result.problem, problem);
     QVERIFY(!result.error.isEmpty());
-    QCOMPARE(readBytes(path), oldFileExists ? QByteArray("+1 old\r\n") : missingFile);
+    if (situation != QLatin1String("folder in place"))
+        QCOMPARE(readBytes(path), oldFileExists ? QByteArray("+1 old\r\n") : missingFile);
     // No temporary file is left behind.
     const QStringList left = QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot);
     QCOMPARE(left.size(), oldFileExists || situation == QLatin1String("folder is a file") ? 1 : 0);
@@ -234,30 +247,30 @@ void TextFileTest::utf16NoteIsSavedAsUtf8()
 void TextFileTest::notesThatWouldBeDestroyedAreRefused_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("readable");
-    QTest::newRow("binary data") << QByteArray("+1\0\x01\x02+2", 7) << false;
+    QTest::addColumn<FileProblem>("problem");
+    QTest::newRow("binary data") << QByteArray("+1\0\x01\x02+2", 7) << FileProblem::BinaryData;
     QTest::newRow("UTF-16 text without a byte-order mark") << QByteArray("+\0"
                                                                          "1\0",
-        4) << false;
+        4) << FileProblem::BinaryData;
     // The largest note, in lines of a kilobyte.
     const QByteArray largest = (QByteArray(1022, 'x') + "\r\n").repeated(int(maxNoteBytes / 1024));
-    QTest::newRow("above the largest note") << largest + "x" << false;
-    QTest::newRow("the largest note") << largest << true;
+    QTest::newRow("above the largest note") << largest + "x" << FileProblem::TooLarge;
+    QTest::newRow("the largest note") << largest << FileProblem::None;
     QTest::newRow("a line the editor cannot show")
-        << QByteArray("+1\r\n") + QByteArray(maxNoteLineLength + 1, 'x') + "\r\n+2" << false;
+        << QByteArray("+1\r\n") + QByteArray(maxNoteLineLength + 1, 'x') + "\r\n+2" << FileProblem::LineTooLong;
     QTest::newRow("the longest line, ended by a lone CR")
-        << QByteArray("+1\r") + QByteArray(maxNoteLineLength, 'x') + "\r+2" << true;
+        << QByteArray("+1\r") + QByteArray(maxNoteLineLength, 'x') + "\r+2" << FileProblem::None;
 }
 
 void TextFileTest::notesThatWouldBeDestroyedAreRefused()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, readable);
+    QFETCH(FileProblem, problem);
     const QString path = m_dir.filePath(QStringLiteral("note.txt"));
     QVERIFY(writeBytes(path, bytes));
-    QString error;
-    QCOMPARE(readNoteFile(path, &error).has_value(), readable);
-    QCOMPARE(error.isEmpty(), readable);
+    FileResult failure = FileResult::success();
+    QCOMPARE(readNoteFile(path, &failure).has_value(), problem == FileProblem::None);
+    QCOMPARE(failure.problem, problem);
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)

@@ -3,6 +3,8 @@
 // and the shipped files giving every text of every window in each language.
 
 #include "core/language/language_texts.h"
+#include "core/language/script_error_texts.h"
+#include "vbs/error.h"
 
 #include "tests/core/file_bytes.h"
 
@@ -28,6 +30,24 @@ const QStringList shippedLanguages = {QStringLiteral("Italiano"), QStringLiteral
 // whose access keys must therefore differ: the save dialog's buttons, the
 // find window's check box and buttons, a question's answers.
 const QList<QList<int>> accessKeyNeighbours = {{46, 72}, {55, 56, 57, 58}, {206, 207, 208, 209}};
+
+// The main window's menus, each by the keys of its items in the order they
+// stand: the menu bar, then each menu. Every item needs an access key of its
+// own among its neighbours, or Alt and a letter reaches the wrong one.
+// TotaleInAltoX (84) and TotaleInBassoX (85) stand in one place, one per
+// variant.
+const QList<std::pair<const char *, QList<int>>> mainWindowMenus = {
+    {"menu bar", {0, 6}},
+    {"FileX", {101, 1, 2, 50, 3, 4, 31, 5}},
+    {"ImpostazioniX", {32, 33, 67, 37, 38, 71, 62, 260, 84, 85}},
+    {"ColoriX", {95, 99}},
+    {"LinguaX", {100}},
+    {"EditorX", {68, 69}},
+    {"Edit_X", {90, 43, 35, 36, 60, 61, 19, 20, 21, 22, 23, 51, 7, 13, 39, 42, 30, 49, 29}},
+    {"addX", {8, 9, 10, 11, 12}},
+    {"TrayBar", {26, 27, 28}},
+    {"InX", {24, 25}},
+};
 
 // The letter after the single "&" of a caption, lower case; none when the
 // caption has no access key.
@@ -78,6 +98,10 @@ private slots:
     void shippedLanguagesKeepPlaceholdersAndAccessKeys_data();
     void shippedLanguagesKeepPlaceholdersAndAccessKeys();
     void shippedLanguageFilesNameTheirLanguage();
+    void everyMenuItemHasAnAccessKeyOfItsOwn_data() { shippedLanguagesGiveEveryKey_data(); }
+    void everyMenuItemHasAnAccessKeyOfItsOwn();
+    void everyScriptErrorHasADescription_data() { shippedLanguagesGiveEveryKey_data(); }
+    void everyScriptErrorHasADescription();
     void init() { QVERIFY(QDir(data()).removeRecursively()); }
 
 private:
@@ -313,6 +337,52 @@ void LanguageTextsTest::shippedLanguageFilesNameTheirLanguage()
     for (const QString &file : offered)
         QCOMPARE(languageFiles::readNameInFolder(shippedData(), file), file);
     QCOMPARE(languageFiles::readCurrentName(shippedData()), QStringLiteral("Italiano"));
+}
+
+void LanguageTextsTest::everyMenuItemHasAnAccessKeyOfItsOwn()
+{
+    QFETCH(QString, language);
+    const LanguageTexts texts = LanguageTexts::load(shippedData(), language);
+    QStringList faults;
+    for (const auto &[menu, items] : mainWindowMenus) {
+        QHash<QChar, int> taken;
+        for (const int key : items) {
+            const QString caption = texts.text(key);
+            const auto letter = accessKey(caption);
+            if (!letter)
+                faults << QStringLiteral("%1: %2 \"%3\" has no access key").arg(menu).arg(key).arg(caption);
+            else if (taken.contains(*letter))
+                faults << QStringLiteral("%1: %2 and %3 share %4").arg(menu).arg(taken[*letter]).arg(key).arg(*letter);
+            else if (letter->isSpace())
+                faults << QStringLiteral("%1: %2 marks a blank").arg(menu).arg(key);
+            if (letter)
+                taken.insert(*letter, key);
+        }
+    }
+    QCOMPARE(faults.join(QStringLiteral("\n")), QString());
+}
+
+// Each error the interpreter can report reads in every shipped language,
+// under the key that the language file's header explains.
+void LanguageTextsTest::everyScriptErrorHasADescription()
+{
+    QFETCH(QString, language);
+    const LanguageTexts texts = LanguageTexts::load(shippedData(), language);
+    QStringList missing;
+    for (const int number : scriptErrorNumbers()) {
+        const int key = LanguageKeys::scriptErrorBase + number;
+        if (!texts.fileText(key))
+            missing << QString::number(number);
+        QVERIFY2(!builtInLanguageText(key).isEmpty(), qPrintable(QString::number(number)));
+    }
+    QCOMPARE(missing.join(QStringLiteral(", ")), QString());
+    // The interpreter knows no description the language file lacks.
+    const QList<int> described = scriptErrorNumbers();
+    for (int number = 1; number < 40000; ++number) {
+        if (!vbs::errorDescription(number).empty() && !described.contains(number))
+            missing << QString::number(number);
+    }
+    QCOMPARE(missing.join(QStringLiteral(", ")), QString());
 }
 
 QTEST_GUILESS_MAIN(LanguageTextsTest)

@@ -73,6 +73,11 @@ private slots:
     void interruptedSeedingIsCleanedUp();
     void copyBesideItsProgramsIsNeverSeeded();
     void unwritableUserFolderIsReported();
+    void theFirstStartSpeaksTheDesktopsLanguage_data();
+    void theFirstStartSpeaksTheDesktopsLanguage();
+    void anUpgradeReplacesOnlyWhatTheUserLeftAlone_data();
+    void anUpgradeReplacesOnlyWhatTheUserLeftAlone();
+    void aDataFolderFromBeforeTheRecordKeepsEveryDifference();
 };
 
 void ProgramFoldersTest::decision_data()
@@ -139,9 +144,9 @@ void ProgramFoldersTest::firstStartCopiesTheShippedData()
     QVERIFY2(seeded.ok, qPrintable(seeded.error));
     QCOMPARE(treeContents(copy.folders.dataFolder()), treeContents(copy.folders.shippedDataFolder()));
     QVERIFY(QFileInfo(copy.folders.dataFolder() + QStringLiteral("/Empty")).isDir());
-    // Nothing is left beside it.
+    // Nothing is left beside it but the record of what was copied.
     QCOMPARE(QDir(copy.folders.writableFolder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-        QStringList {QStringLiteral("Data")});
+        (QStringList {QStringLiteral("Data"), QString::fromLatin1(seededManifestName)}));
 }
 
 void ProgramFoldersTest::theExampleProjectsComeOnTheFirstStartOnly()
@@ -226,6 +231,110 @@ void ProgramFoldersTest::unwritableUserFolderIsReported()
     const FileResult seeded = seedDataFolder(copy.folders);
     QVERIFY(!seeded.ok);
     QVERIFY2(seeded.error.contains(copy.folders.writableFolder), qPrintable(seeded.error));
+}
+
+void ProgramFoldersTest::theFirstStartSpeaksTheDesktopsLanguage_data()
+{
+    QTest::addColumn<QString>("desktop");
+    QTest::addColumn<QByteArray>("langIni");
+    QTest::newRow("a shipped language") << "English" << QByteArray("English\r\n");
+    QTest::newRow("none matched") << "" << QByteArray("Italiano\r\n");
+    QTest::newRow("one the installation lacks") << "Klingon" << QByteArray("Italiano\r\n");
+}
+
+void ProgramFoldersTest::theFirstStartSpeaksTheDesktopsLanguage()
+{
+    QFETCH(QString, desktop);
+    QFETCH(QByteArray, langIni);
+    InstalledCopy copy;
+    QVERIFY(writeFile(copy.folders.shippedDataFolder() + QStringLiteral("/Lang.ini"), "Italiano\r\n"));
+    QVERIFY(seedDataFolder(copy.folders, desktop).ok);
+    QCOMPARE(readFile(copy.folders.dataFolder() + QStringLiteral("/Lang.ini")), langIni);
+    // Only the first start chooses: later the language is the user's.
+    QVERIFY(seedDataFolder(copy.folders, QStringLiteral("English")).ok);
+    QCOMPARE(readFile(copy.folders.dataFolder() + QStringLiteral("/Lang.ini")), langIni);
+    // A copy run from its own folder keeps the Lang.ini it ships.
+    QTemporaryDir own;
+    const ProgramFolders beside = chooseProgramFolders(own.path(), {}, own.filePath(QStringLiteral("user")));
+    QVERIFY(writeFile(beside.dataFolder() + QStringLiteral("/Lang.ini"), "Italiano\r\n"));
+    QVERIFY(seedDataFolder(beside, QStringLiteral("English")).ok);
+    QCOMPARE(readFile(beside.dataFolder() + QStringLiteral("/Lang.ini")), QByteArray("Italiano\r\n"));
+}
+
+void ProgramFoldersTest::anUpgradeReplacesOnlyWhatTheUserLeftAlone_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("userEdit"); // "<deleted>", or nothing for a file left alone
+    QTest::addColumn<QByteArray>("newVersion"); // "<gone>" when the new version no longer ships it
+    QTest::addColumn<QByteArray>("afterUpgrade"); // "<missing>" when the user has no such file
+    QTest::newRow("left alone, changed by the upgrade")
+        << "Theme/Classic.ini" << QByteArray() << QByteArray("bcol=1\r\n") << QByteArray("bcol=1\r\n");
+    QTest::newRow("left alone, the same in the upgrade")
+        << "Theme/Classic.ini" << QByteArray() << QByteArray("bcol=0\r\n") << QByteArray("bcol=0\r\n");
+    QTest::newRow("changed by the user") << "Theme/Classic.ini" << QByteArray("bcol=7\r\n") << QByteArray("bcol=1\r\n")
+                                         << QByteArray("bcol=7\r\n");
+    QTest::newRow("changed by the user to the new version")
+        << "Theme/Classic.ini" << QByteArray("bcol=1\r\n") << QByteArray("bcol=1\r\n") << QByteArray("bcol=1\r\n");
+    QTest::newRow("deleted by the user") << "Lang/English" << QByteArray("<deleted>") << QByteArray("1=Files\r\n")
+                                         << QByteArray("<missing>");
+    QTest::newRow("new in the upgrade") << "Lang/Deutsch" << QByteArray() << QByteArray("1=Datei\r\n")
+                                        << QByteArray("1=Datei\r\n");
+    QTest::newRow("added by the user, shipped by the upgrade")
+        << "Theme/Mine.ini" << QByteArray("bcol=5\r\n") << QByteArray("bcol=9\r\n") << QByteArray("bcol=5\r\n");
+    QTest::newRow("no longer shipped") << "Theme.ini" << QByteArray() << QByteArray("<gone>")
+                                       << QByteArray("Classic\r\n");
+}
+
+void ProgramFoldersTest::anUpgradeReplacesOnlyWhatTheUserLeftAlone()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, userEdit);
+    QFETCH(QByteArray, newVersion);
+    QFETCH(QByteArray, afterUpgrade);
+    InstalledCopy copy;
+    QVERIFY(seedDataFolder(copy.folders).ok);
+    const QString user = copy.folders.dataFolder() + QLatin1Char('/') + file;
+    const QString shipped = copy.folders.shippedDataFolder() + QLatin1Char('/') + file;
+    if (userEdit == "<deleted>")
+        QVERIFY(QFile::remove(user));
+    else if (!userEdit.isEmpty())
+        QVERIFY(writeFile(user, userEdit));
+    // The installation is upgraded.
+    if (newVersion == "<gone>")
+        QVERIFY(QFile::remove(shipped));
+    else
+        QVERIFY(writeFile(shipped, newVersion));
+    const FileResult upgraded = seedDataFolder(copy.folders);
+    QVERIFY2(upgraded.ok, qPrintable(upgraded.error));
+    QCOMPARE(QFileInfo::exists(user) ? readFile(user) : QByteArray("<missing>"), afterUpgrade);
+    if (newVersion == "<gone>")
+        return;
+    // The next upgrade still tells the user's files from the shipped ones.
+    QVERIFY(writeFile(shipped, "next\r\n"));
+    QVERIFY(seedDataFolder(copy.folders).ok);
+    const bool followsTheInstallation = afterUpgrade == newVersion;
+    if (followsTheInstallation)
+        QCOMPARE(readFile(user), QByteArray("next\r\n"));
+    else if (afterUpgrade != "<missing>")
+        QCOMPARE(readFile(user), afterUpgrade);
+}
+
+void ProgramFoldersTest::aDataFolderFromBeforeTheRecordKeepsEveryDifference()
+{
+    InstalledCopy copy;
+    QVERIFY(seedDataFolder(copy.folders).ok);
+    QVERIFY(QFile::remove(copy.folders.writableFolder + QLatin1Char('/') + QLatin1String(seededManifestName)));
+    const QString theme = QStringLiteral("/Theme/Classic.ini");
+    QVERIFY(writeFile(copy.folders.shippedDataFolder() + theme, "bcol=1\r\n"));
+    QVERIFY(writeFile(copy.folders.shippedDataFolder() + QStringLiteral("/Lang/Deutsch"), "1=Datei\r\n"));
+    QVERIFY(seedDataFolder(copy.folders).ok);
+    // Nothing tells whether the old theme is the user's: it stays. What is
+    // new arrives, and what matches is recorded for the next upgrade.
+    QCOMPARE(readFile(copy.folders.dataFolder() + theme), QByteArray("bcol=0\r\n"));
+    QCOMPARE(readFile(copy.folders.dataFolder() + QStringLiteral("/Lang/Deutsch")), QByteArray("1=Datei\r\n"));
+    QVERIFY(writeFile(copy.folders.shippedDataFolder() + QStringLiteral("/Lang/English"), "1=Files\r\n"));
+    QVERIFY(seedDataFolder(copy.folders).ok);
+    QCOMPARE(readFile(copy.folders.dataFolder() + QStringLiteral("/Lang/English")), QByteArray("1=Files\r\n"));
 }
 
 QTEST_GUILESS_MAIN(ProgramFoldersTest)

@@ -234,7 +234,7 @@ void ThemeFolderTest::reportsWhatStopsACreation()
     const auto unreadable = noTemplate.folder().createTheme(QStringLiteral("Mare"));
     QCOMPARE(unreadable.outcome, ThemeFolder::Outcome::TemplateUnreadable);
     QCOMPARE(unreadable.path, noTemplate.dir.filePath(QStringLiteral("blank.ini")));
-    QVERIFY(!unreadable.reason.isEmpty());
+    QCOMPARE(unreadable.failure.problem, FileProblem::NotFound);
     QCOMPARE(noTemplate.themeFiles(), QStringList());
 }
 

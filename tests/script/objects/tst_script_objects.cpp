@@ -1,13 +1,15 @@
 // The objects a note's script reaches, driven by real scripts through one run,
 // as a user's script would drive them. The note is a real session; the editor
 // selection is a plain value the test sets.
+#include "core/files/text_file.h"
+#include "core/language/language_keys.h"
+#include "core/language/language_texts.h"
+#include "core/session/note_session.h"
 #include "script/objects/main_window_object.h"
 #include "script/objects/note_text_object.h"
-#include "script/run/script_run.h"
 #include "script/objects/script_locale.h"
 #include "script/objects/script_text_box.h"
-#include "core/files/text_file.h"
-#include "core/session/note_session.h"
+#include "script/run/script_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,8 +46,7 @@ struct Bench
         form.text2 = totX;
         form.text3 = totY;
         run = std::make_unique<ScriptRun>(
-            locale, ScriptRun::WindowObjects{std::make_shared<MainWindowObject>(form), text, totX, totY},
-            startFolder);
+            locale, ScriptRun::WindowObjects {std::make_shared<MainWindowObject>(form), text, totX, totY}, startFolder);
     }
     static vbs::Locale localeOf(const QLocale &locale) { return scriptLocale(locale); }
 
@@ -55,7 +56,7 @@ struct Bench
     NoteSession session;
     NoteTextObject::Selection selection;
     QString caption = QStringLiteral("C:/notes/spese.txt");
-    QRect placement{1500, 3000, 9000, 6000};
+    QRect placement {1500, 3000, 9000, 6000};
     std::unique_ptr<ScriptRun> run;
 };
 
@@ -79,6 +80,9 @@ private slots:
     void aLineTooLongToShowIsRefused_data();
     void aLineTooLongToShowIsRefused();
     void aStoppedScriptKeepsWhatItWrote();
+    void anErrorReadsInTheUsersLanguage_data();
+    void anErrorReadsInTheUsersLanguage();
+    void aRunPastItsTimeLimitIsAPlainSentence();
 };
 
 void ScriptObjectsTest::scriptsSeeThisOutput_data()
@@ -119,7 +123,8 @@ void ScriptObjectsTest::scriptsSeeThisOutput_data()
         "ListBox.Text = \"three\" : Echo.Write ListBox.ListIndex",
         "1-1");
     row("List past the end reads empty, List can be written",
-        "ListBox.AddItem \"a\" : ListBox.List(0) = \"A\" : Echo.Write ListBox.List(0) & \"[\" & ListBox.List(5) & \"]\"",
+        "ListBox.AddItem \"a\" : ListBox.List(0) = \"A\" : Echo.Write ListBox.List(0) & \"[\" & ListBox.List(5) & "
+        "\"]\"",
         "A[]");
     row("Clear empties",
         "ListBoxSort.AddItem \"a\" : ListBoxSort.ListIndex = 0 : ListBoxSort.Clear\n"
@@ -183,8 +188,8 @@ void ScriptObjectsTest::aScriptChangeOfTheNoteIsOneUndoableChange_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("changed");
     QTest::addColumn<QString>("total");
-    QTest::newRow("Text assigned")
-        << "Text = Text & vbLf & \"+3\"" << QStringLiteral("+1\r\n+2\r\n+3") << QStringLiteral("6");
+    QTest::newRow("Text assigned") << "Text = Text & vbLf & \"+3\"" << QStringLiteral("+1\r\n+2\r\n+3")
+                                   << QStringLiteral("6");
     QTest::newRow("Text.Text assigned line by line in one go")
         << "s = \"\" : For Each l In Split(Text, vbCrLf) : s = s & l & \"0\" & vbCrLf : Next : Text.Text = s"
         << QStringLiteral("+10\r\n+20\r\n") << QStringLiteral("30");
@@ -216,7 +221,8 @@ void ScriptObjectsTest::selectionMembersFollowTheEditor()
     Bench bench;
     bench.session.setText(QStringLiteral("+1 pane\r\n+2 latte"));
     bench.selection = {3, 4};
-    ScriptRun::Outcome outcome = bench(QStringLiteral("Echo.Write Text.SelStart & \",\" & Text.SelLength & \",\" & Text.SelText"));
+    ScriptRun::Outcome outcome
+        = bench(QStringLiteral("Echo.Write Text.SelStart & \",\" & Text.SelLength & \",\" & Text.SelText"));
     QCOMPARE(outcome.output, QStringLiteral("3,4,pane"));
 
     outcome = bench(QStringLiteral("Text.SelText = \"burro\""));
@@ -243,9 +249,10 @@ void ScriptObjectsTest::totalsFollowTheUsersNumberFormat()
 void ScriptObjectsTest::theMainWindowsPlacementAndCaption()
 {
     Bench bench;
-    const ScriptRun::Outcome outcome = bench(
-        QStringLiteral("Echo.Write Tabulo.Caption & \"|\" & Tabulo.Left & \",\" & Tabulo.Top & \",\" & Tabulo.Width & \",\" & Tabulo.Height\n"
-                       "Tabulo.Caption = \"Conti\" : Tabulo.Left = 0 : Tabulo.Width = 4500"));
+    const ScriptRun::Outcome outcome
+        = bench(QStringLiteral("Echo.Write Tabulo.Caption & \"|\" & Tabulo.Left & \",\" & Tabulo.Top & \",\" & "
+                               "Tabulo.Width & \",\" & Tabulo.Height\n"
+                               "Tabulo.Caption = \"Conti\" : Tabulo.Left = 0 : Tabulo.Width = 4500"));
     QVERIFY(!outcome.error);
     QCOMPARE(outcome.output, QStringLiteral("C:/notes/spese.txt|1500,3000,9000,6000"));
     QCOMPARE(bench.caption, QStringLiteral("Conti"));
@@ -261,7 +268,8 @@ void ScriptObjectsTest::fileListsListOnlyNames()
     QDir(folder.path()).mkdir(QStringLiteral("Alpha"));
     Bench bench(QLocale::c(), folder.path());
     const ScriptRun::Outcome outcome = bench(QStringLiteral(
-        "Sub Show(list) : For i = 0 To list.ListCount - 1 : Echo.Write list.List(i) & \",\" : Next : Echo.WriteLine : End Sub\n"
+        "Sub Show(list) : For i = 0 To list.ListCount - 1 : Echo.Write list.List(i) & \",\" : Next : Echo.WriteLine : "
+        "End Sub\n"
         "Show VbFiles\n"
         "VbFiles.Pattern = \"*.txt\" : Show VbFiles\n"
         "VbFiles.FileName = \"*.vb;*.TXT\" : Show VbFiles\n"
@@ -271,10 +279,10 @@ void ScriptObjectsTest::fileListsListOnlyNames()
     QVERIFY2(!outcome.error, outcome.error ? qPrintable(QString::fromStdU16String(outcome.error->description)) : "");
     const QString root = QDir(folder.path()).absolutePath();
     QCOMPARE(outcome.output.split(QStringLiteral("\r\n")),
-             (QStringList{QStringLiteral("a.txt,b.TXT,c.vb,noext,"), QStringLiteral("a.txt,b.TXT,"),
-                          QStringLiteral("a.txt,b.TXT,c.vb,"), QStringLiteral("1b.TXT"),
-                          root + QStringLiteral("/Alpha,") + root + QStringLiteral("/sub,"),
-                          QStringLiteral("True,True,/"), QString()}));
+        (QStringList {QStringLiteral("a.txt,b.TXT,c.vb,noext,"), QStringLiteral("a.txt,b.TXT,"),
+            QStringLiteral("a.txt,b.TXT,c.vb,"), QStringLiteral("1b.TXT"),
+            root + QStringLiteral("/Alpha,") + root + QStringLiteral("/sub,"), QStringLiteral("True,True,/"),
+            QString()}));
     // Listing never changed the folder.
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 7);
 }
@@ -288,7 +296,8 @@ void ScriptObjectsTest::aHugeNoteOrOutputIsRefusedAndTheNoteStays()
     QCOMPARE(outcome.error->number, 7);
     QCOMPARE(bench.session.text(), QStringLiteral("+1"));
     // Ten megabytes in lines of a thousand characters are a note like any other.
-    outcome = bench(QStringLiteral("s = String(1022, \"z\") & vbCrLf : For i = 1 To 10240 : t = t & s : Next : Text = t"));
+    outcome
+        = bench(QStringLiteral("s = String(1022, \"z\") & vbCrLf : For i = 1 To 10240 : t = t & s : Next : Text = t"));
     QVERIFY(!outcome.error);
     QCOMPARE(bench.session.text().size(), 10 * 1024 * 1024);
     QVERIFY(bench.session.undo());
@@ -357,12 +366,60 @@ void ScriptObjectsTest::aStoppedScriptKeepsWhatItWrote()
 {
     Bench bench;
     int checks = 0;
-    const ScriptRun::Outcome outcome = bench.run->run(
-        QStringLiteral("Echo.WriteLine \"before\"\nOn Error Resume Next\nDo : Loop"), [&checks] { return ++checks > 2; });
+    const ScriptRun::Outcome outcome
+        = bench.run->run(QStringLiteral("Echo.WriteLine \"before\"\nOn Error Resume Next\nDo : Loop"),
+            [&checks] { return ++checks > 2; });
     QVERIFY(outcome.error.has_value());
     QCOMPARE(outcome.error->number, int(vbs::err::Interrupted));
-    QCOMPARE(outputWithError(outcome, QStringLiteral("Error %1 on line %2, column %3: %4"), QStringLiteral("Stopped.")),
-             QStringLiteral("before\r\nError 7002 on line 3, column 1: Stopped."));
+    QCOMPARE(outputWithError(outcome, builtInLanguageText), QStringLiteral("before\r\nScript interrotto con Esc."));
+}
+
+void ScriptObjectsTest::anErrorReadsInTheUsersLanguage_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a run-time error") << "Echo.WriteLine \"a\"\nx = 1 / \"b\""
+                                      << "a\r\nError 13 on line 2, column 1: Type mismatch (in English)";
+    QTest::newRow("a syntax error") << "If Then"
+                                    << "Error 1023 on line 1, column 4: Expected expression (in English)";
+    QTest::newRow("the script's own description stays as written")
+        << "Err.Raise 13, \"me\", \"Not a number, says me\""
+        << "Error 13 on line 1, column 1: Not a number, says me";
+    QTest::newRow("an error the language does not give falls back to the built-in text")
+        << "x = 1 / 0"
+        << "Error 11 on line 1, column 1: Divisione per zero";
+    QTest::newRow("a line too long for the output, in the user's language")
+        << "Echo.Write String(65537, \"e\")"
+        << "Error 7 on line 1, column 1: More than 65536 characters on one line";
+}
+
+// The words come from the language file, numbers only where a script error
+// has one the user can look up.
+void ScriptObjectsTest::anErrorReadsInTheUsersLanguage()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, shown);
+    const LanguageTexts english = LanguageTexts::fromText(u"English_270=Error %1 on line %2, column %3: %4\r\n"
+                                                          u"English_100013=Type mismatch (in English)\r\n"
+                                                          u"English_101023=Expected expression (in English)\r\n"
+                                                          u"English_279=More than %1 characters on one line\r\n",
+        QStringLiteral("English"));
+    Bench bench;
+    const ScriptRun::Outcome outcome = bench(script);
+    QCOMPARE(outputWithError(outcome, [&english](int key) { return english.text(key); }), shown);
+}
+
+void ScriptObjectsTest::aRunPastItsTimeLimitIsAPlainSentence()
+{
+    ScriptRun::Outcome outcome;
+    outcome.output = QStringLiteral("half");
+    vbs::ScriptError error;
+    error.number = vbs::err::TimedOut;
+    error.description = std::u16string(vbs::errorDescription(error.number));
+    error.line = 40;
+    outcome.error = error;
+    QCOMPARE(outputWithError(outcome, builtInLanguageText),
+        QStringLiteral("half\r\nLo script è stato interrotto: è durato più di 10 secondi."));
 }
 
 QTEST_GUILESS_MAIN(ScriptObjectsTest)

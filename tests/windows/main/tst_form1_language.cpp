@@ -134,15 +134,15 @@ void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce()
     const QString data = fixture.dataFile(QString()).chopped(1);
 
     QCOMPARE(languageItems(window), (QStringList {"English", "Italiano*"}));
-    QCOMPARE(window.action("QuitX")->text(), QStringLiteral("Esci"));
+    QCOMPARE(window.action("QuitX")->text(), QStringLiteral("&Esci"));
     QCOMPARE(toolTip(window, 0), QStringLiteral("Nuovo File"));
     QCOMPARE(captionsNotIn(window, LanguageTexts::load(data, QStringLiteral("Italiano"))), QStringList());
 
     window.action("LanguageChoiseX(0)")->trigger();
     QCOMPARE(fixture.readDataFile("Lang.ini"), QByteArray("English\r\n"));
     QCOMPARE(languageItems(window), (QStringList {"English*", "Italiano"}));
-    QCOMPARE(window.action("QuitX")->text(), QStringLiteral("Exit"));
-    QCOMPARE(menuCaption(window, "LinguaX"), QStringLiteral("Language"));
+    QCOMPARE(window.action("QuitX")->text(), QStringLiteral("&Exit"));
+    QCOMPARE(menuCaption(window, "LinguaX"), QStringLiteral("&Language"));
     QCOMPARE(toolTip(window, 0), QStringLiteral("New Note"));
     QCOMPARE(toolTip(window, 12), QStringLiteral("Help"));
     QCOMPARE(window.language().languageName(), QStringLiteral("English"));
@@ -152,7 +152,7 @@ void LanguageTest::switchingLanguageChangesEveryCaptionAtOnce()
 
     window.action("LanguageChoiseX(1)")->trigger();
     QCOMPARE(fixture.readDataFile("Lang.ini"), QByteArray("Italiano\r\n"));
-    QCOMPARE(window.action("VaiGiuX")->text(), QStringLiteral("Vai Giù"));
+    QCOMPARE(window.action("VaiGiuX")->text(), QStringLiteral("Vai Gi&ù"));
     QCOMPARE(fixture.prompts.captions.yes, QStringLiteral("&Sì"));
     QCOMPARE(captionsNotIn(window, LanguageTexts::load(data, QStringLiteral("Italiano"))), QStringList());
 }
@@ -278,7 +278,7 @@ void LanguageTest::choiceThatCannotBeRememberedIsReportedAndStillApplied()
     QVERIFY2(
         errors[0].startsWith(QStringLiteral("The chosen language applies until Tabulo closes")), qPrintable(errors[0]));
     QVERIFY(errors[0].contains(fixture.dataFile("Lang.ini")));
-    QCOMPARE(window.action("QuitX")->text(), QStringLiteral("Exit"));
+    QCOMPARE(window.action("QuitX")->text(), QStringLiteral("&Exit"));
 }
 
 void LanguageTest::managingLanguagesOpensTheFileAndCreatesAMissingOne()

@@ -30,6 +30,7 @@ private slots:
     void emptyCommandLineArgumentMeansNoNote();
     void unreadableCommandLineNoteStaysUntitledAndIsNeverOverwritten();
     void binaryCommandLineNoteIsRefusedAndNeverOverwritten();
+    void commandLineNoteErrorIsInTheChosenLanguage();
     void largeCommandLineNoteIsLoadedAndTotalled();
 
     void toolbarSettingIsRestored_data();
@@ -263,6 +264,20 @@ void StartupTest::binaryCommandLineNoteIsRefusedAndNeverOverwritten()
     QVERIFY(errors.first().contains(path));
     QVERIFY(window.isUntitled());
     QCOMPARE(WindowFixture::readFile(path), bytes);
+}
+
+// The note named on the command line is opened before the window is up; a
+// failure to open it already speaks the language the user chose.
+void StartupTest::commandLineNoteErrorIsInTheChosenLanguage()
+{
+    QTemporaryDir notes;
+    const QString path = notes.filePath(QStringLiteral("binary.bin"));
+    QVERIFY(WindowFixture::writeFile(path, QByteArray("+1\0\x01+2", 6)));
+    const QByteArray texts = "English_" + QByteArray::number(LanguageKeys::cannotOpen) + "=Cannot open %1: %2.\r\n"
+        + "English_" + QByteArray::number(LanguageKeys::fileBinaryData) + "=it is not text\r\n";
+    WindowFixture fixture({.arguments = {path}, .dataFiles = {{"Lang.ini", "English\r\n"}, {"Language.ini", texts}}});
+    QVERIFY(fixture.ready());
+    QCOMPARE(fixture.prompts.takeErrors(), QStringList {QStringLiteral("Cannot open %1: it is not text.").arg(path)});
 }
 
 void StartupTest::largeCommandLineNoteIsLoadedAndTotalled()

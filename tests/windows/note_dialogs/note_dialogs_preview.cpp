@@ -39,10 +39,10 @@ public:
     QString languageText(int) const override { return {}; }
     bool openNote(const QString &path) override
     {
-        QString error;
-        const auto text = readNoteFile(path, &error);
+        FileResult failure;
+        const auto text = readNoteFile(path, &failure);
         if (!text) {
-            m_prompts.showError(&m_editor, QStringLiteral("%1 could not be read:\n%2").arg(path, error));
+            m_prompts.showError(&m_editor, QStringLiteral("%1 could not be read:\n%2").arg(path, failure.error));
             return false;
         }
         m_editor.setPlainText(fromCrLf(*text));

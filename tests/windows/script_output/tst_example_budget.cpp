@@ -46,7 +46,7 @@ void ExampleBudgetTest::theBudgetScriptSumsUpTheBudget()
     const std::optional<QString> note = readNoteFile(folder + QStringLiteral("/Budget.txt"));
     QVERIFY(note.has_value());
     const ScriptFileText script = readScriptForRun(companionScriptPath(folder + QStringLiteral("/Budget.txt")));
-    QVERIFY2(script.ok(), qPrintable(script.reason));
+    QVERIFY2(script.ok(), qPrintable(script.file.error));
 
     QTemporaryDir data;
     NoteSession session(locale, data.path());

@@ -145,7 +145,8 @@ void Form3Test::anErrorIsShownAfterTheOutputAndTheEditorGoesToItsLine()
     fixture.run();
     QVERIFY(fixture.runEnded());
     QVERIFY(fixture.output());
-    QCOMPARE(fixture.shown(), QStringLiteral("prima\nErrore 11 alla riga 5, colonna 3: Division by zero\n"));
+    // The description is the language's, not the interpreter's English.
+    QCOMPARE(fixture.shown(), QStringLiteral("prima\nErrore 11 alla riga 5, colonna 3: Divisione per zero\n"));
     QCOMPARE(editor->Text1->textCursor().blockNumber(), 4);
     fixture.output()->close();
     // Closed is over, even before the window is deleted: F5 may run again.
@@ -173,9 +174,8 @@ void Form3Test::escStopsARunawayScriptWithAMessage()
     QVERIFY(wasRunning);
     QVERIFY(clock.elapsed() < 5000); // well before the ten-second limit
     QVERIFY(output);
-    QVERIFY2(fixture.shown().startsWith(QStringLiteral("start\nErrore 7002 alla riga 3, colonna ")),
-        qPrintable(fixture.shown()));
-    QVERIFY2(fixture.shown().endsWith(QStringLiteral(": Script interrotto con Esc.\n")), qPrintable(fixture.shown()));
+    // A plain sentence: the number of a stop means nothing to the user.
+    QCOMPARE(fixture.shown(), QStringLiteral("start\nScript interrotto con Esc.\n"));
     QVERIFY(!fixture.window().isEnabled());
     QTest::keyClick(output->Text1, Qt::Key_Escape);
     QTRY_VERIFY(!output);

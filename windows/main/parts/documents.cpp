@@ -1,6 +1,7 @@
 #include "windows/main/parts/documents.h"
 
 #include "core/language/language_keys.h"
+#include "core/language/problem_texts.h"
 #include "core/session/note_session.h"
 #include "core/settings/main_window_settings.h"
 #include "ui/services/prompts.h"
@@ -120,7 +121,10 @@ bool Documents::openNoteFile(const QString &path)
 {
     const FileResult opened = m_session.load(path);
     if (!opened.ok) {
-        m_context.prompts->showError(m_window, languageText(LanguageKeys::cannotOpen).arg(path, opened.error));
+        m_context.prompts->showError(
+            m_window, languageText(LanguageKeys::cannotOpen).arg(path, fileProblemText(opened, [this](int key) {
+                return languageText(key);
+            })));
         return false;
     }
     m_view.visibleEditor()->moveCaretToEnd();
@@ -158,7 +162,10 @@ bool Documents::saveNoteAs(const QString &path)
         // for the save (a New, the quit) goes on.
         m_session.NuovoFile = false;
         m_session.NuovoFileInUscita = false;
-        m_context.prompts->showError(m_window, languageText(LanguageKeys::cannotSave).arg(path, saved.error));
+        m_context.prompts->showError(
+            m_window, languageText(LanguageKeys::cannotSave).arg(path, fileProblemText(saved, [this](int key) {
+                return languageText(key);
+            })));
         return false;
     }
     m_view.scheduleHistoryReset();

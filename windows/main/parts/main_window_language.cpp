@@ -1,7 +1,9 @@
 #include "windows/main/parts/main_window_language.h"
 
+#include "core/language/problem_texts.h"
 #include "core/session/note_session.h"
 #include "ui/language/language_targets.h"
+#include "ui/language/toolkit_translations.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "windows/main/menus/main_menus.h"
@@ -61,6 +63,9 @@ void MainWindowLanguage::applyLanguageNamed(const QString &name)
 {
     const QString previousStatusWord = m_texts.text(63);
     m_texts = LanguageTexts::load(m_context.dataFolder(), name);
+    // The toolkit's own texts (standard buttons, context menus) follow too.
+    if (m_context.toolkitTranslations)
+        m_context.toolkitTranslations->follow(m_texts.languageName());
     rebuildLanguageMenu();
     applyLanguageTargets(m_window, LanguageWindow::Form1, m_texts);
 
@@ -121,7 +126,8 @@ void MainWindowLanguage::LanguageChoiseX_Click(int index)
     if (!saved.ok)
         m_context.prompts->showError(m_window,
             QStringLiteral("%1\n%2\n%3")
-                .arg(text(LanguageKeys::languageNotKept), languageFiles::currentNamePath(data), saved.error));
+                .arg(text(LanguageKeys::languageNotKept), languageFiles::currentNamePath(data),
+                    fileProblemText(saved, [this](int key) { return text(key); })));
 }
 
 void MainWindowLanguage::GestisciLinguaX_Click()
@@ -133,7 +139,8 @@ void MainWindowLanguage::GestisciLinguaX_Click()
         QDir().mkpath(data);
         const FileResult created = writeFileAtomically(path, newTextsFileHeader);
         if (!created.ok) {
-            m_context.prompts->showError(m_window, cannotOpen + QLatin1Char('\n') + created.error);
+            m_context.prompts->showError(m_window,
+                cannotOpen + QLatin1Char('\n') + fileProblemText(created, [this](int key) { return text(key); }));
             return;
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/language/problem_texts.h"
+
 #include <QString>
 
 class QWidget;
@@ -14,7 +16,8 @@ QString newInstanceProgram(const QString &programFolder);
 
 // "Nuova Istanza...": starts a further copy as a process of its own, with
 // the same Data folder. The running copy goes on unchanged. A copy that
-// cannot be started is reported, naming the program file.
-void NuovaIstanzaX_Click(const ProgramContext &context, QWidget *parent);
+// cannot be started is reported, naming the program file, in the words of
+// `text`.
+void NuovaIstanzaX_Click(const ProgramContext &context, QWidget *parent, const LanguageTextLookup &text);
 
 } // namespace tabulo

@@ -1,5 +1,7 @@
 #include "windows/main/parts/quit_sequence.h"
 
+#include "core/language/language_keys.h"
+#include "core/language/problem_texts.h"
 #include "core/session/note_session.h"
 #include "ui/services/prompts.h"
 #include "ui/windows/window_block.h"
@@ -15,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMainWindow>
 
@@ -122,11 +125,14 @@ void QuitSequence::onQuit_Timer()
     for (const char *name : {"Temp.cal", "Temp2.cal", "Temp.txt", "TabuloScript.tmp", "TempVb.ini"})
         QFile::remove(m_context.dataFile(QString::fromLatin1(name)));
 
-    const QStringList problems = m_settingsNow().write(m_context.dataFolder());
-    if (!problems.isEmpty())
-        m_context.prompts->showError(m_window,
-            QStringLiteral("Tabulo could not keep its settings for the next start:\n%1")
-                .arg(problems.join(QLatin1Char('\n'))));
+    const auto problems = m_settingsNow().write(m_context.dataFolder());
+    if (!problems.isEmpty()) {
+        const LanguageTextLookup text = [this](int key) { return m_parts.language->text(key); };
+        QString message = text(LanguageKeys::settingsNotKept);
+        for (const auto &[path, result] : problems)
+            message += QStringLiteral("\n%1: %2").arg(QDir::toNativeSeparators(path), fileProblemText(result, text));
+        m_context.prompts->showError(m_window, message);
+    }
     finishQuit();
 }
 

@@ -55,8 +55,11 @@ void StartUp::Form_Load()
 {
     m_selectionPanel->setText(QStringLiteral("Sel: 0"));
     const bool noteNamed = !commandLinePath(m_context.arguments).isEmpty();
-    if (noteNamed)
+    if (noteNamed) {
+        // A note that cannot be opened is reported in the user's language.
+        m_parts.language->applyLanguage();
         loadCommandLineNote();
+    }
     NoteView &view = *m_parts.view;
     view.scheduleHistoryReset();
     view.visibleEditor()->moveCaretToEnd();

@@ -1,27 +1,32 @@
 #include "windows/main/parts/window_behaviours.h"
 
+#include "core/language/language_keys.h"
 #include "core/settings/program_folders.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
 #include "windows/main/menus/main_menus.h"
+#include "windows/main/parts/main_window_language.h"
 #include "windows/main/parts/new_instance.h"
 #include "windows/main/parts/tray_behaviour.h"
 #include "windows/main/parts/window_options.h"
 
+#include <QDir>
 #include <QWidget>
 
 namespace tabulo {
 
-WindowBehaviours::WindowBehaviours(
-    QWidget *window, const ProgramContext &context, MainMenus &menus, std::function<void()> focusVisibleEditor)
+WindowBehaviours::WindowBehaviours(QWidget *window, const ProgramContext &context, const MainWindowLanguage &language,
+    MainMenus &menus, std::function<void()> focusVisibleEditor)
     : m_window(window)
     , m_context(context)
+    , m_language(language)
     , m_tray(new TrayBehaviour(window, menus.trayBar(), menus.action(QStringLiteral("Mostra")), context.desktop,
           std::move(focusVisibleEditor)))
     , m_options(new WindowOptions(
           window, menus.action(QStringLiteral("SempreInPrimoPianoX")), menus.action(QStringLiteral("TrasparenteX"))))
 {
-    menus.onTriggered("NuovaIstanzaX", this, [this] { NuovaIstanzaX_Click(m_context, m_window); });
+    menus.onTriggered("NuovaIstanzaX", this,
+        [this] { NuovaIstanzaX_Click(m_context, m_window, [this](int key) { return m_language.text(key); }); });
     menus.onTriggered("TotaleInAltoX", this, [this] { TotaleInAltoX_Click(); });
     menus.onTriggered("TotaleInBassoX", this, [this] { TotaleInBassoX_Click(); });
 }
@@ -47,9 +52,7 @@ void WindowBehaviours::switchToVariant(const QString &programName)
         // Closing now would leave the user one step from quitting with no
         // Tabulo at all on screen.
         m_context.prompts->showError(m_window,
-            QStringLiteral("%1 could not be started:\n%2\n\n"
-                           "This window stays open as it is.")
-                .arg(programName, program));
+            m_language.text(LanguageKeys::variantNotStarted).arg(programName, QDir::toNativeSeparators(program)));
         return;
     }
     m_window->close();

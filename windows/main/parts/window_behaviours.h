@@ -11,6 +11,7 @@ class QWidget;
 namespace tabulo {
 
 class MainMenus;
+class MainWindowLanguage;
 class TrayBehaviour;
 class WindowOptions;
 
@@ -22,8 +23,8 @@ class WindowBehaviours : public QObject
     Q_OBJECT
 public:
     // `focusVisibleEditor` gives the focus to whichever editor is shown.
-    WindowBehaviours(
-        QWidget *window, const ProgramContext &context, MainMenus &menus, std::function<void()> focusVisibleEditor);
+    WindowBehaviours(QWidget *window, const ProgramContext &context, const MainWindowLanguage &language,
+        MainMenus &menus, std::function<void()> focusVisibleEditor);
 
     TrayBehaviour *tray() const { return m_tray; }
     WindowOptions *options() const { return m_options; }
@@ -38,6 +39,7 @@ private:
 
     QWidget *m_window;
     const ProgramContext &m_context;
+    const MainWindowLanguage &m_language;
     TrayBehaviour *m_tray; // the window's child
     WindowOptions *m_options; // the window's child
 };
