@@ -56,7 +56,7 @@ void checkPlacement(const QString &text)
             const QRect frame = placedFrame(placement, twips, available);
             require(available.contains(frame), "the window lies on the screen");
             // Written at quit and read back at the next start: the same place.
-            const QString record = placementRecordAtQuit(frame, placement.state.value_or(0), twips, std::nullopt);
+            const QString record = placementAtQuit(frame, placement.state.value_or(0), twips, std::nullopt).format();
             const WindowPlacement again = WindowPlacement::parse(record);
             require(again.top && again.left && again.width && again.height, "a record written reads back whole");
             require(placedFrame(again, twips, available) == frame, "a placement written reads back in place");
