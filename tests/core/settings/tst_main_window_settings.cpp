@@ -218,8 +218,10 @@ void MainWindowSettingsTest::unwritableFolderNamesEveryFile()
     const auto problems = Settings {}.write(blocked);
     QCOMPARE(problems.size(), 6);
     for (const auto &[name, text] : Settings {}.format()) {
+        // A structured binding is not captured by a lambda (clang before 16).
+        const QString path = blocked + "/" + name;
         const auto named = std::count_if(problems.begin(), problems.end(), [&](const Settings::WriteProblem &problem) {
-            return problem.path == blocked + "/" + name && problem.result.problem == FileProblem::NotAFolder;
+            return problem.path == path && problem.result.problem == FileProblem::NotAFolder;
         });
         QVERIFY2(named == 1, qPrintable(name));
     }
