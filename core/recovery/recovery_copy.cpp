@@ -1,6 +1,7 @@
 #include "core/recovery/recovery_copy.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <charconv>
 
@@ -72,7 +73,12 @@ std::optional<RecoveryCopy> RecoveryCopy::parse(QByteArrayView bytes)
         return std::nullopt;
     RecoveryCopy copy;
     copy.noteFile = QFile::decodeName(QByteArray::fromPercentEncoding(file->sliced(fileField.size()).toByteArray()));
-    copy.text = QString::fromUtf8(bytes.sliced(at));
+    // The program writes only UTF-8: bytes that are not come from damage,
+    // and are never passed off as the user's text.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    copy.text = utf8(bytes.sliced(at));
+    if (utf8.hasError())
+        return std::nullopt;
     return copy;
 }
 

@@ -19,7 +19,8 @@ namespace tabulo {
 //                                    CR LF
 //   <the text in UTF-8, its lines ended by CR LF>
 // The byte count makes a copy cut short (a full disk, a damaged file system)
-// show as damaged rather than pass for the whole text.
+// show as damaged rather than pass for the whole text, as bytes that are
+// not UTF-8 do.
 struct RecoveryCopy
 {
     QString noteFile; // empty: the note has no file of its own

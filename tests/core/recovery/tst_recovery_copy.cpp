@@ -34,6 +34,7 @@ void RecoveryCopyTest::readsBackAsWritten_data()
     QTest::newRow("an empty text") << QStringLiteral("/n.txt") << QString();
     QTest::newRow("text that looks like a header")
         << QString() << QStringLiteral("Tabulo recovery copy 1\r\ntext 3\r\n\r\nabc\r\n");
+    QTest::newRow("a zero-width no-break space first") << QString() << QStringLiteral("\uFEFF+1");
     QTest::newRow("lone line ends and other scripts") << QString() << QStringLiteral("\u00e0\r\u4e2d\n\U0001F600\r\n");
     QString big;
     for (int i = 0; i < 100000; ++i)
@@ -61,6 +62,9 @@ void RecoveryCopyTest::aDamagedCopyIsNoCopy_data()
     QTest::newRow("a count that is no number") << QByteArray(whole).replace("text 6", "text 6x");
     QTest::newRow("a negative count") << QByteArray(whole).replace("text 6", "text -6");
     QTest::newRow("no blank line") << QByteArray(whole).replace("6\r\n\r\n", "6\r\n");
+    QTest::newRow("bytes that are not UTF-8") << QByteArray("Tabulo recovery copy 1\r\nfile \r\ntext 3\r\n\r\n+1\xff");
+    QTest::newRow("a count written with leading zeros, the text cut")
+        << QByteArray("Tabulo recovery copy 1\r\nfile \r\ntext 0003\r\n\r\n+1");
     QTest::newRow("only the header") << QByteArray("Tabulo recovery copy 1\r\n");
     QTest::newRow("a huge count") << QByteArray("Tabulo recovery copy 1\r\nfile \r\ntext 99999999999999999999\r\n\r\n");
 }
