@@ -75,7 +75,8 @@ std::optional<RecoveryCopy> RecoveryCopy::parse(QByteArrayView bytes)
     copy.noteFile = QFile::decodeName(QByteArray::fromPercentEncoding(file->sliced(fileField.size()).toByteArray()));
     // The program writes only UTF-8: bytes that are not come from damage,
     // and are never passed off as the user's text.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder utf8(
+        QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     copy.text = utf8(bytes.sliced(at));
     if (utf8.hasError())
         return std::nullopt;

@@ -63,6 +63,8 @@ void RecoveryCopyTest::aDamagedCopyIsNoCopy_data()
     QTest::newRow("a negative count") << QByteArray(whole).replace("text 6", "text -6");
     QTest::newRow("no blank line") << QByteArray(whole).replace("6\r\n\r\n", "6\r\n");
     QTest::newRow("bytes that are not UTF-8") << QByteArray("Tabulo recovery copy 1\r\nfile \r\ntext 3\r\n\r\n+1\xff");
+    QTest::newRow("a character cut at the end")
+        << QByteArray("Tabulo recovery copy 1\r\nfile \r\ntext 6\r\n\r\ncii \xf0\x80");
     QTest::newRow("a count written with leading zeros, the text cut")
         << QByteArray("Tabulo recovery copy 1\r\nfile \r\ntext 0003\r\n\r\n+1");
     QTest::newRow("only the header") << QByteArray("Tabulo recovery copy 1\r\n");
