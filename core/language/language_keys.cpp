@@ -228,6 +228,17 @@ constexpr LanguageKey form1Keys[] = {
     // The script windows' controls, which those windows name themselves.
     {LanguageKeys::scriptOutputName, {text("Output dello script")}},
     {LanguageKeys::scriptTextName, {text("Script della nota")}},
+    {LanguageKeys::recoverNote,
+        {text("Tabulo si è chiuso senza salvare le modifiche della nota \"%1\". Ne è rimasta una copia "
+              "(%2).\n\nVuoi riaverle?\n\nSì: il testo torna nella nota, con le modifiche da salvare.\n"
+              "No: la copia viene eliminata.\nAnnulla: la domanda torna al prossimo avvio.")}},
+    {LanguageKeys::recoverNoteWithoutFile,
+        {text("Tabulo si è chiuso senza salvare una nota senza nome. Ne è rimasta una copia (%1).\n\n"
+              "Vuoi riaverla?\n\nSì: il testo torna nella nota, da salvare.\n"
+              "No: la copia viene eliminata.\nAnnulla: la domanda torna al prossimo avvio.")}},
+    {LanguageKeys::recoveryCopyUnreadable,
+        {text("Una copia di recupero lasciata da Tabulo non si può leggere. Non è stata eliminata: "
+              "è in \"%1\".")}},
 };
 
 // The note open dialog.

@@ -10,13 +10,6 @@ namespace {
 // A folder path is short; a bigger file is not ours and is not read.
 constexpr qint64 maxLastFolderFileBytes = 64 * 1024;
 
-// Whatever the reader trims around a field: not only blanks but any space
-// (a vertical tab, a no-break space).
-bool isTrimmedAway(QChar c)
-{
-    return c.isSpace();
-}
-
 } // namespace
 
 QString parse(QStringView fileText)
@@ -34,13 +27,7 @@ QString parse(QStringView fileText)
 
 QString format(const QString &folder)
 {
-    const bool needsQuotes = folder.contains(u',') || folder.startsWith(u'"')
-        || (!folder.isEmpty() && (isTrimmedAway(folder.front()) || isTrimmedAway(folder.back())));
-    // A quoted field ends at the next double quote, so a path holding one
-    // cannot be quoted; it is written as it is.
-    if (needsQuotes && !folder.contains(u'"'))
-        return QLatin1Char('"') + folder + QLatin1Char('"');
-    return folder;
+    return RecordFormat::formatLoneText(folder);
 }
 
 QString read(const QString &path)

@@ -21,7 +21,10 @@ NoteSession::NoteSession(const QLocale &locale, QString dataFolder, QObject *par
 {
     m_workingFilesTimer.setSingleShot(true);
     m_workingFilesTimer.setInterval(workingFilesDelayMs);
-    connect(&m_workingFilesTimer, &QTimer::timeout, this, &NoteSession::writeWorkingFiles);
+    connect(&m_workingFilesTimer, &QTimer::timeout, this, [this] {
+        writeWorkingFiles();
+        emit editingPaused();
+    });
     m_history.reset(m_text);
 }
 
@@ -150,8 +153,16 @@ void NoteSession::Text1_Change(const TextSplice &splice)
             record(splice);
     }
     evaluateNote();
-    m_modi = true;
+    setModi(true);
     scheduleWorkingFiles(std::nullopt);
+}
+
+void NoteSession::setModi(bool modified)
+{
+    if (m_modi == modified)
+        return;
+    m_modi = modified;
+    emit modifiedChanged(modified);
 }
 
 void NoteSession::record(const TextSplice &splice)
@@ -226,7 +237,8 @@ void NoteSession::endChangeGroup()
 
 void NoteSession::markModified()
 {
-    m_modi = true;
+    setModi(true);
+    m_workingFilesTimer.start();
     emit viewChanged();
 }
 
@@ -240,7 +252,7 @@ bool NoteSession::resetModiFor(quint64 version)
 
 void NoteSession::resetModi()
 {
-    m_modi = false;
+    setModi(false);
     m_saltaCronologia = false;
     m_history.reset(m_text);
     m_historyFollowsText = true;
@@ -325,6 +337,14 @@ void NoteSession::loadText(const QString &text, const QString &caption)
     evaluateNote();
     scheduleWorkingFiles(std::nullopt);
     resetModi();
+}
+
+void NoteSession::restoreUnsaved(const QString &text, const QString &caption)
+{
+    loadText(text, caption);
+    m_statusWord = m_testoModificato;
+    setModi(true);
+    emit viewChanged();
 }
 
 FileResult NoteSession::saveAs(const QString &path)

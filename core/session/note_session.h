@@ -71,7 +71,8 @@ public:
     // nowhere to go.
     bool undo();
     bool redo();
-    // The note must be saved before it may be discarded (its file is gone).
+    // The note must be saved before it may be discarded (its file is gone);
+    // the pause that follows comes as after an edit.
     void markModified();
     // `resetModi`: the note as it is becomes the history's base, unmodified.
     void resetModi();
@@ -125,6 +126,9 @@ public:
     FileResult load(const QString &path);
     // Makes `text` the note, as load() does with a file's text.
     void loadText(const QString &text, const QString &caption);
+    // Makes `text` the note as unsaved changes of the file `caption` names
+    // (a recovery copy taken back): modified, with the modified status word.
+    void restoreUnsaved(const QString &text, const QString &caption);
     // Writes the note to `path` and makes that its file. A failed save
     // changes nothing: the note stays modified, its history whole.
     FileResult saveAs(const QString &path);
@@ -146,6 +150,11 @@ signals:
     void textSpliced(const tabulo::TextSplice &splice, qsizetype editorStart, qsizetype editorEnd);
     // Totals, status word, character count or caption changed.
     void viewChanged();
+    // `Modi` changed: the note now has unsaved changes, or no longer has.
+    void modifiedChanged(bool modified);
+    // The note has not changed for a moment (the working files' pause):
+    // time for work too slow for every keystroke.
+    void editingPaused();
 
 private:
     void Text1_Change(const TextSplice &splice);
@@ -156,6 +165,7 @@ private:
     void evaluateNote();
     bool restore(const std::optional<QString> &entry);
     void scheduleWorkingFiles(std::optional<QString> selection);
+    void setModi(bool modified);
 
     NumberFormat m_numberFormat;
     LineEngine m_engine;

@@ -64,7 +64,9 @@ MainWindowSettings MainWindowSettings::parse(const QList<File> &files)
 QList<MainWindowSettings::File> MainWindowSettings::format() const
 {
     return {
-        {QLatin1String(lastFileName), lineFile(lastFile)},
+        // A path holding a comma or blanks at either end is quoted, as the
+        // last folder is, so reading it back gives the whole path.
+        {QLatin1String(lastFileName), lineFile(RecordFormat::formatLoneText(lastFile))},
         // The toolbar's file says whether it is hidden.
         {QLatin1String(barFileName), lineFile(zeroOrOneWhen(!toolbarShown))},
         {QLatin1String(scrollFileName), lineFile(zeroOrOneWhen(scrolling == Scrolling::Wrapped))},

@@ -41,6 +41,17 @@ QString formatRecord(const QList<Field> &fields)
     return parts.join(QLatin1Char(','));
 }
 
+QString formatLoneText(const QString &text)
+{
+    // Whatever the reader trims around a field: not only blanks but any
+    // space (a vertical tab, a no-break space).
+    const bool needsQuotes = text.contains(u',') || text.startsWith(u'"')
+        || (!text.isEmpty() && (text.front().isSpace() || text.back().isSpace()));
+    if (needsQuotes && !text.contains(u'"'))
+        return QLatin1Char('"') + text + QLatin1Char('"');
+    return text;
+}
+
 QStringList parseRecord(QStringView line)
 {
     QStringList fields;

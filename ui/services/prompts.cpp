@@ -1,4 +1,6 @@
 #include "ui/services/prompts.h"
+
+#include "ui/services/deletion_hold.h"
 #include "ui/services/script_message.h"
 
 #include <QAbstractButton>
@@ -22,6 +24,7 @@ void label(QMessageBox &box, QMessageBox::StandardButton which, const QString &c
 
 void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text, const QString &ok)
 {
+    const DeletionHold hold(parent);
     QMessageBox box(icon, boxTitle, text, QMessageBox::Ok, parent);
     label(box, QMessageBox::Ok, ok);
     box.exec();
@@ -31,6 +34,7 @@ void showMessage(QWidget *parent, QMessageBox::Icon icon, const QString &text, c
 
 Prompts::Answer DialogPrompts::askYesNoCancel(QWidget *parent, const QString &text)
 {
+    const DeletionHold hold(parent);
     QMessageBox box(
         QMessageBox::Question, boxTitle, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     box.setDefaultButton(QMessageBox::Yes);
@@ -77,6 +81,7 @@ void DialogPrompts::showError(QWidget *parent, const QString &text)
 std::optional<QString> DialogPrompts::askText(
     QWidget *parent, const QString &prompt, const QString &title, const QString &proposed)
 {
+    const DeletionHold hold(parent);
     QInputDialog dialog(parent);
     dialog.setWindowTitle(title.isEmpty() ? boxTitle : title);
     dialog.setLabelText(prompt);
@@ -92,6 +97,7 @@ std::optional<QString> DialogPrompts::askText(
 
 std::optional<QString> DialogPrompts::askSavePath(QWidget *parent, const QString &folder)
 {
+    const DeletionHold hold(parent);
     const QString path
         = QFileDialog::getSaveFileName(parent, boxTitle, folder, QStringLiteral("Notes (*.txt);;All files (*)"));
     if (path.isEmpty())
@@ -113,6 +119,7 @@ int DialogPrompts::askScriptMessage(QWidget *parent, const QString &text, const 
             all |= standard[button];
         return all;
     }();
+    const DeletionHold hold(parent);
     QMessageBox box(icons[int(layout.icon)], title.isEmpty() ? boxTitle : title, text, buttons, parent);
     box.setDefaultButton(standard[layout.defaultButton]);
     if (layout.escapeButton)

@@ -48,7 +48,9 @@ public:
     virtual std::optional<QString> askSavePath(QWidget *parent, const QString &folder) = 0;
 };
 
-// The real boxes.
+// The real boxes. Each keeps the window it is shown on alive while it is up
+// (DeletionHold): a window that closes itself meanwhile goes once the box
+// has gone.
 class DialogPrompts final : public Prompts
 {
 public:

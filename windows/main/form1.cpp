@@ -12,6 +12,7 @@
 #include "windows/main/parts/entry_aid_commands.h"
 #include "windows/main/parts/main_window_language.h"
 #include "windows/main/parts/main_window_theme.h"
+#include "windows/main/parts/note_recovery.h"
 #include "windows/main/parts/note_view.h"
 #include "windows/main/parts/quit_sequence.h"
 #include "windows/main/parts/remembered_placement.h"
@@ -120,6 +121,7 @@ void Form1::buildParts()
     m_noteView = std::make_unique<NoteView>(m_session,
         NoteView::Controls {this, m_text1, m_editor2, m_text2, m_text3, statusPanel(0), statusPanel(1)},
         context.prompts, *m_language);
+    m_recovery = std::make_unique<NoteRecovery>(this, context, m_session, *m_noteView, *m_language);
     m_behaviours = std::make_unique<WindowBehaviours>(
         this, context, *m_language, *m_menus, [view = m_noteView.get()] { view->focusEditor(); });
     m_theme = std::make_unique<MainWindowTheme>(this, context, *m_language, *m_menus,
@@ -140,11 +142,11 @@ void Form1::buildParts()
         this, context, *m_behaviours->tray(), *m_menus, [this] { m_layout->Form_Resize(); });
     m_quit = std::make_unique<QuitSequence>(this, context, m_session,
         QuitSequence::Parts {m_noteView.get(), m_documents.get(), m_scripts.get(), m_toolWindows.get(),
-            m_behaviours->tray(), m_language.get()},
+            m_behaviours->tray(), m_language.get(), m_recovery.get()},
         *m_menus, [this] { return settingsNow(); });
     m_startUp = std::make_unique<StartUp>(context, m_session,
-        StartUp::Parts {m_noteView.get(), m_documents.get(), m_theme.get(), m_language.get()}, statusPanel(2),
-        [this](const MainWindowSettings &settings) { applySettings(settings); });
+        StartUp::Parts {m_noteView.get(), m_documents.get(), m_theme.get(), m_language.get(), m_recovery.get()},
+        statusPanel(2), [this](const MainWindowSettings &settings) { applySettings(settings); });
 
     connect(m_theme.get(), &MainWindowTheme::lookApplied, this, [this](const TotalColours &colours, qreal textSize) {
         m_noteView->setTotalColours(colours);

@@ -17,6 +17,7 @@ class MainMenus;
 class MainWindowLanguage;
 class MainWindowTheme;
 class NoteEditor;
+class NoteRecovery;
 class NoteView;
 class Prompts;
 class QuitSequence;
@@ -40,6 +41,7 @@ struct MainWindowSettings;
 // owns the parts that give them their behaviour (windows/main/parts/); each
 // part has its own state and reaches only what it is handed here:
 //   NoteView              the editors and the totals boxes bound to the session
+//   NoteRecovery          the note's recovery copy, and copies left by a crash
 //   Documents             New, Load, Reload, Save, Save As, dropped files
 //   EntryAidCommands      Enter modes, signs, splitting, selection feedback
 //   ToolCommands          Undo and Redo, edit commands, exports, help
@@ -87,6 +89,7 @@ public:
     // ---- the parts
     MainMenus &menus() const { return *m_menus; }
     NoteView &noteView() const { return *m_noteView; }
+    NoteRecovery &recovery() const { return *m_recovery; }
     Documents &documents() const { return *m_documents; }
     EntryAidCommands &entryAids() const { return *m_entryAids; }
     ToolCommands &toolCommands() const { return *m_toolCommands; }
@@ -133,6 +136,7 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<MainWindowLanguage> m_language;
     std::unique_ptr<NoteView> m_noteView;
+    std::unique_ptr<NoteRecovery> m_recovery;
     std::unique_ptr<WindowBehaviours> m_behaviours;
     std::unique_ptr<MainWindowTheme> m_theme;
     std::unique_ptr<RunningTotalColumns> m_runningTotals;

@@ -11,7 +11,11 @@
 namespace tabulo {
 
 Form6::Form6(const QColor &background, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
+    // A narrow title bar with only a close box: never a minimise or a
+    // maximise, which would take the dialog away and leave the main window
+    // disabled behind it.
+    : QDialog(parent,
+        Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Tabulo"));

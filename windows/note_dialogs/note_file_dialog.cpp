@@ -9,6 +9,7 @@
 #include "ui/language/language_targets.h"
 #include "ui/services/desktop.h"
 #include "ui/services/prompts.h"
+#include "ui/windows/window_block.h"
 #include "windows/note_dialogs/file_list.h"
 #include "windows/note_dialogs/folder_list.h"
 #include "windows/note_dialogs/note_dialog_host.h"
@@ -54,9 +55,12 @@ QString comparablePath(const QString &path)
 } // namespace
 
 NoteFileDialog::NoteFileDialog(NoteDialogHost &host, const QString &objectName)
+    // Maximised as any file browser may be, but never minimised: it would
+    // take away the one window that can be used while the main window is
+    // disabled.
     : QDialog(host.hostWindow(),
-        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
-            | Qt::WindowCloseButtonHint)
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
     , m_host(host)
 {
     setObjectName(objectName);
@@ -64,6 +68,7 @@ NoteFileDialog::NoteFileDialog(NoteDialogHost &host, const QString &objectName)
     setModal(false);
     setSizeGripEnabled(true);
     setAttribute(Qt::WA_DeleteOnClose);
+    WindowBlock::whileShown(this, host.hostWindow());
 
     Dir1 = new FolderList(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
@@ -145,10 +150,6 @@ void NoteFileDialog::showOverHost()
     const HostPlacement placement = placementOf(*window);
     const QRect frame = noteDialogFrame(placement, Twips::forDpi(window->logicalDpiY()));
     setGeometry(frame.marginsRemoved(placement.frameMargins));
-    // The dialog is the main window's child, so disabling the main window
-    // would disable it too unless it is enabled explicitly afterwards.
-    window->setEnabled(false);
-    setEnabled(true);
     show();
     raise();
     activateWindow();

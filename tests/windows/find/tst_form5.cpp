@@ -29,6 +29,7 @@ private slots:
     void escapeCloses();
     void fieldsAreNamedByTheirCaptions_data();
     void fieldsAreNamedByTheirCaptions();
+    void replaceAllUnderTheNotFoundBoxClosesTheWindowAfterIt();
 
 private:
     // Opens the window on a note with the editor's selection (editor
@@ -272,6 +273,46 @@ void TestForm5::fieldsAreNamedByTheirCaptions()
         std::initializer_list<QObject *> {form->txtfind, form->txtreplace, form->Check1, form->cmdfind})
         spoken << accessibleName(control);
     QCOMPARE(spoken, names);
+}
+
+void TestForm5::replaceAllUnderTheNotFoundBoxClosesTheWindowAfterIt()
+{
+    // The real message box, which runs an event loop of its own while the
+    // find window stays reachable (a screen reader presses its buttons
+    // through the accessibility tree). A Replace All that succeeds there
+    // closes the find window, which deletes itself on close: it must wait
+    // until the box it owns has gone.
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    window.setNoteText(QStringLiteral("10 mele\r\n20 mele"));
+    DialogPrompts boxes;
+    Form5::Host host;
+    host.session = &window.session();
+    host.visibleEditor = [&window]() -> QPlainTextEdit * { return window.visibleEditor(); };
+    host.prompts = &boxes;
+    host.dataFolder = fixture.programFolder() + QStringLiteral("/Data");
+    QPointer<Form5> form = new Form5(std::move(host), &window);
+    form->showOver(&window);
+    form->txtfind->setText(QStringLiteral("pere"));
+    form->txtreplace->setText(QStringLiteral("kiwi"));
+
+    bool replacedUnderTheBox = false;
+    QTimer::singleShot(100, form, [&] {
+        QVERIFY(QApplication::activeModalWidget());
+        form->txtfind->setText(QStringLiteral("mele"));
+        form->Command2->click();
+        replacedUnderTheBox = true;
+        // The box is still up; take it away after the deletion had its chance.
+        QTimer::singleShot(100, qApp, [] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                box->close();
+        });
+    });
+    form->cmdfind->click(); // "pere" is not there: the box opens
+    QVERIFY(replacedUnderTheBox);
+    QCOMPARE(window.noteText(), QStringLiteral("10 kiwi\r\n20 kiwi"));
+    QTRY_VERIFY(form.isNull());
 }
 
 QTEST_MAIN(TestForm5)

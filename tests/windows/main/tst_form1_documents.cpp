@@ -139,6 +139,48 @@ private slots:
         QCOMPARE(fixture.prompts.count(Kind::Information), 1); // only the first of two is opened
     }
 
+    void aDroppedFileIsTakenAsACopy_data()
+    {
+        // The keys held while dragging choose the action the desktop
+        // proposes, as a file manager's drag does.
+        QTest::addColumn<Qt::KeyboardModifiers>("keys");
+        QTest::addColumn<Qt::DropAction>("proposed");
+        QTest::newRow("a move proposed") << Qt::KeyboardModifiers(Qt::ShiftModifier) << Qt::MoveAction;
+        QTest::newRow("a link proposed") << (Qt::ShiftModifier | Qt::ControlModifier) << Qt::LinkAction;
+        QTest::newRow("a copy proposed") << Qt::KeyboardModifiers() << Qt::CopyAction;
+    }
+    void aDroppedFileIsTakenAsACopy()
+    {
+        // Whatever the source proposes, the answer is a copy: a source that
+        // honours a move deletes the file once the drop is accepted.
+        QFETCH(Qt::KeyboardModifiers, keys);
+        QFETCH(Qt::DropAction, proposed);
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        const QString file = fixture.filePath(QStringLiteral("a.txt"));
+        QVERIFY(WindowFixture::writeFile(file, "+4"));
+        std::unique_ptr<QMimeData> data(filesData({file}));
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+        QWidget *target = window.visibleEditor()->viewport();
+
+        QDragEnterEvent enter(QPoint(10, 10), offered, data.get(), Qt::LeftButton, keys);
+        QCOMPARE(enter.proposedAction(), proposed);
+        QCoreApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDragMoveEvent move(QPoint(12, 12), offered, data.get(), Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(target, &move);
+        QVERIFY(move.isAccepted());
+        QCOMPARE(move.dropAction(), Qt::CopyAction);
+        QDropEvent drop(QPointF(12, 12), offered, data.get(), Qt::LeftButton, keys);
+        QCoreApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        QCOMPARE(window.noteText(), QStringLiteral("+4"));
+        QVERIFY(QFile::exists(file));
+    }
+
     void aDropWithoutFilesLeavesTheNoteAlone()
     {
         WindowFixture fixture;

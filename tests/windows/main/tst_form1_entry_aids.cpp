@@ -10,6 +10,8 @@ using namespace tabulo;
 using namespace tabulo::testing;
 using Kind = ScriptedPrompts::Kind;
 
+Q_DECLARE_METATYPE(std::optional<QString>)
+
 class EntryAidsWindowTest : public QObject
 {
     Q_OBJECT
@@ -52,6 +54,33 @@ private slots:
         // One recorded change each: Undo takes the removal back at once.
         window.noteView().AnnullaX_Click();
         QCOMPARE(window.noteText(), QStringLiteral("+5\r\n+\r\n+7\r\n"));
+    }
+
+    void theSignQuestionAnswered_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("note");
+        // Cancel is no answer at all: not even the trimming or the line
+        // break the command adds.
+        QTest::newRow("cancelled") << std::optional<QString>() << QStringLiteral(" 5 \r\n7");
+        QTest::newRow("an empty sign trims") << std::optional<QString>(QString()) << QStringLiteral("5\r\n7\r\n");
+        QTest::newRow("a sign") << std::optional<QString>(QStringLiteral("-")) << QStringLiteral("-5\r\n-7\r\n");
+    }
+    void theSignQuestionAnswered()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, note);
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        window.setNoteText(QStringLiteral(" 5 \r\n7"));
+        const int changes = window.history().position();
+        select(window.visibleEditor(), 0, 5);
+        fixture.prompts.queueTextInput(answer);
+        QTest::keyClick(&window, Qt::Key_F7);
+        QCOMPARE(fixture.prompts.count(Kind::TextInput), 1);
+        QCOMPARE(window.noteText(), note);
+        QCOMPARE(window.history().position(), answer ? changes + 1 : changes);
     }
 
     void splitWithoutASelectionSaysSo()

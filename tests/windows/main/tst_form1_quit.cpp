@@ -2,6 +2,7 @@
 // the note and the settings files written for the next start.
 
 #include "tests/windows/main/window_test_support.h"
+#include "windows/note_dialogs/note_file_dialog.h"
 
 #include <QDir>
 
@@ -75,6 +76,9 @@ private slots:
     void closingTheWindowOpensTheQuitDialog();
     void leavingTheQuitDialogReturnsToTheEditor_data();
     void leavingTheQuitDialogReturnsToTheEditor();
+    void quitDialogOffersNoMinimiseOrMaximise();
+    void aDialogThatDisablesTheWindowNeverLeavesItOutOfReach_data();
+    void aDialogThatDisablesTheWindowNeverLeavesItOutOfReach();
     void quitButtonOfTheDialogQuits();
     void trayButtonOfTheDialogKeepsTheProgramReachable();
 };
@@ -405,6 +409,72 @@ void QuitTest::leavingTheQuitDialogReturnsToTheEditor()
     // Back in the editor, typing works as before.
     typeIntoNote(window, "+1");
     QCOMPARE(window.text2()->text(), QStringLiteral("1"));
+}
+
+void QuitTest::quitDialogOffersNoMinimiseOrMaximise()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form6 *dialog = closeIntoQuitDialog(fixture.window());
+    QVERIFY(dialog);
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    // Hints of our own choosing, not the window system's defaults.
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Tool);
+}
+
+void QuitTest::aDialogThatDisablesTheWindowNeverLeavesItOutOfReach_data()
+{
+    QTest::addColumn<QString>("dialog"); // the quit dialog, or the command that opens a note dialog
+    QTest::addColumn<QString>("how");
+    for (const char *dialog : {"quit", "Load_Calc", "Save_Calc"}) {
+        for (const char *how : {"hidden", "destroyed", "minimised"})
+            QTest::addRow("%s, %s", dialog, how) << QString::fromLatin1(dialog) << QString::fromLatin1(how);
+    }
+}
+
+void QuitTest::aDialogThatDisablesTheWindowNeverLeavesItOutOfReach()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, how);
+    WindowFixture fixture;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    QPointer<QWidget> shown;
+    if (dialog == QLatin1String("quit")) {
+        shown = closeIntoQuitDialog(window);
+    } else {
+        window.action(dialog)->trigger();
+        QTRY_VERIFY((shown = window.findChild<NoteFileDialog *>()) != nullptr);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+    }
+    QVERIFY(shown);
+    QVERIFY(!window.isEnabled());
+    QVERIFY(shown->isEnabled());
+
+    if (how == QLatin1String("hidden")) {
+        shown->hide();
+    } else if (how == QLatin1String("destroyed")) {
+        delete shown;
+    } else {
+        // A window manager may minimise it whatever its buttons: it comes
+        // back at once, the window still disabled behind it, and leaving it
+        // then enables the window as ever.
+        shown->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(!shown->isMinimized());
+        QVERIFY(shown->isVisible());
+        QVERIFY(!window.isEnabled());
+        QTest::keyClick(shown, Qt::Key_Escape);
+        QTRY_VERIFY(!shown || !shown->isVisible());
+    }
+    QVERIFY(window.isEnabled());
+    // The menus and keys work again: F12 (the quit) answers.
+    QVERIFY(window.action("QuitX")->isEnabled());
+    window.action("QuitX")->trigger();
+    QTRY_VERIFY(fixture.hasQuit());
 }
 
 void QuitTest::quitButtonOfTheDialogQuits()

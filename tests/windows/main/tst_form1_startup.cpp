@@ -24,6 +24,8 @@ private slots:
     void commandLineNoteIsLoadedWithoutHeader_data();
     void commandLineNoteIsLoadedWithoutHeader();
     void commandLinePathThatDoesNotExistGivesAnEmptyTitledNote();
+    void relativeCommandLinePathIsMadeAbsolute_data();
+    void relativeCommandLinePathIsMadeAbsolute();
     void emptyCommandLineArgumentMeansNoNote_data();
     void emptyCommandLineArgumentMeansNoNote();
     void unreadableCommandLineNoteStaysUntitledAndIsNeverOverwritten();
@@ -36,6 +38,8 @@ private slots:
     void editorSettingIsRestored_data();
     void editorSettingIsRestored();
     void maximisedPlacementIsRestored();
+    void aStartAlwaysShowsTheWindow_data();
+    void aStartAlwaysShowsTheWindow();
     void placementIsAppliedInsideTheScreen_data();
     void placementIsAppliedInsideTheScreen();
 };
@@ -151,6 +155,53 @@ void StartupTest::commandLinePathThatDoesNotExistGivesAnEmptyTitledNote()
     QVERIFY(!window.modi());
     QCOMPARE(fixture.prompts.shown().size(), 0);
     QVERIFY(!QFile::exists(path));
+}
+
+void StartupTest::relativeCommandLinePathIsMadeAbsolute_data()
+{
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("inFolder");
+    QTest::newRow("a file in the folder") << "rel.txt"
+                                          << "rel.txt";
+    // Its caption would begin with the product's name, the mark of a note
+    // without a file.
+    QTest::newRow("under a folder named Tabulo") << "Tabulo/Db/Budget.txt"
+                                                 << "Tabulo/Db/Budget.txt";
+    QTest::newRow("through dot folders") << "./Tabulo/../rel.txt"
+                                         << "rel.txt";
+}
+
+void StartupTest::relativeCommandLinePathIsMadeAbsolute()
+{
+    QFETCH(QString, relative);
+    QFETCH(QString, inFolder);
+    QTemporaryDir startFolder;
+    const QString absolute = QDir(startFolder.path()).filePath(inFolder);
+    QVERIFY(QDir().mkpath(QFileInfo(absolute).path()));
+    QVERIFY(WindowFixture::writeFile(absolute, "+2\n+3"));
+    QTemporaryDir elsewhere;
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(startFolder.path()));
+    WindowFixture fixture({.arguments = {relative}});
+    QVERIFY(QDir::setCurrent(elsewhere.path()));
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+
+    QCOMPARE(window.windowTitle(), absolute);
+    QVERIFY(!window.isUntitled());
+    QCOMPARE(window.noteText(), QStringLiteral("+2\r\n+3"));
+    QCOMPARE(window.text2()->text(), QStringLiteral("5"));
+
+    // Another folder is current now: the quit's LastFile.ini and F9 still
+    // name the same file.
+    window.action("QuitX")->trigger();
+    QTRY_VERIFY(fixture.hasQuit());
+    QCOMPARE(fixture.readDataFile(QStringLiteral("LastFile.ini")), absolute.toUtf8() + "\r\n");
+    window.setNoteText(QString());
+    fixture.prompts.queueAnswer(Prompts::Answer::No);
+    window.documents().RicaricaUltimoFileX_Click();
+    QCOMPARE(window.noteText(), QStringLiteral("+2\r\n+3"));
+    QVERIFY(QDir::setCurrent(before));
 }
 
 void StartupTest::emptyCommandLineArgumentMeansNoNote_data()
@@ -313,6 +364,30 @@ void StartupTest::maximisedPlacementIsRestored()
     WindowFixture fixture({.dataFiles = {{QStringLiteral("TabuloStart.ini"), "600,900,3000,2000,2\r\n"}}});
     QVERIFY(fixture.ready());
     QTRY_VERIFY(fixture.window().isMaximized());
+}
+
+void StartupTest::aStartAlwaysShowsTheWindow_data()
+{
+    QTest::addColumn<bool>("tray");
+    QTest::newRow("a tray to go to") << true;
+    QTest::newRow("no tray") << false;
+}
+
+void StartupTest::aStartAlwaysShowsTheWindow()
+{
+    // The record a quit from the tray leaves: minimised. The next start, or
+    // a new copy started from a running one, shows its window all the same,
+    // where the record puts it.
+    QFETCH(bool, tray);
+    WindowFixture fixture({.dataFiles = {{QStringLiteral("TabuloStart.ini"), "1200,2400,9600,7200,1\r\n"}}});
+    fixture.desktop.systemTray = tray;
+    QVERIFY(fixture.ready());
+    Form1 &window = fixture.window();
+    QTest::qWait(200);
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
+    QVERIFY(!window.behaviours().tray()->icon()->isVisible());
+    QCOMPARE(window.frameGeometry().topLeft(), QPoint(twipsToPixels(window, 2400), twipsToPixels(window, 1200)));
 }
 
 void StartupTest::placementIsAppliedInsideTheScreen_data()

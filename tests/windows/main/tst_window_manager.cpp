@@ -68,6 +68,7 @@ private slots:
     void placementSurvivesQuitAndStart();
     void placementSurvivesAQuitFromTheTray();
     void alwaysOnTopKeepsTheWindowOnScreen();
+    void aMinimisedQuitDialogNeverLeavesTheWindowOutOfReach();
     void trayMenuBringsTheWindowBack();
     void windowComesBackWhenTheTrayGoesAway();
     void theScriptOutputStaysInFrontOfTheMainWindow();
@@ -153,13 +154,16 @@ void WindowManagerTest::placementSurvivesAQuitFromTheTray()
         QTRY_VERIFY_WITH_TIMEOUT(fixture.dataFileExists("LastFile.ini"), windowManagerPatience);
         stored = fixture.readDataFile("TabuloStart.ini");
     }
-    // Left in the tray: the next start goes back there, with the same frame.
+    // Left in the tray: recorded as minimised, with the same frame. The next
+    // start shows the window there, never only an icon in the tray.
     QCOMPARE(stored, QByteArray("3000,2000,9000,6900,1\r\n"));
     WindowFixture next({.dataFiles = {{"TabuloStart.ini", stored}}});
-    QTRY_VERIFY_WITH_TIMEOUT(next.window().behaviours().tray()->isInTray(), windowManagerPatience);
-    next.window().action("Mostra")->trigger();
     QVERIFY(next.ready(windowManagerPatience));
     QTRY_COMPARE_WITH_TIMEOUT(outer(next.window()), outerPixels(record), windowManagerPatience);
+    QTest::qWait(300);
+    QVERIFY(next.window().isVisible());
+    QVERIFY(!next.window().isMinimized());
+    QVERIFY(!next.window().behaviours().tray()->isInTray());
     x11Desktop->stopTray();
 }
 
@@ -180,6 +184,31 @@ void WindowManagerTest::alwaysOnTopKeepsTheWindowOnScreen()
         QTest::qWait(200);
         QCOMPARE(outer(window), frame);
     }
+}
+
+void WindowManagerTest::aMinimisedQuitDialogNeverLeavesTheWindowOutOfReach()
+{
+    WindowFixture fixture;
+    QVERIFY(fixture.ready(windowManagerPatience));
+    Form1 &window = fixture.window();
+    window.close();
+    QPointer<Form6> dialog = window.quitSequence().quitDialog();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QVERIFY(!window.isEnabled());
+
+    // Asked of the window manager, as its keys or a taskbar would ask it:
+    // the dialog comes back at once, in front of the disabled window.
+    dialog->windowHandle()->showMinimized();
+    QTest::qWait(300);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->windowHandle()->isExposed() && !dialog->isMinimized(), 5000);
+    QVERIFY(!window.isEnabled());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog || !dialog->isVisible(), windowManagerPatience);
+    QVERIFY(window.isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), window.visibleEditor(), windowManagerPatience);
+    QTest::keyClick(window.visibleEditor(), Qt::Key_F12);
+    QTRY_VERIFY_WITH_TIMEOUT(fixture.hasQuit(), windowManagerPatience);
 }
 
 void WindowManagerTest::trayMenuBringsTheWindowBack()
@@ -247,7 +276,7 @@ void WindowManagerTest::windowComesBackWhenTheTrayGoesAway()
 void WindowManagerTest::theScriptOutputStaysInFrontOfTheMainWindow()
 {
     WindowFixture fixture({.dataFiles = {{"TabuloStart.ini", "1500,1500,9000,6900,0\r\n"}}});
-    QVERIFY(fixture.ready());
+    QVERIFY(fixture.ready(windowManagerPatience));
     Form1 &window = fixture.window();
     const QString note = fixture.filePath(QStringLiteral("spese.txt"));
     QVERIFY(WindowFixture::writeFile(note, "+1\r\n"));
@@ -258,13 +287,14 @@ void WindowManagerTest::theScriptOutputStaysInFrontOfTheMainWindow()
     window.action(QStringLiteral("EseguiScriptX"))->trigger();
     Form3 *output = window.scripts().scriptOutput();
     QVERIFY(output);
-    QTRY_VERIFY(!output->isRunning() && !output->Timer1.isActive() && !output->CloseVB.isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !output->isRunning() && !output->Timer1.isActive() && !output->CloseVB.isActive(), windowManagerPatience);
     QVERIFY(QTest::qWaitForWindowExposed(output));
     QVERIFY(!output->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const QRect both = outer(window).intersected(outer(*output));
     QVERIFY(!both.isEmpty());
     const QPoint inBoth = both.center();
-    QTRY_COMPARE(QApplication::topLevelAt(inBoth), output);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::topLevelAt(inBoth), output, windowManagerPatience);
 
     // A click on the main window's frame raises it, as the window manager
     // does it.
@@ -275,9 +305,9 @@ void WindowManagerTest::theScriptOutputStaysInFrontOfTheMainWindow()
         QCOMPARE(QApplication::topLevelAt(inBoth), output);
     }
     output->close();
-    QTRY_VERIFY(window.isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(window.isEnabled(), windowManagerPatience);
     window.windowHandle()->raise();
-    QTRY_COMPARE(QApplication::topLevelAt(inBoth), &window);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::topLevelAt(inBoth), &window, windowManagerPatience);
 }
 
 // The display must be there before the application connects; where it or

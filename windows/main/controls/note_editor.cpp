@@ -93,6 +93,14 @@ bool carriesFiles(const QMimeData *data)
     return std::any_of(urls.begin(), urls.end(), [](const QUrl &url) { return url.isLocalFile(); });
 }
 
+// A file dropped on the note is read, never taken: a source that honours
+// the Move it proposed would delete the file once the drop is accepted.
+void acceptAsCopy(QDropEvent *event)
+{
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
 } // namespace
 
 // Files dropped from outside open a note; text dragged within the editor
@@ -101,7 +109,7 @@ bool carriesFiles(const QMimeData *data)
 void NoteEditor::dragEnterEvent(QDragEnterEvent *event)
 {
     if (carriesFiles(event->mimeData()))
-        event->acceptProposedAction();
+        acceptAsCopy(event);
     else if (event->source() == this)
         QPlainTextEdit::dragEnterEvent(event);
     else
@@ -111,7 +119,7 @@ void NoteEditor::dragEnterEvent(QDragEnterEvent *event)
 void NoteEditor::dragMoveEvent(QDragMoveEvent *event)
 {
     if (carriesFiles(event->mimeData()))
-        event->acceptProposedAction();
+        acceptAsCopy(event);
     else if (event->source() == this)
         QPlainTextEdit::dragMoveEvent(event);
     else
@@ -127,7 +135,7 @@ void NoteEditor::dropEvent(QDropEvent *event)
             event->ignore();
         return;
     }
-    event->acceptProposedAction();
+    acceptAsCopy(event);
     emit filesDropped(event->mimeData()->urls());
 }
 

@@ -191,7 +191,7 @@ void Documents::Save_Calc_Click()
 }
 
 // The note dialogs open on the window and reach it only through the calls
-// below; the window is disabled while one is open.
+// below; the window is disabled while one is on screen (WindowBlock).
 
 QString Documents::currentNotePath() const
 {
@@ -210,7 +210,6 @@ void Documents::dialogClosed()
     // not go on later with another save.
     m_session.NuovoFile = false;
     m_session.NuovoFileInUscita = false;
-    m_window->setEnabled(true);
     m_window->activateWindow();
     m_view.focusEditor();
 }

@@ -104,10 +104,12 @@ bool EntryAidCommands::handleEnterKey()
 
 void EntryAidCommands::AggiungiSegnoInizialeX_Click()
 {
-    // Cancelling the question gives no sign, and the lines are still trimmed.
     const auto sign
         = m_context.prompts->askText(m_window, m_language.text(40), m_language.text(41), QStringLiteral("+"));
-    m_view.replaceSelection(EntryAids::addLeadingSign(m_view.selectedNoteText(), sign.value_or(QString())));
+    // Cancel leaves the note exactly as it was; an empty sign still trims.
+    if (!sign)
+        return;
+    m_view.replaceSelection(EntryAids::addLeadingSign(m_view.selectedNoteText(), *sign));
 }
 
 void EntryAidCommands::RimuoviSegnoInizialeX_Click()

@@ -4,10 +4,12 @@
 #include "core/language/problem_texts.h"
 #include "core/session/note_session.h"
 #include "ui/services/prompts.h"
+#include "ui/windows/window_block.h"
 #include "windows/main/form6.h"
 #include "windows/main/menus/main_menus.h"
 #include "windows/main/parts/documents.h"
 #include "windows/main/parts/main_window_language.h"
+#include "windows/main/parts/note_recovery.h"
 #include "windows/main/parts/note_view.h"
 #include "windows/main/parts/script_commands.h"
 #include "windows/main/parts/tool_windows.h"
@@ -69,18 +71,24 @@ void QuitSequence::Form_Unload()
     m_parts.toolWindows->closeCalculator();
     if (!m_form6) {
         m_form6 = new Form6(m_window->centralWidget()->palette().color(QPalette::Window));
+        // The window is disabled while the dialog is on screen and enabled
+        // again however the dialog goes.
+        WindowBlock::whileShown(m_form6, m_window);
         connect(m_form6, &Form6::quitChosen, this, [this] { onQuit.start(); });
         connect(m_form6, &Form6::trayChosen, this, [this] { OnTrayBar.start(); });
-        connect(m_form6, &Form6::closed, this, [this] {
-            m_window->setEnabled(true);
-            m_window->activateWindow();
-            m_parts.view->focusEditor();
-        });
+        // Once the dialog has gone and the window is enabled again.
+        connect(
+            m_form6, &Form6::closed, this,
+            [this] {
+                m_window->activateWindow();
+                m_parts.view->focusEditor();
+            },
+            Qt::QueuedConnection);
     }
+    m_form6->setWindowState(m_form6->windowState() & ~Qt::WindowMinimized);
     m_form6->show();
     m_form6->raise();
     m_form6->activateWindow();
-    m_window->setEnabled(false);
     const MainWindowLanguage &language = *m_parts.language;
     m_form6->setTexts({language.text(64), language.text(65), language.text(66)});
 }
@@ -137,6 +145,7 @@ void QuitSequence::OnTrayBar_Timer()
 void QuitSequence::finishQuit()
 {
     m_quitting = true;
+    m_parts.recovery->quitCleanly();
     if (m_form6)
         m_form6->close();
     m_window->close();

@@ -18,6 +18,7 @@ class Documents;
 class Form6;
 class MainMenus;
 class MainWindowLanguage;
+class NoteRecovery;
 class NoteSession;
 class NoteView;
 class ScriptCommands;
@@ -42,6 +43,7 @@ public:
         ToolWindows *toolWindows = nullptr;
         TrayBehaviour *tray = nullptr;
         const MainWindowLanguage *language = nullptr;
+        NoteRecovery *recovery = nullptr;
     };
     // `settingsNow` gives the settings as the window shows them at this moment.
     QuitSequence(QMainWindow *window, const ProgramContext &context, NoteSession &session, Parts parts,

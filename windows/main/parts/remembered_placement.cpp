@@ -59,11 +59,12 @@ void RememberedPlacement::restore(const WindowPlacement &placement)
             == QRect(
                 pixels(*placement.left), pixels(*placement.top), pixels(*placement.width), pixels(*placement.height)))
         restored = RestoredPlacement {{*placement.top, *placement.left, *placement.width, *placement.height}, wanted};
-    const bool minimised = placement.state == 1;
-    placeOuterGeometry(m_window, wanted, [this, minimised, restored] {
+    // A window minimised or in the tray at quit (state 1) starts shown where
+    // it was: a start that put it straight back in the tray would show
+    // nothing but an icon, and a new copy started from a running one would
+    // seem not to start at all.
+    placeOuterGeometry(m_window, wanted, [this, restored] {
         m_restored = restored;
-        if (minimised)
-            m_window->setWindowState(Qt::WindowMinimized);
         m_relayout();
     });
 }

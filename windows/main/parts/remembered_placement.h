@@ -16,9 +16,10 @@ class MainMenus;
 class TrayBehaviour;
 
 // Where the main window stands from one run to the next: the placement of
-// the last quit put back at start-up (inside the screen), the placement to
-// record at quit, and "Resetta Interfaccia", which puts the window back at
-// its design size and forgets the stored placement.
+// the last quit put back at start-up (inside the screen, and always shown),
+// the placement to record at quit (a window in the tray as minimised), and
+// "Resetta Interfaccia", which puts the window back at its design size and
+// forgets the stored placement.
 class RememberedPlacement : public QObject
 {
     Q_OBJECT

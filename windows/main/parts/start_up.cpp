@@ -5,6 +5,7 @@
 #include "windows/main/parts/documents.h"
 #include "windows/main/parts/main_window_language.h"
 #include "windows/main/parts/main_window_theme.h"
+#include "windows/main/parts/note_recovery.h"
 #include "windows/main/parts/note_view.h"
 
 #include <QDate>
@@ -17,9 +18,14 @@ namespace {
 
 // The note named on the command line: the arguments as one text with every
 // double quote removed, so a path with blanks arrives whole even unquoted.
+// A relative path is taken from the folder the program started in and made
+// absolute at once: the caption, LastFile.ini and every later save must
+// name the same file from wherever they are read, and a relative path such
+// as "Tabulo/Db/Budget.txt" would even pass for an untitled caption.
 QString commandLinePath(const QStringList &arguments)
 {
-    return arguments.join(QLatin1Char(' ')).remove(QLatin1Char('"')).trimmed();
+    const QString path = arguments.join(QLatin1Char(' ')).remove(QLatin1Char('"')).trimmed();
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }
 
 } // namespace
@@ -83,13 +89,15 @@ void StartUp::Start_Timer()
     m_parts.theme->LoadTheme();
     m_parts.language->applyLanguage();
     m_applySettings(MainWindowSettings::read(m_context.dataFolder()));
-    if (!commandLinePath(m_context.arguments).isEmpty())
-        return;
-    m_session.setText(m_session.text() + startHeader());
-    // The start-up's reset, still to come, stands for the note with its header.
-    m_parts.view->moveHistoryResetToNow();
-    m_parts.view->visibleEditor()->moveCaretToEnd();
-    m_parts.view->focusEditor();
+    if (commandLinePath(m_context.arguments).isEmpty()) {
+        m_session.setText(m_session.text() + startHeader());
+        // The start-up's reset, still to come, stands for the note with its header.
+        m_parts.view->moveHistoryResetToNow();
+        m_parts.view->visibleEditor()->moveCaretToEnd();
+        m_parts.view->focusEditor();
+    }
+    // Asked once the window stands as the user left it.
+    m_parts.recovery->offerLeftCopies();
 }
 
 } // namespace tabulo

@@ -15,13 +15,15 @@ namespace tabulo {
 class Documents;
 class MainWindowLanguage;
 class MainWindowTheme;
+class NoteRecovery;
 class NoteSession;
 class NoteView;
 
 // The main window's start: `Form_Load` shows the note named on the command
 // line (or an untitled one), then `Start_Timer`, once the window is up,
-// applies the theme, the language and the settings of the last quit, and
-// writes the start header into a fresh note.
+// applies the theme, the language and the settings of the last quit,
+// writes the start header into a fresh note and offers back what a program
+// that ended without quitting left unsaved.
 class StartUp : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,7 @@ public:
         Documents *documents = nullptr;
         MainWindowTheme *theme = nullptr;
         MainWindowLanguage *language = nullptr;
+        NoteRecovery *recovery = nullptr;
     };
     // `applySettings` puts the settings read at start-up on the window.
     StartUp(const ProgramContext &context, NoteSession &session, Parts parts, QLabel *selectionPanel,
