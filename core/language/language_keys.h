@@ -111,6 +111,8 @@ constexpr int historyName = 360;
 constexpr int scriptOutputName = 361;
 constexpr int scriptTextName = 362;
 constexpr int clearFilterName = 363; // the open dialog's button that empties the name filter
+// The calculator's one menu.
+constexpr int calculatorMenu = 390;
 // The interpreter's error descriptions: the text of error number N is key
 // scriptErrorBase + N ("English_100013" is error 13, "Type mismatch").
 constexpr int scriptErrorBase = 100000;
