@@ -294,6 +294,7 @@ constexpr LanguageKey form7Keys[] = {
     {LanguageKeys::resultName, {accessibleName("TotX", "Risultato")}},
     {LanguageKeys::expressionName, {accessibleName("Text1", "Espressione")}},
     {LanguageKeys::historyName, {accessibleName("List1", "Cronologia")}},
+    {LanguageKeys::calculatorMenu, {caption("MenuX", "Menu")}},
 };
 
 } // namespace

@@ -115,6 +115,8 @@ constexpr int clearFilterName = 363; // the open dialog's button that empties th
 constexpr int recoverNote = 370; // %1 the note's file, %2 when the copy was written
 constexpr int recoverNoteWithoutFile = 371; // %1 when the copy was written
 constexpr int recoveryCopyUnreadable = 372; // %1 where the copy is kept
+// The calculator's one menu.
+constexpr int calculatorMenu = 390;
 // The interpreter's error descriptions: the text of error number N is key
 // scriptErrorBase + N ("English_100013" is error 13, "Type mismatch").
 constexpr int scriptErrorBase = 100000;

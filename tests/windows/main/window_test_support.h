@@ -252,6 +252,9 @@ struct WindowSetup
     QList<std::pair<QString, QByteArray>> dataFiles = {};
     // What the desktop says its window system allows; unset, the real one.
     std::optional<WindowSystemAbilities> windowSystem = {};
+    // The toolkit's own texts follow the language through this; none leaves
+    // them in the toolkit's English.
+    ToolkitTranslations *toolkitTranslations = nullptr;
 };
 
 // A real Form1 on a temporary program folder, shown offscreen, with the
@@ -284,6 +287,7 @@ public:
         context.locale = m_setup.locale;
         context.prompts = &prompts;
         context.desktop = &desktop;
+        context.toolkitTranslations = m_setup.toolkitTranslations;
         desktop.abilities = m_setup.windowSystem;
         m_window = std::make_unique<Form1>(context);
         m_window->show();
