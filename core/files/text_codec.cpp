@@ -4,8 +4,8 @@
 
 #include <QStringDecoder>
 
-#include <optional>
 #include <algorithm>
+#include <optional>
 
 namespace tabulo {
 
