@@ -8,6 +8,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace tabulo {
 
 FileResult FileResult::readFailure(const QString &path, QString systemWords)
@@ -22,11 +26,23 @@ FileResult FileResult::writeFailure(const QString &path, QFileDevice::FileError 
 
 FileResult writeFileAtomically(const QString &path, QStringView contents)
 {
+    return writeBytesAtomically(path, encodeText(contents));
+}
+
+FileResult writeBytesAtomically(const QString &path, const QByteArray &bytes, bool onDiskBeforeReplacing)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return FileResult::writeFailure(path, QFileDevice::OpenError, file.errorString());
-    const QByteArray bytes = encodeText(contents);
-    if (file.write(bytes) != bytes.size()) {
+    bool written = file.write(bytes) == bytes.size();
+#ifdef Q_OS_UNIX
+    // After a power cut the rename may survive while unsynced data would not.
+    if (onDiskBeforeReplacing)
+        written = written && file.flush() && ::fsync(file.handle()) == 0;
+#else
+    Q_UNUSED(onDiskBeforeReplacing);
+#endif
+    if (!written) {
         const FileResult failed = FileResult::writeFailure(path, file.error(), file.errorString());
         file.cancelWriting();
         return failed;

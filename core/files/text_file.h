@@ -36,6 +36,9 @@ struct FileResult
 // temporary file beside it makes the save fail with a reason, rather than
 // risk truncating the file by writing it in place.
 FileResult writeFileAtomically(const QString &path, QStringView contents);
+// The same for bytes; `onDiskBeforeReplacing` also waits until the new bytes
+// are on the disk before they replace the old file.
+FileResult writeBytesAtomically(const QString &path, const QByteArray &bytes, bool onDiskBeforeReplacing = false);
 
 // The whole file; nothing when it cannot be read, and then `failure` says
 // why. Files above `maxBytes` are refused rather than exhausting memory.

@@ -164,23 +164,7 @@ std::vector<std::unique_ptr<LeftCopy>> RecoveryFolder::claimLeftCopies()
 
 FileResult writeRecoveryCopy(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::writeFailure(path, QFileDevice::OpenError, file.errorString());
-    // On the disk before it replaces the copy before it: after a power cut
-    // the rename may survive while unsynced data would not.
-    bool written = file.write(bytes) == bytes.size() && file.flush();
-#ifdef Q_OS_UNIX
-    written = written && ::fsync(file.handle()) == 0;
-#endif
-    if (!written) {
-        const FileResult failed = FileResult::writeFailure(path, file.error(), file.errorString());
-        file.cancelWriting();
-        return failed;
-    }
-    if (!file.commit())
-        return FileResult::writeFailure(path, file.error(), file.errorString());
-    return FileResult::success();
+    return writeBytesAtomically(path, bytes, true);
 }
 
 } // namespace tabulo
