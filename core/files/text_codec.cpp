@@ -59,6 +59,22 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
+// The decoder lets a unit of half a pair through, which UTF-8 cannot hold:
+// it becomes the replacement character, as any editor shows a broken
+// character, rather than the whole note being refused.
+void replaceUnpairedSurrogates(QString &text)
+{
+    if (QStringView(text).isValidUtf16())
+        return;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar unit = text.at(i);
+        if (unit.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (unit.isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+}
+
 // The text after a UTF-16 byte-order mark, when the rest is valid UTF-16.
 std::optional<QString> decodeUtf16(const QByteArray &bytes)
 {
@@ -70,6 +86,7 @@ std::optional<QString> decodeUtf16(const QByteArray &bytes)
     QString text = utf16.decode(QByteArrayView(bytes).sliced(2));
     if (utf16.hasError() || bytes.size() % 2 != 0)
         return std::nullopt;
+    replaceUnpairedSurrogates(text);
     return text;
 }
 

@@ -113,6 +113,11 @@ void TextFileTest::readsNoteFilesFromOtherSystems_data()
                                                      "5\0\r\0\n\0-\0"
                                                      "1",
         14) << "+5\r\n-1";
+    // Half a surrogate pair cannot be written as UTF-8: it reads as the
+    // replacement character, and the rest of the note is kept.
+    QTest::newRow("UTF-16 with a lone half of a pair") << QByteArray("\xFF\xFE+\0\x00\xD8"
+                                                                     "1\0\x3D\xD8\x00\xDE",
+        12) << "+\uFFFD1\U0001F600";
     QTest::newRow("empty file") << QByteArray() << "";
     QTest::newRow("control characters other than NUL")
         << QByteArray("\x01\xFF", 2) << QStringView(u"\u0001\u00ff", 2).toString();
