@@ -198,6 +198,17 @@ void BehavioursTest::trayKeepsTheWindowUntilMostra()
     // the window's focus is what the user would type into.
     QCOMPARE(window.focusWidget(), window.visibleEditor());
     QCOMPARE(window.visibleEditor() == window.editor2(), scrollIni.startsWith('1'));
+
+    // A window manager may still answer the minimise that hid the window
+    // after it is shown again: the window the user asked for stays.
+    window.setWindowState(window.windowState() | Qt::WindowMinimized);
+    QVERIFY(!window.isMinimized());
+    QTest::qWait(TrayBehaviour::comingBackMs + 100);
+    QVERIFY(window.isVisible());
+    QVERIFY(!icon->isVisible());
+    // Later a minimise is the user's again, and takes it to the tray.
+    window.showMinimized();
+    QTRY_VERIFY(window.behaviours().tray()->isInTray());
 }
 
 void BehavioursTest::trayIconOpensTheMenuOnBothButtons_data()

@@ -28,6 +28,8 @@ TrayBehaviour::TrayBehaviour(
     connect(mostra, &QAction::triggered, this, &TrayBehaviour::Mostra_Click);
     m_trayWatch.setInterval(trayWatchMs);
     connect(&m_trayWatch, &QTimer::timeout, this, &TrayBehaviour::checkTrayStillThere);
+    m_comingBack.setSingleShot(true);
+    m_comingBack.setInterval(comingBackMs);
     m_window->installEventFilter(this);
 }
 
@@ -35,6 +37,8 @@ bool TrayBehaviour::eventFilter(QObject *watched, QEvent *event)
 {
     // A window manager activates the window some time after it is shown,
     // and activation hands the focus to whatever child had it before.
+    if (watched == m_window && event->type() == QEvent::WindowActivate)
+        m_comingBack.stop();
     if (watched == m_window && event->type() == QEvent::WindowActivate && m_focusWhenActive) {
         m_focusWhenActive = false;
         if (m_focusVisibleEditor)
@@ -97,6 +101,14 @@ void TrayBehaviour::TrayBar_Click()
 
 void TrayBehaviour::windowMinimised()
 {
+    if (m_comingBack.isActive()) {
+        // Restoring a hidden minimised window shows it before the window
+        // manager has read that it is no longer minimised, and it may
+        // minimise it again. The user asked for the window: it stays.
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+        m_window->activateWindow();
+        return;
+    }
     if (!trayAvailable())
         return;
     AddTrayIcon();
@@ -122,6 +134,8 @@ void TrayBehaviour::Mostra_Click()
     if (m_focusVisibleEditor)
         m_focusVisibleEditor();
     m_focusWhenActive = !m_window->isActiveWindow();
+    if (m_focusWhenActive)
+        m_comingBack.start();
     RemoveTrayIcon();
 }
 

@@ -50,6 +50,9 @@ public:
 
     // How often the tray is looked for while the icon stands in it.
     static constexpr int trayWatchMs = 500;
+    // How long after "Mostra Tabulo..." a minimise reported by the window
+    // manager is taken for its late answer to the one that hid the window.
+    static constexpr int comingBackMs = 1500;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -71,6 +74,7 @@ private:
     QTimer m_trayWatch;
     QRect m_outerWhenHidden;
     bool m_focusWhenActive = false;
+    QTimer m_comingBack;
 };
 
 } // namespace tabulo
