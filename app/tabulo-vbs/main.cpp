@@ -16,10 +16,10 @@
 #include "app/tabulo-vbs/script_text.h"
 #include "app/tabulo-vbs/stop_signals.h"
 #include "app/tabulo-vbs/system_locale.h"
+#include "app/tabulo-vbs/wscript_object.h"
 #include "vbs/convert.h"
 #include "vbs/engine.h"
 #include "vbs/error.h"
-#include "app/tabulo-vbs/wscript_object.h"
 
 using namespace tabulo::vbs;
 

@@ -21,7 +21,6 @@ bool isValidUtf8(std::string_view s)
     return true;
 }
 
-
 } // namespace
 
 std::u16string decodeScriptText(std::string_view bytes)

@@ -32,7 +32,7 @@ namespace {
 
 struct Inputs
 {
-    QByteArray note;    // the note file's bytes
+    QByteArray note; // the note file's bytes
     QByteArray numbers; // the same numbers, one per line, for awk
     int numberLines = 0;
 };
@@ -48,8 +48,8 @@ Inputs makeInputs(qint64 bytes)
             continue;
         }
         const bool minus = random.bounded(4) == 0;
-        const QByteArray number = QByteArray::number(random.bounded(1000000)) + '.'
-                                  + QByteArray::number(10 + random.bounded(90));
+        const QByteArray number
+            = QByteArray::number(random.bounded(1000000)) + '.' + QByteArray::number(10 + random.bounded(90));
         in.note += (minus ? "-" : "+") + number + " item " + QByteArray::number(line % 97) + "\r\n";
         in.numbers += (minus ? "-" : "") + number + '\n';
         ++in.numberLines;
@@ -71,22 +71,21 @@ double milliseconds(const timeval &t)
 // CPU time of this thread, and of the finished child processes.
 double ownCpuMs()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
 double childrenCpuMs()
 {
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_CHILDREN, &usage);
     return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
 }
 
 // The best of a few runs: the machine is shared, and the minimum is the
 // figure least disturbed by others.
-template<typename Clock, typename Work>
-double bestMilliseconds(int runs, Clock &&clock, Work &&work)
+template<typename Clock, typename Work> double bestMilliseconds(int runs, Clock &&clock, Work &&work)
 {
     double best = 1e300;
     for (int i = 0; i < runs; ++i) {
@@ -134,10 +133,10 @@ int main(int argc, char *argv[])
         awkTotal = awk.readAllStandardOutput();
     });
 
-    std::printf("note: %.1f MB, %d lines with numbers (numbers file %.1f MB)\n",
-                inputs.note.size() / 1048576.0, inputs.numberLines, inputs.numbers.size() / 1048576.0);
-    std::printf("counted lines: %d, total %s (awk: %s)\n", result.countedLines,
-                qPrintable(format.format(result.total)), awkRan ? awkTotal.constData() : "did not run");
+    std::printf("note: %.1f MB, %d lines with numbers (numbers file %.1f MB)\n", inputs.note.size() / 1048576.0,
+        inputs.numberLines, inputs.numbers.size() / 1048576.0);
+    std::printf("counted lines: %d, total %s (awk: %s)\n", result.countedLines, qPrintable(format.format(result.total)),
+        awkRan ? awkTotal.constData() : "did not run");
     std::printf("engine alone, note in memory:  %8.1f ms CPU\n", inMemoryMs);
     std::printf("engine, read + decode + sum:   %8.1f ms CPU\n", fromFileMs);
     if (!awkRan) {

@@ -49,9 +49,15 @@ void editSomewhere(QRandomGenerator &random, QString &note)
     const qsizetype at = random.bounded(note.size());
     const int length = 1 + random.bounded(3);
     switch (random.bounded(3)) {
-    case 0: note.insert(at, QStringLiteral("x7,").left(length)); break;
-    case 1: note.remove(at, length); break;
-    default: note.replace(at, length, QStringLiteral("9+a").left(length)); break;
+    case 0:
+        note.insert(at, QStringLiteral("x7,").left(length));
+        break;
+    case 1:
+        note.remove(at, length);
+        break;
+    default:
+        note.replace(at, length, QStringLiteral("9+a").left(length));
+        break;
     }
 }
 
@@ -97,8 +103,7 @@ int main(int argc, char *argv[])
     const auto previous = history.undo();
     const double oneUndoMs = timer.nsecsElapsed() / 1e6;
     timer.restart();
-    while (history.undo()) {
-    }
+    while (history.undo()) { }
     const double undoAllMs = timer.nsecsElapsed() / 1e6;
     const bool backAtStart = history.position() == 0 && history.entry(0) == original;
 
@@ -106,14 +111,14 @@ int main(int argc, char *argv[])
     for (double ms : recordMs)
         totalRecordMs += ms;
     std::printf("note: %lld characters, %lld lines; %d recorded changes\n", qlonglong(original.size()),
-                qlonglong(original.count(QLatin1Char('\n'))), changes);
+        qlonglong(original.count(QLatin1Char('\n'))), changes);
     std::printf("history holds:          %10.2f MB (%zu bytes; target < 64 MB)\n", stored / 1048576.0, stored);
     std::printf("peak RSS growth:        %10.2f MB\n", (peakAfter - peakBefore) / 1048576.0);
     std::printf("record, mean:           %10.3f ms\n", changes ? totalRecordMs / changes : 0.0);
     std::printf("record, median:         %10.3f ms\n", percentile(recordMs, 0.5));
     std::printf("record, 99th percentile:%10.3f ms\n", percentile(recordMs, 0.99));
     std::printf("record, slowest:        %10.3f ms\n",
-                recordMs.empty() ? 0.0 : *std::max_element(recordMs.begin(), recordMs.end()));
+        recordMs.empty() ? 0.0 : *std::max_element(recordMs.begin(), recordMs.end()));
     std::printf("one undo:               %10.3f ms\n", oneUndoMs);
     std::printf("undo back to the start: %10.1f ms (%d steps)\n", undoAllMs, changes > 0 ? changes - 1 : 0);
     if (!backAtStart || (changes > 0 && !previous)) {

@@ -69,7 +69,7 @@ bool LineEngine::applyWord(QChar op, QStringView number, Decimal &total) const
     const auto value = m_format.parse(number);
     if (!value || !isOperator(op))
         return false;
-    total = CountedOperation{*value, op.unicode()}.applyTo(total);
+    total = CountedOperation {*value, op.unicode()}.applyTo(total);
     return true;
 }
 

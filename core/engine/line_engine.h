@@ -21,17 +21,21 @@ struct CountedOperation
     Decimal applyTo(const Decimal &total) const
     {
         switch (op) {
-        case u'+': return total + value;
-        case u'-': return total - value;
-        case u'*': return total * value;
-        default: return total / value;
+        case u'+':
+            return total + value;
+        case u'-':
+            return total - value;
+        case u'*':
+            return total * value;
+        default:
+            return total / value;
         }
     }
 };
 
 struct Evaluation
 {
-    Decimal total;        // the running total after the last counted line
+    Decimal total; // the running total after the last counted line
     int countedLines = 0; // lines whose first word is an operator and a number
 };
 
@@ -47,7 +51,10 @@ struct Evaluation
 class LineEngine
 {
 public:
-    explicit LineEngine(const NumberFormat &format) : m_format(format) {}
+    explicit LineEngine(const NumberFormat &format)
+        : m_format(format)
+    {
+    }
 
     using RunningTotal = std::function<void(const Decimal &)>;
 
@@ -58,8 +65,7 @@ public:
     // The counted operations of one line (without its line end), in order.
     // evaluate() is the left fold of these over every line; the note session
     // keeps them per line so that an edit re-sums only the edited lines.
-    template<typename Visit>
-    void forEachCountedOperation(QStringView line, Visit &&visit) const
+    template<typename Visit> void forEachCountedOperation(QStringView line, Visit &&visit) const
     {
         scanLine(line.data(), line.data() + line.size(), visit);
     }
@@ -79,14 +85,12 @@ private:
     bool applyWord(QChar op, QStringView number, Decimal &total) const;
     // Visits the counted operations of the line that starts at `p`; returns
     // where the next line starts (past a CR LF, a lone CR or a lone LF).
-    template<typename Visit>
-    const QChar *scanLine(const QChar *p, const QChar *end, Visit &&visit) const;
+    template<typename Visit> const QChar *scanLine(const QChar *p, const QChar *end, Visit &&visit) const;
 
     NumberFormat m_format;
 };
 
-template<typename Visit>
-const QChar *LineEngine::scanLine(const QChar *p, const QChar *end, Visit &&visit) const
+template<typename Visit> const QChar *LineEngine::scanLine(const QChar *p, const QChar *end, Visit &&visit) const
 {
     // This is the two passes fused into one: instead of building the
     // normalised lines, each operator of a line is looked at where it stands.
@@ -119,7 +123,7 @@ const QChar *LineEngine::scanLine(const QChar *p, const QChar *end, Visit &&visi
         while (wordEnd != end && *wordEnd != u' ' && !isLineEnd(*wordEnd) && !isOperator(*wordEnd))
             ++wordEnd;
         if (const auto value = m_format.parse(QStringView(wordStart, wordEnd)))
-            visit(CountedOperation{*value, c.unicode()});
+            visit(CountedOperation {*value, c.unicode()});
         p = wordEnd - 1;
     }
     if (p != end) {

@@ -7,8 +7,7 @@ namespace tabulo {
 // Walks the lines of a text; a line ends at CR LF, a lone CR or a lone LF
 // (notes made on Windows, on old Macs and on Linux all read the same way).
 // A final line end does not start a further, empty line.
-template<typename Visit>
-void forEachLine(QStringView text, Visit &&visit)
+template<typename Visit> void forEachLine(QStringView text, Visit &&visit)
 {
     const QChar *begin = text.data();
     const QChar *end = begin + text.size();

@@ -1,7 +1,7 @@
 #include "core/engine/working_files.h"
 
-#include "core/files/text_codec.h"
 #include "core/engine/line_engine.h"
+#include "core/files/text_codec.h"
 
 #include <QFile>
 

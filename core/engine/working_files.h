@@ -13,7 +13,10 @@ namespace tabulo {
 class WorkingFiles
 {
 public:
-    explicit WorkingFiles(QString dataFolder) : m_dataFolder(std::move(dataFolder)) {}
+    explicit WorkingFiles(QString dataFolder)
+        : m_dataFolder(std::move(dataFolder))
+    {
+    }
 
     void writeEvaluation(QStringView evaluatedText) const;
 

@@ -108,7 +108,8 @@ BID_UINT128 scaled(BID_UINT128 x, std::int64_t exponent)
 } // namespace
 
 Decimal::Decimal()
-    : m_low(0), m_high(std::uint64_t(exponentBias) << 49)
+    : m_low(0)
+    , m_high(std::uint64_t(exponentBias) << 49)
 {
 }
 

@@ -26,8 +26,8 @@ struct BlockFold
     qsizetype operations = 0;
     // Only "+" and "-" of finite numbers, and every partial sum exact.
     bool additive = true;
-    Decimal sum;              // the signed operands added up, exactly
-    Decimal reach;            // no partial sum is larger in magnitude
+    Decimal sum; // the signed operands added up, exactly
+    Decimal reach; // no partial sum is larger in magnitude
     int finestExponent = INT_MAX; // the quantum exponent of the finest operand
 
     static BlockFold of(std::span<const CountedOperation> operations);

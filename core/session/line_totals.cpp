@@ -28,7 +28,8 @@ void LineTotals::Chunk::appendLines(const Chunk &from, int first, int end)
 }
 
 LineTotals::LineTotals(const LineEngine &engine, int linesPerChunk)
-    : m_engine(engine), m_linesPerChunk(std::max(1, linesPerChunk))
+    : m_engine(engine)
+    , m_linesPerChunk(std::max(1, linesPerChunk))
 {
     reset({});
 }
@@ -75,8 +76,7 @@ void LineTotals::reset(QStringView text)
     rebuildTree();
 }
 
-void LineTotals::update(QStringView newText, qsizetype position, qsizetype removedLength,
-                        qsizetype insertedLength)
+void LineTotals::update(QStringView newText, qsizetype position, qsizetype removedLength, qsizetype insertedLength)
 {
     const int first = std::max(0, lineAt(position));
     const int last = std::max(first, lineAt(position + removedLength));
@@ -128,8 +128,8 @@ void LineTotals::replaceLines(int first, int last, Chunk &&replacement)
         return;
     }
     m_chunks.erase(m_chunks.begin() + from, m_chunks.begin() + to);
-    m_chunks.insert(m_chunks.begin() + from, std::make_move_iterator(pieces.begin()),
-                    std::make_move_iterator(pieces.end()));
+    m_chunks.insert(
+        m_chunks.begin() + from, std::make_move_iterator(pieces.begin()), std::make_move_iterator(pieces.end()));
     rebuildTree();
 }
 

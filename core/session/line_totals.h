@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/session/block_fold.h"
 #include "core/engine/line_engine.h"
+#include "core/session/block_fold.h"
 
 #include <QStringView>
 
@@ -51,8 +51,8 @@ public:
 private:
     struct Chunk
     {
-        std::vector<qsizetype> lengths;      // each line's length, without its CR LF
-        std::vector<std::uint32_t> opsEnd;   // where each line's operations end in `operations`
+        std::vector<qsizetype> lengths; // each line's length, without its CR LF
+        std::vector<std::uint32_t> opsEnd; // where each line's operations end in `operations`
         std::vector<CountedOperation> operations;
         // What the chunk's lines add up to, kept so that rebuilding the
         // tree after chunks split or merged re-reads none of them.
@@ -103,7 +103,7 @@ private:
     const int m_linesPerChunk;
     std::vector<Chunk> m_chunks;
     std::vector<Node> m_nodes; // 1 is the root; node i has children 2i and 2i + 1
-    int m_leaves = 1;          // leaf j is node m_leaves + j
+    int m_leaves = 1; // leaf j is node m_leaves + j
 
     // The running totals of the chunk asked for last: a repaint asks for
     // the few dozen lines on screen, which lie in one or two chunks.

@@ -37,7 +37,7 @@ void LineTotals::rebuildTree()
     m_leaves = 1;
     while (m_leaves < int(m_chunks.size()))
         m_leaves *= 2;
-    m_nodes.assign(size_t(2 * m_leaves), Node{});
+    m_nodes.assign(size_t(2 * m_leaves), Node {});
     for (size_t chunk = 0; chunk < m_chunks.size(); ++chunk)
         m_nodes[size_t(m_leaves) + chunk] = leafOf(m_chunks[chunk]);
     for (int node = m_leaves - 1; node >= 1; --node)
@@ -61,9 +61,8 @@ Decimal LineTotals::totalThrough(int index, const Decimal &entering) const
         return *skipped;
     if (node.remembered && node.entered.isIdenticalTo(entering))
         return node.left;
-    const Decimal leaving = index >= m_leaves
-                                ? foldChunk(index - m_leaves, entering, node.lines)
-                                : totalThrough(2 * index + 1, totalThrough(2 * index, entering));
+    const Decimal leaving = index >= m_leaves ? foldChunk(index - m_leaves, entering, node.lines)
+                                              : totalThrough(2 * index + 1, totalThrough(2 * index, entering));
     node.remembered = true;
     node.entered = entering;
     node.left = leaving;

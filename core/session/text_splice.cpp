@@ -17,7 +17,7 @@ TextSplice spliceBetween(const QString &from, const QString &to)
     if (prefix > 0 && from[prefix - 1] == u'\r' && prefix < from.size() && from[prefix] == u'\n')
         --prefix;
     while (suffix > 0 && from[from.size() - suffix] == u'\n' && from.size() - suffix > prefix
-           && from[from.size() - suffix - 1] == u'\r')
+        && from[from.size() - suffix - 1] == u'\r')
         --suffix;
     return {prefix, from.size() - prefix - suffix, to.mid(prefix, to.size() - prefix - suffix)};
 }

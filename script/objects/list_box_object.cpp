@@ -18,9 +18,15 @@ enum class Member { Text, AddItem, RemoveItem, Clear, ListCount, List, ListIndex
 Member memberOf(std::u16string_view name)
 {
     static constexpr std::pair<std::u16string_view, Member> members[] = {
-        {u"Text", Member::Text},           {u"AddItem", Member::AddItem},     {u"RemoveItem", Member::RemoveItem},
-        {u"Clear", Member::Clear},         {u"ListCount", Member::ListCount}, {u"List", Member::List},
-        {u"ListIndex", Member::ListIndex}, {u"NewIndex", Member::NewIndex},   {u"Sorted", Member::Sorted},
+        {u"Text", Member::Text},
+        {u"AddItem", Member::AddItem},
+        {u"RemoveItem", Member::RemoveItem},
+        {u"Clear", Member::Clear},
+        {u"ListCount", Member::ListCount},
+        {u"List", Member::List},
+        {u"ListIndex", Member::ListIndex},
+        {u"NewIndex", Member::NewIndex},
+        {u"Sorted", Member::Sorted},
     };
     if (name.empty())
         return Member::Text;
@@ -33,7 +39,8 @@ Member memberOf(std::u16string_view name)
 } // namespace
 
 ListBoxObject::ListBoxObject(bool sorted, vbs::Locale locale)
-    : m_sorted(sorted), m_locale(std::move(locale))
+    : m_sorted(sorted)
+    , m_locale(std::move(locale))
 {
 }
 
@@ -42,8 +49,8 @@ void ListBoxObject::settle()
     if (m_pending.empty())
         return;
     std::stable_sort(m_pending.begin(), m_pending.end(), textLess);
-    const auto middle = m_items.insert(m_items.end(), std::make_move_iterator(m_pending.begin()),
-                                       std::make_move_iterator(m_pending.end()));
+    const auto middle = m_items.insert(
+        m_items.end(), std::make_move_iterator(m_pending.begin()), std::make_move_iterator(m_pending.end()));
     std::inplace_merge(m_items.begin(), middle, m_items.end(), textLess);
     m_pending.clear();
 }
@@ -92,7 +99,7 @@ vbs::Value ListBoxObject::invoke(std::u16string_view name, vbs::Args args)
         if (args.empty() || args.size() > 2)
             vbs::raise(vbs::err::WrongArgumentCount);
         addItem(host::textOf(args[0], m_locale),
-                args.size() == 2 ? std::optional<int>(host::integerArgument(args[1])) : std::nullopt);
+            args.size() == 2 ? std::optional<int>(host::integerArgument(args[1])) : std::nullopt);
         return {};
     case Member::RemoveItem: {
         host::expectArgumentCount(args, 1);
@@ -169,9 +176,8 @@ void ListBoxObject::assign(std::u16string_view name, vbs::Args args, const vbs::
         // As in a list box: selects the first item with that text, if any.
         host::expectArgumentCount(args, 0);
         const QString wanted = host::textOf(value, m_locale);
-        const auto found = std::find_if(m_items.begin(), m_items.end(), [&wanted](const QString &item) {
-            return item.compare(wanted, Qt::CaseInsensitive) == 0;
-        });
+        const auto found = std::find_if(m_items.begin(), m_items.end(),
+            [&wanted](const QString &item) { return item.compare(wanted, Qt::CaseInsensitive) == 0; });
         m_listIndex = found == m_items.end() ? -1 : int(found - m_items.begin());
         return;
     }

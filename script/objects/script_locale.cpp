@@ -4,7 +4,10 @@ namespace tabulo {
 
 namespace {
 
-std::u16string utf16(const QString &text) { return text.toStdU16String(); }
+std::u16string utf16(const QString &text)
+{
+    return text.toStdU16String();
+}
 
 char16_t singleCharacter(const QString &text, char16_t fallback)
 {

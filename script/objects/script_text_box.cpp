@@ -5,8 +5,11 @@
 namespace tabulo {
 
 ScriptTextBox::ScriptTextBox(std::u16string typeName, std::function<QString()> read,
-                             std::function<void(const QString &)> write, vbs::Locale locale)
-    : m_typeName(std::move(typeName)), m_read(std::move(read)), m_write(std::move(write)), m_locale(std::move(locale))
+    std::function<void(const QString &)> write, vbs::Locale locale)
+    : m_typeName(std::move(typeName))
+    , m_read(std::move(read))
+    , m_write(std::move(write))
+    , m_locale(std::move(locale))
 {
 }
 

@@ -17,7 +17,7 @@ class ScriptTextBox final : public vbs::Object
 {
 public:
     ScriptTextBox(std::u16string typeName, std::function<QString()> read, std::function<void(const QString &)> write,
-                  vbs::Locale locale = vbs::Locale::english());
+        vbs::Locale locale = vbs::Locale::english());
     std::u16string typeName() const override { return m_typeName; }
     vbs::Value invoke(std::u16string_view name, vbs::Args args) override;
     void assign(std::u16string_view name, vbs::Args args, const vbs::Value &value, bool isSet) override;

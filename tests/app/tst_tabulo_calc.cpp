@@ -94,40 +94,40 @@ void TabuloCalcTest::printsTotals_data()
     QTest::addColumn<QByteArray>("printed");
 
     const QByteArray shopping = "# shopping\r\n+ 12,50 bread\r\nmilk 3\r\n+4+6\r\n-2 ' rebate\r\n*2\r\n";
-    QTest::newRow("total of a file, comma locale") << shopping << "file" << QStringList{} << "it_IT.UTF-8"
-                                                   << QByteArray("41\n");
+    QTest::newRow("total of a file, comma locale")
+        << shopping << "file" << QStringList {} << "it_IT.UTF-8" << QByteArray("41\n");
     // In a dot locale the comma groups digits: «12,50» is 1250.
-    QTest::newRow("same file, dot locale") << shopping << "file" << QStringList{} << "en_US.UTF-8"
-                                           << QByteArray("2516\n");
-    QTest::newRow("decimal comma in the output") << QByteArray("+1\n/4\n") << "file" << QStringList{}
-                                                 << "it_IT.UTF-8" << QByteArray("0,25\n");
-    QTest::newRow("decimal point in the output") << QByteArray("+1\n/4\n") << "file" << QStringList{}
-                                                 << "en_US.UTF-8" << QByteArray("0.25\n");
-    QTest::newRow("running totals") << QByteArray("+1\n+2\nfree text\n*3\n") << "file"
-                                    << QStringList{"--lines"} << "en_US.UTF-8" << QByteArray("1\n3\n9\n");
+    QTest::newRow("same file, dot locale")
+        << shopping << "file" << QStringList {} << "en_US.UTF-8" << QByteArray("2516\n");
+    QTest::newRow("decimal comma in the output")
+        << QByteArray("+1\n/4\n") << "file" << QStringList {} << "it_IT.UTF-8" << QByteArray("0,25\n");
+    QTest::newRow("decimal point in the output")
+        << QByteArray("+1\n/4\n") << "file" << QStringList {} << "en_US.UTF-8" << QByteArray("0.25\n");
+    QTest::newRow("running totals") << QByteArray("+1\n+2\nfree text\n*3\n") << "file" << QStringList {"--lines"}
+                                    << "en_US.UTF-8" << QByteArray("1\n3\n9\n");
     QTest::newRow("one running total a line, however many operators")
-        << QByteArray("+4+6\r\n*2\r\n-1\r\n") << "stdin" << QStringList{"--lines"} << "en_US.UTF-8"
+        << QByteArray("+4+6\r\n*2\r\n-1\r\n") << "stdin" << QStringList {"--lines"} << "en_US.UTF-8"
         << QByteArray("10\n20\n19\n");
-    QTest::newRow("exact decimals") << QByteArray("+0,1\r\n+0,2\r\n-0,3\r\n") << "file" << QStringList{}
+    QTest::newRow("exact decimals") << QByteArray("+0,1\r\n+0,2\r\n-0,3\r\n") << "file" << QStringList {}
                                     << "it_IT.UTF-8" << QByteArray("0\n");
-    QTest::newRow("cents of a big total") << QByteArray("+1804395846\n+0.66\n") << "file" << QStringList{}
+    QTest::newRow("cents of a big total") << QByteArray("+1804395846\n+0.66\n") << "file" << QStringList {}
                                           << "en_US.UTF-8" << QByteArray("1804395846.66\n");
-    QTest::newRow("utf-16 note with its byte-order mark")
-        << QByteArray("\xFF\xFE+\0" "5\0\r\0\n\0-\0" "2\0", 14) << "file" << QStringList{} << "en_US.UTF-8"
-        << QByteArray("3\n");
-    QTest::newRow("standard input") << QByteArray("+5\n-2\n") << "stdin" << QStringList{} << "en_US.UTF-8"
+    QTest::newRow("utf-16 note with its byte-order mark") << QByteArray("\xFF\xFE+\0"
+                                                                        "5\0\r\0\n\0-\0"
+                                                                        "2\0",
+        14) << "file" << QStringList {} << "en_US.UTF-8" << QByteArray("3\n");
+    QTest::newRow("standard input") << QByteArray("+5\n-2\n") << "stdin" << QStringList {} << "en_US.UTF-8"
                                     << QByteArray("3\n");
-    QTest::newRow("dash reads standard input") << QByteArray("+5\r\n-2,5\r\n") << "dash" << QStringList{}
-                                               << "it_IT.UTF-8" << QByteArray("2,5\n");
-    QTest::newRow("running totals from standard input") << QByteArray("+2\n*2") << "stdin"
-                                                        << QStringList{"--lines"} << "en_US.UTF-8"
-                                                        << QByteArray("2\n4\n");
-    QTest::newRow("empty file") << QByteArray() << "file" << QStringList{} << "en_US.UTF-8" << QByteArray("0\n");
-    QTest::newRow("empty file, running totals") << QByteArray() << "file" << QStringList{"--lines"}
-                                                << "en_US.UTF-8" << QByteArray();
-    QTest::newRow("division by zero") << QByteArray("+5\n/0\n") << "file" << QStringList{} << "en_US.UTF-8"
+    QTest::newRow("dash reads standard input")
+        << QByteArray("+5\r\n-2,5\r\n") << "dash" << QStringList {} << "it_IT.UTF-8" << QByteArray("2,5\n");
+    QTest::newRow("running totals from standard input")
+        << QByteArray("+2\n*2") << "stdin" << QStringList {"--lines"} << "en_US.UTF-8" << QByteArray("2\n4\n");
+    QTest::newRow("empty file") << QByteArray() << "file" << QStringList {} << "en_US.UTF-8" << QByteArray("0\n");
+    QTest::newRow("empty file, running totals")
+        << QByteArray() << "file" << QStringList {"--lines"} << "en_US.UTF-8" << QByteArray();
+    QTest::newRow("division by zero") << QByteArray("+5\n/0\n") << "file" << QStringList {} << "en_US.UTF-8"
                                       << QByteArray("Infinity\n");
-    QTest::newRow("windows-1252 note") << QByteArray("+5 caff\xE8\r\n+2 \x80\r\n") << "file" << QStringList{}
+    QTest::newRow("windows-1252 note") << QByteArray("+5 caff\xE8\r\n+2 \x80\r\n") << "file" << QStringList {}
                                        << "it_IT.UTF-8" << QByteArray("7\n");
 }
 
@@ -161,10 +161,10 @@ void TabuloCalcTest::failsClearlyOnBadArguments_data()
     QTest::addColumn<QString>("mentioned"); // in the message on standard error
 
     const QString missing = QDir::temp().filePath(QStringLiteral("tabulo-no-such-note.txt"));
-    QTest::newRow("missing file") << QStringList{missing} << 1 << missing;
-    QTest::newRow("a folder") << QStringList{QDir::tempPath()} << 1 << QDir::tempPath();
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Usage";
-    QTest::newRow("two files") << QStringList{"a.txt", "b.txt"} << 2 << "Usage";
+    QTest::newRow("missing file") << QStringList {missing} << 1 << missing;
+    QTest::newRow("a folder") << QStringList {QDir::tempPath()} << 1 << QDir::tempPath();
+    QTest::newRow("unknown option") << QStringList {"--bogus"} << 2 << "Usage";
+    QTest::newRow("two files") << QStringList {"a.txt", "b.txt"} << 2 << "Usage";
 }
 
 void TabuloCalcTest::failsClearlyOnBadArguments()

@@ -53,7 +53,7 @@ struct Fraction
                 return std::nullopt;
         }
         const Int g = gcdOf(num, den);
-        return Fraction{num / g, den / g};
+        return Fraction {num / g, den / g};
     }
 };
 
@@ -245,7 +245,7 @@ private:
         while (mantissa.size() > 1 && mantissa.startsWith(u'0'))
             mantissa.remove(0, 1);
         if (mantissa == QLatin1String("0"))
-            return Fraction{};
+            return Fraction {};
         if (!ok || mantissa.size() > 36 || std::abs(written) > 60)
             return std::nullopt;
         Int coefficient = 0;
@@ -260,7 +260,7 @@ private:
             return Fraction::make(coefficient, power);
         if (__builtin_mul_overflow(coefficient, power, &coefficient))
             return std::nullopt;
-        return Fraction{coefficient, 1};
+        return Fraction {coefficient, 1};
     }
 
     void apply(QChar op, const std::optional<Fraction> &operand)
@@ -296,7 +296,7 @@ private:
                                           : State::Undefined;
                 return;
             }
-            next = multiply(m_total, Fraction{x.den, x.num});
+            next = multiply(m_total, Fraction {x.den, x.num});
         }
         if (!next) {
             m_state = State::Unknown;

@@ -9,9 +9,9 @@
 
 #include "core/engine/line_engine.h"
 
+#include "tests/core/engine/exact_model.h"
 #include "tests/core/test_decimal.h"
 #include "tests/core/test_locales.h"
-#include "tests/core/engine/exact_model.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -26,14 +26,38 @@ namespace {
 
 // Weighted so that most lines hold operators followed by something close to
 // a number, which is where the two passes could disagree.
-const QStringList pieces{
-    "+", "+", "-", "-", "*", "/",
-    "0", "1", "2", "5", "9", "12", "300",
-    ",", ".", ",", ".",
-    " ", " ", " ", "  ", "   ",
-    "#", "'", "a", "x", "E", "e", "\t",
+const QStringList pieces {
+    "+",
+    "+",
+    "-",
+    "-",
+    "*",
+    "/",
+    "0",
+    "1",
+    "2",
+    "5",
+    "9",
+    "12",
+    "300",
+    ",",
+    ".",
+    ",",
+    ".",
+    " ",
+    " ",
+    " ",
+    "  ",
+    "   ",
+    "#",
+    "'",
+    "a",
+    "x",
+    "E",
+    "e",
+    "\t",
 };
-const QStringList lineEnds{"\r\n", "\r\n", "\r", "\n"};
+const QStringList lineEnds {"\r\n", "\r\n", "\r", "\n"};
 
 QString randomNote(QRandomGenerator &random, int lines)
 {
@@ -88,11 +112,10 @@ struct Trace
 {
     Evaluation result;
     QStringList runningTotals; // exact, so that a differing step is visible
-    QStringList shown;         // as the totals box shows them
+    QStringList shown; // as the totals box shows them
 };
 
-template<typename Evaluate>
-Trace trace(const NumberFormat &format, Evaluate &&evaluate)
+template<typename Evaluate> Trace trace(const NumberFormat &format, Evaluate &&evaluate)
 {
     Trace t;
     t.result = evaluate([&](const Decimal &total) {
@@ -146,7 +169,7 @@ void EngineAgreementTest::bothPassesAgreeOnRandomNotes()
     QFETCH(QLocale, locale);
 
     const NumberFormat format(locale);
-    const LineEngine engine{format};
+    const LineEngine engine {format};
     QRandomGenerator random(seed);
     int countedOverall = 0;
     int checkedByModel = 0;
@@ -178,7 +201,7 @@ void EngineAgreementTest::bothPassesAgreeOnRandomNotes()
     // and the model must speak for most of it.
     QVERIFY2(countedOverall > 500, qPrintable(QString::number(countedOverall)));
     QVERIFY2(checkedByModel > countedOverall / 2,
-             qPrintable(QStringLiteral("%1 of %2").arg(checkedByModel).arg(countedOverall)));
+        qPrintable(QStringLiteral("%1 of %2").arg(checkedByModel).arg(countedOverall)));
 }
 
 void EngineAgreementTest::normalisedLinesAreTheLiteralRewriting()

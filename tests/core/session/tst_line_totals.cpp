@@ -26,7 +26,7 @@ QStringList piecesFor(const QLocale &locale)
 {
     const QString point = locale.decimalPoint();
     return {"+", "+", "+", "-", "-", "*", "/", "0", "1", "5", "9", "12", "99999999999999999", "E30", "E33", "E17",
-            "E400", point, point + "1", "0" + point + "0000001", " ", "#", "\r\n", "\r\n", "\r\n"};
+        "E400", point, point + "1", "0" + point + "0000001", " ", "#", "\r\n", "\r\n", "\r\n"};
 }
 
 QString randomPiece(QRandomGenerator &random, const QStringList &pieces)
@@ -99,17 +99,17 @@ void LineTotalsTest::roundingTotalsAreNotSkipped_data()
     // Each note is summed with one and two lines a chunk, so that lines 2
     // and 3 make one node of the tree, which the total could skip.
     QTest::newRow("a big total absorbs tenths one by one")
-        << QStringList{"+1E33", "+0", "+0,4", "+0,4", "-1E33"} << "0";
-    QTest::newRow("the tenth kept while the digits suffice") << QStringList{"+1E32", "+0,1", "-1E32"} << "0,1";
-    QTest::newRow("a third, then cents") << QStringList{"+1", "/3", "+0,01", "+0,01", "-0,02"} << "0,333333333333333";
+        << QStringList {"+1E33", "+0", "+0,4", "+0,4", "-1E33"} << "0";
+    QTest::newRow("the tenth kept while the digits suffice") << QStringList {"+1E32", "+0,1", "-1E32"} << "0,1";
+    QTest::newRow("a third, then cents") << QStringList {"+1", "/3", "+0,01", "+0,01", "-0,02"} << "0,333333333333333";
     QTest::newRow("a third, then its own digits back")
-        << QStringList{"+1", "/3", "-0,3333333333333333333333333333333333", "+1"} << "1";
+        << QStringList {"+1", "/3", "-0,3333333333333333333333333333333333", "+1"} << "1";
     QTest::newRow("past the double range inside a run")
-        << QStringList{"+1,7E308", "+0", "+1E308", "-1E308"} << "Infinity";
-    QTest::newRow("infinite after a division carries through sums") << QStringList{"+5", "/0", "+3", "-1E300"}
-                                                                     << "Infinity";
-    QTest::newRow("undefined carries through sums") << QStringList{"+0", "/0", "+3", "-3"} << "NaN";
-    QTest::newRow("negative zero entering sums") << QStringList{"-5", "*0", "-0", "+0", "/0"} << "NaN";
+        << QStringList {"+1,7E308", "+0", "+1E308", "-1E308"} << "Infinity";
+    QTest::newRow("infinite after a division carries through sums")
+        << QStringList {"+5", "/0", "+3", "-1E300"} << "Infinity";
+    QTest::newRow("undefined carries through sums") << QStringList {"+0", "/0", "+3", "-3"} << "NaN";
+    QTest::newRow("negative zero entering sums") << QStringList {"-5", "*0", "-0", "+0", "/0"} << "NaN";
 }
 
 void LineTotalsTest::roundingTotalsAreNotSkipped()
@@ -149,7 +149,7 @@ void LineTotalsTest::randomEditsKeepTheTotalsOfAFullEvaluation()
     QFETCH(int, linesPerChunk);
     QFETCH(quint32, seed);
 
-    const LineEngine engine{NumberFormat(locale)};
+    const LineEngine engine {NumberFormat(locale)};
     const QStringList pieces = piecesFor(locale);
     QRandomGenerator random(seed);
     QString text;
@@ -170,7 +170,8 @@ void LineTotalsTest::randomEditsKeepTheTotalsOfAFullEvaluation()
         lines.update(text, at, end - at, inserted.size());
         const QString difference = firstDifference(lines, engine, text);
         if (!difference.isEmpty())
-            qWarning("step %d: %s", step, qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("|"))));
+            qWarning(
+                "step %d: %s", step, qPrintable(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("|"))));
         QCOMPARE(difference, QString());
     }
 }
@@ -178,7 +179,7 @@ void LineTotalsTest::randomEditsKeepTheTotalsOfAFullEvaluation()
 void LineTotalsTest::linesMoveBetweenChunks()
 {
     // Line ends typed and deleted one after another split and merge chunks.
-    const LineEngine engine{NumberFormat(tabulo::test::dotLocale())};
+    const LineEngine engine {NumberFormat(tabulo::test::dotLocale())};
     LineTotals lines(engine, 4);
     QString text = QStringLiteral("+1.5\r\n").repeated(40) + QStringLiteral("*2");
     lines.reset(text);

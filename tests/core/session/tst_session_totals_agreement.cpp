@@ -14,16 +14,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using tabulo::Decimal;
 using tabulo::LineEngine;
 using tabulo::NoteSession;
 using tabulo::NumberFormat;
-using tabulo::Decimal;
 using tabulo::test::exactText;
 
 namespace {
 
-const QStringList pieces{"+", "+", "-", "*", "/", "0", "1", "2", "5", "12", ",", ".", " ", " ", "  ",
-                         "#", "'", "a", "E", "\r\n", "\r\n", "\n", "\r"};
+const QStringList pieces {"+", "+", "-", "*", "/", "0", "1", "2", "5", "12", ",", ".", " ", " ", "  ", "#", "'", "a",
+    "E", "\r\n", "\r\n", "\n", "\r"};
 
 QString randomPiece(QRandomGenerator &random)
 {
@@ -39,9 +39,8 @@ QList<Decimal> fullRunningTotals(const LineEngine &engine, const QString &text)
     QList<Decimal> totals;
     Decimal total;
     for (const QStringView line : QStringView(text).split(u"\r\n")) {
-        engine.forEachCountedOperation(line, [&](const tabulo::CountedOperation &operation) {
-            total = operation.applyTo(total);
-        });
+        engine.forEachCountedOperation(
+            line, [&](const tabulo::CountedOperation &operation) { total = operation.applyTo(total); });
         totals << total;
     }
     return totals;
@@ -69,7 +68,7 @@ private slots:
         QFETCH(quint32, seed);
         QTemporaryDir data;
         NoteSession session(locale, data.path());
-        const LineEngine engine{NumberFormat(locale)};
+        const LineEngine engine {NumberFormat(locale)};
         QRandomGenerator random(seed);
         QString start;
         for (int i = 0; i < 600; ++i)
@@ -91,7 +90,7 @@ private slots:
 
             const QString &text = session.text();
             QVERIFY2(!text.contains(QRegularExpression(QStringLiteral("\r(?!\n)|(?<!\r)\n"))),
-                     "the note holds only CR LF line ends");
+                "the note holds only CR LF line ends");
             const tabulo::Evaluation full = engine.evaluate(text);
             QCOMPARE(session.lines().countedOperations(), qsizetype(full.countedLines));
             QCOMPARE(exactText(session.lines().total()), exactText(full.total));
@@ -112,7 +111,7 @@ private slots:
         NoteSession session(tabulo::test::dotLocale(), data.path());
         session.loadText(QStringLiteral("ab\r\n\r\ncd\r\ne"), QString());
         QCOMPARE(session.editorLength(), qsizetype(8));
-        const QList<qsizetype> noteOfEditor{0, 1, 2, 4, 6, 7, 8, 10, 11};
+        const QList<qsizetype> noteOfEditor {0, 1, 2, 4, 6, 7, 8, 10, 11};
         for (qsizetype editor = 0; editor < noteOfEditor.size(); ++editor) {
             QCOMPARE(session.notePosition(editor), noteOfEditor[editor]);
             QCOMPARE(session.editorPosition(noteOfEditor[editor]), editor);
