@@ -90,11 +90,25 @@ int main(int argc, char *argv[])
     clock.start();
     const double cpuBefore = threadCpuMs();
     window.documents().openNoteFile(bigPath);
+    // The window paints the total before the first slice of text goes on.
     settle();
-    std::printf(
-        "open a %.1f MB note (%d lines) and show its total %s: %.0f ms, %.0f ms of CPU (target: under 2000 ms)\n",
+    std::printf("open a %.1f MB note (%d lines) and show its total %s: %.0f ms (target: under 500 ms)\n",
         double(QFile(bigPath).size()) / (1024 * 1024), lines, qPrintable(window.text2()->text()),
-        double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore);
+        double(clock.nsecsElapsed()) / 1e6);
+    // The rest goes in while the window answers: the longest time between
+    // two turns of its event loop is the longest it would not answer.
+    tabulo::NoteEditor *filling = window.visibleEditor();
+    double longestPauseMs = 0;
+    QElapsedTimer sinceTurn;
+    sinceTurn.start();
+    while (filling->unfilledLength() > 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        longestPauseMs = std::max(longestPauseMs, double(sinceTurn.nsecsElapsed()) / 1e6);
+        sinceTurn.start();
+    }
+    std::printf("  the whole text in the editor: %.0f ms, %.0f ms of CPU (target: under 1500 ms); longest pause "
+                "while it fills: %.0f ms (target: under 100 ms)\n",
+        double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore, longestPauseMs);
     clock.start();
     window.documents().saveNoteAs(folder.filePath(QStringLiteral("saved.txt")));
     std::printf("save it: %.0f ms (target: under 500 ms)\n", double(clock.nsecsElapsed()) / 1e6);

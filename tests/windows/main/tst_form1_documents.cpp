@@ -2,6 +2,7 @@
 // unsaved-changes question comes before anything discards text, and a file
 // that cannot be read or written never costs the user the text on screen.
 
+#include "core/files/text_codec.h"
 #include "tests/windows/main/window_test_support.h"
 
 #include <QMimeData>
@@ -207,6 +208,52 @@ private slots:
         QVERIFY(errors[0].contains(path));
         QVERIFY(window.modi());
         QVERIFY(window.isUntitled());
+    }
+
+    // A big note goes into the editor in slices: its total is on show at
+    // once, keys typed before the last slice are kept where they were typed,
+    // and the hidden editor holds no second copy.
+    void aBigNoteGoesInInSlicesAndStaysEditable()
+    {
+        WindowFixture fixture;
+        QVERIFY(fixture.ready());
+        Form1 &window = fixture.window();
+        QByteArray note;
+        for (int line = 0; line < 80000; ++line)
+            note += "+1 articolo " + QByteArray::number(line) + "\r\n";
+        const QString path = fixture.filePath(QStringLiteral("big.txt"));
+        QVERIFY(WindowFixture::writeFile(path, note));
+        QVERIFY(window.documents().openNoteFile(path));
+        NoteEditor *editor = window.visibleEditor();
+        QVERIFY(editor->unfilledLength() > 0);
+        QCOMPARE(window.text2()->text(), QStringLiteral("80000"));
+
+        editor->setTextCursor(QTextCursor(editor->document()));
+        QTest::keyClicks(editor, QStringLiteral("+5"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QVERIFY(editor->unfilledLength() > 0);
+        QCOMPARE(window.text2()->text(), QStringLiteral("80005"));
+        QTRY_COMPARE_WITH_TIMEOUT(editor->unfilledLength(), 0, 20000);
+        const QString expected = QStringLiteral("+5\r\n") + QString::fromUtf8(note).chopped(2);
+        QCOMPARE(window.noteText(), expected);
+        QCOMPARE(toCrLf(editor->editorText()), expected);
+        QCOMPARE(editor->document()->blockCount(), 80001);
+        window.noteView().AnnullaX_Click();
+        QCOMPARE(toCrLf(editor->editorText()), window.noteText());
+
+        // Shown and hidden again, the other editor lets its copy go.
+        window.windowLayout().setScrolling(MainWindowSettings::Scrolling::Wrapped);
+        QCOMPARE(toCrLf(window.editor2()->editorText()), window.noteText());
+        QCOMPARE(window.text1()->document()->characterCount(), 1);
+        window.windowLayout().setScrolling(MainWindowSettings::Scrolling::Sideways);
+        QCOMPARE(toCrLf(window.text1()->editorText()), window.noteText());
+        QCOMPARE(window.editor2()->document()->characterCount(), 1);
+
+        // Opened again, a window that selects in the note gets it whole.
+        QVERIFY(window.documents().openNoteFile(path));
+        QVERIFY(window.visibleEditor()->unfilledLength() > 0);
+        QCOMPARE(window.noteView().wholeVisibleEditor()->unfilledLength(), 0);
+        QCOMPARE(toCrLf(window.visibleEditor()->editorText()), window.noteText());
     }
 
     void saveWritesTheNoteToItsFile()

@@ -2,12 +2,13 @@
 
 #include "core/files/text_file.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-
 #include <QScrollBar>
 #include <QTextCursor>
+
 #include <algorithm>
 
 namespace tabulo {
@@ -23,6 +24,9 @@ NoteEditor::NoteEditor(QWidget *parent)
     setWrapping(false);
     setCursorWidth(2);
     setTabChangesFocus(false);
+    m_fillTimer.setSingleShot(true);
+    m_fillTimer.setInterval(0);
+    connect(&m_fillTimer, &QTimer::timeout, this, &NoteEditor::fillSome);
 }
 
 QString NoteEditor::editorText() const
@@ -31,6 +35,8 @@ QString NoteEditor::editorText() const
     // between the blocks become the "\n" the rest of the program expects.
     QString text = document()->toRawText();
     text.replace(QChar::ParagraphSeparator, u'\n');
+    if (unfilledLength() > 0)
+        text += QStringView(m_unfilled).sliced(m_unfilledFrom);
     return text;
 }
 
@@ -38,10 +44,89 @@ bool NoteEditor::setEditorText(const QString &text)
 {
     if (editorText() == text)
         return false;
+    cancelFill();
     setPlainText(text);
     // setPlainText turns the undo stack back on for a fresh document.
     setUndoRedoEnabled(false);
     return true;
+}
+
+namespace {
+
+// About a millisecond of laying out text on an ordinary machine, cut after
+// a line end so that no line is laid out twice.
+constexpr qsizetype sliceLength = 16 * 1024;
+// How long one turn of filling may keep the window from answering.
+constexpr int fillTurnMs = 25;
+
+qsizetype sliceEnd(const QString &text, qsizetype from)
+{
+    if (text.size() - from <= sliceLength)
+        return text.size();
+    const qsizetype lineEnd = text.lastIndexOf(u'\n', from + sliceLength);
+    if (lineEnd >= from)
+        return lineEnd + 1;
+    const qsizetype nextLineEnd = text.indexOf(u'\n', from + sliceLength);
+    return nextLineEnd < 0 ? text.size() : nextLineEnd + 1;
+}
+
+} // namespace
+
+void NoteEditor::fillEditorText(const QString &text)
+{
+    if (text.size() < fillInSlicesFrom) {
+        setEditorText(text);
+        return;
+    }
+    cancelFill();
+    const qsizetype firstEnd = sliceEnd(text, 0);
+    m_fillingIn = true;
+    setPlainText(text.first(firstEnd));
+    setUndoRedoEnabled(false);
+    m_fillingIn = false;
+    m_unfilled = text;
+    m_unfilledFrom = firstEnd;
+    m_fillTimer.start();
+}
+
+void NoteEditor::cancelFill()
+{
+    m_fillTimer.stop();
+    m_unfilled.clear();
+    m_unfilledFrom = 0;
+}
+
+void NoteEditor::appendSlice(qsizetype end)
+{
+    QTextCursor atEnd(document());
+    atEnd.movePosition(QTextCursor::End);
+    m_fillingIn = true;
+    atEnd.insertText(QStringView(m_unfilled).sliced(m_unfilledFrom, end - m_unfilledFrom).toString());
+    m_fillingIn = false;
+    m_unfilledFrom = end;
+}
+
+void NoteEditor::fillSome()
+{
+    QElapsedTimer turn;
+    turn.start();
+    while (unfilledLength() > 0 && turn.elapsed() < fillTurnMs)
+        appendSlice(sliceEnd(m_unfilled, m_unfilledFrom));
+    if (unfilledLength() > 0) {
+        m_fillTimer.start();
+        return;
+    }
+    cancelFill();
+    emit filled();
+}
+
+void NoteEditor::completeFill()
+{
+    if (unfilledLength() == 0)
+        return;
+    appendSlice(m_unfilled.size());
+    cancelFill();
+    emit filled();
 }
 
 bool NoteEditor::event(QEvent *event)

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTimer>
 #include <QUrl>
 
 namespace tabulo {
@@ -25,6 +26,20 @@ public:
     QString editorText() const;
     // Returns false (and changes nothing) when the text is already there.
     bool setEditorText(const QString &text);
+    // The same for a note just opened: a big one goes in in slices between
+    // which the window answers, the first at once. Until the last is in,
+    // the editor holds the beginning of the text and can be edited there;
+    // editorText() is the whole text all along.
+    void fillEditorText(const QString &text);
+    // The characters not yet in the editor, and putting them in now (before
+    // a position past the filled part is used).
+    qsizetype unfilledLength() const { return m_unfilled.size() - m_unfilledFrom; }
+    void completeFill();
+    // True while a slice goes in: its change of the document is not an edit.
+    bool isFillingIn() const { return m_fillingIn; }
+
+    // Texts at least this long are filled in slices.
+    static constexpr qsizetype fillInSlicesFrom = 1 << 20;
 
     void moveCaretToEnd();
     // Lines are long and scrolled sideways, or wrapped to the width.
@@ -50,6 +65,8 @@ signals:
     void filesDropped(const QList<QUrl> &files);
     // A paste or a drop was refused: it held a line longer than a note may.
     void longLineRefused();
+    // The last slice of a text filled in slices is in.
+    void filled();
 
 protected:
     bool event(QEvent *event) override;
@@ -62,6 +79,16 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    void cancelFill();
+    void fillSome();
+    void appendSlice(qsizetype end);
+
+    QString m_unfilled; // the text being filled, from m_unfilledFrom on
+    qsizetype m_unfilledFrom = 0;
+    QTimer m_fillTimer;
+    bool m_fillingIn = false;
 };
 
 } // namespace tabulo

@@ -18,9 +18,11 @@ namespace tabulo {
 
 namespace {
 
+// What the editor holds and what it has still to take of a note opened in
+// slices: the length of the note in editor form.
 qsizetype editorLength(const NoteEditor *editor)
 {
-    return editor->document()->characterCount() - 1;
+    return editor->document()->characterCount() - 1 + editor->unfilledLength();
 }
 
 // A theme colour that is not a number leaves the colour as it is.
@@ -60,7 +62,7 @@ NoteView::NoteView(NoteSession &session, Controls controls, Prompts *prompts, co
 void NoteView::onEditorContentsChange(NoteEditor *editor, int position, int removed, int added)
 {
     // The hidden twin only receives copies; the visible editor is the note.
-    if (m_applyingSessionChange || editor != m_shown)
+    if (m_applyingSessionChange || editor->isFillingIn() || editor != m_shown)
         return;
     m_hiddenEditorStale = true;
     QString inserted;
@@ -85,9 +87,11 @@ void NoteView::applySessionSplice(const TextSplice &splice, qsizetype editorStar
     m_applyingSessionChange = true;
     if (editorStart == 0 && editorEnd >= editorLength(editor)) {
         // The whole note changed (a load, a new note): one assignment lays it
-        // out faster than an edit of everything.
-        editor->setEditorText(fromCrLf(m_session.text()));
+        // out faster than an edit of everything, and a big note goes in in
+        // slices while the window answers.
+        editor->fillEditorText(fromCrLf(m_session.text()));
     } else {
+        editor->completeFill();
         QTextCursor span(editor->document());
         span.setPosition(int(editorStart));
         span.setPosition(int(std::min(editorEnd, editorLength(editor))), QTextCursor::KeepAnchor);
@@ -138,10 +142,25 @@ void NoteView::showEditor(NoteEditor *editor)
     if (editor != m_shown)
         syncHiddenEditor();
     NoteEditor *other = editor == text1() ? editor2() : text1();
+    const bool switched = editor != m_shown;
     m_shown = editor;
     other->hide();
     editor->show();
     editor->setFocus();
+    // A hidden editor holds no copy of the note: it is filled again when it
+    // is shown, and a big note is not kept twice.
+    if (switched) {
+        m_applyingSessionChange = true;
+        other->setEditorText(QString());
+        m_applyingSessionChange = false;
+        m_hiddenEditorStale = true;
+    }
+}
+
+NoteEditor *NoteView::wholeVisibleEditor() const
+{
+    m_shown->completeFill();
+    return m_shown;
 }
 
 void NoteView::focusEditor()

@@ -47,6 +47,9 @@ public:
     NoteView(NoteSession &session, Controls controls, Prompts *prompts, const MainWindowLanguage &language);
 
     NoteEditor *visibleEditor() const { return m_shown; }
+    // The visible editor holding the whole note: a big note still going in
+    // in slices goes in at once, for a window that selects anywhere in it.
+    NoteEditor *wholeVisibleEditor() const;
     NoteEditor *text1() const { return m_controls.text1; }
     NoteEditor *editor2() const { return m_controls.editor2; }
     std::array<NoteEditor *, 2> editors() const { return {m_controls.text1, m_controls.editor2}; }

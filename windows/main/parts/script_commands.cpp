@@ -102,7 +102,7 @@ void ScriptCommands::EseguiScriptX_Click()
     Form3::Host host;
     host.session = &m_session;
     host.mainWindow = m_window;
-    host.visibleEditor = [this]() -> QPlainTextEdit * { return m_view.visibleEditor(); };
+    host.visibleEditor = [this]() -> QPlainTextEdit * { return m_view.wholeVisibleEditor(); };
     host.statusPanel = m_statusPanel;
     host.context = &m_context;
     host.languageText = [this](int key) { return m_language.text(key); };

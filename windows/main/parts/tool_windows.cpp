@@ -35,7 +35,7 @@ void ToolWindows::TrovaSostituisciX_Click()
     if (!window) {
         Form5::Host host;
         host.session = &m_session;
-        host.visibleEditor = [this]() -> QPlainTextEdit * { return m_view.visibleEditor(); };
+        host.visibleEditor = [this]() -> QPlainTextEdit * { return m_view.wholeVisibleEditor(); };
         host.prompts = m_context.prompts;
         host.dataFolder = m_context.dataFolder();
         window = new Form5(std::move(host), m_window);
