@@ -37,6 +37,21 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// A line of the kernel's account of this process, such as "VmRSS".
+QString processMemory(const char *field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return QStringLiteral("?");
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field)) {
+            const qlonglong kilobytes = line.mid(line.indexOf(':') + 1).trimmed().split(' ').value(0).toLongLong();
+            return QString::asprintf("%.0f MB", double(kilobytes) / 1024);
+        }
+    }
+    return QStringLiteral("?");
+}
+
 void settle()
 {
     QCoreApplication::processEvents();
@@ -109,6 +124,8 @@ int main(int argc, char *argv[])
     std::printf("  the whole text in the editor: %.0f ms, %.0f ms of CPU (target: under 1500 ms); longest pause "
                 "while it fills: %.0f ms (target: under 100 ms)\n",
         double(clock.nsecsElapsed()) / 1e6, threadCpuMs() - cpuBefore, longestPauseMs);
+    std::printf("  memory with it open: %s resident, at most %s (target: under 250 MB)\n",
+        qPrintable(processMemory("VmRSS")), qPrintable(processMemory("VmHWM")));
     clock.start();
     window.documents().saveNoteAs(folder.filePath(QStringLiteral("saved.txt")));
     std::printf("save it: %.0f ms (target: under 500 ms)\n", double(clock.nsecsElapsed()) / 1e6);

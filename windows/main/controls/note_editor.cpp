@@ -11,6 +11,10 @@
 
 #include <algorithm>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace tabulo {
 
 NoteEditor::NoteEditor(QWidget *parent)
@@ -55,7 +59,7 @@ namespace {
 
 // About a millisecond of laying out text on an ordinary machine, cut after
 // a line end so that no line is laid out twice.
-constexpr qsizetype sliceLength = 16 * 1024;
+constexpr qsizetype sliceLength = 64 * 1024;
 // How long one turn of filling may keep the window from answering.
 constexpr int fillTurnMs = 25;
 
@@ -116,7 +120,18 @@ void NoteEditor::fillSome()
         m_fillTimer.start();
         return;
     }
+    finishFill();
+}
+
+void NoteEditor::finishFill()
+{
     cancelFill();
+#ifdef __GLIBC__
+    // The copies a big note passed through on its way in are free now; the
+    // allocator keeps such memory for the process unless asked to give it
+    // back, and a note of ten megabytes would hold a hundred more.
+    malloc_trim(0);
+#endif
     emit filled();
 }
 
@@ -125,8 +140,7 @@ void NoteEditor::completeFill()
     if (unfilledLength() == 0)
         return;
     appendSlice(m_unfilled.size());
-    cancelFill();
-    emit filled();
+    finishFill();
 }
 
 bool NoteEditor::event(QEvent *event)

@@ -83,6 +83,7 @@ protected:
 private:
     void cancelFill();
     void fillSome();
+    void finishFill();
     void appendSlice(qsizetype end);
 
     QString m_unfilled; // the text being filled, from m_unfilledFrom on
