@@ -249,7 +249,14 @@ private slots:
         QCOMPARE(toCrLf(window.text1()->editorText()), window.noteText());
         QCOMPARE(window.editor2()->document()->characterCount(), 1);
 
-        // Opened again, a window that selects in the note gets it whole.
+        // Opened again, the caret stands at the end of the whole note, as
+        // with a small one.
+        QVERIFY(window.documents().openNoteFile(path));
+        QVERIFY(window.visibleEditor()->unfilledLength() > 0);
+        QTRY_COMPARE_WITH_TIMEOUT(window.visibleEditor()->unfilledLength(), 0, 20000);
+        QVERIFY(window.visibleEditor()->textCursor().atEnd());
+
+        // A window that selects in the note gets it whole.
         QVERIFY(window.documents().openNoteFile(path));
         QVERIFY(window.visibleEditor()->unfilledLength() > 0);
         QCOMPARE(window.noteView().wholeVisibleEditor()->unfilledLength(), 0);

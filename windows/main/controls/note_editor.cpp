@@ -57,7 +57,7 @@ bool NoteEditor::setEditorText(const QString &text)
 
 namespace {
 
-// About a millisecond of laying out text on an ordinary machine, cut after
+// A few milliseconds of laying out text on an ordinary machine, cut after
 // a line end so that no line is laid out twice.
 constexpr qsizetype sliceLength = 64 * 1024;
 // How long one turn of filling may keep the window from answering.
@@ -102,12 +102,17 @@ void NoteEditor::cancelFill()
 
 void NoteEditor::appendSlice(qsizetype end)
 {
+    // A caret put at the end of the note (as an opened note shows it) stays
+    // at its end as the rest comes in.
+    const bool caretAtEnd = textCursor().atEnd() && !textCursor().hasSelection();
     QTextCursor atEnd(document());
     atEnd.movePosition(QTextCursor::End);
     m_fillingIn = true;
     atEnd.insertText(QStringView(m_unfilled).sliced(m_unfilledFrom, end - m_unfilledFrom).toString());
     m_fillingIn = false;
     m_unfilledFrom = end;
+    if (caretAtEnd)
+        moveCaretToEnd();
 }
 
 void NoteEditor::fillSome()
