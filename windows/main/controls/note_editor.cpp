@@ -29,7 +29,9 @@ NoteEditor::NoteEditor(QWidget *parent)
     setCursorWidth(2);
     setTabChangesFocus(false);
     m_fillTimer.setSingleShot(true);
-    m_fillTimer.setInterval(0);
+    // A millisecond between turns of filling lets everything else the window
+    // has to do (keys, paints, its other timers) in between.
+    m_fillTimer.setInterval(1);
     connect(&m_fillTimer, &QTimer::timeout, this, &NoteEditor::fillSome);
 }
 
@@ -61,7 +63,7 @@ namespace {
 // a line end so that no line is laid out twice.
 constexpr qsizetype sliceLength = 64 * 1024;
 // How long one turn of filling may keep the window from answering.
-constexpr int fillTurnMs = 25;
+constexpr int fillTurnMs = 20;
 
 qsizetype sliceEnd(const QString &text, qsizetype from)
 {
