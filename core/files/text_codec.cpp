@@ -81,8 +81,10 @@ std::optional<QString> decodeUtf16(const QByteArray &bytes)
     const bool littleEndian = bytes.startsWith("\xFF\xFE");
     if (!littleEndian && !bytes.startsWith("\xFE\xFF"))
         return std::nullopt;
-    QStringDecoder utf16(
-        littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
+    // The mark is cut off here; a second one is a character of the text (a
+    // zero-width no-break space), which the decoder would drop as well.
+    QStringDecoder utf16(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf16.decode(QByteArrayView(bytes).sliced(2));
     if (utf16.hasError() || bytes.size() % 2 != 0)
         return std::nullopt;

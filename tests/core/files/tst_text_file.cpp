@@ -118,6 +118,9 @@ void TextFileTest::readsNoteFilesFromOtherSystems_data()
     QTest::newRow("UTF-16 with a lone half of a pair") << QByteArray("\xFF\xFE+\0\x00\xD8"
                                                                      "1\0\x3D\xD8\x00\xDE",
         12) << "+\uFFFD1\U0001F600";
+    QTest::newRow("UTF-16 text that begins with a zero-width no-break space") << QByteArray("\xFF\xFE\xFF\xFE+\0"
+                                                                                            "1\0",
+        8) << QStringView(u"\uFEFF+1").toString();
     QTest::newRow("empty file") << QByteArray() << "";
     QTest::newRow("control characters other than NUL")
         << QByteArray("\x01\xFF", 2) << QStringView(u"\u0001\u00ff", 2).toString();
