@@ -48,7 +48,9 @@ QString NoteEditor::editorText() const
 
 bool NoteEditor::setEditorText(const QString &text)
 {
-    if (editorText() == text)
+    // Lengths that differ settle it without copying the whole document out.
+    const qsizetype length = document()->characterCount() - 1 + unfilledLength();
+    if (length == text.size() && editorText() == text)
         return false;
     cancelFill();
     setPlainText(text);
