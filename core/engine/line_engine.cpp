@@ -76,15 +76,17 @@ bool LineEngine::applyWord(QChar op, QStringView number, Decimal &total) const
 Evaluation LineEngine::evaluate(QStringView text, const RunningTotal &onCounted) const
 {
     Evaluation result;
+    DecimalRunningSum total;
     auto count = [&](const CountedOperation &operation) {
-        result.total = operation.applyTo(result.total);
+        operation.applyTo(total);
         ++result.countedLines;
         if (onCounted)
-            onCounted(result.total);
+            onCounted(total.total());
     };
     const QChar *const end = text.data() + text.size();
     for (const QChar *p = text.data(); p != end;)
         p = scanLine(p, end, count);
+    result.total = total.total();
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "core/numbers/decimal.h"
 
+#include "core/numbers/decimal128_parts.h"
+
 // The library is configured by these three switches at build time; the
 // static library we link (bidgcc000) passes numbers by value and takes the
 // rounding mode and the status flags as arguments, so no global state is
@@ -54,21 +56,8 @@ BID_UINT128 fromString(const char *text)
 // half an ulp above the largest double, at 2^1024 - 2^970).
 const BID_UINT128 largestInDoubleRange = fromString("1.797693134862315807937289714053034E308");
 
-// The decimal128 interchange format (binary encoding of the coefficient):
-// a finite number whose two bits below the sign are not both set holds its
-// biased exponent in the next 14 bits and its coefficient in the low 113.
-// Every number the library returns has that form unless it is infinite or
-// NaN; reading it directly spares a library call on every operation.
-constexpr int exponentBias = 6176;
-constexpr int largestExponent = 6111;
-
-std::optional<int> plainExponent(const BID_UINT128 &x)
-{
-    const std::uint64_t high = x.w[1];
-    if (((high >> 61) & 3) == 3)
-        return std::nullopt;
-    return int((high >> 49) & 0x3FFF) - exponentBias;
-}
+using decimal128::exponentBias;
+using decimal128::largestExponent;
 
 // Totals keep the range of a double: past it they are infinite, as they
 // were when they were doubles, and stay so for the lines below.
@@ -85,11 +74,30 @@ BID_UINT128 beyondDoubleRangeIsInfinite(BID_UINT128 x)
 
 inline BID_UINT128 inDoubleRange(BID_UINT128 x)
 {
-    // A coefficient has at most 34 digits, so the first digit is at most
-    // 33 places above the last: most numbers need no comparison at all.
-    if (const auto exponent = plainExponent(x); exponent && *exponent + 33 < 308)
+    // Reading the exponent directly spares a library call on every
+    // operation: most numbers need no comparison at all.
+    if (decimal128::isPlain(x.w[1]) && !decimal128::mayLeaveDoubleRange(int((x.w[1] >> 49) & 0x3FFF)))
         return x;
     return beyondDoubleRangeIsInfinite(x);
+}
+
+// The sum when it needs no rounding, without a call into the library.
+std::optional<BID_UINT128> exactPlainSum(const BID_UINT128 &a, const BID_UINT128 &b, bool subtract)
+{
+    const auto x = decimal128::plainParts(a.w[0], a.w[1]);
+    const auto y = decimal128::plainParts(b.w[0], b.w[1]);
+    if (!x || !y)
+        return std::nullopt;
+    const auto sum = decimal128::exactSum(*x, *y, subtract);
+    if (!sum)
+        return std::nullopt;
+    std::uint64_t low = 0;
+    std::uint64_t high = 0;
+    decimal128::encode(*sum, low, high);
+    BID_UINT128 result;
+    result.w[0] = low;
+    result.w[1] = high;
+    return result;
 }
 
 // x × 10^exponent, rounded; zero stays zero.
@@ -160,12 +168,16 @@ Decimal Decimal::notANumber()
 
 Decimal Decimal::operator+(const Decimal &other) const
 {
+    if (const auto exact = exactPlainSum(raw(*this), raw(other), false))
+        return wrap(inDoubleRange(*exact));
     _IDEC_flags flags = 0;
     return wrap(inDoubleRange(bid128_add(raw(*this), raw(other), halfEven, &flags)));
 }
 
 Decimal Decimal::operator-(const Decimal &other) const
 {
+    if (const auto exact = exactPlainSum(raw(*this), raw(other), true))
+        return wrap(inDoubleRange(*exact));
     _IDEC_flags flags = 0;
     return wrap(inDoubleRange(bid128_sub(raw(*this), raw(other), halfEven, &flags)));
 }
@@ -195,7 +207,8 @@ Decimal Decimal::magnitude() const
 std::optional<Decimal> Decimal::exactSum(const Decimal &other) const
 {
     _IDEC_flags flags = 0;
-    const BID_UINT128 sum = bid128_add(raw(*this), raw(other), halfEven, &flags);
+    const auto plain = exactPlainSum(raw(*this), raw(other), false);
+    const BID_UINT128 sum = plain ? *plain : bid128_add(raw(*this), raw(other), halfEven, &flags);
     if (flags & BID_INEXACT_EXCEPTION)
         return std::nullopt;
     const BID_UINT128 ranged = inDoubleRange(sum);

@@ -94,6 +94,7 @@ private:
     std::uint64_t m_high;
 
     friend struct DecimalCodec;
+    friend class DecimalRunningSum;
 };
 
 } // namespace tabulo

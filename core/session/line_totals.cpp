@@ -184,15 +184,16 @@ Decimal LineTotals::totalAfterLine(int line) const
     if (chunkIndex != m_cachedChunk) {
         int firstLine = 0;
         qsizetype firstCharacter = 0;
-        Decimal total;
-        chunkStart(chunkIndex, firstLine, firstCharacter, &total);
+        Decimal entering;
+        chunkStart(chunkIndex, firstLine, firstCharacter, &entering);
         const Chunk &chunk = m_chunks[size_t(chunkIndex)];
         m_cachedTotals.clear();
+        DecimalRunningSum total(entering);
         std::uint32_t op = 0;
         for (int k = 0; k < chunk.lineCount(); ++k) {
             for (; op < chunk.opsEnd[size_t(k)]; ++op)
-                total = chunk.operations[op].applyTo(total);
-            m_cachedTotals.push_back(total);
+                chunk.operations[op].applyTo(total);
+            m_cachedTotals.push_back(total.total());
         }
         m_cachedChunk = chunkIndex;
     }

@@ -72,11 +72,11 @@ Decimal LineTotals::totalThrough(int index, const Decimal &entering) const
 Decimal LineTotals::foldChunk(int chunkIndex, const Decimal &entering, int lines) const
 {
     const Chunk &chunk = m_chunks[size_t(chunkIndex)];
-    Decimal total = entering;
+    DecimalRunningSum total(entering);
     const std::uint32_t end = lines > 0 ? chunk.opsEnd[size_t(lines) - 1] : 0;
     for (std::uint32_t op = 0; op < end; ++op)
-        total = chunk.operations[op].applyTo(total);
-    return total;
+        chunk.operations[op].applyTo(total);
+    return total.total();
 }
 
 int LineTotals::chunkOfLine(int line, int &lineInChunk) const
