@@ -22,7 +22,7 @@ public:
     Decimal total() const;
 
 private:
-    void step(const Decimal &value, bool subtract)
+    [[gnu::always_inline]] void step(const Decimal &value, bool subtract)
     {
         if (m_plain) {
             if (const auto parts = decimal128::plainParts(value.m_low, value.m_high)) {
