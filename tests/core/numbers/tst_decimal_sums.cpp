@@ -72,6 +72,18 @@ struct Shape
     bool nines = false; // coefficients of all nines, where a carry passes 34 digits
 };
 
+// The shape of the current row of the data table.
+Shape fetchedShape()
+{
+    QFETCH(int, shortestDigits);
+    QFETCH(int, longestDigits);
+    QFETCH(int, lowestExponent);
+    QFETCH(int, highestExponent);
+    QFETCH(bool, cancels);
+    QFETCH(bool, nines);
+    return Shape {shortestDigits, longestDigits, lowestExponent, highestExponent, cancels, nines};
+}
+
 Operand randomOperand(QRandomGenerator &random, const Shape &shape)
 {
     Operand o;
@@ -116,19 +128,13 @@ void DecimalSumsTest::sumsAreTheLibrarysSums_data()
 
 void DecimalSumsTest::sumsAreTheLibrarysSums()
 {
-    QFETCH(int, shortestDigits);
-    QFETCH(int, longestDigits);
-    QFETCH(int, lowestExponent);
-    QFETCH(int, highestExponent);
-    QFETCH(bool, cancels);
-    QFETCH(bool, nines);
-    const Shape shape {shortestDigits, longestDigits, lowestExponent, highestExponent, cancels, nines};
+    const Shape shape = fetchedShape();
 
     QRandomGenerator random(20261208);
     for (int i = 0; i < 20000; ++i) {
         const Operand a = randomOperand(random, shape);
-        Operand b = cancels ? a : randomOperand(random, shape);
-        if (cancels)
+        Operand b = shape.cancels ? a : randomOperand(random, shape);
+        if (shape.cancels)
             b.negative = !a.negative;
         const BID_UINT128 x = libraryNumber(a);
         const BID_UINT128 y = libraryNumber(b);
@@ -167,13 +173,7 @@ void DecimalSumsTest::aRunningSumIsItsStepsOneByOne_data()
 // passes the double range, or meets an infinite or undefined number.
 void DecimalSumsTest::aRunningSumIsItsStepsOneByOne()
 {
-    QFETCH(int, shortestDigits);
-    QFETCH(int, longestDigits);
-    QFETCH(int, lowestExponent);
-    QFETCH(int, highestExponent);
-    QFETCH(bool, cancels);
-    QFETCH(bool, nines);
-    const Shape shape {shortestDigits, longestDigits, lowestExponent, highestExponent, cancels, nines};
+    const Shape shape = fetchedShape();
 
     QRandomGenerator random(8122026);
     for (int run = 0; run < 200; ++run) {
