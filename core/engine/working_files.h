@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/latest_only_worker.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -18,17 +20,28 @@ public:
     {
     }
 
-    void writeEvaluation(QStringView evaluatedText) const;
+    // Writes them now, after any write still under way.
+    void writeEvaluation(QStringView evaluatedText);
+    // Writes them on a thread of their own, so that a big note's files
+    // (tens of megabytes normalised) keep no key waiting. The text shares
+    // the note's data; a write asked for later replaces one not yet begun.
+    void writeEvaluationLater(QString evaluatedText);
+    // Waits until the files are as last asked for.
+    void finishWriting() { m_worker.finish(); }
 
     QString tempCal() const { return m_dataFolder + QStringLiteral("/Temp.cal"); }
     QString temp2Cal() const { return m_dataFolder + QStringLiteral("/Temp2.cal"); }
 
 private:
+    void storeNormalised();
+
     QString m_dataFolder;
     // Kept between evaluations: a keystroke in a big note then writes its
-    // files without allocating fresh memory each time.
-    mutable QString m_normalised;
-    mutable QByteArray m_bytes;
+    // files without allocating fresh memory each time. Only one write runs
+    // at a time, on the worker's thread or, after waiting for it, here.
+    QString m_normalised;
+    QByteArray m_bytes;
+    LatestOnlyWorker m_worker; // last: its thread uses everything above
 };
 
 } // namespace tabulo

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "core/files/latest_only_worker.h"
 #include "core/files/text_file.h"
 #include "core/recovery/recovery_copy.h"
 
 #include <QString>
 
-#include <condition_variable>
-#include <mutex>
 #include <optional>
-#include <thread>
 
 namespace tabulo {
 
@@ -27,7 +25,7 @@ class RecoveryWriter
 public:
     explicit RecoveryWriter(QString path);
     // Carries out what is still asked for, then ends the thread.
-    ~RecoveryWriter();
+    ~RecoveryWriter() = default;
     RecoveryWriter(const RecoveryWriter &) = delete;
     RecoveryWriter &operator=(const RecoveryWriter &) = delete;
 
@@ -37,23 +35,11 @@ public:
     FileResult finish();
 
 private:
-    struct Request
-    {
-        enum class Kind { Write, Remove } kind;
-        RecoveryCopy copy;
-    };
-    void ask(Request request);
-    void run();
-    FileResult carryOut(Request request) const;
+    FileResult carryOut(std::optional<RecoveryCopy> copy) const;
 
     const QString m_path;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    std::optional<Request> m_pending;
-    bool m_busy = false;
-    bool m_stopping = false;
-    FileResult m_lastResult = FileResult::success();
-    std::thread m_thread; // last: it starts once everything above is there
+    FileResult m_lastResult = FileResult::success(); // set by the worker's thread
+    LatestOnlyWorker m_worker; // last: its thread uses everything above
 };
 
 } // namespace tabulo

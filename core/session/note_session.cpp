@@ -22,7 +22,7 @@ NoteSession::NoteSession(const QLocale &locale, QString dataFolder, QObject *par
     m_workingFilesTimer.setSingleShot(true);
     m_workingFilesTimer.setInterval(workingFilesDelayMs);
     connect(&m_workingFilesTimer, &QTimer::timeout, this, [this] {
-        writeWorkingFiles();
+        m_workingFiles.writeEvaluationLater(m_evaluatedSelection ? *m_evaluatedSelection : m_text);
         emit editingPaused();
     });
     m_history.reset(m_text);

@@ -35,13 +35,21 @@ void WorkingFilesTest::leaveTheNormalisedLinesInTempCal_data()
     QTest::addColumn<QString>("note");
     QTest::addColumn<QByteArray>("before"); // what the Data folder held: "Temp.cal|Temp2.cal"
     QTest::addColumn<QByteArray>("tempCal");
+    QTest::addColumn<bool>("onItsThread"); // written as the typing pauses, or at once
 
-    QTest::newRow("fresh folder") << "# list\r\n+ 12,50 bread\r\n+4+6" << QByteArray("|")
-                                  << QByteArray("\r\n+12,50 bread\r\n\r\n+4\r\n+6\r\n");
-    QTest::newRow("replaces the last evaluation") << "milk 3" << QByteArray("\r\n+99\r\n|") << QByteArray("milk 3\r\n");
-    QTest::newRow("removes a Temp2.cal left behind") << "+1" << QByteArray("|stale") << QByteArray("\r\n+1\r\n");
-    QTest::newRow("empty note gives an empty file") << "" << QByteArray("old|") << QByteArray("");
-    QTest::newRow("non-ascii as utf-8") << "+5 \u20ac" << QByteArray("|") << QByteArray("\r\n+5 \xE2\x82\xAC\r\n");
+    for (const bool onItsThread : {false, true}) {
+        const char *const how = onItsThread ? " (on its thread)" : "";
+        QTest::addRow("fresh folder%s", how) << "# list\r\n+ 12,50 bread\r\n+4+6" << QByteArray("|")
+                                             << QByteArray("\r\n+12,50 bread\r\n\r\n+4\r\n+6\r\n") << onItsThread;
+        QTest::addRow("replaces the last evaluation%s", how)
+            << "milk 3" << QByteArray("\r\n+99\r\n|") << QByteArray("milk 3\r\n") << onItsThread;
+        QTest::addRow("removes a Temp2.cal left behind%s", how)
+            << "+1" << QByteArray("|stale") << QByteArray("\r\n+1\r\n") << onItsThread;
+        QTest::addRow("empty note gives an empty file%s", how)
+            << "" << QByteArray("old|") << QByteArray("") << onItsThread;
+        QTest::addRow("non-ascii as utf-8%s", how)
+            << "+5 \u20ac" << QByteArray("|") << QByteArray("\r\n+5 \xE2\x82\xAC\r\n") << onItsThread;
+    }
 }
 
 void WorkingFilesTest::leaveTheNormalisedLinesInTempCal()
@@ -49,17 +57,25 @@ void WorkingFilesTest::leaveTheNormalisedLinesInTempCal()
     QFETCH(QString, note);
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, tempCal);
+    QFETCH(bool, onItsThread);
 
     const QString data = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(QDir().mkpath(data));
-    const WorkingFiles files(data);
+    WorkingFiles files(data);
     const QList<QByteArray> previous = before.split('|');
     if (!previous[0].isEmpty())
         QVERIFY(writeBytes(files.tempCal(), previous[0]));
     if (!previous[1].isEmpty())
         QVERIFY(writeBytes(files.temp2Cal(), previous[1]));
 
-    files.writeEvaluation(note);
+    if (onItsThread) {
+        // An older text asked for first is replaced or overwritten.
+        files.writeEvaluationLater(QStringLiteral("+1000 older\r\n").repeated(10000));
+        files.writeEvaluationLater(note);
+        files.finishWriting();
+    } else {
+        files.writeEvaluation(note);
+    }
 
     QCOMPARE(readBytes(files.tempCal()), tempCal);
     QCOMPARE(QFile::exists(files.temp2Cal()), false);
@@ -69,7 +85,7 @@ void WorkingFilesTest::leaveTheNormalisedLinesInTempCal()
 void WorkingFilesTest::writeNothingWithoutADataFolder()
 {
     const QString data = m_dir.filePath(QStringLiteral("no such folder"));
-    const WorkingFiles files(data);
+    WorkingFiles files(data);
     files.writeEvaluation(u"+5");
     QCOMPARE(QFileInfo::exists(data), false);
     QCOMPARE(QFile::exists(files.tempCal()), false);
