@@ -370,6 +370,12 @@ void NoteSession::scheduleWorkingFiles(std::optional<QString> selection)
     m_workingFilesTimer.start();
 }
 
+void NoteSession::stopWorkingFiles()
+{
+    m_workingFilesTimer.stop();
+    m_workingFiles.finishWriting();
+}
+
 void NoteSession::writeWorkingFiles()
 {
     m_workingFilesTimer.stop();

@@ -141,6 +141,8 @@ public:
 
     // Writes the working files now rather than when editing pauses.
     void writeWorkingFiles();
+    // No working file is written after this returns (the quit removes them).
+    void stopWorkingFiles();
     const WorkingFiles &workingFiles() const { return m_workingFiles; }
 
 signals:

@@ -440,6 +440,23 @@ private slots:
         f.session.writeWorkingFiles();
         QCOMPARE(tabulo::test::readBytes(tempCal), QByteArray("\r\n-1 b\r\n"));
     }
+
+    // The quit removes the working files: one still being written for a big
+    // note must not come back afterwards.
+    void noWorkingFileIsWrittenOnceStopped()
+    {
+        Fixture f;
+        f.type(QStringLiteral("+1"));
+        QSignalSpy paused(&f.session, &NoteSession::editingPaused);
+        QVERIFY(
+            f.session.editorChanged(f.session.editorLength(), 0, QStringLiteral("+12,50 bread\n").repeated(300000)));
+        QVERIFY(paused.wait(5000)); // the write is under way on its thread
+        f.session.stopWorkingFiles();
+        const QString tempCal = f.data.filePath(QStringLiteral("Temp.cal"));
+        QVERIFY(QFile::remove(tempCal) || !QFile::exists(tempCal));
+        QTest::qWait(300);
+        QVERIFY(!QFile::exists(tempCal));
+    }
 };
 
 QTEST_GUILESS_MAIN(NoteSessionTest)

@@ -122,6 +122,8 @@ void QuitSequence::onQuit_Timer()
         }
     }
 
+    // A working file still being written would come back after its removal.
+    m_session.stopWorkingFiles();
     for (const char *name : {"Temp.cal", "Temp2.cal", "Temp.txt", "TabuloScript.tmp", "TempVb.ini"})
         QFile::remove(m_context.dataFile(QString::fromLatin1(name)));
 
