@@ -76,7 +76,7 @@ inline BID_UINT128 inDoubleRange(BID_UINT128 x)
 {
     // Reading the exponent directly spares a library call on every
     // operation: most numbers need no comparison at all.
-    if (decimal128::isPlain(x.w[1]) && !decimal128::mayLeaveDoubleRange(int((x.w[1] >> 49) & 0x3FFF)))
+    if (decimal128::isPlain(x.w[1]) && !decimal128::mayLeaveDoubleRange(decimal128::biasedExponentOf(x.w[1])))
         return x;
     return beyondDoubleRangeIsInfinite(x);
 }

@@ -53,6 +53,12 @@ inline bool isPlain(std::uint64_t high)
     return ((high >> 61) & 3) != 3;
 }
 
+// The biased exponent of a number in the plain form.
+inline int biasedExponentOf(std::uint64_t high)
+{
+    return int((high >> 49) & 0x3FFF);
+}
+
 inline std::optional<Parts> plainParts(std::uint64_t low, std::uint64_t high)
 {
     if (!isPlain(high))
@@ -60,7 +66,7 @@ inline std::optional<Parts> plainParts(std::uint64_t low, std::uint64_t high)
     const Coefficient coefficient = (Coefficient(high & ((std::uint64_t(1) << 49) - 1)) << 64) | low;
     if (coefficient >= coefficientLimit)
         return std::nullopt; // not canonical: the library reads it as zero
-    return Parts {coefficient, int((high >> 49) & 0x3FFF), (high >> 63) != 0};
+    return Parts {coefficient, biasedExponentOf(high), (high >> 63) != 0};
 }
 
 inline void encode(const Parts &parts, std::uint64_t &low, std::uint64_t &high)
